@@ -1,0 +1,156 @@
+#include "core/CIniFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStringList>
+#include <QWidget>
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+QString sectionName(const QString& line) {
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']')))
+        return trimmed.mid(1, trimmed.size() - 2).trimmed();
+    return {};
+}
+
+bool isSectionLine(const QString& line) {
+    return !sectionName(line).isEmpty();
+}
+
+// The key of a "key=value" line, or empty for comments and other lines.
+QString keyOf(const QString& line) {
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
+        return {};
+    const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
+    return equals > 0 ? trimmed.left(equals).trimmed() : QString();
+}
+
+QString valueOf(const QString& line) {
+    return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+}
+
+QStringList readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void writeLines(const QString& path, const QStringList& lines) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    file.commit();
+}
+
+// Range of the section's lines: [header, end). header is -1 when the section is missing.
+std::pair<qsizetype, qsizetype> findSection(const QStringList& lines, const QString& section) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (sectionName(lines.at(i)).compare(section, Qt::CaseInsensitive) != 0)
+            continue;
+        qsizetype end = i + 1;
+        while (end < lines.size() && !isSectionLine(lines.at(end)))
+            ++end;
+        return {i, end};
+    }
+    return {-1, lines.size()};
+}
+
+int toPixels(int twips) {
+    return int(twips / kTwipsPerPixel);
+}
+
+} // namespace
+
+QString CIniFile::Value() const {
+    return readKey(key_);
+}
+
+void CIniFile::Value(const QString& value) {
+    writeKey(key_, value);
+}
+
+QString CIniFile::readKey(const QString& key) const {
+    const QStringList lines = readLines(path_);
+    const auto [header, end] = findSection(lines, section_);
+    if (header < 0)
+        return {};
+    for (qsizetype i = header + 1; i < end; ++i)
+        if (keyOf(lines.at(i)).compare(key, Qt::CaseInsensitive) == 0)
+            return valueOf(lines.at(i));
+    return {};
+}
+
+void CIniFile::writeKey(const QString& key, const QString& value) {
+    QStringList lines = readLines(path_);
+    auto [header, end] = findSection(lines, section_);
+    const QString line = key + QLatin1Char('=') + value;
+    if (header < 0) {
+        if (!lines.isEmpty())
+            lines.append(QString());
+        lines.append(QLatin1Char('[') + section_ + QLatin1Char(']'));
+        lines.append(line);
+        writeLines(path_, lines);
+        return;
+    }
+    for (qsizetype i = header + 1; i < end; ++i) {
+        if (keyOf(lines.at(i)).compare(key, Qt::CaseInsensitive) == 0) {
+            lines[i] = line;
+            writeLines(path_, lines);
+            return;
+        }
+    }
+    // After the section's last value, before any blank lines that separate it from the next.
+    qsizetype insertAt = end;
+    while (insertAt > header + 1 && lines.at(insertAt - 1).trimmed().isEmpty())
+        --insertAt;
+    lines.insert(insertAt, line);
+    writeLines(path_, lines);
+}
+
+void CIniFile::SaveFormPos(const QWidget* form) {
+    if (!form)
+        return;
+    const QRect place = form->isWindow() ? form->normalGeometry() : form->geometry();
+    if (!place.isValid())
+        return;
+    writeKey(QStringLiteral("Left"), QString::number(place.x()));
+    writeKey(QStringLiteral("Top"), QString::number(place.y()));
+    writeKey(QStringLiteral("Width"), QString::number(place.width()));
+    writeKey(QStringLiteral("Height"), QString::number(place.height()));
+}
+
+void CIniFile::LoadFormPos(QWidget* form, int minWidthTwips, int minHeightTwips) const {
+    if (!form)
+        return;
+    bool ok[4] = {};
+    const QRect place(readKey(QStringLiteral("Left")).toInt(&ok[0]),
+                      readKey(QStringLiteral("Top")).toInt(&ok[1]),
+                      readKey(QStringLiteral("Width")).toInt(&ok[2]),
+                      readKey(QStringLiteral("Height")).toInt(&ok[3]));
+    if (!(ok[0] && ok[1] && ok[2] && ok[3]))
+        return;
+    if (place.width() < toPixels(minWidthTwips) || place.height() < toPixels(minHeightTwips))
+        return;
+    if (form->isWindow()) {
+        // A window saved on a screen that is gone comes back where it can be seen.
+        const QScreen* screen = form->screen();
+        if (screen && !screen->availableVirtualGeometry().intersects(place)) {
+            form->resize(place.size());
+            return;
+        }
+    }
+    form->setGeometry(place);
+}

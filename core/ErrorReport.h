@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/Errors.h"
+
+#include <QString>
+
+#include <type_traits>
+
+// The error text of the last failure, and the last statement sent to the database; the error
+// report window shows both.
+extern QString ErrMsg;
+extern QString LastSQL;
+
+// Line breaks inside the program's own texts are carriage return and line feed.
+inline const QString kLineBreak = QStringLiteral("\r\n");
+
+// "Error Code : " + code + line break + description.
+QString ErrorText(const QString& code, const QString& description);
+
+// Stores the error text and shows the error report window (loading it when not loaded).
+void ReportError(const QString& code, const QString& description);
+
+QString DescriptionOf(const std::exception& error);
+
+// Runs a handler's body under its error code: a failure is reported under that code and the
+// handler returns its default value, so the caller goes on.
+template <typename Body> auto Guarded(const QString& code, Body&& body) {
+    using Result = std::invoke_result_t<Body>;
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        ReportError(code, DescriptionOf(error));
+    } catch (...) {
+        ReportError(code, QStringLiteral("Unknown error"));
+    }
+    if constexpr (!std::is_void_v<Result>)
+        return Result{};
+}
+
+// For the steps that run "with errors ignored": a failure skips the step and nothing more.
+template <typename Body> void IgnoreErrors(Body&& body) {
+    try {
+        body();
+    } catch (...) {
+    }
+}

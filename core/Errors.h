@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+// A failure that a handler reports under its own error code. The description is what the
+// error report window shows after the code.
+class StaymarkError : public std::exception {
+public:
+    explicit StaymarkError(QString description, long number = 0)
+        : description_(std::move(description))
+        , number_(number)
+        , utf8_(description_.toUtf8()) {}
+
+    const QString& Description() const { return description_; }
+    long Number() const { return number_; }
+    const char* what() const noexcept override { return utf8_.constData(); }
+
+private:
+    QString description_;
+    long number_;
+    QByteArray utf8_;
+};
+
+// A query or statement that the database did not run.
+class DatabaseError : public StaymarkError {
+public:
+    using StaymarkError::StaymarkError;
+};

@@ -1,0 +1,90 @@
+#include "core/Recordset.h"
+
+#include "core/Errors.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+Recordset Recordset::FromQuery(QSqlQuery& query) {
+    Recordset set;
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i) {
+        set.columns_.append(record.fieldName(i));
+        // The first column of a name wins, as a reader of a joined row expects.
+        if (!set.indexByLowerName_.contains(record.fieldName(i).toLower()))
+            set.indexByLowerName_.insert(record.fieldName(i).toLower(), i);
+    }
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(record.count());
+        for (int i = 0; i < record.count(); ++i)
+            row.append(query.value(i));
+        set.rows_.append(std::move(row));
+    }
+    return set;
+}
+
+const QVariantList& Recordset::currentRow() const {
+    if (AtEOF())
+        throw DatabaseError(QStringLiteral("Either BOF or EOF is True, or the current record has "
+                                           "been deleted. Requested operation requires a current "
+                                           "record."),
+                            3021);
+    return rows_.at(current_);
+}
+
+QVariant Recordset::Fields(const QString& name) const {
+    const auto found = indexByLowerName_.constFind(name.toLower());
+    if (found == indexByLowerName_.constEnd())
+        throw DatabaseError(QStringLiteral("Item cannot be found in the collection corresponding "
+                                           "to the requested name or ordinal."),
+                            3265);
+    return currentRow().at(*found);
+}
+
+QVariant Recordset::Fields(int index) const {
+    const QVariantList& row = currentRow();
+    if (index < 0 || index >= row.size())
+        throw DatabaseError(QStringLiteral("Item cannot be found in the collection corresponding "
+                                           "to the requested name or ordinal."),
+                            3265);
+    return row.at(index);
+}
+
+QString Recordset::Text(const QString& name) const {
+    const QVariant value = Fields(name);
+    return value.isNull() ? QString() : value.toString();
+}
+
+Currency Recordset::Money(const QString& name) const {
+    const QVariant value = Fields(name);
+    if (value.isNull())
+        return Currency();
+    if (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray)
+        return Currency::FromText(value.toString(), QLocale::c());
+    return Currency::FromDouble(value.toDouble());
+}
+
+QDateTime Recordset::DateTime(const QString& name) const {
+    const QVariant value = Fields(name);
+    if (value.typeId() == QMetaType::QDate)
+        return value.toDate().startOfDay();
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime();
+    const QString text = value.toString().trimmed();
+    QDateTime parsed = QDateTime::fromString(text, Qt::ISODate);
+    if (!parsed.isValid())
+        parsed = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!parsed.isValid())
+        parsed = QDate::fromString(text.left(10), Qt::ISODate).startOfDay();
+    return parsed;
+}
+
+QDate Recordset::Date(const QString& name) const {
+    return DateTime(name).date();
+}
+
+bool Recordset::FirstColumnEmpty() const {
+    const QVariant first = Fields(0);
+    return first.isNull() || first.toString().isEmpty();
+}

@@ -1,0 +1,253 @@
+#include "core/SqlDialect.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+
+namespace {
+
+enum class TokenKind { Space, Text, Bracketed, DateLiteral, Word, Other };
+
+struct Token {
+    TokenKind kind;
+    QString text;
+};
+
+bool isWordStart(QChar c) {
+    return c.isLetter() || c == QLatin1Char('_');
+}
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+// Index just past a run that ends with `close`, honouring doubled closers inside quotes.
+qsizetype endOfQuoted(const QString& sql, qsizetype start, QChar close) {
+    qsizetype i = start + 1;
+    while (i < sql.size()) {
+        if (sql.at(i) == close) {
+            if (i + 1 < sql.size() && sql.at(i + 1) == close) {
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        ++i;
+    }
+    return sql.size();
+}
+
+qsizetype endOfRun(const QString& sql, qsizetype start, bool (*belongs)(QChar)) {
+    qsizetype i = start;
+    while (i < sql.size() && belongs(sql.at(i)))
+        ++i;
+    return i;
+}
+
+QList<Token> tokenize(const QString& sql) {
+    QList<Token> tokens;
+    qsizetype i = 0;
+    while (i < sql.size()) {
+        const QChar c = sql.at(i);
+        TokenKind kind = TokenKind::Other;
+        qsizetype end = i + 1;
+        if (c.isSpace()) {
+            kind = TokenKind::Space;
+            end = endOfRun(sql, i, [](QChar ch) { return ch.isSpace(); });
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            kind = TokenKind::Text;
+            end = endOfQuoted(sql, i, c);
+        } else if (c == QLatin1Char('[')) {
+            kind = TokenKind::Bracketed;
+            const qsizetype close = sql.indexOf(QLatin1Char(']'), i);
+            end = close < 0 ? sql.size() : close + 1;
+        } else if (c == QLatin1Char('#')) {
+            const qsizetype close = sql.indexOf(QLatin1Char('#'), i + 1);
+            if (close > 0) {
+                kind = TokenKind::DateLiteral;
+                end = close + 1;
+            }
+        } else if (isWordStart(c) || c.isDigit()) {
+            kind = TokenKind::Word;
+            end = endOfRun(sql, i, isWordChar);
+        }
+        tokens.append({kind, sql.mid(i, end - i)});
+        i = end;
+    }
+    return tokens;
+}
+
+// Access writes dates month first; ISO dates are accepted as well.
+QString dateLiteral(const QString& inner) {
+    const QString text = inner.simplified();
+    static const QStringList dateFormats{QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy-M-d"),
+                                         QStringLiteral("M/d/yyyy"), QStringLiteral("M/d/yy")};
+    static const QStringList timeFormats{QStringLiteral("H:mm:ss"), QStringLiteral("H:mm"),
+                                         QStringLiteral("h:mm:ss AP"), QStringLiteral("h:mm AP")};
+    const qsizetype blank = text.indexOf(QLatin1Char(' '));
+    const QString datePart = blank < 0 ? text : text.left(blank);
+    const QString timePart = blank < 0 ? QString() : text.mid(blank + 1);
+    QDate date;
+    for (const QString& format : dateFormats) {
+        date = QDate::fromString(datePart, format);
+        if (date.isValid())
+            break;
+    }
+    if (!date.isValid())
+        return {};
+    if (date.year() < 1930 && datePart.count(QLatin1Char('/')) == 2 &&
+        datePart.section(QLatin1Char('/'), 2).size() == 2)
+        date = date.addYears(100);
+    QString iso = date.toString(Qt::ISODate);
+    if (!timePart.isEmpty()) {
+        QTime time;
+        for (const QString& format : timeFormats) {
+            time = QTime::fromString(timePart, format);
+            if (time.isValid())
+                break;
+        }
+        if (!time.isValid())
+            return {};
+        iso += QLatin1Char(' ') + time.toString(QStringLiteral("HH:mm:ss"));
+    }
+    return QLatin1Char('\'') + iso + QLatin1Char('\'');
+}
+
+// A double-quoted Access text becomes the single-quoted text both back ends read alike.
+QString singleQuoted(const QString& literal) {
+    if (literal.startsWith(QLatin1Char('\'')))
+        return literal;
+    QString inner = literal.mid(1, literal.size() - 2);
+    inner.replace(QStringLiteral("\"\""), QStringLiteral("\""))
+        .replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + inner + QLatin1Char('\'');
+}
+
+// Table names as created, so statements keep working where the server compares them
+// case-sensitively.
+QString canonicalTableName(const QString& name) {
+    static const QStringList baseTables{
+        QStringLiteral("tbl_customers"),    QStringLiteral("tbl_customers_history"),
+        QStringLiteral("tbl_revenueStats"), QStringLiteral("tbl_logTable"),
+        QStringLiteral("tbl_Rooms"),        QStringLiteral("tbl_Tax"),
+        QStringLiteral("tbl_users"),        QStringLiteral("tbl_foodCat"),
+        QStringLiteral("tbl_FoodItem"),     QStringLiteral("tbl_HotelInfo"),
+        QStringLiteral("tbl_FoodOrders")};
+    for (const QString& table : baseTables)
+        if (name.compare(table, Qt::CaseInsensitive) == 0)
+            return table;
+    static const QStringList prefixes{QStringLiteral("tbl_FoodOrder_"), QStringLiteral("room_")};
+    for (const QString& prefix : prefixes)
+        if (name.size() > prefix.size() && name.startsWith(prefix, Qt::CaseInsensitive))
+            return prefix + name.mid(prefix.size());
+    return name;
+}
+
+class Translator {
+public:
+    Translator(const QString& sql, DbBackend backend)
+        : tokens_(tokenize(sql))
+        , backend_(backend) {}
+
+    QString Run() {
+        for (index_ = 0; index_ < tokens_.size(); ++index_)
+            out_ += translate(tokens_.at(index_));
+        return out_;
+    }
+
+private:
+    bool sqlite() const { return backend_ == DbBackend::SQLite; }
+
+    // The token after the current one, skipping blanks; empty when none follows.
+    QString nextToken() const {
+        for (qsizetype i = index_ + 1; i < tokens_.size(); ++i)
+            if (tokens_.at(i).kind != TokenKind::Space)
+                return tokens_.at(i).text.toUpper();
+        return {};
+    }
+
+    QString translate(const Token& token) {
+        switch (token.kind) {
+        case TokenKind::Text:
+            return singleQuoted(token.text);
+        case TokenKind::Bracketed:
+            return quotedIdentifier(token.text.mid(1, token.text.size() - 2));
+        case TokenKind::DateLiteral: {
+            const QString literal = dateLiteral(token.text.mid(1, token.text.size() - 2));
+            return literal.isEmpty() ? token.text : literal;
+        }
+        case TokenKind::Word:
+            return translateWord(token.text);
+        case TokenKind::Other:
+            return translateOther(token.text);
+        case TokenKind::Space:
+            break;
+        }
+        return token.text;
+    }
+
+    QString quotedIdentifier(const QString& name) const {
+        if (sqlite())
+            return QLatin1Char('"') +
+                   QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                   QLatin1Char('"');
+        return QLatin1Char('`') +
+               canonicalTableName(name).replace(QLatin1Char('`'), QStringLiteral("``")) +
+               QLatin1Char('`');
+    }
+
+    QString translateWord(const QString& word) {
+        const QString upper = word.toUpper();
+        if (upper == QLatin1String("CREATE") && nextToken() == QLatin1String("TABLE"))
+            creatingTable_ = true;
+        if (upper == QLatin1String("AUTOINCREMENT") || upper == QLatin1String("COUNTER")) {
+            if (!sqlite())
+                return QStringLiteral("INT AUTO_INCREMENT");
+            autoIncrementPending_ = true;
+            return QStringLiteral("INTEGER");
+        }
+        if (upper == QLatin1String("KEY") && autoIncrementPending_) {
+            autoIncrementPending_ = false;
+            return word + QStringLiteral(" AUTOINCREMENT");
+        }
+        if (upper == QLatin1String("MEMO"))
+            return sqlite() ? QStringLiteral("TEXT COLLATE NOCASE") : QStringLiteral("LONGTEXT");
+        if (upper == QLatin1String("CURRENCY") || upper == QLatin1String("MONEY"))
+            return QStringLiteral("DECIMAL(19,4)");
+        if (creatingTable_ && sqlite() &&
+            (upper == QLatin1String("VARCHAR") || upper == QLatin1String("TEXT"))) {
+            // Text columns compare without regard to case, as the Access file did.
+            if (nextToken() != QLatin1String("("))
+                return word + QStringLiteral(" COLLATE NOCASE");
+            textTypePending_ = true;
+        }
+        return sqlite() ? word : canonicalTableName(word);
+    }
+
+    QString translateOther(const QString& text) {
+        if (text == QLatin1String(","))
+            autoIncrementPending_ = false;
+        if (textTypePending_ && text == QLatin1String(")")) {
+            textTypePending_ = false;
+            return text + QStringLiteral(" COLLATE NOCASE");
+        }
+        return text;
+    }
+
+    QList<Token> tokens_;
+    DbBackend backend_;
+    qsizetype index_ = 0;
+    QString out_;
+    bool creatingTable_ = false;
+    bool autoIncrementPending_ = false;
+    bool textTypePending_ = false;
+};
+
+} // namespace
+
+namespace SqlDialect {
+
+QString Translate(const QString& accessSql, DbBackend backend) {
+    return Translator(accessSql, backend).Run();
+}
+
+} // namespace SqlDialect

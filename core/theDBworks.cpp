@@ -1,0 +1,328 @@
+#include "core/theDBworks.h"
+
+#include "core/AppPaths.h"
+#include "core/CIniFile.h"
+#include "core/ErrorReport.h"
+#include "core/frmErrorReport.h"
+#include "core/ui/CCrypto.h"
+#include "core/ui/Dialogs.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <memory>
+
+namespace theDBworks {
+
+int UseSQLFlag = 0;
+QString DBPath;
+QString DBKey;
+QString SQLServerHost;
+QString SQLDatabaseName;
+QString SQLLoginName;
+QString SQLLoginPassword;
+
+} // namespace theDBworks
+
+namespace {
+
+const QString kConnectionName = QStringLiteral("staymark");
+const QString kNotOpen = QStringLiteral("Operation is not allowed when the object is closed.");
+constexpr int kSqliteBusyTimeoutMs = 15000;
+constexpr int kMySqlConnectTimeoutS = 10;
+
+DbBackend currentBackend = DbBackend::SQLite;
+bool transactionOpen = false;
+
+Recordset& currentRecordset() {
+    static Recordset recordset;
+    return recordset;
+}
+
+CCrypto& configCrypto() {
+    static auto crypto = std::make_unique<CCrypto>();
+    return *crypto;
+}
+
+QString decrypted(const QString& stored) {
+    return configCrypto().Decrypt(stored.trimmed(), ProgramKeyText(), true, CCrypto::RC2);
+}
+
+CIniFile settingsIni() {
+    CIniFile ini;
+    ini.Path(AppPaths::ConfigIniPath());
+    ini.Section(QStringLiteral("settings"));
+    return ini;
+}
+
+QString readSetting(CIniFile& ini, const QString& key) {
+    ini.Key(key);
+    return ini.Value();
+}
+
+QSqlDatabase database() {
+    return QSqlDatabase::contains(kConnectionName) ? QSqlDatabase::database(kConnectionName, false)
+                                                   : QSqlDatabase();
+}
+
+QString describe(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+// A failure of the connection itself, not of the statement that was sent on it. The SQLite
+// driver marks every failed step as a connection error, so only its result codes tell.
+bool isConnectionFailure(const QSqlError& error) {
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric);
+    if (currentBackend == DbBackend::MySQL) {
+        if (error.type() == QSqlError::ConnectionError)
+            return true;
+        // Client errors (server gone, connection lost), a killed connection, a shutdown.
+        return numeric &&
+               ((code >= 2000 && code < 3000) || code == 1053 || code == 1927 || code == 4031);
+    }
+    // The file itself: an I/O error, a corrupt file, one that cannot be opened or is none.
+    const int primary = code & 0xff;
+    return numeric && (primary == 10 || primary == 11 || primary == 14 || primary == 26);
+}
+
+void handOverConnectionFailure(const QString& code, const QString& description) {
+    ErrMsg = ErrorText(code, description);
+    frmErrorReport::ShowReport();
+}
+
+void runSetup(QSqlDatabase& db, const QString& statement) {
+    QSqlQuery query(db);
+    if (!query.exec(statement)) {
+        const QString description = describe(query.lastError());
+        db.close();
+        throw DatabaseError(description);
+    }
+}
+
+void openSqlite(const QString& path) {
+    // Opening a missing file would make an empty database; the hotel's data are elsewhere.
+    if (!QFileInfo(path).isFile())
+        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kSqliteBusyTimeoutMs));
+    if (!db.open())
+        throw DatabaseError(describe(db.lastError()));
+    // Two programs on one file wait for each other; a committed booking survives a crash.
+    runSetup(db, QStringLiteral("PRAGMA journal_mode=WAL"));
+    runSetup(db, QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+QString localUtcOffset() {
+    const int seconds = QDateTime::currentDateTime().offsetFromUtc();
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+void openMySql() {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), kConnectionName);
+    // "host" or "host:port".
+    const QString host = theDBworks::SQLServerHost.trimmed();
+    const qsizetype colon = host.lastIndexOf(QLatin1Char(':'));
+    bool hasPort = false;
+    const int port = colon > 0 ? host.mid(colon + 1).toInt(&hasPort) : 0;
+    db.setHostName(hasPort ? host.left(colon) : host);
+    if (hasPort)
+        db.setPort(port);
+    db.setDatabaseName(theDBworks::SQLDatabaseName);
+    db.setUserName(theDBworks::SQLLoginName);
+    db.setPassword(theDBworks::SQLLoginPassword);
+    db.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1").arg(kMySqlConnectTimeoutS));
+    if (!db.open())
+        throw DatabaseError(describe(db.lastError()));
+    runSetup(db, QStringLiteral("SET NAMES utf8mb4"));
+    // Quotes are the only escape in a text literal, as in the Access dialect.
+    runSetup(db, QStringLiteral("SET SESSION sql_mode = 'STRICT_TRANS_TABLES,NO_BACKSLASH_ESCAPES,"
+                                "NO_ENGINE_SUBSTITUTION,ERROR_FOR_DIVISION_BY_ZERO'"));
+    // Defaults such as a log row's date and time are this front desk's local time.
+    runSetup(db, QStringLiteral("SET time_zone = '%1'").arg(localUtcOffset()));
+}
+
+bool execute(const QString& sql, const QString& code) {
+    LastSQL = sql;
+    QSqlDatabase db = database();
+    if (!db.isOpen()) {
+        handOverConnectionFailure(code, kNotOpen);
+        return false;
+    }
+    QSqlQuery query(db);
+    if (query.exec(SqlDialect::Translate(sql, currentBackend)))
+        return true;
+    const QSqlError error = query.lastError();
+    if (isConnectionFailure(error)) {
+        handOverConnectionFailure(code, describe(error));
+        return false;
+    }
+    ErrMsg = QStringLiteral("Error Code : ") + code;
+    Dialogs::Message(ErrMsg + kLineBreak + describe(error), Dialogs::Icon::None);
+    return false;
+}
+
+void runControl(const QString& statement) {
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        throw DatabaseError(kNotOpen);
+    QSqlQuery query(db);
+    if (!query.exec(statement))
+        throw DatabaseError(describe(query.lastError()));
+}
+
+} // namespace
+
+namespace theDBworks {
+
+QString DefaultDatabasePath() {
+    return AppPaths::ProgramFolder() + QStringLiteral("/data.db");
+}
+
+QString DefaultDatabaseKey() {
+    return QStringLiteral("513097");
+}
+
+QString ReadDBConfig() {
+    CIniFile ini = settingsIni();
+    const QString db = readSetting(ini, QStringLiteral("db"));
+    const QString key = readSetting(ini, QStringLiteral("dbkey"));
+    DBKey = key.isEmpty() ? DefaultDatabaseKey() : decrypted(key);
+    // A missing or non-numeric value means the embedded database.
+    UseSQLFlag = readSetting(ini, QStringLiteral("useSQL")).trimmed().toInt();
+    SQLServerHost = readSetting(ini, QStringLiteral("SQLhost"));
+    SQLDatabaseName = readSetting(ini, QStringLiteral("SQLDBname"));
+    const QString user = readSetting(ini, QStringLiteral("SQLUserName"));
+    if (!user.isEmpty())
+        SQLLoginName = decrypted(user);
+    const QString password = readSetting(ini, QStringLiteral("SQLPassWord"));
+    if (!password.isEmpty())
+        SQLLoginPassword = decrypted(password);
+    return db;
+}
+
+QString GetDBKey() {
+    CIniFile ini = settingsIni();
+    const QString key = readSetting(ini, QStringLiteral("dbkey"));
+    return key.isEmpty() ? QString() : decrypted(key);
+}
+
+void OpenConnection() {
+    DBPath = ReadDBConfig();
+    CloseConnection();
+    if (UseSQLFlag != 1) {
+        const QString key = GetDBKey();
+        DBKey = key.isEmpty() ? DefaultDatabaseKey() : key;
+        if (DBPath.isEmpty())
+            DBPath = DefaultDatabasePath();
+        currentBackend = DbBackend::SQLite;
+        openSqlite(DBPath);
+    } else {
+        currentBackend = DbBackend::MySQL;
+        openMySql();
+    }
+}
+
+void CloseConnection() {
+    transactionOpen = false;
+    if (!QSqlDatabase::contains(kConnectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(kConnectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+bool IsConnected() {
+    return database().isOpen();
+}
+
+DbBackend Backend() {
+    return currentBackend;
+}
+
+bool ExecuteDeleteSQL(const QString& sql) {
+    return execute(sql, QStringLiteral("DB0002"));
+}
+bool ExecuteInsertSQL(const QString& sql) {
+    return execute(sql, QStringLiteral("DB0003"));
+}
+bool ExecuteUpdateSQL(const QString& sql) {
+    return execute(sql, QStringLiteral("DB0004"));
+}
+bool ExecuteCreateSQL(const QString& sql) {
+    return execute(sql, QStringLiteral("DB0005"));
+}
+
+void OpenRecordset(const QString& sql) {
+    currentRecordset() = Recordset();
+    LastSQL = sql;
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        throw DatabaseError(kNotOpen);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(SqlDialect::Translate(sql, currentBackend)))
+        throw DatabaseError(describe(query.lastError()));
+    currentRecordset() = Recordset::FromQuery(query);
+}
+
+Recordset& DBRecordset() {
+    return currentRecordset();
+}
+
+void CloseRecordset() {
+    currentRecordset() = Recordset();
+}
+
+void BeginTrans() {
+    // An immediate transaction takes the write lock at once, so two programs on one SQLite
+    // file queue up instead of failing halfway.
+    runControl(currentBackend == DbBackend::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                   : QStringLiteral("START TRANSACTION"));
+    transactionOpen = true;
+}
+
+void CommitTrans() {
+    runControl(QStringLiteral("COMMIT"));
+    transactionOpen = false;
+}
+
+void RollbackTrans() {
+    transactionOpen = false;
+    runControl(QStringLiteral("ROLLBACK"));
+}
+
+bool InTransaction() {
+    return transactionOpen;
+}
+
+} // namespace theDBworks
+
+DBTransaction::DBTransaction() {
+    if (theDBworks::InTransaction())
+        return;
+    theDBworks::BeginTrans();
+    owner_ = true;
+}
+
+DBTransaction::~DBTransaction() {
+    if (owner_ && !finished_)
+        IgnoreErrors([] { theDBworks::RollbackTrans(); });
+}
+
+void DBTransaction::Commit() {
+    if (!owner_ || finished_)
+        return;
+    theDBworks::CommitTrans();
+    finished_ = true;
+}

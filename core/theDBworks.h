@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/Recordset.h"
+#include "core/SqlDialect.h"
+
+#include <QString>
+
+// The program's one database connection: the embedded SQLite file, or a MariaDB/MySQL server
+// when config.ini says UseSQL=1. Statements are written in the Access dialect and translated
+// here just before they run.
+namespace theDBworks {
+
+// Settings as read from config.ini (the database settings page shows them).
+extern int UseSQLFlag;
+extern QString DBPath;
+extern QString DBKey;
+extern QString SQLServerHost;
+extern QString SQLDatabaseName;
+extern QString SQLLoginName;
+extern QString SQLLoginPassword;
+
+// The program's embedded database file when config.ini names none.
+QString DefaultDatabasePath();
+// The Access file's password when config.ini holds none; the SQLite file has no password.
+QString DefaultDatabaseKey();
+
+// Reads the settings section of config.ini; returns its "db" value.
+QString ReadDBConfig();
+// The decrypted "dbkey", or an empty text.
+QString GetDBKey();
+// Reads the settings and opens the connection; throws DatabaseError when it cannot.
+void OpenConnection();
+void CloseConnection();
+bool IsConnected();
+DbBackend Backend();
+
+// Each runs one statement that returns no rows and answers whether it ran. A statement the
+// database refuses shows "Error Code : " and the operation's code with the description; a
+// failure of the connection itself hands over to the database locate tool.
+bool ExecuteDeleteSQL(const QString& sql); // DELETE, DROP TABLE: DB0002
+bool ExecuteInsertSQL(const QString& sql); // INSERT: DB0003
+bool ExecuteUpdateSQL(const QString& sql); // UPDATE: DB0004
+bool ExecuteCreateSQL(const QString& sql); // CREATE TABLE: DB0005
+
+// Runs a query into a new shared recordset (releasing the previous one); throws DatabaseError
+// when the query fails, with LastSQL already holding it.
+void OpenRecordset(const QString& sql);
+Recordset& DBRecordset();
+void CloseRecordset();
+
+// One user action that writes several rows runs in one transaction: all or nothing.
+void BeginTrans();
+void CommitTrans();
+void RollbackTrans();
+bool InTransaction();
+
+} // namespace theDBworks
+
+// A scoped unit of work: rolled back unless committed. Nested scopes join the outer one.
+class DBTransaction final {
+    Q_DISABLE_COPY_MOVE(DBTransaction)
+
+public:
+    DBTransaction();
+    ~DBTransaction();
+    void Commit();
+
+private:
+    bool owner_ = false;
+    bool finished_ = false;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QDialog;
+
+// Every message box, question, input box, file and colour dialog of the program goes through
+// here, so that tests can answer them from a script and nothing blocks.
+namespace Dialogs {
+
+enum class Icon { None, Information, Warning, Critical, Question };
+
+// The title of a message box that has none of its own.
+QString ProgramTitle();
+
+// A notice with an OK button.
+void Message(const QString& text, Icon icon = Icon::Information, const QString& title = {});
+// A Yes/No question with the information icon and No as the default button; true on Yes.
+bool AskYesNo(const QString& text, const QString& title = {});
+// A line of text; nothing when cancelled.
+std::optional<QString> InputText(const QString& prompt, const QString& title,
+                                 const QString& initial = {});
+
+struct FileRequest {
+    QString title;
+    QString filter;        // Qt form: "Excel Workbook (*.xls)"
+    QString defaultSuffix; // without the dot
+    QString initialPath;   // folder, or folder and name
+    bool overwritePrompt = true;
+};
+// The chosen path; empty when cancelled.
+QString SaveFileName(const FileRequest& request);
+QString OpenFileName(const FileRequest& request);
+std::optional<QColor> ChooseColor(const QColor& initial, const QString& title = {});
+
+// Runs a window that the program opens modal and returns its result code.
+int RunModal(QDialog& dialog);
+
+// What a test sees of each dialog the program showed.
+struct Shown {
+    QString kind; // "message", "question", "input", "save", "open", "color", "modal"
+    Icon icon = Icon::None;
+    QString title;
+    QString text; // message text, prompt, filter, or the modal window's object name
+    QString defaultSuffix;
+    QString initialPath;
+};
+
+namespace Testing {
+// From now on every dialog is recorded and answered from the script: questions answer No,
+// file dialogs cancel, modal windows return Rejected at once, unless a test queued otherwise.
+void Enable();
+bool IsEnabled();
+void Reset();
+const QList<Shown>& Record();
+void AnswerNextQuestion(bool yes);
+void AnswerNextFile(const QString& path);
+void AnswerNextInput(std::optional<QString> text);
+void AnswerNextColor(std::optional<QColor> color);
+// The handler runs inside the modal loop and must close the window.
+void HandleNextModal(std::function<void(QDialog&)> handler);
+} // namespace Testing
+
+} // namespace Dialogs

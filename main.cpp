@@ -1,0 +1,11 @@
+#include "core/Load_frms.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Staymark"));
+    QApplication::setApplicationVersion(QStringLiteral(STAYMARK_VERSION));
+    Load_frms::Main();
+    return QApplication::exec();
+}

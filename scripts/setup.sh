@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what Staymark needs on Debian 12, only where it is missing. Sourced by run.sh and
+# test.sh; pass "test" to add what the tests need.
+set -euo pipefail
+
+STAYMARK_PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-mysql
+    qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
+    libssl-dev libxlsxwriter-dev
+)
+STAYMARK_TEST_PACKAGES=(mariadb-server mariadb-client clang-format)
+
+staymark_install_packages() {
+    local wanted=("${STAYMARK_PACKAGES[@]}")
+    if [ "${1:-}" = test ]; then
+        wanted+=("${STAYMARK_TEST_PACKAGES[@]}")
+    fi
+    local missing=()
+    for package in "${wanted[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds one build folder: staymark_build <folder> [cmake options...]
+staymark_build() {
+    local folder=$1
+    shift
+    cmake -S "$STAYMARK_ROOT" -B "$folder" "$@"
+    cmake --build "$folder" --parallel "$(nproc)"
+}
+
+STAYMARK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Staymark and runs every test: once in a plain build and
+# once with AddressSanitizer and UndefinedBehaviorSanitizer, each on SQLite and on a private
+# MariaDB server that this script starts and stops.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+
+staymark_install_packages test
+source "$STAYMARK_ROOT/scripts/mariadb-test-server.sh"
+mariadb_test_server_start
+trap mariadb_test_server_stop EXIT
+
+export QT_QPA_PLATFORM=offscreen
+status=0
+
+staymark_build "$STAYMARK_ROOT/build" -DBUILD_TESTING=ON
+ctest --test-dir "$STAYMARK_ROOT/build" --output-on-failure --parallel "$(nproc)" || status=1
+
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+staymark_build "$STAYMARK_ROOT/build-sanitize" -DBUILD_TESTING=ON -DSTAYMARK_SANITIZE=ON
+ctest --test-dir "$STAYMARK_ROOT/build-sanitize" --output-on-failure --parallel "$(nproc)" || status=1
+
+exit $status

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Rules the sources keep: every dialog goes through the dialogs module, and the code is
+# formatted with the repository's .clang-format.
+set -uo pipefail
+root=$1
+cd "$root" || exit 2
+status=0
+
+sources=$(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name '*.cpp' -o -name '*.h')
+hits=$(grep -nE '\b(QMessageBox|QInputDialog|QFileDialog|QColorDialog)\b' $sources \
+       | grep -v '^core/ui/Dialogs\.\(h\|cpp\):')
+if [ -n "$hits" ]; then
+    echo "Dialogs must go through core/ui/Dialogs:"
+    echo "$hits"
+    status=1
+fi
+
+if command -v clang-format >/dev/null; then
+    if ! clang-format --dry-run --Werror $sources; then
+        echo "Run clang-format -i on the files above."
+        status=1
+    fi
+else
+    echo "clang-format is not installed"
+    status=1
+fi
+exit $status

@@ -1,0 +1,83 @@
+#include "core/ErrorReport.h"
+#include "core/frmErrorReport.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestErrorReport : public QObject {
+    Q_OBJECT
+
+    static QString shownText() { return frmErrorReport::Instance()->txtError->toPlainText(); }
+
+private slots:
+    void init() { TestSupport::ResetProgramState(); }
+    void cleanup() { TestSupport::ResetProgramState(); }
+
+    void reportShowsCodeDescriptionAndTheLastStatement() {
+        LastSQL = QStringLiteral("SELECT * FROM tbl_Rooms");
+        ReportError(QStringLiteral("ADM0016"), QStringLiteral("no such table: tbl_Rooms"));
+        QCOMPARE(ErrMsg, QStringLiteral("Error Code : ADM0016\r\nno such table: tbl_Rooms"));
+        frmErrorReport* window = frmErrorReport::Instance();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isModal());
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window->txtError->font().fixedPitch() ||
+                QFontInfo(window->txtError->font()).fixedPitch());
+        QCOMPARE(window->windowTitle(), QStringLiteral(" Runtime Error"));
+        QCOMPARE(shownText(), QStringLiteral("Error Code : ADM0016\nno such table: tbl_Rooms\n\n"
+                                             "-----SQL QUERY WAS----\nSELECT * FROM tbl_Rooms"));
+    }
+
+    void secondReportOnlyBringsTheWindowForward() {
+        ReportError(QStringLiteral("BOK001"), QStringLiteral("first"));
+        frmErrorReport* window = frmErrorReport::Instance();
+        ReportError(QStringLiteral("BOK002"), QStringLiteral("second"));
+        QCOMPARE(frmErrorReport::Instance(), window);
+        QVERIFY(shownText().startsWith(QStringLiteral("Error Code : BOK001\nfirst")));
+        QCOMPARE(ErrMsg, QStringLiteral("Error Code : BOK002\r\nsecond"));
+    }
+
+    void closingLetsTheNextReportShowItsOwnText() {
+        ReportError(QStringLiteral("BOK001"), QStringLiteral("first"));
+        QTest::mouseClick(
+            frmErrorReport::Instance()->findChild<QPushButton*>(QStringLiteral("Command1")),
+            Qt::LeftButton);
+        QTRY_VERIFY(!frmErrorReport::Instance());
+        ReportError(QStringLiteral("BOK002"), QStringLiteral("second"));
+        QVERIFY(shownText().startsWith(QStringLiteral("Error Code : BOK002\nsecond")));
+    }
+
+    void guardReportsUnderItsCodeAndReturnsTheDefault() {
+        LastSQL = QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1");
+        const int number = Guarded(QStringLiteral("BOK011"), []() -> int {
+            throw StaymarkError(QStringLiteral("Type mismatch"));
+        });
+        QCOMPARE(number, 0);
+        QCOMPARE(ErrMsg, QStringLiteral("Error Code : BOK011\r\nType mismatch"));
+        // Not a database failure, and still the statement that ran before it is shown.
+        QVERIFY(shownText().endsWith(QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1")));
+
+        const QString text = Guarded(QStringLiteral("BOK010"),
+                                     []() -> QString { throw std::runtime_error("boom"); });
+        QCOMPARE(text, QString());
+        QCOMPARE(ErrMsg, QStringLiteral("Error Code : BOK010\r\nboom"));
+
+        bool ran = false;
+        Guarded(QStringLiteral("BOK003"), [&] { ran = true; });
+        QVERIFY(ran);
+        QCOMPARE(Guarded(QStringLiteral("X"), [] { return 7; }), 7);
+    }
+
+    void ignoredErrorsLeaveNoTrace() {
+        IgnoreErrors([] { throw StaymarkError(QStringLiteral("ignored")); });
+        QVERIFY(ErrMsg.isEmpty());
+        QVERIFY(!frmErrorReport::Instance());
+    }
+};
+
+STAYMARK_TEST_MAIN(TestErrorReport)
+#include "tst_ErrorReport.moc"

@@ -1,0 +1,143 @@
+#include "core/CIniFile.h"
+#include "core/Errors.h"
+#include "core/SqlScript.h"
+#include "core/theDBworks.h"
+#include "core/ui/CCrypto.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QTest>
+
+using TestSupport::ProgramFolder;
+
+namespace {
+
+void writeSetting(const QString& ini, const QString& key, const QString& value) {
+    CIniFile file;
+    file.Path(ini);
+    file.Section(QStringLiteral("settings"));
+    file.Key(key);
+    file.Value(value);
+}
+
+QString encrypted(const QString& text) {
+    CCrypto crypto;
+    return crypto.Encrypt(text, ProgramKeyText(), true, CCrypto::RC2);
+}
+
+void makeEmbeddedDatabase(const QString& path) {
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mk"));
+        db.setDatabaseName(path);
+        db.open();
+        SqlScript::RunFile(db, QStringLiteral(STAYMARK_SOURCE_DIR "/schema/sqlite.sql"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("mk"));
+}
+
+} // namespace
+
+// How config.ini chooses and opens the database.
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { TestSupport::ResetProgramState(); }
+    void cleanup() { theDBworks::CloseConnection(); }
+
+    void freshInstallWithoutConfigOpensTheEmbeddedDatabase() {
+        ProgramFolder folder;
+        makeEmbeddedDatabase(folder.Path() + QStringLiteral("/data.db"));
+        theDBworks::OpenConnection();
+        QVERIFY(theDBworks::IsConnected());
+        QCOMPARE(theDBworks::Backend(), DbBackend::SQLite);
+        QCOMPARE(theDBworks::DBPath, folder.Path() + QStringLiteral("/data.db"));
+        QCOMPARE(theDBworks::DBKey, QStringLiteral("513097"));
+        QCOMPARE(theDBworks::UseSQLFlag, 0);
+    }
+
+    void useSqlChoosesTheBackEnd_data() {
+        QTest::addColumn<QString>("useSql");
+        QTest::addColumn<int>("flag");
+        QTest::newRow("missing") << QString() << 0;
+        QTest::newRow("not a number") << "yes" << 0;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("other number") << "2" << 2;
+        QTest::newRow("one") << "1" << 1;
+    }
+    void useSqlChoosesTheBackEnd() {
+        QFETCH(QString, useSql);
+        QFETCH(int, flag);
+        ProgramFolder folder;
+        makeEmbeddedDatabase(folder.Path() + QStringLiteral("/data.db"));
+        if (!useSql.isNull())
+            writeSetting(folder.ConfigIni(), QStringLiteral("UseSQL"), useSql);
+        // A server that refuses at once: only the choice of back end is under test here.
+        writeSetting(folder.ConfigIni(), QStringLiteral("SQLhost"), QStringLiteral("127.0.0.1:1"));
+        bool opened = true;
+        try {
+            theDBworks::OpenConnection();
+        } catch (const DatabaseError&) {
+            opened = false;
+        }
+        QCOMPARE(theDBworks::UseSQLFlag, flag);
+        QCOMPARE(theDBworks::Backend(), flag == 1 ? DbBackend::MySQL : DbBackend::SQLite);
+        QCOMPARE(opened, flag != 1);
+    }
+
+    void secretsAreReadDecryptedAndTheRestAsStored() {
+        ProgramFolder folder;
+        const QString ini = folder.ConfigIni();
+        writeSetting(ini, QStringLiteral("db"), QStringLiteral("/srv/hotel/data.db"));
+        writeSetting(ini, QStringLiteral("dbkey"),
+                     QStringLiteral("  ") + encrypted(QStringLiteral("s3cret")));
+        writeSetting(ini, QStringLiteral("UseSQL"), QStringLiteral("1"));
+        writeSetting(ini, QStringLiteral("SQLhost"), QStringLiteral("db.hotel.lan"));
+        writeSetting(ini, QStringLiteral("SQLDBname"), QStringLiteral("staymark"));
+        writeSetting(ini, QStringLiteral("SQLUserName"), encrypted(QStringLiteral("frontdesk")));
+        writeSetting(ini, QStringLiteral("SQLPassWord"), encrypted(QStringLiteral("pa'ss")));
+        QCOMPARE(theDBworks::ReadDBConfig(), QStringLiteral("/srv/hotel/data.db"));
+        QCOMPARE(theDBworks::DBKey, QStringLiteral("s3cret"));
+        QCOMPARE(theDBworks::GetDBKey(), QStringLiteral("s3cret"));
+        QCOMPARE(theDBworks::UseSQLFlag, 1);
+        QCOMPARE(theDBworks::SQLServerHost, QStringLiteral("db.hotel.lan"));
+        QCOMPARE(theDBworks::SQLDatabaseName, QStringLiteral("staymark"));
+        QCOMPARE(theDBworks::SQLLoginName, QStringLiteral("frontdesk"));
+        QCOMPARE(theDBworks::SQLLoginPassword, QStringLiteral("pa'ss"));
+    }
+
+    void emptyKeyReadsEmptyAndMeansTheDefaultPassword() {
+        ProgramFolder folder;
+        writeSetting(folder.ConfigIni(), QStringLiteral("dbkey"), QString());
+        QCOMPARE(theDBworks::GetDBKey(), QString());
+        theDBworks::ReadDBConfig();
+        QCOMPARE(theDBworks::DBKey, QStringLiteral("513097"));
+    }
+
+    void missingDatabaseFileIsAFailureNotANewEmptyDatabase() {
+        ProgramFolder folder;
+        const QString missing = folder.Path() + QStringLiteral("/moved-away.db");
+        writeSetting(folder.ConfigIni(), QStringLiteral("db"), missing);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, theDBworks::OpenConnection());
+        QVERIFY(!theDBworks::IsConnected());
+        QVERIFY(!QFile::exists(missing));
+    }
+
+    void fileThatIsNoDatabaseIsRefused() {
+        ProgramFolder folder;
+        const QString path = folder.Path() + QStringLiteral("/data.db");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, theDBworks::OpenConnection());
+        QVERIFY(!theDBworks::IsConnected());
+    }
+};
+
+STAYMARK_TEST_MAIN(TestSettings)
+#include "tst_Settings.moc"

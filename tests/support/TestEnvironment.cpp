@@ -1,0 +1,273 @@
+#include "tests/support/TestEnvironment.h"
+
+#include "core/AppPaths.h"
+#include "core/CIniFile.h"
+#include "core/Clock.h"
+#include "core/ErrorReport.h"
+#include "core/GlobalLogin.h"
+#include "core/SqlDialect.h"
+#include "core/SqlScript.h"
+#include "core/frmErrorReport.h"
+#include "core/theDBworks.h"
+#include "core/ui/CCrypto.h"
+#include "core/ui/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <atomic>
+
+namespace TestSupport {
+
+namespace {
+
+QString env(const char* name, const QString& fallback = {}) {
+    const QString value = qEnvironmentVariable(name);
+    return value.isEmpty() ? fallback : value;
+}
+
+QString schemaFile(const QString& name) {
+    return QStringLiteral(STAYMARK_SOURCE_DIR "/schema/") + name;
+}
+
+QString uniqueName(const QString& prefix) {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("%1_%2_%3")
+        .arg(prefix)
+        .arg(QCoreApplication::applicationPid())
+        .arg(++counter);
+}
+
+QString mysqlHostAndPort() {
+    return env("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1")) + QLatin1Char(':') +
+           env("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071"));
+}
+
+// A connection to the test server itself, for making and dropping test databases.
+QSqlDatabase openMySql(const QString& connectionName, const QString& databaseName) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
+    db.setHostName(env("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1")));
+    db.setPort(env("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071")).toInt());
+    db.setUserName(env("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test")));
+    db.setPassword(env("STAYMARK_TEST_MYSQL_PASSWORD"));
+    db.setDatabaseName(databaseName);
+    db.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=5"));
+    db.open();
+    return db;
+}
+
+QString encrypted(const QString& text) {
+    CCrypto crypto;
+    return crypto.Encrypt(text, ProgramKeyText(), true, CCrypto::RC2);
+}
+
+void writeSetting(const QString& ini, const QString& key, const QString& value) {
+    CIniFile file;
+    file.Path(ini);
+    file.Section(QStringLiteral("settings"));
+    file.Key(key);
+    file.Value(value);
+}
+
+} // namespace
+
+Backend CurrentBackend() {
+    return env("STAYMARK_TEST_BACKEND") == QLatin1String("mariadb") ? Backend::MariaDB
+                                                                    : Backend::SQLite;
+}
+
+QString BackendName(Backend backend) {
+    return backend == Backend::MariaDB ? QStringLiteral("mariadb") : QStringLiteral("sqlite");
+}
+
+void PrepareProcess() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Dialogs::Testing::Enable();
+}
+
+void ResetProgramState() {
+    using namespace GlobalLogin;
+    IsLoggedIn = false;
+    LoggedUserName.clear();
+    PrivModifySettings = PrivRoomList = PrivModifyTax = PrivCustomerViewEdit = PrivViewReport = 0;
+    OrderSign.clear();
+    LoginSucceeded = false;
+    ErrMsg.clear();
+    LastSQL.clear();
+    Dialogs::Testing::Reset();
+    Clock::UseSystemClock();
+    if (frmErrorReport* window = frmErrorReport::Instance())
+        delete window;
+}
+
+ProgramFolder::ProgramFolder() {
+    AppPaths::SetProgramFolder(dir_.path());
+}
+
+ProgramFolder::~ProgramFolder() {
+    AppPaths::SetProgramFolder(QString());
+}
+
+QString ProgramFolder::ConfigIni() const {
+    return dir_.path() + QStringLiteral("/config.ini");
+}
+
+TestDatabase::TestDatabase(Backend backend)
+    : backend_(backend) {
+    ResetProgramState();
+    error_ = setUp();
+    if (error_.isEmpty()) {
+        try {
+            theDBworks::OpenConnection();
+        } catch (const std::exception& e) {
+            error_ = QStringLiteral("theDBworks cannot connect: ") + DescriptionOf(e);
+        }
+    }
+}
+
+TestDatabase::~TestDatabase() {
+    theDBworks::CloseRecordset();
+    theDBworks::CloseConnection();
+    if (own_.isValid())
+        own_.close();
+    own_ = QSqlDatabase();
+    if (!ownConnectionName_.isEmpty())
+        QSqlDatabase::removeDatabase(ownConnectionName_);
+    if (!mysqlDatabase_.isEmpty()) {
+        const QString admin = uniqueName(QStringLiteral("drop"));
+        {
+            QSqlDatabase db = openMySql(admin, QString());
+            QSqlQuery(db).exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(mysqlDatabase_));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(admin);
+    }
+    ResetProgramState();
+}
+
+QString TestDatabase::setUp() {
+    if (backend_ == Backend::MariaDB)
+        return setUpMariaDb();
+    const QString path = folder_.Path() + QStringLiteral("/data.db");
+    const QString name = uniqueName(QStringLiteral("schema"));
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            error = db.lastError().text();
+        else
+            try {
+                SqlScript::RunFile(db, schemaFile(QStringLiteral("sqlite.sql")));
+            } catch (const std::exception& e) {
+                error = DescriptionOf(e);
+            }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (error.isEmpty())
+        WriteConfig();
+    return error;
+}
+
+QString TestDatabase::setUpMariaDb() {
+    const QString admin = uniqueName(QStringLiteral("create"));
+    QString error;
+    mysqlDatabase_ = uniqueName(QStringLiteral("staymark_t"));
+    {
+        QSqlDatabase db = openMySql(admin, QString());
+        if (!db.isOpen()) {
+            error = QStringLiteral("No MariaDB server answers at %1 (%2). scripts/test.sh starts "
+                                   "one for the tests.")
+                        .arg(mysqlHostAndPort(), db.lastError().text());
+            mysqlDatabase_.clear();
+        } else if (!QSqlQuery(db).exec(
+                       QStringLiteral("CREATE DATABASE `%1`").arg(mysqlDatabase_))) {
+            error = db.lastError().text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(admin);
+    if (!error.isEmpty())
+        return error;
+    const QString loader = uniqueName(QStringLiteral("load"));
+    {
+        QSqlDatabase db = openMySql(loader, mysqlDatabase_);
+        try {
+            SqlScript::RunFile(db, schemaFile(QStringLiteral("mysql.sql")));
+        } catch (const std::exception& e) {
+            error = DescriptionOf(e);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(loader);
+    if (error.isEmpty())
+        WriteConfig();
+    return error;
+}
+
+void TestDatabase::WriteConfig() const {
+    const QString ini = ConfigIni();
+    QFile::remove(ini);
+    if (backend_ == Backend::SQLite) {
+        writeSetting(ini, QStringLiteral("db"), folder_.Path() + QStringLiteral("/data.db"));
+        writeSetting(ini, QStringLiteral("UseSQL"), QStringLiteral("0"));
+        return;
+    }
+    writeSetting(ini, QStringLiteral("db"), QString());
+    writeSetting(ini, QStringLiteral("dbkey"), QString());
+    writeSetting(ini, QStringLiteral("UseSQL"), QStringLiteral("1"));
+    writeSetting(ini, QStringLiteral("SQLhost"), mysqlHostAndPort());
+    writeSetting(ini, QStringLiteral("SQLDBname"), mysqlDatabase_);
+    writeSetting(ini, QStringLiteral("SQLUserName"),
+                 encrypted(env("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"))));
+    writeSetting(ini, QStringLiteral("SQLPassWord"),
+                 encrypted(env("STAYMARK_TEST_MYSQL_PASSWORD")));
+}
+
+QSqlDatabase& TestDatabase::ownConnection() {
+    if (own_.isValid() && own_.isOpen())
+        return own_;
+    ownConnectionName_ = uniqueName(QStringLiteral("verify"));
+    if (backend_ == Backend::MariaDB) {
+        own_ = openMySql(ownConnectionName_, mysqlDatabase_);
+        QSqlQuery(own_).exec(QStringLiteral("SET SESSION sql_mode = 'NO_BACKSLASH_ESCAPES'"));
+    } else {
+        own_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ownConnectionName_);
+        own_.setDatabaseName(folder_.Path() + QStringLiteral("/data.db"));
+        own_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+        own_.open();
+    }
+    return own_;
+}
+
+static DbBackend dialectOf(Backend backend) {
+    return backend == Backend::MariaDB ? DbBackend::MySQL : DbBackend::SQLite;
+}
+
+Recordset TestDatabase::Query(const QString& accessSql) {
+    QSqlQuery query(ownConnection());
+    query.setForwardOnly(true);
+    if (!query.exec(SqlDialect::Translate(accessSql, dialectOf(backend_))))
+        qWarning("test query failed: %s (%s)", qUtf8Printable(accessSql),
+                 qUtf8Printable(query.lastError().text()));
+    return Recordset::FromQuery(query);
+}
+
+QString TestDatabase::Run(const QString& accessSql) {
+    QSqlQuery query(ownConnection());
+    if (query.exec(SqlDialect::Translate(accessSql, dialectOf(backend_))))
+        return {};
+    return query.lastError().text();
+}
+
+int TestDatabase::Count(const QString& table, const QString& where) {
+    Recordset rows = Query(QStringLiteral("SELECT COUNT(*) AS n FROM ") + table +
+                           (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
+    return rows.AtEOF() ? -1 : rows.Fields(0).toInt();
+}
+
+} // namespace TestSupport
