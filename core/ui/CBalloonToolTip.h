@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QPainterPath;
+class QTimer;
+
+class BalloonWindow;
+
+// The field at which the next validation balloon points; shared by every form.
+extern QPointer<QWidget> BalloonTarget;
+
+// One balloon-shaped tip with an icon, a bold title and a text, shown on demand at a point the
+// caller chooses. Forms reject input with it; clicking or typing in a field removes it.
+class CBalloonToolTip final {
+    Q_DISABLE_COPY_MOVE(CBalloonToolTip)
+
+public:
+    enum TipIcon { NoIcon = 0, InfoIcon = 1, WarningIcon = 2, ErrorIcon = 3 };
+
+    CBalloonToolTip();
+    ~CBalloonToolTip();
+
+    int VisibleTime() const { return visibleTime_; }
+    void VisibleTime(int milliseconds) { visibleTime_ = milliseconds; }
+    int DelayTime() const { return delayTime_; }
+    void DelayTime(int milliseconds) { delayTime_ = milliseconds; }
+    bool PopupOnDemand() const { return popupOnDemand_; }
+    void PopupOnDemand(bool onDemand) { popupOnDemand_ = onDemand; }
+    // 1 = balloon shape; any other value = the plain rectangular tip.
+    int Style() const { return style_; }
+    void Style(int style) { style_ = style; }
+    bool Centered() const { return centered_; }
+    void Centered(bool centered) { centered_ = centered; }
+
+    int Icon() const { return icon_; }
+    void Icon(int icon);
+    QString Title() const { return title_; }
+    void Title(const QString& title);
+    // An invalid colour leaves the system colour.
+    QColor ForeColor() const { return foreColor_; }
+    void ForeColor(const QColor& color);
+    QColor BackColor() const { return backColor_; }
+    void BackColor(const QColor& color);
+    QString TipText() const { return tipText_; }
+    void TipText(const QString& text);
+
+    // Makes the tip window for the parent, replacing any earlier one.
+    bool CreateToolTip(QWidget* parentWindow);
+    // Shows the tip with its stem at (x, y) in the coordinates of BalloonTarget.
+    void Show(int x = 0, int y = 0);
+    void Destroy();
+
+    // The tip window while there is one, for the forms' tests.
+    BalloonWindow* TipWindow() const { return window_; }
+
+private:
+    void sendTitle();
+
+    int visibleTime_ = 5000;
+    int delayTime_ = 500;
+    bool popupOnDemand_ = false;
+    int style_ = 0;
+    bool centered_ = false;
+    int icon_ = NoIcon;
+    QString title_;
+    QColor foreColor_;
+    QColor backColor_;
+    QString tipText_;
+    QPointer<BalloonWindow> window_;
+    QPointer<QWidget> tool_;
+};
+
+// What every form does to reject a field: the error balloon with the check's title and text,
+// its stem at the lower left of `placeOn` (the target itself unless given).
+void ShowValidationBalloon(CBalloonToolTip& tip, QWidget* target, const QString& title,
+                           const QString& text, QWidget* placeOn = nullptr);
+
+// The tip window itself: a frameless tool window painted as a balloon or a rectangle.
+class BalloonWindow final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BalloonWindow)
+
+public:
+    BalloonWindow(QWidget* parentWindow, bool balloonShape);
+
+    void SetTitleLine(int icon, const QString& title);
+    void SetText(const QString& text);
+    void SetColors(const QColor& fore, const QColor& back);
+    // Places the window so that its stem (or its top-left corner) is at this screen point.
+    void PointAt(const QPoint& screenPoint, bool centredBelow, const QRect& toolRect);
+
+    bool IsBalloonShape() const { return balloonShape_; }
+    int TitleIcon() const { return titleIcon_; }
+    QString TitleText() const { return titleText_; }
+    QString BodyText() const { return bodyText_; }
+    // The screen point the stem touches.
+    QPoint StemPoint() const;
+    // A tip that is not shown on demand appears when the mouse rests on the tool.
+    void FollowHover(QWidget* tool, int delayMs, int visibleMs);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void relayout();
+    QPainterPath outline() const;
+
+    bool balloonShape_;
+    int titleIcon_ = 0;
+    QString titleText_;
+    QString bodyText_;
+    QColor fore_;
+    QColor back_;
+    QSize bodySize_;
+    QPointer<QWidget> hoverTool_;
+    int hoverDelayMs_ = 0;
+    int hoverVisibleMs_ = 0;
+    QTimer* hoverTimer_ = nullptr;
+};
