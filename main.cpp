@@ -6,6 +6,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Staymark"));
     QApplication::setApplicationVersion(QStringLiteral(STAYMARK_VERSION));
-    Load_frms::Main();
+    if (!Load_frms::Main())
+        return 0;
     return QApplication::exec();
 }

@@ -2,22 +2,21 @@
 
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
+#include "core/mainFrm.h"
 #include "core/theDBworks.h"
-
-#include <QMainWindow>
 
 namespace Load_frms {
 
-void Main() {
+bool Main() {
     IgnoreErrors([] { GlobalLogin::IsLoggedIn = false; });
     IgnoreErrors([] { InitCommonCtrls(); });
-    IgnoreErrors([] { theDBworks::OpenConnection(); });
-    auto* window = new QMainWindow();
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setObjectName(QStringLiteral("mainFrm"));
-    window->setWindowTitle(QStringLiteral("Staymark Vol 1"));
-    window->resize(1024, 720);
+    auto* window = new mainFrm();
+    if (!window->Loaded()) {
+        delete window;
+        return false;
+    }
     window->show();
+    return true;
 }
 
 bool InitCommonCtrls() {

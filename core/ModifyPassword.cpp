@@ -1,0 +1,144 @@
+#include "core/ModifyPassword.h"
+
+#include "core/DefaultInstance.h"
+#include "core/GlobalLogin.h"
+#include "core/SqlLiteral.h"
+#include "core/mainFrm.h"
+#include "core/theDBworks.h"
+#include "core/ui/Dialogs.h"
+#include "core/ui/PasswordEcho.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit* field(QWidget* parent, const QString& name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text) {
+    auto* created = new QLabel(text, parent);
+    created->setObjectName(name);
+    return created;
+}
+
+} // namespace
+
+ModifyPassword::ModifyPassword()
+    : QDialog(mainFrm::Instance()) {
+    setObjectName(QStringLiteral("ModifyPassword"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral(" Modify Password"));
+    Frame1 = new QGroupBox(QStringLiteral("Modify Password"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("User Name : "));
+    Label2 = label(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
+    Label3 = label(Frame1, QStringLiteral("Label3"), QStringLiteral("New Password : "));
+    txtUserName = field(Frame1, QStringLiteral("txtUserName"));
+    txtPassWord = field(Frame1, QStringLiteral("txtPassWord"));
+    txtNewPassWord = field(Frame1, QStringLiteral("txtNewPassWord"));
+    MaskWithAsterisks(txtPassWord);
+    MaskWithAsterisks(txtNewPassWord);
+    Line1 = new QFrame(Frame1);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Command1 = new QPushButton(QStringLiteral("&Modify"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAutoDefault(false);
+
+    auto* fields = new QGridLayout(Frame1);
+    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(txtUserName, 0, 1);
+    fields->addWidget(Label2, 1, 0);
+    fields->addWidget(txtPassWord, 1, 1);
+    fields->addWidget(Line1, 2, 0, 1, 2);
+    fields->addWidget(Label3, 3, 0);
+    fields->addWidget(txtNewPassWord, 3, 1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Frame1, 0, 0);
+    layout->addWidget(Command1, 1, 0, Qt::AlignRight);
+
+    connect(Command1, &QPushButton::clicked, this, &ModifyPassword::Command1_Click);
+    for (QWidget* clickable :
+         {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(txtUserName),
+          static_cast<QWidget*>(txtPassWord), static_cast<QWidget*>(txtNewPassWord)})
+        clickable->installEventFilter(this);
+}
+
+ModifyPassword::~ModifyPassword() = default;
+
+void ModifyPassword::ShowWindow() {
+    ModifyPassword* window = DefaultInstance<ModifyPassword>();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+CBalloonToolTip& ModifyPassword::balloon() {
+    if (!balloon_)
+        balloon_ = std::make_unique<CBalloonToolTip>();
+    return *balloon_;
+}
+
+bool ModifyPassword::eventFilter(QObject* watched, QEvent* event) {
+    // A click on the frame or in a field removes the balloon.
+    if (event->type() == QEvent::MouseButtonPress && balloon_)
+        balloon_->Destroy();
+    return QDialog::eventFilter(watched, event);
+}
+
+void ModifyPassword::mousePressEvent(QMouseEvent* event) {
+    if (balloon_)
+        balloon_->Destroy();
+    QDialog::mousePressEvent(event);
+}
+
+bool ModifyPassword::fieldsFilled() {
+    struct Check {
+        QLineEdit* field;
+        const char* title;
+        const char* text;
+    };
+    const Check checks[] = {
+        {txtUserName, "Please Enter Username", "Please Enter User Name!"},
+        {txtPassWord, "Please Enter Password", "Please Enter Password!"},
+        {txtNewPassWord, "Please Enter NEW Password", "Please Enter NEW Password!"},
+    };
+    for (const Check& check : checks) {
+        if (check.field->text().isEmpty()) {
+            ShowValidationBalloon(balloon(), check.field, QString::fromLatin1(check.title),
+                                  QString::fromLatin1(check.text));
+            return false;
+        }
+    }
+    return true;
+}
+
+// "&Modify": replaces the password when the name and the current password match.
+void ModifyPassword::Command1_Click() {
+    if (!fieldsFilled())
+        return;
+    if (!GlobalLogin::CheckUserPassword(txtUserName->text(), txtPassWord->text())) {
+        Dialogs::Message(QStringLiteral("Wrong Username or password! Password not changed!"),
+                         Dialogs::Icon::Critical);
+        return;
+    }
+    const QString encrypted = GlobalLogin::EncryptPassword(txtNewPassWord->text());
+    // A refused update is reported by the update itself; saying "changed" would be false.
+    if (!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_users SET cpassword = ") +
+                                      SqlLiteral::Text(encrypted) +
+                                      QStringLiteral(" WHERE cusername = ") +
+                                      SqlLiteral::Text(txtUserName->text().trimmed())))
+        return;
+    Dialogs::Message(QStringLiteral("Password succesfully changed!"), Dialogs::Icon::Information,
+                     QStringLiteral("Password changed"));
+    close();
+}

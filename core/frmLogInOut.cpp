@@ -1,0 +1,204 @@
+#include "core/frmLogInOut.h"
+
+#include "core/DefaultInstance.h"
+#include "core/ErrorReport.h"
+#include "core/GlobalLogin.h"
+#include "core/Load_frms.h"
+#include "core/SqlLiteral.h"
+#include "core/mainFrm.h"
+#include "core/theDBworks.h"
+#include "core/ui/Dialogs.h"
+#include "core/ui/PasswordEcho.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+QLabel* picture(QWidget* parent, const QString& name, QStyle::StandardPixmap icon) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(parent->style()->standardIcon(icon).pixmap(48, 48));
+    return label;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text) {
+    auto* created = new QLabel(text, parent);
+    created->setObjectName(name);
+    return created;
+}
+
+} // namespace
+
+frmLogInOut::frmLogInOut()
+    : QDialog(mainFrm::Instance()) {
+    setObjectName(QStringLiteral("frmLogInOut"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Login/LogOut"));
+
+    Image1 = picture(this, QStringLiteral("Image1"), QStyle::SP_DialogApplyButton);
+    Image2 = picture(this, QStringLiteral("Image2"), QStyle::SP_FileDialogNewFolder);
+    loginLabel = label(this, QStringLiteral("loginLabel"),
+                       QStringLiteral("You are not logged in or you do not have permission to "
+                                      "access this Program."));
+    loginLabel->setWordWrap(true);
+    Frame1 = new QGroupBox(QStringLiteral("Existing user log in"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("Username : "));
+    Label2 = label(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
+    txtUserName = new QLineEdit(Frame1);
+    txtUserName->setObjectName(QStringLiteral("txtUserName"));
+    txtPassWord = new QLineEdit(Frame1);
+    txtPassWord->setObjectName(QStringLiteral("txtPassWord"));
+    MaskWithAsterisks(txtPassWord);
+    Command1 = new QPushButton(QStringLiteral("Log &In"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAutoDefault(false);
+
+    auto* fields = new QGridLayout(Frame1);
+    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(txtUserName, 0, 1);
+    fields->addWidget(Label2, 1, 0);
+    fields->addWidget(txtPassWord, 1, 1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Image1, 0, 0);
+    layout->addWidget(Image2, 0, 0);
+    layout->addWidget(loginLabel, 0, 1);
+    layout->addWidget(Frame1, 1, 0, 1, 2);
+    layout->addWidget(Command1, 2, 1, Qt::AlignRight);
+
+    connect(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
+    // Enter in either field logs in.
+    connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
+    connect(txtPassWord, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
+    connect(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
+    txtUserName->installEventFilter(this);
+    txtPassWord->installEventFilter(this);
+    Form_Load();
+}
+
+frmLogInOut::~frmLogInOut() = default;
+
+void frmLogInOut::ShowWindow() {
+    frmLogInOut* window = DefaultInstance<frmLogInOut>();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+CBalloonToolTip& frmLogInOut::balloon() {
+    if (!balloon_)
+        balloon_ = std::make_unique<CBalloonToolTip>();
+    return *balloon_;
+}
+
+void frmLogInOut::Form_Load() {
+    Guarded(QStringLiteral("FRLOG002"), [this] {
+        const bool noAccount = Load_frms::NoUserExists();
+        if (noAccount) {
+            loginLabel->setText(QStringLiteral("Master Account does not exist! Please create a new "
+                                               "master login account."));
+            setWindowTitle(QStringLiteral("Create Master Account"));
+            Frame1->setTitle(QStringLiteral("Creat a New Account"));
+            Command1->setText(QStringLiteral("Create"));
+        } else {
+            loginLabel->setText(
+                QStringLiteral("Please login with your valid username and password to proceed."));
+            setWindowTitle(QStringLiteral("Login"));
+            Command1->setText(QStringLiteral("Login"));
+        }
+        Image2->setVisible(noAccount);
+        Image1->setVisible(!noAccount);
+    });
+}
+
+bool frmLogInOut::eventFilter(QObject* watched, QEvent* event) {
+    // A click in either field removes the balloon.
+    if (event->type() == QEvent::MouseButtonPress && balloon_)
+        balloon_->Destroy();
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmLogInOut::txtPassWord_Change() {
+    Guarded(QStringLiteral("FRLOG003"), [this] { balloon().Destroy(); });
+}
+
+// "Log &In" / "Create": logs in, or makes the master account while none exists.
+void frmLogInOut::Command1_Click() {
+    Guarded(QStringLiteral("FRLOG001"), [this] {
+        if (txtUserName->text().isEmpty()) {
+            ShowValidationBalloon(balloon(), txtUserName, QStringLiteral("Please Enter Username"),
+                                  QStringLiteral("Please Enter User Name!"));
+            return;
+        }
+        if (txtPassWord->text().isEmpty()) {
+            ShowValidationBalloon(balloon(), txtPassWord, QStringLiteral("Please Enter Password"),
+                                  QStringLiteral("Please Enter Password!"));
+            return;
+        }
+        const QString userName = txtUserName->text();
+        const QString password = txtPassWord->text();
+        if (Load_frms::NoUserExists()) {
+            if (createMasterAccount(userName, password))
+                close();
+            return;
+        }
+        logIn(userName, password);
+    });
+}
+
+bool frmLogInOut::createMasterAccount(const QString& userName, const QString& password) {
+    const QString encrypted = GlobalLogin::EncryptPassword(password);
+    // No account was stored: saying "created" and logging in would report a failure as success.
+    if (!theDBworks::ExecuteInsertSQL(
+            QStringLiteral("INSERT INTO tbl_users (cusername,cpassword,cmodifysettings,croomlist,"
+                           "cmodifytax,canViewReport, ccustomerviewedit, cusertype) VALUES(") +
+            SqlLiteral::Text(userName) + QLatin1Char(',') + SqlLiteral::Text(encrypted) +
+            QStringLiteral(",1,1,1,1,1,1)")))
+        return false;
+    mainFrm* main = mainFrm::Instance();
+    if (main) {
+        main->StatusBar1Panel1->setText(QStringLiteral("Logged In as ") + userName);
+        main->mnuChangeMyPassword->setVisible(true);
+    }
+    Dialogs::Message(QStringLiteral("Master account created. You are now logged in as ") +
+                     userName);
+    GlobalLogin::IsLoggedIn = true;
+    GlobalLogin::ReloadUser(userName, password);
+    if (main)
+        main->mnuLoginLogOut->setText(QStringLiteral("Log Out"));
+    return true;
+}
+
+void frmLogInOut::logIn(const QString& userName, const QString& password) {
+    if (GlobalLogin::LogInUser(userName, password)) {
+        GlobalLogin::IsLoggedIn = true;
+        showLoggedIn(userName);
+        Dialogs::Message(QStringLiteral("You are logged in as ") + userName);
+        close();
+        return;
+    }
+    const bool closeAfterRefusal = GlobalLogin::LoginSucceeded;
+    if (closeAfterRefusal && GlobalLogin::LogInUser(userName, password))
+        return;
+    GlobalLogin::IsLoggedIn = false;
+    Dialogs::Message(QStringLiteral("Username Or Password Don not match"), Dialogs::Icon::Critical,
+                     QStringLiteral("Wrong Username/Password"));
+    // After an earlier login of this run the window closes; before it, it stays for a retry.
+    if (closeAfterRefusal)
+        close();
+}
+
+void frmLogInOut::showLoggedIn(const QString& userName) {
+    mainFrm* main = mainFrm::Instance();
+    if (!main)
+        return;
+    main->mnuLoginLogOut->setText(QStringLiteral("Log Out"));
+    main->StatusBar1Panel1->setText(QStringLiteral("Logged In as ") + userName);
+    main->mnuChangeMyPassword->setVisible(true);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/CIniFile.h"
+#include "core/CommandGate.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+// The program's one multiple-document window: the menu, the toolbar, the status bar, and the
+// child windows of every task. It gates each command by the login state.
+class mainFrm final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(mainFrm)
+
+public:
+    mainFrm();
+    ~mainFrm() override;
+
+    // The loaded main window, or null.
+    static mainFrm* Instance();
+    // Shows the form as a child window, or brings it forward when it already is one. Without
+    // a main window the form shows as a window of its own.
+    static QMdiSubWindow* ShowChild(QWidget* form);
+
+    // False when another instance was running: the load ended the program.
+    bool Loaded() const { return loaded_; }
+    void UnloadChildWindows();
+
+    // Set by the login window.
+    QLabel* StatusBar1Panel1 = nullptr;
+    QAction* mnuLoginLogOut = nullptr;
+    QAction* mnuChangeMyPassword = nullptr;
+
+    QMdiArea* MdiArea = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+
+    void mnuBooking_Click();
+    void mnuFoodOrder_Click();
+    void mnuCustomerList_Click();
+    void mnuRoomList_Click();
+    void mnuCustomerHistoryList_Click();
+    void mnuReport_Click();
+    void mnuLoginLogOut_Click();
+    void mnuAdministration_Click();
+    void taxEditor_Click();
+    void mnuLog_Click();
+    void mnuChangeMyPassword_Click();
+    void mnuCascade_Click();
+    void mnuTileHorizontal_Click();
+    void mnuTileVertical_Click();
+    void mnuOnlineHelp_Click();
+    void mnuOpenHelp_Click();
+    void mnuAbout_Click();
+    void Toolbar1_ButtonClick(const QString& key);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void MDIForm_Load();
+    void MDIForm_Resize();
+    void MDIForm_Unload();
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void fillWindowMenu();
+    void tileChildren(Qt::Orientation stacking);
+    void updateClockPanels();
+    // Runs a command as its gate decides: its window, the login window, or a message.
+    void runGated(CommandGate::Command command, const std::function<void()>& open);
+    CIniFile placementIni();
+
+    CIniFile positionIni_;
+    bool loaded_ = false;
+    QMenu* mnuWin = nullptr;
+    QList<QAction*> windowListActions_;
+    QLabel* capsPanel_ = nullptr;
+    QLabel* timePanel_ = nullptr;
+    QLabel* datePanel_ = nullptr;
+};
