@@ -1,0 +1,68 @@
+#include "reservations/CustomerNumber.h"
+
+#include "core/Errors.h"
+#include "core/SqlLiteral.h"
+#include "core/theDBworks.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+constexpr int kLetterRange = 25; // "A" to "Y"
+
+QRandomGenerator& generator() {
+    static QRandomGenerator random = QRandomGenerator::securelySeeded();
+    return random;
+}
+
+QString threeLetters() {
+    QString letters;
+    for (int i = 0; i < 3; ++i)
+        letters += QChar(u'A' + int(generator().bounded(kLetterRange)));
+    return letters;
+}
+
+QChar initialOf(const QString& name) {
+    QString cleaned = name;
+    cleaned.remove(QLatin1Char('\''));
+    if (cleaned.isEmpty())
+        throw StaymarkError(QStringLiteral("Invalid procedure call or argument"), 5);
+    return cleaned.at(0);
+}
+
+bool isTaken(const QString& number) {
+    const QString literal = SqlLiteral::Text(number);
+    const QString checks[] = {
+        QStringLiteral("SELECT ID FROM tbl_customers WHERE cUniqueNo = ") + literal,
+        QStringLiteral("SELECT ID FROM tbl_customers_history WHERE cUniqueNo = ") + literal,
+        QStringLiteral("SELECT ID FROM tbl_FoodOrders WHERE OrderNo = ") + literal,
+    };
+    for (const QString& check : checks) {
+        theDBworks::OpenRecordset(check);
+        if (theDBworks::DBRecordset().RecordCount() > 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+namespace CustomerNumber {
+
+QString RandomLetters() {
+    const QString first = threeLetters();
+    const QString second = threeLetters();
+    return second + first;
+}
+
+QString NewNumber(const QString& firstName, const QString& lastName,
+                  const std::function<QString()>& letters) {
+    const QString initials = QString(initialOf(firstName)) + initialOf(lastName);
+    QString number;
+    do
+        number = initials + letters();
+    while (isTaken(number));
+    return number;
+}
+
+} // namespace CustomerNumber

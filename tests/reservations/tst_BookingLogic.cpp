@@ -1,0 +1,126 @@
+#include "core/Errors.h"
+#include "reservations/BookingTariff.h"
+#include "reservations/CustomerNumber.h"
+#include "reservations/RoomPrices.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+Currency money(const char* text) { return Currency::FromText(QString::fromLatin1(text), QLocale::c()); }
+} // namespace
+
+// The tariff arithmetic, the customer number and the stored room prices.
+class TestBookingLogic : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSupport::TestDatabase> db;
+
+private slots:
+    void cleanup() { db.reset(); }
+
+    void tariffSteps_data() {
+        QTest::addColumn<Currency>("rate");
+        QTest::addColumn<Currency>("tariff");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<bool>("adding");
+        QTest::addColumn<Currency>("expected");
+        QTest::newRow("99.99 for 3 days") << Currency() << money("99.99") << 3 << true << money("299.97");
+        QTest::newRow("second room") << money("299.97") << money("95.5") << 2 << true << money("490.97");
+        QTest::newRow("removed with more days falls below zero")
+            << money("80") << money("80") << 3 << false << money("-160");
+        QTest::newRow("zero nights") << Currency() << money("80") << 0 << true << Currency();
+    }
+    void tariffSteps() {
+        QFETCH(Currency, rate);
+        QFETCH(Currency, tariff);
+        QFETCH(int, days);
+        QFETCH(bool, adding);
+        QFETCH(Currency, expected);
+        QCOMPARE(BookingTariff::MoveRoom(rate, tariff, days, adding), expected);
+    }
+
+    void taxAndDue() {
+        QCOMPARE(BookingTariff::Tax(5 + 7.5, money("200")), money("25"));
+        QCOMPARE(BookingTariff::Tax(0, money("200")), Currency());
+        QCOMPARE(BookingTariff::Due(money("225"), money("300")), money("-75"));
+        QCOMPARE(BookingTariff::Due(money("225"), money("25")), money("200"));
+        QCOMPARE(BookingTariff::Due(money("-160"), money("0")), Currency());
+        QCOMPARE(BookingTariff::PercentFunction(12.5, 200), 25.0);
+    }
+
+    void leadingNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("plain") << "3" << 3;
+        QTest::newRow("trailing text") << "12 days" << 12;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letters") << "abc" << 0;
+        QTest::newRow("negative") << "-2" << -2;
+    }
+    void leadingNumber() {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QCOMPARE(BookingTariff::LeadingNumber(text), number);
+    }
+
+    void randomLettersAreSixFromAToY() {
+        const QRegularExpression form(QStringLiteral("^[A-Y]{6}$"));
+        QSet<QString> seen;
+        for (int i = 0; i < 500; ++i) {
+            const QString letters = CustomerNumber::RandomLetters();
+            QVERIFY2(form.match(letters).hasMatch(), qPrintable(letters));
+            seen.insert(letters);
+        }
+        QVERIFY(seen.size() > 490);
+    }
+
+    void customerNumberKeepsTheInitialsAndAvoidsStoredNumbers() {
+        db = std::make_unique<TestSupport::TestDatabase>();
+        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
+        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_customers (cUniqueNo) VALUES ('OsAAAAAA')")).isEmpty());
+        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_customers_history (ID, cUniqueNo) VALUES (9, 'OsBBBBBB')")).isEmpty());
+        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_FoodOrders (OrderNo) VALUES ('OsCCCCCC')")).isEmpty());
+        QStringList draws{QStringLiteral("AAAAAA"), QStringLiteral("BBBBBB"), QStringLiteral("CCCCCC"),
+                          QStringLiteral("DDDDDD")};
+        const QString number = CustomerNumber::NewNumber(QStringLiteral("'O'Neil"), QStringLiteral("smith"),
+                                                         [&] { return draws.takeFirst(); });
+        QCOMPARE(number, QStringLiteral("OsDDDDDD"));
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, CustomerNumber::NewNumber(QStringLiteral("''"),
+                                                                         QStringLiteral("Smith")));
+    }
+
+    void roomPricesPairBackWithTheirRooms_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("amounts");
+        QTest::newRow("plain") << kUs << QStringList{"80", "95.5"};
+        QTest::newRow("thousands separator") << kUs << QStringList{"1500", "80", "12345.6"};
+        QTest::newRow("decimal comma") << kGerman << QStringList{"1500", "80", "0.5"};
+        QTest::newRow("one room") << kUs << QStringList{"2000"};
+    }
+    void roomPricesPairBackWithTheirRooms() {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, amounts);
+        QStringList tariffs;
+        for (const QString& amount : amounts)
+            tariffs << Currency::FromText(amount, QLocale::c()).Format(locale);
+        const QString stored = RoomPrices::Join(tariffs);
+        QCOMPARE(stored, tariffs.join(QLatin1Char(',')));
+        QCOMPARE(RoomPrices::Split(stored, int(tariffs.size()), locale), tariffs);
+    }
+
+    void roomPricesThatDoNotFitGiveNothing() {
+        QCOMPARE(RoomPrices::Split(QStringLiteral("$80.00"), 2, kUs), QStringList());
+        QCOMPARE(RoomPrices::Split(QStringLiteral("$80.00,$1"), 2, kUs), QStringList());
+    }
+};
+
+STAYMARK_TEST_MAIN(TestBookingLogic)
+#include "tst_BookingLogic.moc"
