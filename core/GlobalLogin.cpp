@@ -110,10 +110,14 @@ void LoadHotelInfo() {
 }
 
 bool WriteLog(const QString& text, const QString& key) {
+    return WriteLog(text, key, LoggedUserName);
+}
+
+bool WriteLog(const QString& text, const QString& key, const QString& userName) {
     return theDBworks::ExecuteInsertSQL(
         QStringLiteral("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) values(") +
-        SqlLiteral::Text(text) + QLatin1Char(',') + SqlLiteral::Text(LoggedUserName) +
-        QLatin1Char(',') + SqlLiteral::Text(key) + QLatin1Char(')'));
+        SqlLiteral::Text(text) + QLatin1Char(',') + SqlLiteral::Text(userName) + QLatin1Char(',') +
+        SqlLiteral::Text(key) + QLatin1Char(')'));
 }
 
 } // namespace GlobalLogin

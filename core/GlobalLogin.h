@@ -35,7 +35,9 @@ void LoadHotelInfo();
 // The stored form of a password.
 QString EncryptPassword(const QString& password);
 
-// Writes one activity-log row under the logged-in user's name; true when it was written.
+// Writes one activity-log row under the logged-in user's name (or the name given); true when it
+// was written.
 bool WriteLog(const QString& text, const QString& key);
+bool WriteLog(const QString& text, const QString& key, const QString& userName);
 
 } // namespace GlobalLogin

@@ -150,24 +150,42 @@ void openMySql() {
     runSetup(db, QStringLiteral("SET time_zone = '%1'").arg(localUtcOffset()));
 }
 
-bool execute(const QString& sql, const QString& code) {
+// A unique key that another row already holds.
+bool isKeyTaken(const QSqlError& error) {
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric);
+    if (currentBackend == DbBackend::MySQL)
+        return numeric && code == 1062;
+    const QString text = error.databaseText();
+    return numeric && (code & 0xff) == 19 &&
+           (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY")));
+}
+
+theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool keyTakenIsQuiet) {
+    using theDBworks::InsertOutcome;
     LastSQL = sql;
     QSqlDatabase db = database();
     if (!db.isOpen()) {
         handOverConnectionFailure(code, kNotOpen);
-        return false;
+        return InsertOutcome::Failed;
     }
     QSqlQuery query(db);
     if (query.exec(SqlDialect::Translate(sql, currentBackend)))
-        return true;
+        return InsertOutcome::Ran;
     const QSqlError error = query.lastError();
+    if (keyTakenIsQuiet && isKeyTaken(error))
+        return InsertOutcome::KeyTaken;
     if (isConnectionFailure(error)) {
         handOverConnectionFailure(code, describe(error));
-        return false;
+        return InsertOutcome::Failed;
     }
     ErrMsg = QStringLiteral("Error Code : ") + code;
     Dialogs::Message(ErrMsg + kLineBreak + describe(error), Dialogs::Icon::None);
-    return false;
+    return InsertOutcome::Failed;
+}
+
+bool execute(const QString& sql, const QString& code) {
+    return execute(sql, code, false) == theDBworks::InsertOutcome::Ran;
 }
 
 void runControl(const QString& statement) {
@@ -261,6 +279,10 @@ bool ExecuteUpdateSQL(const QString& sql) {
 }
 bool ExecuteCreateSQL(const QString& sql) {
     return execute(sql, QStringLiteral("DB0005"));
+}
+
+InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
+    return execute(sql, QStringLiteral("DB0003"), true);
 }
 
 void OpenRecordset(const QString& sql) {

@@ -42,6 +42,12 @@ bool ExecuteInsertSQL(const QString& sql); // INSERT: DB0003
 bool ExecuteUpdateSQL(const QString& sql); // UPDATE: DB0004
 bool ExecuteCreateSQL(const QString& sql); // CREATE TABLE: DB0005
 
+// An INSERT that may meet the row another front desk has just made under the same unique key:
+// then nothing is stored and the answer says so without a report. Other failures are reported
+// as ExecuteInsertSQL reports them.
+enum class InsertOutcome { Ran, KeyTaken, Failed };
+InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql);
+
 // Runs a query into a new shared recordset (releasing the previous one); throws DatabaseError
 // when the query fails, with LastSQL already holding it.
 void OpenRecordset(const QString& sql);

@@ -2,7 +2,9 @@
 
 namespace BookingTariff {
 
-double PercentFunction(double Percent, double PercentOf) { return Percent / 100 * PercentOf; }
+double PercentFunction(double Percent, double PercentOf) {
+    return Percent / 100 * PercentOf;
+}
 
 Currency MoveRoom(Currency roomRate, Currency tariff, int days, bool adding) {
     const Currency stay = Currency::FromDouble(tariff.ToDouble() * days);
@@ -26,7 +28,8 @@ int NumberOfDays(const QDate& arrival, const QDate& departure) {
 int LeadingNumber(const QString& text) {
     const QString trimmed = text.trimmed();
     qsizetype end = 0;
-    if (end < trimmed.size() && (trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+')))
+    if (end < trimmed.size() &&
+        (trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+')))
         ++end;
     while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end).unicode() < 128)
         ++end;

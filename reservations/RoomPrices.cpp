@@ -32,11 +32,14 @@ bool group(const QStringList& parts, qsizetype start, int rooms, const QLocale& 
 
 namespace RoomPrices {
 
-QString Join(const QStringList& pieces) { return pieces.join(QLatin1Char(',')); }
+QString Join(const QStringList& pieces) {
+    return pieces.join(QLatin1Char(','));
+}
 
 QStringList Split(const QString& storedPrices, int roomCount, const QLocale& locale) {
     QStringList tariffs;
-    if (roomCount <= 0 || !group(storedPrices.split(QLatin1Char(',')), 0, roomCount, locale, tariffs))
+    if (roomCount <= 0 ||
+        !group(storedPrices.split(QLatin1Char(',')), 0, roomCount, locale, tariffs))
         return {};
     return tariffs;
 }

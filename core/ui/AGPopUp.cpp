@@ -3,7 +3,9 @@
 #include <QMenu>
 #include <QWidget>
 
-AGPopUp::AGPopUp(QWidget* owner) : QObject(owner), menu_(new QMenu(owner)) {
+AGPopUp::AGPopUp(QWidget* owner)
+    : QObject(owner)
+    , menu_(new QMenu(owner)) {
     menu_->setObjectName(QStringLiteral("AGPopUp"));
 }
 
@@ -19,6 +21,10 @@ void AGPopUp::AddItem(const QString& caption, const QString& name) {
     connect(item, &QAction::triggered, this, [this, name] { emit MenuClick(name); });
 }
 
-void AGPopUp::PopUp(const QPoint& screenPoint) { menu_->popup(screenPoint); }
+void AGPopUp::PopUp(const QPoint& screenPoint) {
+    menu_->popup(screenPoint);
+}
 
-QMenu* AGPopUp::Menu() const { return menu_; }
+QMenu* AGPopUp::Menu() const {
+    return menu_;
+}

@@ -85,6 +85,20 @@ private slots:
         QVERIFY(!frmErrorReport::Instance());
     }
 
+    void insertMeetingATakenKeyIsQuiet() {
+        using theDBworks::InsertOutcome;
+        const QString row = QStringLiteral(
+            "INSERT INTO tbl_revenueStats (tDate, tRevenue) values(#2026-12-10#, 5)");
+        QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::Ran);
+        QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::KeyTaken);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(
+                     QStringLiteral("INSERT INTO tbl_nothere (a) values(1)")),
+                 InsertOutcome::Failed);
+        QCOMPARE(ErrMsg, QStringLiteral("Error Code : DB0003"));
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+    }
+
     void lostConnectionHandsOverInsteadOfAMessageBox() {
         theDBworks::CloseConnection();
         const QString statement = kTax.arg("VAT", "10", "1");

@@ -14,7 +14,9 @@ namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
-Currency money(const char* text) { return Currency::FromText(QString::fromLatin1(text), QLocale::c()); }
+Currency money(const char* text) {
+    return Currency::FromText(QString::fromLatin1(text), QLocale::c());
+}
 } // namespace
 
 // The tariff arithmetic, the customer number and the stored room prices.
@@ -32,8 +34,10 @@ private slots:
         QTest::addColumn<int>("days");
         QTest::addColumn<bool>("adding");
         QTest::addColumn<Currency>("expected");
-        QTest::newRow("99.99 for 3 days") << Currency() << money("99.99") << 3 << true << money("299.97");
-        QTest::newRow("second room") << money("299.97") << money("95.5") << 2 << true << money("490.97");
+        QTest::newRow("99.99 for 3 days")
+            << Currency() << money("99.99") << 3 << true << money("299.97");
+        QTest::newRow("second room")
+            << money("299.97") << money("95.5") << 2 << true << money("490.97");
         QTest::newRow("removed with more days falls below zero")
             << money("80") << money("80") << 3 << false << money("-160");
         QTest::newRow("zero nights") << Currency() << money("80") << 0 << true << Currency();
@@ -85,16 +89,21 @@ private slots:
     void customerNumberKeepsTheInitialsAndAvoidsStoredNumbers() {
         db = std::make_unique<TestSupport::TestDatabase>();
         QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_customers (cUniqueNo) VALUES ('OsAAAAAA')")).isEmpty());
-        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_customers_history (ID, cUniqueNo) VALUES (9, 'OsBBBBBB')")).isEmpty());
-        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_FoodOrders (OrderNo) VALUES ('OsCCCCCC')")).isEmpty());
-        QStringList draws{QStringLiteral("AAAAAA"), QStringLiteral("BBBBBB"), QStringLiteral("CCCCCC"),
-                          QStringLiteral("DDDDDD")};
-        const QString number = CustomerNumber::NewNumber(QStringLiteral("'O'Neil"), QStringLiteral("smith"),
-                                                         [&] { return draws.takeFirst(); });
+        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_customers (cUniqueNo) VALUES ('OsAAAAAA')"))
+                    .isEmpty());
+        QVERIFY(
+            db->Run(QStringLiteral(
+                        "INSERT INTO tbl_customers_history (ID, cUniqueNo) VALUES (9, 'OsBBBBBB')"))
+                .isEmpty());
+        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_FoodOrders (OrderNo) VALUES ('OsCCCCCC')"))
+                    .isEmpty());
+        QStringList draws{QStringLiteral("AAAAAA"), QStringLiteral("BBBBBB"),
+                          QStringLiteral("CCCCCC"), QStringLiteral("DDDDDD")};
+        const QString number = CustomerNumber::NewNumber(
+            QStringLiteral("'O'Neil"), QStringLiteral("smith"), [&] { return draws.takeFirst(); });
         QCOMPARE(number, QStringLiteral("OsDDDDDD"));
         QVERIFY_THROWS_EXCEPTION(StaymarkError, CustomerNumber::NewNumber(QStringLiteral("''"),
-                                                                         QStringLiteral("Smith")));
+                                                                          QStringLiteral("Smith")));
     }
 
     void roomPricesPairBackWithTheirRooms_data() {

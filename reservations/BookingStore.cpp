@@ -1,0 +1,96 @@
+#include "reservations/BookingRecord.h"
+
+#include "core/GlobalLogin.h"
+#include "core/SqlLiteral.h"
+#include "core/theDBworks.h"
+#include "reservations/CustomerNumber.h"
+#include "reservations/RoomPrices.h"
+
+namespace {
+
+using SqlLiteral::Date;
+using SqlLiteral::Money;
+using SqlLiteral::Number;
+using SqlLiteral::Text;
+
+QString withoutApostrophes(QString text) {
+    return text.remove(QLatin1Char('\''));
+}
+
+QString customerInsert(const BookingRecord& b) {
+    const QString comma = QStringLiteral(",");
+    return QStringLiteral(
+               "INSERT INTO tbl_customers (cTitle,cFirstName,cLastName,cAddress,cPhone") +
+           QStringLiteral(", cNoOfAdults, cNoOfMinors, cCheckInDate") +
+           QStringLiteral(", cCheckOutDate, cNoOfDays, cRoomsRate, cTax") +
+           QStringLiteral(
+               ", cGrandTotal, cAdvancePaid, cDue, cPaymentMethod, cPaymentMethodDetails") +
+           QStringLiteral(
+               ", cRoomNameID, cRoomNamePrice, cAdditionalNote, cUniqueNo, cStatus) values (") +
+           Text(b.title) + comma + Text(b.firstName) + comma + Text(b.lastName) + comma +
+           Text(b.address) + comma + Text(b.phone) + comma + Number(qint64(b.adults)) + comma +
+           Number(qint64(b.minors)) + comma + Date(b.arrival) + QStringLiteral(" , ") +
+           Date(b.departure) + comma + Number(qint64(b.days)) + comma + Money(b.roomRate) + comma +
+           Money(b.tax) + comma + Money(b.grandTotal) + comma + Money(b.advance) + comma +
+           Money(b.due) + comma + Text(b.paymentMethod) + comma + Text(b.paymentDetails) + comma +
+           Text(b.roomIds.join(comma)) + comma + Text(RoomPrices::Join(b.roomPrices)) + comma +
+           Text(b.note) + comma + Text(b.uniqueNo) + comma + Text(b.status) + QLatin1Char(')');
+}
+
+// The room's own table is named after it; the brackets keep any identifier a table name.
+QString roomInsert(const BookingRecord& b, const QString& roomId, const QDate& today) {
+    return QStringLiteral("INSERT INTO [room_") + roomId +
+           QStringLiteral(
+               "] (RoomNameID, cUniqueID,CheckInDate,CheckOutDate,RoomBookedDate) values(") +
+           Text(roomId) + QLatin1Char(',') + Text(b.uniqueNo) + QLatin1Char(',') + Date(b.arrival) +
+           QLatin1Char(',') + Date(b.departure) + QLatin1Char(',') + Date(today) + QLatin1Char(')');
+}
+
+bool addToTodaysRow(const Currency& grandTotal, const QDate& today) {
+    const QString amount = Money(grandTotal);
+    const QString update = QStringLiteral("UPDATE tbl_revenueStats SET tRevenue = tRevenue + ") +
+                           amount + QStringLiteral(",tBookingRevenue=tBookingRevenue + ") + amount +
+                           QStringLiteral(", tBookings = tBookings + 1 WHERE tDate = ") +
+                           Date(today);
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_revenueStats WHERE tDate =") +
+                              Date(today) + QLatin1Char(' '));
+    if (theDBworks::DBRecordset().RecordCount() >= 1)
+        return theDBworks::ExecuteUpdateSQL(update);
+    // The day is written by us, not left to the server's clock, so the lookup above finds it
+    // whatever time zone the server keeps. Another front desk may make the row first.
+    const theDBworks::InsertOutcome inserted = theDBworks::ExecuteInsertUnlessKeyTaken(
+        QStringLiteral("INSERT INTO tbl_revenueStats (tDate, tRevenue,tBookingRevenue, tBookings) "
+                       "values(") +
+        Date(today) + QLatin1Char(',') + amount + QLatin1Char(',') + amount +
+        QStringLiteral(",1)"));
+    if (inserted == theDBworks::InsertOutcome::KeyTaken)
+        return theDBworks::ExecuteUpdateSQL(update);
+    return inserted == theDBworks::InsertOutcome::Ran;
+}
+
+bool writeBookingLog(const BookingRecord& b) {
+    return GlobalLogin::WriteLog(withoutApostrophes(QStringLiteral("New Booking of Customer : ") +
+                                                    b.firstName + QLatin1Char(' ') + b.lastName),
+                                 QStringLiteral("Bookings"),
+                                 withoutApostrophes(GlobalLogin::LoggedUserName));
+}
+
+} // namespace
+
+namespace BookingStore {
+
+bool SaveBooking(BookingRecord& booking, const QDate& today) {
+    DBTransaction transaction;
+    booking.uniqueNo = CustomerNumber::NewNumber(booking.firstName, booking.lastName);
+    if (!theDBworks::ExecuteInsertSQL(customerInsert(booking)))
+        return false;
+    for (const QString& roomId : booking.roomIds)
+        if (!theDBworks::ExecuteInsertSQL(roomInsert(booking, roomId, today)))
+            return false;
+    if (!addToTodaysRow(booking.grandTotal, today) || !writeBookingLog(booking))
+        return false;
+    transaction.Commit();
+    return true;
+}
+
+} // namespace BookingStore
