@@ -1,0 +1,54 @@
+#include "core/ui/ListExport.h"
+
+#include "core/Errors.h"
+#include "core/ui/CDLG.h"
+#include "core/ui/ExtLV.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace {
+
+// The busy pointer while the list is written, restored however the writing ends.
+class BusyCursor final {
+    Q_DISABLE_COPY_MOVE(BusyCursor)
+
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QString withXlsEnding(const QString& name) {
+    return name.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive)
+               ? name
+               : name + QStringLiteral(".xls");
+}
+
+} // namespace
+
+namespace ListExport {
+
+bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName) {
+    CDLG dialog;
+    QString fileName = initialName;
+    QString fileTitle;
+    long filterIndex = 1;
+    long flags = 0;
+    dialog.VBGetSaveFileName(
+        fileName, fileTitle, true, QStringLiteral("*.xls (Excel Workbook)|*.xls"), filterIndex,
+        QDir::currentPath(), QStringLiteral("Export to"), QStringLiteral("xls"), owner, flags);
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('*')))
+        return false;
+    fileName = withXlsEnding(fileName);
+    bool written = false;
+    {
+        const BusyCursor busy;
+        written = list.Export(fileName, true);
+    }
+    if (!written)
+        throw StaymarkError(
+            QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(fileName), 75);
+    return true;
+}
+
+} // namespace ListExport
