@@ -3,7 +3,7 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/ErrorReport.h"
-#include "core/frmErrorReport.h"
+#include "core/frmDBLocateTool.h"
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
 
@@ -89,9 +89,11 @@ bool isConnectionFailure(const QSqlError& error) {
     return numeric && (primary == 10 || primary == 11 || primary == 14 || primary == 26);
 }
 
+// The user can point the program at the database again; while the tool is open, a further
+// failure only updates the error text.
 void handOverConnectionFailure(const QString& code, const QString& description) {
     ErrMsg = ErrorText(code, description);
-    frmErrorReport::ShowReport();
+    frmDBLocateTool::ShowModal();
 }
 
 void runSetup(QSqlDatabase& db, const QString& statement) {

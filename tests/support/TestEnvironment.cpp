@@ -11,6 +11,7 @@
 #include "core/theDBworks.h"
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/Shell.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -86,6 +87,7 @@ QString BackendName(Backend backend) {
 void PrepareProcess() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Dialogs::Testing::Enable();
+    Shell::Testing::Enable();
 }
 
 void ResetProgramState() {
@@ -98,6 +100,7 @@ void ResetProgramState() {
     ErrMsg.clear();
     LastSQL.clear();
     Dialogs::Testing::Reset();
+    Shell::Testing::Reset();
     Clock::UseSystemClock();
     if (frmErrorReport* window = frmErrorReport::Instance())
         delete window;

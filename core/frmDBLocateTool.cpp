@@ -1,0 +1,289 @@
+#include "core/frmDBLocateTool.h"
+
+#include "core/AppPaths.h"
+#include "core/CIniFile.h"
+#include "core/ErrorReport.h"
+#include "core/ProductInfo.h"
+#include "core/theDBworks.h"
+#include "core/ui/CBalloonToolTip.h"
+#include "core/ui/CCrypto.h"
+#include "core/ui/Dialogs.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+frmDBLocateTool* openTool = nullptr;
+
+const QString kNewLine = QStringLiteral("\n");
+
+QString readSetting(const QString& key) {
+    CIniFile ini;
+    ini.Path(AppPaths::ConfigIniPath());
+    ini.Section(QStringLiteral("settings"));
+    ini.Key(key);
+    return ini.Value();
+}
+
+void writeSetting(const QString& key, const QString& value) {
+    CIniFile ini;
+    ini.Path(AppPaths::ConfigIniPath());
+    ini.Section(QStringLiteral("settings"));
+    ini.Key(key);
+    ini.Value(value);
+}
+
+QLineEdit* lineEdit(const QString& name, QWidget* parent, bool secret = false) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (secret)
+        edit->setEchoMode(QLineEdit::Password);
+    return edit;
+}
+
+// An enabled field is white; a disabled one takes the colour of a button's face.
+void setFieldEnabled(QLineEdit* field, bool enabled) {
+    field->setEnabled(enabled);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base,
+                     enabled ? QColor(Qt::white) : field->palette().color(QPalette::Button));
+    field->setPalette(palette);
+}
+
+QString explanation() {
+    return QStringLiteral("Database Error Occurred ! This could be due to saveral reasons :") +
+           kNewLine + QStringLiteral("  1. ") + ProductInfo::Name() +
+           QStringLiteral(" could not find the database! or wrong database file specified.") +
+           kNewLine + QStringLiteral("  2. Database password do not match.") + kNewLine +
+           QStringLiteral("  3. Internal Database query Error.");
+}
+
+} // namespace
+
+frmDBLocateTool::frmDBLocateTool()
+    : QDialog(nullptr) {
+    setObjectName(QStringLiteral("frmDBLocateTool"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral(" Database Error"));
+    buildForm();
+    openTool = this;
+    Form_Load();
+}
+
+frmDBLocateTool::~frmDBLocateTool() {
+    if (openTool == this)
+        openTool = nullptr;
+}
+
+void frmDBLocateTool::ShowModal() {
+    if (openTool && openTool->isVisible())
+        return;
+    frmDBLocateTool tool;
+    Dialogs::RunModal(tool);
+}
+
+frmDBLocateTool* frmDBLocateTool::Instance() {
+    return openTool;
+}
+
+void frmDBLocateTool::buildForm() {
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label5 = new QLabel(QStringLiteral("Database Error :"), this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Text2 = new QPlainTextEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setReadOnly(true);
+    Text2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Text2->setFixedHeight(110);
+    Check1 = new QCheckBox(QStringLiteral("My SQL"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Text1 = lineEdit(QStringLiteral("Text1"), this);
+    Command1 = new QPushButton(QStringLiteral("Browse"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAutoDefault(false);
+    txtDBpass = lineEdit(QStringLiteral("txtDBpass"), this, true);
+    txtSQLHost = lineEdit(QStringLiteral("txtSQLHost"), this);
+    txtSQLDBName = lineEdit(QStringLiteral("txtSQLDBName"), this);
+    txtSQLUserName = lineEdit(QStringLiteral("txtSQLUserName"), this);
+    txtSQLPassWord = lineEdit(QStringLiteral("txtSQLPassWord"), this, true);
+    Command2 = new QPushButton(QStringLiteral("&OK"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setDefault(true);
+
+    auto* layout = new QGridLayout(this);
+    int row = 0;
+    layout->addWidget(Label1, row++, 0, 1, 3);
+    layout->addWidget(Label5, row++, 0, 1, 3);
+    layout->addWidget(Text2, row++, 0, 1, 3);
+    layout->addWidget(Check1, row++, 0, 1, 3);
+    const auto addField = [&](const QString& caption, QWidget* field, QWidget* extra = nullptr) {
+        layout->addWidget(new QLabel(caption, this), row, 0);
+        layout->addWidget(field, row, 1, 1, extra ? 1 : 2);
+        if (extra)
+            layout->addWidget(extra, row, 2);
+        ++row;
+    };
+    addField(QStringLiteral("File Location"), Text1, Command1);
+    addField(QStringLiteral("Password (leave blank to use default)"), txtDBpass);
+    addField(QStringLiteral(" Host Name"), txtSQLHost);
+    addField(QStringLiteral("DB Name"), txtSQLDBName);
+    addField(QStringLiteral("User Name"), txtSQLUserName);
+    addField(QStringLiteral("Password"), txtSQLPassWord);
+    layout->addWidget(Command2, row, 2);
+    layout->setColumnStretch(1, 1);
+    resize(520, sizeHint().height());
+
+    connect(Check1, &QCheckBox::toggled, this, &frmDBLocateTool::Check1_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmDBLocateTool::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmDBLocateTool::Command2_Click);
+    for (QLineEdit* field :
+         {Text1, txtDBpass, txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord})
+        connect(field, &QLineEdit::textEdited, this, &frmDBLocateTool::removeBalloon);
+}
+
+void frmDBLocateTool::Form_Load() {
+    IgnoreErrors([this] { showError(); });
+    IgnoreErrors([this] { loadSettings(); });
+    IgnoreErrors([this] { Label1->setText(explanation()); });
+}
+
+void frmDBLocateTool::showError() {
+    const bool hasError = !ErrMsg.isEmpty();
+    Label5->setVisible(hasError);
+    Text2->setVisible(hasError);
+    if (hasError)
+        Text2->setPlainText(QString(ErrMsg).replace(kLineBreak, kNewLine) + kNewLine +
+                            QStringLiteral("--------") + kNewLine + LastSQL);
+}
+
+void frmDBLocateTool::loadSettings() {
+    Text1->setText(readSetting(QStringLiteral("db")));
+    txtDBpass->setText(decrypted(readSetting(QStringLiteral("dbkey"))));
+    // Only "1" selects the server; anything else, or nothing, is the embedded file.
+    const bool mySql = readSetting(QStringLiteral("UseSQL")).trimmed().toInt() == 1;
+    Check1->setChecked(mySql);
+    enableMySqlPage(mySql);
+    if (!mySql)
+        return;
+    txtSQLHost->setText(readSetting(QStringLiteral("SQLhost")));
+    txtSQLDBName->setText(readSetting(QStringLiteral("SQLDBname")));
+    txtSQLUserName->setText(decrypted(readSetting(QStringLiteral("SQLUserName"))));
+    txtSQLPassWord->setText(decrypted(readSetting(QStringLiteral("SQLPassWord"))));
+}
+
+void frmDBLocateTool::Check1_Click() {
+    Guarded(QStringLiteral("FRDBLT001"), [this] { enableMySqlPage(Check1->isChecked()); });
+}
+
+void frmDBLocateTool::enableMySqlPage(bool mySql) {
+    for (QLineEdit* field : {txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord})
+        setFieldEnabled(field, mySql);
+    for (QLineEdit* field : {Text1, txtDBpass})
+        setFieldEnabled(field, !mySql);
+}
+
+void frmDBLocateTool::Command1_Click() {
+    Guarded(QStringLiteral("FRDBLT002"), [this] {
+        Dialogs::FileRequest request;
+        request.title = QStringLiteral("Locate Database");
+        request.filter = QStringLiteral("SQLite database (*.db)");
+        request.initialPath = Text1->text();
+        const QString chosen = Dialogs::OpenFileName(request);
+        if (!chosen.isEmpty())
+            Text1->setText(chosen);
+    });
+}
+
+void frmDBLocateTool::Command2_Click() {
+    bool saved = false;
+    IgnoreErrors([&] { saved = Check1->isChecked() ? saveMySqlPage() : saveFilePage(); });
+    if (!saved)
+        return;
+    // A second attempt, so that one refusal right after the change does not leave the
+    // program without a connection.
+    IgnoreErrors([] { theDBworks::OpenConnection(); });
+    IgnoreErrors([] { theDBworks::OpenConnection(); });
+    accept();
+}
+
+bool frmDBLocateTool::saveFilePage() {
+    if (!allFilled({{Text1, QStringLiteral("Please enter Database path"),
+                     QStringLiteral("Please enter Database path!")}}))
+        return false;
+    writeSetting(QStringLiteral("db"), Text1->text());
+    // A one-letter password is not kept: the default one applies.
+    const QString key = txtDBpass->text().trimmed();
+    writeSetting(QStringLiteral("dbkey"), key.size() >= 2 ? encrypted(key) : QString());
+    // Back to the file, also for a system that was switched to the server.
+    writeSetting(QStringLiteral("UseSQL"), QStringLiteral("0"));
+    return true;
+}
+
+bool frmDBLocateTool::saveMySqlPage() {
+    if (!allFilled({
+            {txtSQLHost, QStringLiteral("Enter SQL Host"), QStringLiteral("Enter SQL Host!")},
+            {txtSQLDBName, QStringLiteral("Enter SQL Database Name"),
+             QStringLiteral("Please enter SQL Database!")},
+            {txtSQLPassWord, QStringLiteral("Enter SQL password"),
+             QStringLiteral("Please enter SQL password!")},
+            {txtSQLUserName, QStringLiteral("Enter SQL Username"),
+             QStringLiteral("Please enter SQL username!")},
+        }))
+        return false;
+    writeSetting(QStringLiteral("SQLhost"), txtSQLHost->text());
+    writeSetting(QStringLiteral("SQLDBname"), txtSQLDBName->text());
+    writeSetting(QStringLiteral("SQLUserName"), encrypted(txtSQLUserName->text().trimmed()));
+    writeSetting(QStringLiteral("SQLPassWord"), encrypted(txtSQLPassWord->text().trimmed()));
+    writeSetting(QStringLiteral("UseSQL"), QStringLiteral("1"));
+    return true;
+}
+
+bool frmDBLocateTool::allFilled(const QList<std::tuple<QLineEdit*, QString, QString>>& checks) {
+    for (const auto& [field, title, text] : checks) {
+        if (field->text().isEmpty()) {
+            rejectField(field, title, text);
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmDBLocateTool::rejectField(QLineEdit* field, const QString& title, const QString& text) {
+    ShowValidationBalloon(balloon(), field, title, text);
+    field->setFocus();
+}
+
+void frmDBLocateTool::removeBalloon() {
+    if (balloon_)
+        balloon_->Destroy();
+}
+
+QString frmDBLocateTool::decrypted(const QString& stored) {
+    const QString text = stored.trimmed();
+    return text.isEmpty() ? QString()
+                          : crypto().Decrypt(text, ProgramKeyText(), true, CCrypto::RC2);
+}
+
+QString frmDBLocateTool::encrypted(const QString& plain) {
+    return plain.isEmpty() ? QString()
+                           : crypto().Encrypt(plain, ProgramKeyText(), true, CCrypto::RC2);
+}
+
+CCrypto& frmDBLocateTool::crypto() {
+    if (!crypto_)
+        crypto_ = std::make_unique<CCrypto>();
+    return *crypto_;
+}
+
+CBalloonToolTip& frmDBLocateTool::balloon() {
+    if (!balloon_)
+        balloon_ = std::make_unique<CBalloonToolTip>();
+    return *balloon_;
+}

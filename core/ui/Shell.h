@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QUrl;
+
+// Everything the program hands to the desktop: web pages, the help page, other programs.
+// Tests switch it to a record so that nothing is launched.
+namespace Shell {
+
+// Opens the address with the desktop's handler for it (browser, help viewer); false when the
+// desktop has none.
+bool OpenUrl(const QUrl& url);
+// Starts the program on its own, not waiting for it; false when it cannot start.
+bool StartProgram(const QString& program, const QStringList& args = {});
+
+// What a test sees of each request.
+struct Request {
+    QString kind;   // "url" or "program"
+    QString target; // the address, or the program
+    QStringList arguments;
+};
+
+namespace Testing {
+// From now on requests are recorded instead of carried out. A URL then counts as opened; a
+// program counts as started when it could be found.
+void Enable();
+bool IsEnabled();
+void Reset();
+const QList<Request>& Record();
+} // namespace Testing
+
+} // namespace Shell

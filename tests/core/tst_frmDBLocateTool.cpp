@@ -1,0 +1,478 @@
+#include "core/AppPaths.h"
+#include "core/CIniFile.h"
+#include "core/ErrorReport.h"
+#include "core/SqlScript.h"
+#include "core/frmDBLocateTool.h"
+#include "core/theDBworks.h"
+#include "core/ui/CBalloonToolTip.h"
+#include "core/ui/CCrypto.h"
+#include "core/ui/Dialogs.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using TestSupport::Backend;
+using TestSupport::TestDatabase;
+
+namespace {
+
+const QStringList kServerFields = {"txtSQLHost", "txtSQLDBName", "txtSQLUserName",
+                                   "txtSQLPassWord"};
+const QStringList kFileFields = {"Text1", "txtDBpass"};
+
+template <typename Control> Control* control(QWidget& tool, const QString& name) {
+    auto* found = tool.findChild<Control*>(name);
+    if (!found)
+        qFatal("the locate tool has no control %s", qPrintable(name));
+    return found;
+}
+
+QLineEdit* field(QWidget& tool, const QString& name) {
+    return control<QLineEdit>(tool, name);
+}
+
+void typeInto(QWidget& tool, const QString& name, const QString& text) {
+    QLineEdit* edit = field(tool, name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+QString setting(const QString& key) {
+    CIniFile ini;
+    ini.Path(AppPaths::ConfigIniPath());
+    ini.Section(QStringLiteral("settings"));
+    ini.Key(key);
+    return ini.Value();
+}
+
+void setSetting(const QString& key, const QString& value) {
+    CIniFile ini;
+    ini.Path(AppPaths::ConfigIniPath());
+    ini.Section(QStringLiteral("settings"));
+    ini.Key(key);
+    ini.Value(value);
+}
+
+QString encrypted(const QString& text) {
+    CCrypto crypto;
+    return crypto.Encrypt(text, ProgramKeyText(), true, CCrypto::RC2);
+}
+
+QString decrypted(const QString& text) {
+    CCrypto crypto;
+    return crypto.Decrypt(text, ProgramKeyText(), true, CCrypto::RC2);
+}
+
+QByteArray configBytes() {
+    QFile file(AppPaths::ConfigIniPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString testEnv(const char* name, const QString& fallback) {
+    const QString value = qEnvironmentVariable(name);
+    return value.isEmpty() ? fallback : value;
+}
+
+QString serverHost() {
+    return testEnv("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1")) + QLatin1Char(':') +
+           testEnv("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071"));
+}
+QString serverUser() {
+    return testEnv("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"));
+}
+QString serverPassword() {
+    return qEnvironmentVariable("STAYMARK_TEST_MYSQL_PASSWORD");
+}
+
+// A second embedded database with the base tables, to point the tool at.
+void makeEmbeddedDatabase(const QString& path) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "second");
+        db.setDatabaseName(path);
+        db.open();
+        SqlScript::RunFile(db, QStringLiteral(STAYMARK_SOURCE_DIR "/schema/sqlite.sql"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("second"));
+}
+
+int taxRowsIn(const QString& path) {
+    int rows = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "check");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM tbl_Tax"), db);
+        if (query.next())
+            rows = query.value(0).toInt();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return rows;
+}
+
+BalloonWindow* shownBalloon() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* balloon = qobject_cast<BalloonWindow*>(widget); balloon && balloon->isVisible())
+            return balloon;
+    return nullptr;
+}
+
+int modalsShown() {
+    int count = 0;
+    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
+        if (shown.kind == QLatin1String("modal") && shown.text == QLatin1String("frmDBLocateTool"))
+            ++count;
+    return count;
+}
+
+// The server page's fields are enabled and white, the file's disabled in a button's colour,
+// or the other way round.
+void verifyPage(QWidget& tool, bool serverPage) {
+    const QColor buttonFace = tool.palette().color(QPalette::Button);
+    for (const QString& name : kServerFields + kFileFields) {
+        const bool enabled = kServerFields.contains(name) == serverPage;
+        QLineEdit* edit = field(tool, name);
+        QVERIFY2(edit->isEnabled() == enabled, qPrintable(name));
+        QCOMPARE(edit->palette().color(QPalette::Base), enabled ? QColor(Qt::white) : buttonFace);
+    }
+}
+
+const QString kInsert =
+    QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values('VAT','10',1)");
+
+} // namespace
+
+// The database locate tool: what it shows, how it checks and stores the settings, and that
+// it reconnects; opened modal as the program opens it.
+class TestDBLocateTool : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    bool stepsRan = false;
+    bool closedByTheSteps = false;
+
+    // The steps run inside the tool's modal loop the next time it opens; a tool they leave
+    // open is closed afterwards.
+    void whenTheToolOpens(std::function<void(frmDBLocateTool&)> steps) {
+        stepsRan = closedByTheSteps = false;
+        Dialogs::Testing::HandleNextModal([this, steps](QDialog& dialog) {
+            auto* tool = qobject_cast<frmDBLocateTool*>(&dialog);
+            QVERIFY(tool);
+            stepsRan = true;
+            steps(*tool);
+            closedByTheSteps = !tool->isVisible();
+            if (tool->isVisible())
+                tool->reject();
+        });
+    }
+
+    void runTool(std::function<void(frmDBLocateTool&)> steps) {
+        whenTheToolOpens(std::move(steps));
+        frmDBLocateTool::ShowModal();
+        QVERIFY(stepsRan);
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TestDatabase>();
+        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
+    }
+    void cleanup() {
+        db.reset();
+        QVERIFY(!frmDBLocateTool::Instance());
+    }
+
+    void lostConnectionOpensTheToolOnceWithTheErrorAndTheStatement() {
+        theDBworks::CloseConnection();
+        whenTheToolOpens([](frmDBLocateTool& tool) {
+            QCOMPARE(tool.windowTitle(), QStringLiteral(" Database Error"));
+            QVERIFY(tool.isModal());
+            auto* error = control<QPlainTextEdit>(tool, "Text2");
+            QVERIFY(!control<QLabel>(tool, "Label5")->isHidden() && !error->isHidden());
+            const QString shown = QString(ErrMsg).replace("\r\n", "\n") + "\n--------\n" + kInsert;
+            QVERIFY(ErrMsg.startsWith("Error Code : DB0003\r\n"));
+            QCOMPARE(error->toPlainText(), shown);
+            QCOMPARE(control<QLabel>(tool, "Label1")->text(),
+                     QStringLiteral("Database Error Occurred ! This could be due to saveral "
+                                    "reasons :\n  1. Staymark could not find the database! or "
+                                    "wrong database file specified.\n  2. Database password do "
+                                    "not match.\n  3. Internal Database query Error."));
+
+            // While the tool is open a further failure only changes the error text.
+            QVERIFY(!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate=1")));
+            QVERIFY(ErrMsg.startsWith("Error Code : DB0004\r\n"));
+            QCOMPARE(modalsShown(), 1);
+            QCOMPARE(error->toPlainText(), shown);
+        });
+        QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
+        QVERIFY(stepsRan);
+        QCOMPARE(modalsShown(), 1);
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+
+        // Closed, the next failure opens it again.
+        QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
+        QCOMPARE(modalsShown(), 2);
+    }
+
+    void withoutAnErrorTheErrorFieldsStayHidden() {
+        runTool([](frmDBLocateTool& tool) {
+            QVERIFY(control<QLabel>(tool, "Label5")->isHidden());
+            QVERIFY(control<QPlainTextEdit>(tool, "Text2")->isHidden());
+        });
+    }
+
+    void pageFollowsTheStoredUseSql_data() {
+        QTest::addColumn<QString>("useSql");
+        QTest::addColumn<bool>("serverPage");
+        QTest::newRow("no UseSQL") << QString() << false;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("2") << "2" << false;
+        QTest::newRow("not a number") << "yes" << false;
+    }
+    void pageFollowsTheStoredUseSql() {
+        QFETCH(QString, useSql);
+        QFETCH(bool, serverPage);
+        QFile::remove(AppPaths::ConfigIniPath());
+        setSetting("db", "/srv/hotel/data.db");
+        setSetting("dbkey", encrypted("front desk"));
+        if (!useSql.isNull())
+            setSetting("UseSQL", useSql);
+        setSetting("SQLhost", "db.hotel.lan:3307");
+        setSetting("SQLDBname", "hotel");
+        setSetting("SQLUserName", encrypted("frontdesk"));
+        setSetting("SQLPassWord", encrypted("pa55"));
+        runTool([serverPage](frmDBLocateTool& tool) {
+            QCOMPARE(control<QCheckBox>(tool, "Check1")->isChecked(), serverPage);
+            verifyPage(tool, serverPage);
+            QCOMPARE(field(tool, "Text1")->text(), QStringLiteral("/srv/hotel/data.db"));
+            QCOMPARE(field(tool, "txtDBpass")->text(), QStringLiteral("front desk"));
+            const QStringList expected =
+                serverPage ? QStringList{"db.hotel.lan:3307", "hotel", "frontdesk", "pa55"}
+                           : QStringList{"", "", "", ""};
+            for (qsizetype i = 0; i < kServerFields.size(); ++i)
+                QCOMPARE(field(tool, kServerFields.at(i))->text(), expected.at(i));
+        });
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+    }
+
+    void mySqlBoxSwitchesThePages() {
+        setSetting("UseSQL", "0");
+        runTool([](frmDBLocateTool& tool) {
+            auto* box = control<QCheckBox>(tool, "Check1");
+            box->click();
+            QVERIFY(box->isChecked());
+            verifyPage(tool, true);
+            box->click();
+            verifyPage(tool, false);
+        });
+    }
+
+    void browsePutsTheChosenFileIntoTheField() {
+        runTool([](frmDBLocateTool& tool) {
+            auto* browse = control<QPushButton>(tool, "Command1");
+            Dialogs::Testing::AnswerNextFile("/srv/hotel/other.db");
+            browse->click();
+            QCOMPARE(field(tool, "Text1")->text(), QStringLiteral("/srv/hotel/other.db"));
+            browse->click(); // cancelled
+            QCOMPARE(field(tool, "Text1")->text(), QStringLiteral("/srv/hotel/other.db"));
+        });
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown.at(1).kind, QStringLiteral("open"));
+        QCOMPARE(shown.at(1).title, QStringLiteral("Locate Database"));
+        QCOMPARE(shown.at(1).text, QStringLiteral("SQLite database (*.db)"));
+        QCOMPARE(shown.at(2).initialPath, QStringLiteral("/srv/hotel/other.db"));
+    }
+
+    void firstEmptyFieldGetsTheBalloonAndTheFocus_data() {
+        QTest::addColumn<bool>("serverPage");
+        QTest::addColumn<QStringList>("filled");
+        QTest::addColumn<QString>("rejected");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no database path") << false << QStringList{"txtDBpass"} << "Text1"
+                                          << "Please enter Database path"
+                                          << "Please enter Database path!";
+        QTest::newRow("all four server fields empty") << true << QStringList{} << "txtSQLHost"
+                                                      << "Enter SQL Host"
+                                                      << "Enter SQL Host!";
+        QTest::newRow("no database name")
+            << true << QStringList{"txtSQLHost", "txtSQLUserName", "txtSQLPassWord"}
+            << "txtSQLDBName"
+            << "Enter SQL Database Name"
+            << "Please enter SQL Database!";
+        QTest::newRow("the password is checked before the user name")
+            << true << QStringList{"txtSQLHost", "txtSQLDBName"} << "txtSQLPassWord"
+            << "Enter SQL password"
+            << "Please enter SQL password!";
+        QTest::newRow("no user name")
+            << true << QStringList{"txtSQLHost", "txtSQLDBName", "txtSQLPassWord"}
+            << "txtSQLUserName"
+            << "Enter SQL Username"
+            << "Please enter SQL username!";
+    }
+    void firstEmptyFieldGetsTheBalloonAndTheFocus() {
+        QFETCH(bool, serverPage);
+        QFETCH(QStringList, filled);
+        QFETCH(QString, rejected);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        setSetting("UseSQL", "0");
+        setSetting("db", "");
+        const QByteArray before = configBytes();
+        runTool([&](frmDBLocateTool& tool) {
+            if (serverPage)
+                control<QCheckBox>(tool, "Check1")->click();
+            for (const QString& name : kServerFields + kFileFields)
+                typeInto(tool, name, filled.contains(name) ? QStringLiteral("x") : QString());
+            // Enter in a field confirms, as the button does.
+            QTest::keyClick(field(tool, serverPage ? "txtSQLHost" : "txtDBpass"), Qt::Key_Return);
+            QVERIFY(tool.isVisible());
+            BalloonWindow* balloon = shownBalloon();
+            QVERIFY(balloon);
+            QCOMPARE(balloon->TitleText(), title);
+            QCOMPARE(balloon->BodyText(), text);
+            QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
+            QCOMPARE(BalloonTarget.data(), field(tool, rejected));
+            QCOMPARE(tool.focusWidget(), field(tool, rejected));
+
+            // Typing into the field takes the balloon away.
+            QTest::keyClicks(field(tool, rejected), "a");
+            QVERIFY(!shownBalloon());
+        });
+        QVERIFY(!closedByTheSteps);
+        QCOMPARE(configBytes(), before);
+    }
+
+    void confirmingTheFilePageStoresItAndReconnects_data() {
+        QTest::addColumn<QString>("typedPassword");
+        QTest::addColumn<QString>("storedPassword");
+        QTest::newRow("no password") << ""
+                                     << "";
+        QTest::newRow("one letter is not kept") << "k"
+                                                << "";
+        QTest::newRow("blanks around it are not kept") << "  hotel key "
+                                                       << "hotel key";
+    }
+    void confirmingTheFilePageStoresItAndReconnects() {
+        QFETCH(QString, typedPassword);
+        QFETCH(QString, storedPassword);
+        // From whichever database the run uses, over to another embedded file.
+        const QString path = db->Folder() + "/other.db";
+        makeEmbeddedDatabase(path);
+        runTool([&](frmDBLocateTool& tool) {
+            auto* box = control<QCheckBox>(tool, "Check1");
+            if (box->isChecked())
+                box->click();
+            typeInto(tool, "Text1", path);
+            typeInto(tool, "txtDBpass", typedPassword);
+            control<QPushButton>(tool, "Command2")->click();
+            QCOMPARE(tool.result(), int(QDialog::Accepted));
+        });
+        QVERIFY(closedByTheSteps);
+        QCOMPARE(setting("db"), path);
+        const QString key = setting("dbkey");
+        QCOMPARE(key.isEmpty() ? QString() : decrypted(key), storedPassword);
+        QCOMPARE(setting("UseSQL"), QStringLiteral("0"));
+
+        QCOMPARE(theDBworks::Backend(), DbBackend::SQLite);
+        QVERIFY(theDBworks::IsConnected());
+        QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
+        QCOMPARE(taxRowsIn(path), 1);
+    }
+
+    void confirmingTheServerPageStoresItEncryptedAndReconnects() {
+        // The MariaDB run's own database is already in config.ini; the SQLite run switches
+        // over to the server, to a database every user may open.
+        const bool stored = db->Which() == Backend::MariaDB;
+        const QString database = stored ? setting("SQLDBname") : "information_schema";
+        runTool([&](frmDBLocateTool& tool) {
+            auto* box = control<QCheckBox>(tool, "Check1");
+            QCOMPARE(box->isChecked(), stored);
+            if (!stored) {
+                box->click();
+                typeInto(tool, "txtSQLHost", serverHost());
+                typeInto(tool, "txtSQLDBName", database);
+                typeInto(tool, "txtSQLUserName", " " + serverUser() + " ");
+                typeInto(tool, "txtSQLPassWord", serverPassword());
+            }
+            QCOMPARE(field(tool, "txtSQLHost")->text(), serverHost());
+            QCOMPARE(field(tool, "txtSQLDBName")->text(), database);
+            QCOMPARE(field(tool, "txtSQLUserName")->text().trimmed(), serverUser());
+            QCOMPARE(field(tool, "txtSQLPassWord")->text(), serverPassword());
+            control<QPushButton>(tool, "Command2")->click();
+        });
+        QVERIFY(closedByTheSteps);
+        QCOMPARE(setting("SQLhost"), serverHost());
+        QCOMPARE(setting("SQLDBname"), database);
+        QCOMPARE(setting("SQLUserName"), encrypted(serverUser()));
+        QCOMPARE(setting("SQLPassWord"), encrypted(serverPassword()));
+        QCOMPARE(setting("UseSQL"), QStringLiteral("1"));
+
+        QCOMPARE(theDBworks::Backend(), DbBackend::MySQL);
+        QVERIFY(theDBworks::IsConnected());
+        theDBworks::OpenRecordset(QStringLiteral("SELECT DATABASE() AS name"));
+        QCOMPARE(theDBworks::DBRecordset().Text("name"), database);
+    }
+
+    void confirmingReconnectsFromInsideTheFailedStatement() {
+        theDBworks::CloseConnection();
+        whenTheToolOpens([](frmDBLocateTool& tool) {
+            control<QPushButton>(tool, "Command2")->click(); // the stored settings, unchanged
+        });
+        QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
+        QVERIFY(closedByTheSteps);
+        QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
+        QCOMPARE(db->Count("tbl_Tax"), 1);
+    }
+
+    void aConfirmationThatCannotConnectStillCloses_data() {
+        QTest::addColumn<bool>("serverPage");
+        QTest::newRow("missing file") << false;
+        QTest::newRow("no server answers") << true;
+    }
+    void aConfirmationThatCannotConnectStillCloses() {
+        QFETCH(bool, serverPage);
+        runTool([&](frmDBLocateTool& tool) {
+            auto* box = control<QCheckBox>(tool, "Check1");
+            if (box->isChecked() != serverPage)
+                box->click();
+            typeInto(tool, "Text1", "/nowhere/data.db");
+            typeInto(tool, "txtSQLHost", "127.0.0.1:1");
+            typeInto(tool, "txtSQLDBName", "hotel");
+            typeInto(tool, "txtSQLUserName", "frontdesk");
+            typeInto(tool, "txtSQLPassWord", "pa55");
+            control<QPushButton>(tool, "Command2")->click();
+        });
+        QVERIFY(closedByTheSteps);
+        QVERIFY(!theDBworks::IsConnected());
+        QVERIFY(!frmDBLocateTool::Instance());
+    }
+
+    void closingWithoutConfirmingChangesNothing() {
+        const QByteArray before = configBytes();
+        runTool([](frmDBLocateTool& tool) {
+            typeInto(tool, "Text1", "/nowhere/data.db");
+            tool.close();
+            QCOMPARE(tool.result(), int(QDialog::Rejected));
+        });
+        QCOMPARE(configBytes(), before);
+        QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
+    }
+};
+
+STAYMARK_TEST_MAIN(TestDBLocateTool)
+#include "tst_frmDBLocateTool.moc"
