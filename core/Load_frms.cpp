@@ -4,12 +4,14 @@
 #include "core/GlobalLogin.h"
 #include "core/mainFrm.h"
 #include "core/theDBworks.h"
+#include "reservations/frmBooking.h"
 
 namespace Load_frms {
 
 bool Main() {
     IgnoreErrors([] { GlobalLogin::IsLoggedIn = false; });
     IgnoreErrors([] { InitCommonCtrls(); });
+    BookingFormOpen = false;
     auto* window = new mainFrm();
     if (!window->Loaded()) {
         delete window;

@@ -8,6 +8,7 @@
 #include "core/frmLogInOut.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
+#include "reservations/frmBooking.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -93,6 +94,8 @@ QMdiSubWindow* mainFrm::ShowChild(QWidget* form) {
     }
     QMdiSubWindow* child = main->MdiArea->addSubWindow(form);
     child->setAttribute(Qt::WA_DeleteOnClose);
+    // A form that closes itself takes its frame with it.
+    connect(form, &QObject::destroyed, child, &QMdiSubWindow::close);
     child->setWindowTitle(form->windowTitle());
     child->show();
     main->MdiArea->setActiveSubWindow(child);
@@ -323,7 +326,7 @@ void mainFrm::runGated(Command command, const std::function<void()>& open) {
 
 // "New &Booking": the booking window.
 void mainFrm::mnuBooking_Click() {
-    runGated(Command::Booking, {});
+    runGated(Command::Booking, [] { frmBooking::ShowWindow(); });
 }
 
 // "New &Food && Beverages Order": the food order entry.

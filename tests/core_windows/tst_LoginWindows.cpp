@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 #include "core/ErrorReport.h"
 #include "core/ModifyPassword.h"

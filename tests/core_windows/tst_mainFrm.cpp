@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
@@ -87,7 +87,7 @@ private slots:
             Seen flagOne, flagNotOne, loggedOut, afterTaxLogin;
         };
         const Row rows[] = {
-            {"mnuBooking", open, open, Seen::Login, Seen::Login},
+            {"mnuBooking", Seen::Window, Seen::Window, Seen::Login, Seen::Login},
             {"mnuFoodOrder", open, open, Seen::Login, Seen::Login},
             {"mnuCustomerList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuRoomList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},

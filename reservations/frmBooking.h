@@ -1,0 +1,131 @@
+#pragma once
+
+#include "core/ui/CBalloonToolTip.h"
+#include "core/ui/frmScroll.h"
+
+#include <QVariant>
+
+#include <array>
+#include <memory>
+
+class ExtLV;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMdiSubWindow;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+struct BookingRecord;
+
+// True while the booking window is loaded; the tax editor reloads its room tax then.
+extern bool BookingFormOpen;
+
+// "New Booking": the customer, the stay, the rooms with their tariff and taxes, the advance and
+// the payment method of one booking.
+class frmBooking final : public ScrollableWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmBooking)
+
+public:
+    frmBooking();
+    ~frmBooking() override;
+
+    // Opens the default instance as a child window, or brings it forward.
+    static void ShowWindow();
+
+    QComboBox* comboTitle = nullptr;
+    QLineEdit* txtFName = nullptr;
+    QLineEdit* txtLName = nullptr;
+    QLineEdit* txtAddress = nullptr;
+    QLineEdit* txtPhone = nullptr;
+    QComboBox* comboAdults = nullptr;
+    QComboBox* comboMinors = nullptr;
+    QDateEdit* dtArrival = nullptr;
+    QDateEdit* dtDepature = nullptr;
+    QComboBox* comboStatus = nullptr;
+    ExtLV* ListView1 = nullptr;
+    ExtLV* ListView2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QLineEdit* txtNumberDays = nullptr;
+    QLineEdit* txtRoomRate = nullptr;
+    QLabel* lbPercent = nullptr;
+    QLineEdit* txtTax = nullptr;
+    QLineEdit* txtGrandTotal = nullptr;
+    QLineEdit* txtAdvance = nullptr;
+    QLineEdit* txtDue = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command6 = nullptr;
+    std::array<QRadioButton*, 4> paymentMethod{};
+    QFrame* picPayDetails = nullptr;
+    QLineEdit* txtPaymentDetails = nullptr;
+    QPushButton* Command8 = nullptr;
+    QPlainTextEdit* txtAdditionalNote = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+
+    // The index of the payment option chosen last (0 until one is chosen).
+    int PaymentMethodIndex = 0;
+
+    QVariant getRoomList();
+    QVariant getAllTax();
+    double PercentFunction(double Percent, double PercentOf);
+    QVariant CalculateNoDay();
+    QVariant getDue();
+    QString getRndNumber();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void paymentMethod_Click(int index);
+    void paymentMethod_MouseDown(int index);
+    void txtPaymentDetails_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCustomerDetails(QWidget* panel);
+    void buildRoomOptions(QWidget* panel);
+    void buildTariff(QWidget* panel);
+    void buildPayments(QWidget* panel);
+    void layOut();
+    void connectEvents();
+    void Form_Load();
+    void restorePlacement(QMdiSubWindow* window);
+    void Form_Resize();
+
+    // Moves the chosen room of one list to the other, carrying its tariff into the room rate.
+    void moveRoom(ExtLV* from, ExtLV* to, bool adding);
+    // Tax and grand total from the room rate in its box.
+    void showTaxAndTotal();
+    double roomTaxPercent() const;
+    int numberOfDays() const;
+
+    // The submission's steps.
+    bool fieldsValid();
+    void writeDefaults();
+    BookingRecord readBooking() const;
+    void clearForNextBooking();
+
+    QString paymentMethodText() const;
+    QString paymentDetailsText() const;
+    bool showsAPrompt() const;
+
+    CBalloonToolTip& balloon();
+
+    std::unique_ptr<CBalloonToolTip> balloon_;
+    bool placementLoaded_ = false;
+};

@@ -1,0 +1,152 @@
+// The booking window's Submit: check the fields, fill the empty ones, save the booking, then
+// clear the window for the next one.
+#include "reservations/frmBooking.h"
+
+#include "core/AppPaths.h"
+#include "core/Clock.h"
+#include "core/ErrorReport.h"
+#include "core/ui/Dialogs.h"
+#include "core/ui/ExtLV.h"
+#include "core/ui/PlaySound.h"
+#include "reservations/BookingRecord.h"
+#include "reservations/CustomerNumber.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+QString withoutApostrophes(QString text) {
+    return text.remove(QLatin1Char('\''));
+}
+
+Currency moneyIn(const QLineEdit* box) {
+    return Currency::FromText(withoutApostrophes(box->text()));
+}
+
+int countIn(const QComboBox* box) {
+    bool ok = false;
+    const int count = box->currentText().trimmed().toInt(&ok);
+    if (!ok)
+        throw StaymarkError(QStringLiteral("Type mismatch"), 13);
+    return count;
+}
+
+} // namespace
+
+QString frmBooking::getRndNumber() {
+    return CustomerNumber::RandomLetters();
+}
+
+// "Submit": saves the booking.
+void frmBooking::Command5_Click() {
+    Command5->setEnabled(false);
+    Guarded(QStringLiteral("BOK004"), [this] {
+        if (!fieldsValid())
+            return;
+        writeDefaults();
+        BookingRecord booking = readBooking();
+        // A statement that failed has reported itself, and nothing of the booking was kept.
+        if (!BookingStore::SaveBooking(booking, Clock::Today()))
+            return;
+        PlaySound::PlayWave(AppPaths::ProgramFolder() + QStringLiteral("/sounds/cashin.wav"),
+                            false);
+        clearForNextBooking();
+        getRoomList();
+        Dialogs::Message(QStringLiteral("Customer details has been added to the Record"),
+                         Dialogs::Icon::Information, QStringLiteral("Customer Added"));
+    });
+    Command5->setEnabled(true);
+}
+
+bool frmBooking::fieldsValid() {
+    struct Check {
+        bool failed;
+        QLineEdit* target;
+        QWidget* placeOn;
+        const char* title;
+        const char* text;
+        QWidget* focus;
+    };
+    const Check checks[] = {
+        {txtFName->text().isEmpty(), txtFName, nullptr, "First Name",
+         "Please enter First Name of the Customer!", txtFName},
+        {txtLName->text().isEmpty(), txtLName, nullptr, "Last Name",
+         "Please enter Last Name of the Customer!", txtLName},
+        {comboStatus->currentText() == QLatin1String("Unknown"), Text2, comboStatus,
+         "Status Unknown", "Booking Status is Unknown!", comboStatus},
+        {ListView2->ListItems().Count() == 0, Text1, nullptr, "No Rooms",
+         "Add Room(s) for Customer First!", ListView2},
+    };
+    for (const Check& check : checks) {
+        if (!check.failed)
+            continue;
+        ShowValidationBalloon(balloon(), check.target, QString::fromLatin1(check.title),
+                              QString::fromLatin1(check.text), check.placeOn);
+        check.focus->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmBooking::writeDefaults() {
+    if (txtAddress->text().isEmpty())
+        txtAddress->setText(QStringLiteral("N/A"));
+    // Phone, e-mail or whatever the box holds is kept as typed; only nothing becomes "0".
+    if (txtPhone->text().isEmpty())
+        txtPhone->setText(QStringLiteral("0"));
+    for (QComboBox* count : {comboAdults, comboMinors})
+        if (count->currentText().isEmpty())
+            count->setEditText(QStringLiteral("0"));
+    for (QLineEdit* amount : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue})
+        if (amount->text().isEmpty())
+            amount->setText(QStringLiteral("0"));
+}
+
+BookingRecord frmBooking::readBooking() const {
+    BookingRecord booking;
+    booking.title = withoutApostrophes(comboTitle->currentText());
+    booking.firstName = withoutApostrophes(txtFName->text());
+    booking.lastName = withoutApostrophes(txtLName->text());
+    booking.address = withoutApostrophes(txtAddress->text());
+    booking.phone = withoutApostrophes(txtPhone->text());
+    booking.adults = countIn(comboAdults);
+    booking.minors = countIn(comboMinors);
+    booking.arrival = dtArrival->date();
+    booking.departure = dtDepature->date();
+    booking.days = numberOfDays();
+    booking.roomRate = moneyIn(txtRoomRate);
+    booking.tax = moneyIn(txtTax);
+    booking.grandTotal = moneyIn(txtGrandTotal);
+    booking.advance = moneyIn(txtAdvance);
+    booking.due = moneyIn(txtDue);
+    booking.paymentMethod = paymentMethodText();
+    booking.paymentDetails = paymentDetailsText();
+    for (int i = 1; i <= ListView2->ListItems().Count(); ++i) {
+        const ListItem room = ListView2->ListItems().Item(i);
+        booking.roomIds << room.Text();
+        booking.roomPrices << room.SubItems(2);
+    }
+    booking.note = withoutApostrophes(txtAdditionalNote->toPlainText());
+    booking.status = comboStatus->currentText();
+    return booking;
+}
+
+void frmBooking::clearForNextBooking() {
+    for (QLineEdit* box : {txtFName, txtLName, txtAddress, txtPhone})
+        box->clear();
+    comboAdults->setCurrentIndex(0);
+    comboMinors->setCurrentIndex(0);
+    dtArrival->setDate(Clock::Today());
+    dtDepature->setDate(dtArrival->date().addDays(1));
+    // Emptied together: the grand total's change would put "0" back into the amounts.
+    for (QLineEdit* box : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue}) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+    }
+    txtAdditionalNote->clear();
+}
