@@ -41,7 +41,9 @@ private:
     void StartSysInfo();
     // The web page link: opens the product's home page.
     void Label5_Click();
+    // The mouse on the link: underlined and blue, with the hand pointer.
     void Label5_MouseMove();
+    // The mouse elsewhere on the window: the link plain again, the usual pointer.
     void Form_MouseMove();
     void setLinkLook(bool highlighted);
 };
