@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <tuple>
 
 class CBalloonToolTip;
 class CCrypto;
@@ -51,7 +52,7 @@ private:
     void enableMySqlPage(bool mySql);
     // "Browse": picks the database file.
     void Command1_Click();
-    // Confirm: checks the fields, stores them in config.ini, reconnects and closes.
+    // "OK": checks the fields, stores them in config.ini, reconnects and closes.
     void Command2_Click();
     bool saveFilePage();
     bool saveMySqlPage();

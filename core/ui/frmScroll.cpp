@@ -4,6 +4,8 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 // These windows live in MDI sub-windows; a window on its own is minimised by itself.

@@ -29,6 +29,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The bars' value changed (dragged, clicked or set): the content panel follows.
     void HBar_Change(int value);
     void VBar_Change(int value);
 };
