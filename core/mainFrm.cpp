@@ -4,10 +4,13 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/ModifyPassword.h"
+#include "core/ProductInfo.h"
 #include "core/SingleInstance.h"
+#include "core/frmAbout.h"
 #include "core/frmLogInOut.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/Shell.h"
 #include "reservations/frmBooking.h"
 
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 using CommandGate::Command;
 
@@ -453,13 +457,22 @@ void mainFrm::fillWindowMenu() {
 }
 
 // "&Online Support": the support web page.
-void mainFrm::mnuOnlineHelp_Click() {}
+void mainFrm::mnuOnlineHelp_Click() {
+    IgnoreErrors([] { Shell::OpenUrl(QUrl(ProductInfo::SupportPage())); });
+}
 
 // "&Open Help": the help page beside the program.
-void mainFrm::mnuOpenHelp_Click() {}
+void mainFrm::mnuOpenHelp_Click() {
+    IgnoreErrors([] {
+        Shell::OpenUrl(
+            QUrl::fromLocalFile(AppPaths::ProgramFolder() + QStringLiteral("/help.html")));
+    });
+}
 
 // "&About Staymark": the about box.
-void mainFrm::mnuAbout_Click() {}
+void mainFrm::mnuAbout_Click() {
+    frmAbout::ShowModal();
+}
 
 void mainFrm::Toolbar1_ButtonClick(const QString& key) {
     IgnoreErrors([&] {

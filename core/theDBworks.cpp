@@ -163,26 +163,42 @@ bool isKeyTaken(const QSqlError& error) {
            (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY")));
 }
 
+struct StatementResult {
+    bool ran = false;
+    bool connectionOpen = true;
+    QSqlError error;
+};
+
+// Runs one statement and lets go of the connection before anyone reacts to the result: the
+// database locate tool may reconnect.
+StatementResult runStatement(const QString& sql) {
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        return {false, false, {}};
+    QSqlQuery query(db);
+    if (query.exec(SqlDialect::Translate(sql, currentBackend)))
+        return {true, true, {}};
+    return {false, true, query.lastError()};
+}
+
 theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool keyTakenIsQuiet) {
     using theDBworks::InsertOutcome;
     LastSQL = sql;
-    QSqlDatabase db = database();
-    if (!db.isOpen()) {
+    const StatementResult result = runStatement(sql);
+    if (result.ran)
+        return InsertOutcome::Ran;
+    if (!result.connectionOpen) {
         handOverConnectionFailure(code, kNotOpen);
         return InsertOutcome::Failed;
     }
-    QSqlQuery query(db);
-    if (query.exec(SqlDialect::Translate(sql, currentBackend)))
-        return InsertOutcome::Ran;
-    const QSqlError error = query.lastError();
-    if (keyTakenIsQuiet && isKeyTaken(error))
+    if (keyTakenIsQuiet && isKeyTaken(result.error))
         return InsertOutcome::KeyTaken;
-    if (isConnectionFailure(error)) {
-        handOverConnectionFailure(code, describe(error));
+    if (isConnectionFailure(result.error)) {
+        handOverConnectionFailure(code, describe(result.error));
         return InsertOutcome::Failed;
     }
     ErrMsg = QStringLiteral("Error Code : ") + code;
-    Dialogs::Message(ErrMsg + kLineBreak + describe(error), Dialogs::Icon::None);
+    Dialogs::Message(ErrMsg + kLineBreak + describe(result.error), Dialogs::Icon::None);
     return InsertOutcome::Failed;
 }
 
