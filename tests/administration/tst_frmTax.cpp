@@ -1,0 +1,482 @@
+#include "administration/frmTax.h"
+#include "core/ErrorReport.h"
+#include "core/frmErrorReport.h"
+#include "core/theDBworks.h"
+#include "core/ui/AGPopUp.h"
+#include "core/ui/CBalloonToolTip.h"
+#include "core/ui/ExtLV.h"
+#include "reservations/frmBooking.h"
+#include "tests/support/AdminStatements.h"
+#include "tests/support/MainWindowFixture.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTabWidget>
+
+using TestSupport::Backend;
+
+namespace {
+
+// Each row as "name|rate", as the list shows it.
+QStringList rowsOf(ExtLV* list) {
+    QStringList rows;
+    for (int i = 1; i <= list->ListItems().Count(); ++i) {
+        const ListItem item = list->ListItems().Item(i);
+        rows << item.Text() + QLatin1Char('|') + item.SubItems(1);
+    }
+    return rows;
+}
+
+// The stored taxes as "name|rate|category", in the table's order.
+QStringList storedTaxes(TestSupport::TestDatabase& db) {
+    QStringList taxes;
+    Recordset rows = db.Query(QStringLiteral("SELECT * FROM tbl_Tax ORDER BY ID"));
+    for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext())
+        taxes << rows.Text(QStringLiteral("TaxName")) + QLatin1Char('|') +
+                     QString::number(rows.Fields(QStringLiteral("TaxRate")).toDouble()) +
+                     QLatin1Char('|') + rows.Text(QStringLiteral("TaxCat"));
+    return taxes;
+}
+
+const BalloonWindow* shownBalloon(const frmTax* form) {
+    const QList<BalloonWindow*> balloons = form->findChildren<BalloonWindow*>();
+    for (const BalloonWindow* balloon : balloons)
+        if (balloon->isVisible())
+            return balloon;
+    return nullptr;
+}
+
+QStringList messages() {
+    QStringList texts;
+    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
+        texts << shown.text;
+    return texts;
+}
+
+QString refusingTrigger(Backend backend, const char* statement) {
+    return backend == Backend::SQLite
+               ? QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON tbl_Tax BEGIN SELECT "
+                                "RAISE(ABORT, 'refused'); END")
+                     .arg(QLatin1String(statement))
+               : QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON tbl_Tax FOR EACH ROW "
+                                "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'")
+                     .arg(QLatin1String(statement));
+}
+
+} // namespace
+
+// The tax editor driven through its controls: both pages, their checks and balloons, the
+// lists, the removal through the right-click menu and OK.
+class TestFrmTax : public QObject {
+    Q_OBJECT
+
+    MainWindowFixture fixture;
+
+    // Logged in with the tax privilege, through the main window's command.
+    frmTax* open() {
+        GlobalLogin::IsLoggedIn = true;
+        GlobalLogin::PrivModifyTax = 1;
+        fixture.Action(QStringLiteral("taxEditor"))->trigger();
+        frmTax* form = LoadedInstance<frmTax>();
+        if (form)
+            QApplication::processEvents();
+        return form;
+    }
+
+    // Three taxes as the editor stores them: two room taxes and one food tax.
+    static bool addThreeTaxes() {
+        return AdminStatements::AddTax(QStringLiteral("VAT"), QStringLiteral("5"), 1) &&
+               AdminStatements::AddTax(QStringLiteral("City"), QStringLiteral("7.5"), 1) &&
+               AdminStatements::AddTax(QStringLiteral("Bar"), QStringLiteral("20"), 2);
+    }
+
+    static ExtLV* showList(frmTax* form, int number) {
+        form->SSTab1->setCurrentIndex(number - 1);
+        QApplication::processEvents();
+        return number == 1 ? form->ListView1 : form->ListView2;
+    }
+
+    static void clickRow(ExtLV* list, int row, Qt::MouseButton button) {
+        const QPoint at = list->visualRect(list->model()->index(row - 1, 0)).center();
+        QTest::mouseClick(list->viewport(), button, {}, at);
+    }
+
+    // Page 1 or 2: types the name and the percent and presses that page's "&Add Tax".
+    static void add(frmTax* form, int page, const QString& name, const QString& percent) {
+        showList(form, page);
+        (page == 1 ? form->txtTaxName : form->Text1)->setText(name);
+        (page == 1 ? form->txtTaxPercent : form->Text2)->setText(percent);
+        QTest::mouseClick(page == 1 ? form->Command2 : form->Command3, Qt::LeftButton);
+    }
+
+    // Right-clicks the first row of a list and chooses "&Remove Tax", answering the question.
+    static void removeFromMenu(frmTax* form, int listNumber, bool yes) {
+        ExtLV* list = showList(form, listNumber);
+        clickRow(list, 1, Qt::RightButton);
+        QMenu* menu = form->AGPopUp1->Menu();
+        QVERIFY(menu && menu->isVisible());
+        QAction* remove = menu->findChild<QAction*>(QStringLiteral("TaxRemove"));
+        QVERIFY(remove);
+        QCOMPARE(remove->text(), QStringLiteral("&Remove Tax"));
+        Dialogs::Testing::AnswerNextQuestion(yes);
+        remove->trigger();
+        menu->close();
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.Start();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() {
+        if (frmTax* form = LoadedInstance<frmTax>())
+            delete form;
+        fixture.Stop();
+    }
+
+    void loadShowsBothPagesWithTheirTaxes() {
+        QVERIFY(addThreeTaxes());
+        frmTax* form = open();
+        QVERIFY(form);
+        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
+        QCOMPARE(fixture.main->MdiArea->subWindowList().first()->widget(), form);
+        QCOMPARE(form->windowTitle(), QStringLiteral(" Tax Editor"));
+        QCOMPARE(form->SSTab1->count(), 2);
+        QCOMPARE(form->SSTab1->tabText(0), QStringLiteral("Room Tax"));
+        QCOMPARE(form->SSTab1->tabText(1), QStringLiteral("Food && Beverages Tax"));
+        QCOMPARE(form->txtTaxName->text(), QStringLiteral("Tax Name"));
+        QCOMPARE(form->txtTaxPercent->text(), QStringLiteral("0"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("Tax Name"));
+        QCOMPARE(form->Text2->text(), QStringLiteral("0"));
+        QCOMPARE(form->Label1->text(), QStringLiteral("%"));
+        QCOMPARE(form->ListViewClcked, qint16(0));
+        QCOMPARE(rowsOf(form->ListView1), (QStringList{"VAT|5%", "City|7.5%"}));
+        QCOMPARE(rowsOf(form->ListView2), QStringList{"Bar|20%"});
+        for (ExtLV* list : {form->ListView1, form->ListView2}) {
+            QCOMPARE(list->ColumnHeaders().Count(), 3);
+            QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), "Tax Name");
+            QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), "Rate");
+            QCOMPARE(list->header()->sectionSize(2), 0);
+        }
+        Recordset city =
+            fixture.db->Query(QStringLiteral("SELECT ID FROM tbl_Tax WHERE TaxName = 'City'"));
+        QCOMPARE(form->ListView1->ListItems().Item(2).SubItems(2), city.Text(QStringLiteral("ID")));
+
+        // Choosing the command again brings the same window forward.
+        fixture.Action(QStringLiteral("taxEditor"))->trigger();
+        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
+        QCOMPARE(LoadedInstance<frmTax>(), form);
+    }
+
+    void addStoresTheTaxAndRefillsItsList_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("room tax") << 1 << "Service Tax"
+                                  << "10"
+                                  << "Service Tax|10|1"
+                                  << "Service Tax|10%";
+        QTest::newRow("food tax") << 2 << "Bar Tax"
+                                  << "12.5"
+                                  << "Bar Tax|12.5|2"
+                                  << "Bar Tax|12.5%";
+        QTest::newRow("name trimmed") << 1 << "  VAT  "
+                                      << "5"
+                                      << "VAT|5|1"
+                                      << "VAT|5%";
+        QTest::newRow("percent left at 0") << 1 << "Zero"
+                                           << "0"
+                                           << "Zero|0|1"
+                                           << "Zero|0%";
+        QTest::newRow("blanks only") << 2 << "   "
+                                     << "3"
+                                     << "|3|2"
+                                     << "|3%";
+        QTest::newRow("negative") << 2 << "Rebate"
+                                  << "-2.5"
+                                  << "Rebate|-2.5|2"
+                                  << "Rebate|-2.5%";
+        QTest::newRow("apostrophe kept") << 1 << "Chef's Tax"
+                                         << "1"
+                                         << "Chef's Tax|1|1"
+                                         << "Chef's Tax|1%";
+        QTest::newRow("rounded to four places") << 1 << "Fine"
+                                                << "1.23456"
+                                                << "Fine|1.2346|1"
+                                                << "Fine|1.2346%";
+    }
+    void addStoresTheTaxAndRefillsItsList() {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(QString, percent);
+        QFETCH(QString, stored);
+        QFETCH(QString, listed);
+        QVERIFY(addThreeTaxes());
+        frmTax* form = open();
+        const QStringList before = storedTaxes(*fixture.db);
+        add(form, page, name, percent);
+        QCOMPARE(storedTaxes(*fixture.db), before + QStringList{stored});
+        QCOMPARE(messages(),
+                 QStringList{QStringLiteral("Tax Name ") + name + " added on the Tax List!"});
+        QCOMPARE(Dialogs::Testing::Record().first().icon, Dialogs::Icon::Information);
+        ExtLV* changed = page == 1 ? form->ListView1 : form->ListView2;
+        QCOMPARE(rowsOf(changed).last(), listed);
+        QCOMPARE(rowsOf(page == 1 ? form->ListView2 : form->ListView1).size(), page == 1 ? 1 : 2);
+        // The boxes keep what was typed.
+        QCOMPARE((page == 1 ? form->txtTaxName : form->Text1)->text(), name);
+        QVERIFY(!shownBalloon(form));
+    }
+
+    void refusedInputGetsItsBalloon_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString nameText = QStringLiteral("Please enter Tax Name!(eg: Service Tax, Sale Tax "
+                                                "etc.)");
+        const QString roomPercentText = QStringLiteral(
+            "Please Enter Tax Percent!(eg: 10, 20 etc.) Do Not Enter any Characters.");
+        const QString foodPercentText =
+            QStringLiteral("Please Enter Tax Percent!(eg: 10, 20 etc.) Do Not Enter % symbol ");
+        QTest::newRow("room name placeholder") << 1 << "Tax Name"
+                                               << "10"
+                                               << "txtTaxName"
+                                               << "Enter Tax Name" << nameText;
+        QTest::newRow("room name empty") << 1 << ""
+                                         << "abc"
+                                         << "txtTaxName"
+                                         << "Enter Tax Name" << nameText;
+        QTest::newRow("room percent sign") << 1 << "VAT"
+                                           << "10%"
+                                           << "txtTaxPercent"
+                                           << "Enter Tax Percent" << roomPercentText;
+        QTest::newRow("room percent letters") << 1 << "VAT"
+                                              << "ten"
+                                              << "txtTaxPercent"
+                                              << "Enter Tax Percent" << roomPercentText;
+        QTest::newRow("room percent empty") << 1 << "VAT"
+                                            << ""
+                                            << "txtTaxPercent"
+                                            << "Enter Tax Percent" << roomPercentText;
+        QTest::newRow("room percent 0%") << 1 << "VAT"
+                                         << "0%"
+                                         << "txtTaxPercent"
+                                         << "Enter Tax Percent" << roomPercentText;
+        QTest::newRow("food name placeholder") << 2 << "Tax Name"
+                                               << "5"
+                                               << "Text1"
+                                               << "Enter Tax Name" << nameText;
+        QTest::newRow("food percent sign") << 2 << "Bar"
+                                           << "10%"
+                                           << "Text2"
+                                           << "Enter Tax Percent" << foodPercentText;
+    }
+    void refusedInputGetsItsBalloon() {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(QString, percent);
+        QFETCH(QString, target);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        frmTax* form = open();
+        // The other page holds valid input: only the pressed page's boxes count.
+        (page == 1 ? form->Text1 : form->txtTaxName)->setText(QStringLiteral("Valid"));
+        (page == 1 ? form->Text2 : form->txtTaxPercent)->setText(QStringLiteral("5"));
+        add(form, page, name, percent);
+        const BalloonWindow* balloon = shownBalloon(form);
+        QVERIFY(balloon);
+        QCOMPARE(balloon->TitleText(), title);
+        QCOMPARE(balloon->BodyText(), text);
+        QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
+        QVERIFY(BalloonTarget);
+        QCOMPARE(BalloonTarget->objectName(), target);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_Tax")), 0);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+
+        // A second refusal replaces the balloon: one at a time.
+        QTest::mouseClick(page == 1 ? form->Command2 : form->Command3, Qt::LeftButton);
+        QCOMPARE(form->findChildren<BalloonWindow*>().size(), 1);
+    }
+
+    void rateFollowsTheLocaleButTheStatementDoesNot() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        frmTax* form = open();
+        add(form, 1, QStringLiteral("MwSt"), QStringLiteral("7,5"));
+        add(form, 1, QStringLiteral("Dot"), QStringLiteral("1.000,25"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(storedTaxes(*fixture.db), (QStringList{"MwSt|7.5|1", "Dot|1000.25|1"}));
+        QCOMPARE(rowsOf(form->ListView1), (QStringList{"MwSt|7,5%", "Dot|1000,25%"}));
+    }
+
+    void clickInABoxTakesThePlaceholderAndTheBalloonAway_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("room name placeholder") << "txtTaxName"
+                                               << "Tax Name"
+                                               << "";
+        QTest::newRow("room name typed") << "txtTaxName"
+                                         << "VAT"
+                                         << "VAT";
+        QTest::newRow("food name placeholder") << "Text1"
+                                               << "Tax Name"
+                                               << "";
+        QTest::newRow("room percent 0%") << "txtTaxPercent"
+                                         << "0%"
+                                         << "";
+        QTest::newRow("room percent 0") << "txtTaxPercent"
+                                        << "0"
+                                        << "0";
+        QTest::newRow("food percent keeps 0%") << "Text2"
+                                               << "0%"
+                                               << "0%";
+    }
+    void clickInABoxTakesThePlaceholderAndTheBalloonAway() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        frmTax* form = open();
+        auto* field = form->findChild<QLineEdit*>(box);
+        QVERIFY(field);
+        const int page = field == form->Text1 || field == form->Text2 ? 2 : 1;
+        add(form, page, QStringLiteral("Tax Name"), QStringLiteral("5"));
+        QVERIFY(shownBalloon(form));
+        field->setText(text);
+        QTest::mouseClick(field, Qt::LeftButton);
+        QCOMPARE(field->text(), after);
+        QVERIFY(!shownBalloon(form));
+    }
+
+    void removeActsOnTheListClickedLast_data() {
+        QTest::addColumn<int>("leftClicked");
+        QTest::addColumn<bool>("deselect");
+        QTest::addColumn<int>("rightClicked");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("remaining");
+        QTest::addColumn<bool>("reloaded");
+        const QStringList all{"VAT|5|1", "City|7.5|1", "Bar|20|2"};
+        QTest::newRow("room list, menu from the food list")
+            << 1 << false << 2 << true << QStringList{"VAT|5|1", "Bar|20|2"} << true;
+        QTest::newRow("food list")
+            << 2 << false << 2 << true << QStringList{"VAT|5|1", "City|7.5|1"} << true;
+        QTest::newRow("no list clicked yet") << 0 << false << 1 << true << all << true;
+        QTest::newRow("answered No") << 1 << false << 1 << false << all << false;
+        QTest::newRow("no row selected") << 1 << true << 2 << true << all << true;
+    }
+    void removeActsOnTheListClickedLast() {
+        QFETCH(int, leftClicked);
+        QFETCH(bool, deselect);
+        QFETCH(int, rightClicked);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, remaining);
+        QFETCH(bool, reloaded);
+        QVERIFY(addThreeTaxes());
+        frmTax* form = open();
+        if (leftClicked != 0) {
+            ExtLV* list = showList(form, leftClicked);
+            // The room list's second row, the food list's only row.
+            clickRow(list, leftClicked == 1 ? 2 : 1, Qt::LeftButton);
+            QCOMPARE(form->ListViewClcked, qint16(leftClicked));
+            if (deselect)
+                list->SelectedItem().Selected(false);
+        }
+        // A tax another desk adds shows once the lists are reloaded.
+        QVERIFY(AdminStatements::AddTax(QStringLiteral("Other"), QStringLiteral("1"), 2));
+        removeFromMenu(form, rightClicked, yes);
+        QCOMPARE(form->ListViewClcked, qint16(leftClicked));
+        QCOMPARE(storedTaxes(*fixture.db), remaining + QStringList{"Other|1|2"});
+        QCOMPARE(rowsOf(form->ListView2).contains(QStringLiteral("Other|1%")), reloaded);
+        const Dialogs::Shown& question = Dialogs::Testing::Record().first();
+        QCOMPARE(question.kind, QStringLiteral("question"));
+        QCOMPARE(
+            question.text,
+            QStringLiteral("Do you want to remove Selected Tax from the record! Are you Sure?"));
+        QCOMPARE(question.title, QStringLiteral("Remove Tax"));
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+    }
+
+    void refusedStatementsAreReportedAndTheListsReload() {
+        QVERIFY(addThreeTaxes());
+        frmTax* form = open();
+        QVERIFY(fixture.db->Run(refusingTrigger(fixture.db->Which(), "INSERT")).isEmpty());
+        add(form, 1, QStringLiteral("Service"), QStringLiteral("10"));
+        // The refusal is reported; nothing is announced as added.
+        QCOMPARE(messages().size(), 1);
+        QVERIFY(messages().first().startsWith(QStringLiteral("Error Code : DB0003\r\n")));
+        QCOMPARE(rowsOf(form->ListView1), (QStringList{"VAT|5%", "City|7.5%"}));
+
+        Dialogs::Testing::Reset();
+        QVERIFY(fixture.db->Run(QStringLiteral("DROP TRIGGER refuse")).isEmpty());
+        QVERIFY(fixture.db->Run(refusingTrigger(fixture.db->Which(), "DELETE")).isEmpty());
+        clickRow(showList(form, 1), 1, Qt::LeftButton);
+        removeFromMenu(form, 1, true);
+        QCOMPARE(messages().size(), 2);
+        QVERIFY(messages().last().startsWith(QStringLiteral("Error Code : DB0002\r\n")));
+        QCOMPARE(rowsOf(form->ListView1), (QStringList{"VAT|5%", "City|7.5%"}));
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void failingListQueryLeavesTheListsEmpty() {
+        QVERIFY(addThreeTaxes());
+        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_Tax")).isEmpty());
+        frmTax* form = open();
+        QVERIFY(form);
+        QCOMPARE(form->ListView1->ListItems().Count(), 0);
+        QCOMPARE(form->ListView2->ListItems().Count(), 0);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void okUnloadsAndTheNextLoadStartsAfresh() {
+        QVERIFY(addThreeTaxes());
+        frmTax* form = open();
+        form->txtTaxName->setText(QStringLiteral("Typed"));
+        form->Text2->setText(QStringLiteral("9"));
+        clickRow(showList(form, 2), 1, Qt::LeftButton);
+        QCOMPARE(form->ListViewClcked, qint16(2));
+        QCOMPARE(form->Command1->text(), QStringLiteral("&OK"));
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTRY_VERIFY(!LoadedInstance<frmTax>());
+        QTRY_VERIFY(fixture.main->MdiArea->subWindowList().isEmpty());
+
+        form = open();
+        QVERIFY(form);
+        QCOMPARE(form->txtTaxName->text(), QStringLiteral("Tax Name"));
+        QCOMPARE(form->Text2->text(), QStringLiteral("0"));
+        QCOMPARE(form->ListViewClcked, qint16(0));
+        QCOMPARE(rowsOf(form->ListView1), (QStringList{"VAT|5%", "City|7.5%"}));
+    }
+
+    void okRefreshesAnOpenBookingWindow() {
+        GlobalLogin::IsLoggedIn = true;
+        frmBooking::ShowWindow();
+        frmBooking* booking = LoadedInstance<frmBooking>();
+        QVERIFY(booking && BookingFormOpen);
+        QCOMPARE(booking->lbPercent->text(), QStringLiteral("0"));
+
+        frmTax* form = open();
+        add(form, 1, QStringLiteral("VAT"), QStringLiteral("5"));
+        add(form, 2, QStringLiteral("Bar"), QStringLiteral("20"));
+        QCOMPARE(booking->lbPercent->text(), QStringLiteral("0"));
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(booking->lbPercent->text(), QStringLiteral("5"));
+        QTRY_VERIFY(!LoadedInstance<frmTax>());
+
+        // Closing the window any other way leaves the booking window's percent as it was.
+        form = open();
+        add(form, 1, QStringLiteral("City"), QStringLiteral("7.5"));
+        qobject_cast<QMdiSubWindow*>(form->parentWidget())->close();
+        QTRY_VERIFY(!LoadedInstance<frmTax>());
+        QCOMPARE(booking->lbPercent->text(), QStringLiteral("5"));
+    }
+};
+
+STAYMARK_TEST_MAIN(TestFrmTax)
+#include "tst_frmTax.moc"
