@@ -1,5 +1,6 @@
 #include "core/mainFrm.h"
 
+#include "administration/frmTax.h"
 #include "core/AppPaths.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
@@ -370,7 +371,7 @@ void mainFrm::mnuAdministration_Click() {
 
 // "Tax(s) Editor": the tax editor.
 void mainFrm::taxEditor_Click() {
-    runGated(Command::TaxEditor, {});
+    runGated(Command::TaxEditor, [] { frmTax::ShowWindow(); });
 }
 
 // "Log in" / "Log Out": the login window, or the logout.

@@ -95,7 +95,7 @@ private slots:
             {"mnuReport", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuLog", open, Seen::NoLogPrivilege, Seen::Login, Seen::Login},
             {"mnuAdministration", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
-            {"taxEditor", open, Seen::NoPrivilege, Seen::NoPrivilege, Seen::Login},
+            {"taxEditor", Seen::Window, Seen::NoPrivilege, Seen::NoPrivilege, Seen::Login},
         };
         for (const Row& row : rows) {
             const QString name = QString::fromLatin1(row.command);
