@@ -101,6 +101,12 @@ Currency moneyIn(const QLineEdit* box) {
     return Currency::FromText(box->text());
 }
 
+// Setting a box to the text it holds would still lay it out and signal a change.
+void showText(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
+}
+
 CIniFile placementIni() {
     CIniFile ini;
     ini.Path(AppPaths::ConfigIniPath());
@@ -484,8 +490,7 @@ QVariant frmBooking::CalculateNoDay() {
         }
         const QString days =
             QString::number(BookingTariff::NumberOfDays(dtArrival->date(), dtDepature->date()));
-        if (txtNumberDays->text() != days)
-            txtNumberDays->setText(days);
+        showText(txtNumberDays, days);
         return QVariant();
     });
 }
@@ -498,8 +503,8 @@ QVariant frmBooking::getDue() {
                 box->setText(QStringLiteral("0"));
         const Currency grandTotal = moneyIn(txtGrandTotal);
         const Currency advance = moneyIn(txtAdvance);
-        txtAdvance->setText(advance.Format());
-        txtDue->setText(BookingTariff::Due(grandTotal, advance).Format());
+        showText(txtAdvance, advance.Format());
+        showText(txtDue, BookingTariff::Due(grandTotal, advance).Format());
     });
     return QVariant();
 }
@@ -508,8 +513,8 @@ void frmBooking::showTaxAndTotal() {
     const Currency roomRate = moneyIn(txtRoomRate);
     const Currency tax =
         Currency::FromDouble(PercentFunction(roomTaxPercent(), roomRate.ToDouble()));
-    txtTax->setText(tax.Format());
-    txtGrandTotal->setText((moneyIn(txtTax) + moneyIn(txtRoomRate)).Format());
+    showText(txtTax, tax.Format());
+    showText(txtGrandTotal, (moneyIn(txtTax) + moneyIn(txtRoomRate)).Format());
 }
 
 void frmBooking::moveRoom(ExtLV* from, ExtLV* to, bool adding) {
