@@ -61,10 +61,7 @@ ModifyPassword::ModifyPassword()
 ModifyPassword::~ModifyPassword() = default;
 
 void ModifyPassword::ShowWindow() {
-    ModifyPassword* window = DefaultInstance<ModifyPassword>();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowDefaultInstance<ModifyPassword>();
 }
 
 CBalloonToolTip& ModifyPassword::balloon() {

@@ -80,10 +80,7 @@ frmLogInOut::frmLogInOut()
 frmLogInOut::~frmLogInOut() = default;
 
 void frmLogInOut::ShowWindow() {
-    frmLogInOut* window = DefaultInstance<frmLogInOut>();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowDefaultInstance<frmLogInOut>();
 }
 
 CBalloonToolTip& frmLogInOut::balloon() {
