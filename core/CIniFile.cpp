@@ -1,5 +1,7 @@
 #include "core/CIniFile.h"
 
+#include "core/AppPaths.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QScreen>
@@ -153,4 +155,23 @@ void CIniFile::LoadFormPos(QWidget* form, int minWidthTwips, int minHeightTwips)
         }
     }
     form->setGeometry(place);
+}
+
+CIniFile ConfigIni(const QString& section) {
+    CIniFile ini;
+    ini.Path(AppPaths::ConfigIniPath());
+    ini.Section(section);
+    return ini;
+}
+
+QString ReadConfigValue(const QString& section, const QString& key) {
+    CIniFile ini = ConfigIni(section);
+    ini.Key(key);
+    return ini.Value();
+}
+
+void WriteConfigValue(const QString& section, const QString& key, const QString& value) {
+    CIniFile ini = ConfigIni(section);
+    ini.Key(key);
+    ini.Value(value);
 }

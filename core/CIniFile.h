@@ -32,3 +32,8 @@ private:
     QString section_;
     QString key_;
 };
+
+// config.ini in the program's folder, at one section.
+CIniFile ConfigIni(const QString& section);
+QString ReadConfigValue(const QString& section, const QString& key);
+void WriteConfigValue(const QString& section, const QString& key, const QString& value);

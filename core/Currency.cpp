@@ -2,8 +2,6 @@
 
 #include "core/Errors.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 
 namespace {
@@ -74,7 +72,10 @@ std::optional<qint64> parseDigits(const QString& text, const QString& decimal,
         whole.remove(group);
     if (!allDigits(whole) || !allDigits(fraction) || (whole.isEmpty() && fraction.isEmpty()))
         return std::nullopt;
-    whole.remove(QRegularExpression(QStringLiteral("^0+(?=\\d)")));
+    qsizetype zeros = 0;
+    while (zeros + 1 < whole.size() && whole.at(zeros) == QLatin1Char('0'))
+        ++zeros;
+    whole.remove(0, zeros);
     if (whole.size() > kMaxWholeDigits)
         return std::nullopt;
     qint64 units = whole.isEmpty() ? 0 : whole.toLongLong() * Currency::kUnitsPerWhole;

@@ -20,3 +20,11 @@ template <typename Form> Form* DefaultInstance() {
 template <typename Form> Form* LoadedInstance() {
     return InstanceSlot<Form>();
 }
+
+// Shows the default instance as a window of its own, or brings it forward.
+template <typename Form> void ShowDefaultInstance() {
+    Form* form = DefaultInstance<Form>();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}

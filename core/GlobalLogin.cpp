@@ -23,11 +23,6 @@ bool LoginSucceeded = false;
 
 namespace {
 
-CCrypto& loginCrypto() {
-    static auto crypto = std::make_unique<CCrypto>();
-    return *crypto;
-}
-
 // Opens the user's row, looked up by the trimmed name.
 void openUserRow(const QString& typedUserName) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users WHERE cusername = ") +
@@ -62,7 +57,7 @@ void loadPrivileges() {
 namespace GlobalLogin {
 
 QString EncryptPassword(const QString& password) {
-    return loginCrypto().Encrypt(password, ProgramKeyText(), true, CCrypto::RC2);
+    return EncryptSecret(password);
 }
 
 bool LogInUser(const QString& typedUserName, const QString& typedPassword) {

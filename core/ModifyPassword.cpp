@@ -8,6 +8,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/PasswordEcho.h"
 
+#include "core/ui/FormControls.h"
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -16,22 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QLineEdit* field(QWidget* parent, const QString& name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text) {
-    auto* created = new QLabel(text, parent);
-    created->setObjectName(name);
-    return created;
-}
-
-} // namespace
-
 ModifyPassword::ModifyPassword()
     : QDialog(mainFrm::Instance()) {
     setObjectName(QStringLiteral("ModifyPassword"));
@@ -39,12 +24,12 @@ ModifyPassword::ModifyPassword()
     setWindowTitle(QStringLiteral(" Modify Password"));
     Frame1 = new QGroupBox(QStringLiteral("Modify Password"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("User Name : "));
-    Label2 = label(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
-    Label3 = label(Frame1, QStringLiteral("Label3"), QStringLiteral("New Password : "));
-    txtUserName = field(Frame1, QStringLiteral("txtUserName"));
-    txtPassWord = field(Frame1, QStringLiteral("txtPassWord"));
-    txtNewPassWord = field(Frame1, QStringLiteral("txtNewPassWord"));
+    Label1 = NewLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("User Name : "));
+    Label2 = NewLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
+    Label3 = NewLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("New Password : "));
+    txtUserName = NewTextBox(Frame1, QStringLiteral("txtUserName"));
+    txtPassWord = NewTextBox(Frame1, QStringLiteral("txtPassWord"));
+    txtNewPassWord = NewTextBox(Frame1, QStringLiteral("txtNewPassWord"));
     MaskWithAsterisks(txtPassWord);
     MaskWithAsterisks(txtNewPassWord);
     Line1 = new QFrame(Frame1);
@@ -76,10 +61,7 @@ ModifyPassword::ModifyPassword()
 ModifyPassword::~ModifyPassword() = default;
 
 void ModifyPassword::ShowWindow() {
-    ModifyPassword* window = DefaultInstance<ModifyPassword>();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowDefaultInstance<ModifyPassword>();
 }
 
 CBalloonToolTip& ModifyPassword::balloon() {

@@ -10,7 +10,7 @@ enum class TokenKind { Space, Text, Bracketed, DateLiteral, Word, Other };
 
 struct Token {
     TokenKind kind;
-    QString text;
+    QStringView text; // into the statement being translated
 };
 
 bool isWordStart(QChar c) {
@@ -70,15 +70,18 @@ QList<Token> tokenize(const QString& sql) {
             kind = TokenKind::Word;
             end = endOfRun(sql, i, isWordChar);
         }
-        tokens.append({kind, sql.mid(i, end - i)});
+        tokens.append({kind, QStringView(sql).mid(i, end - i)});
         i = end;
     }
     return tokens;
 }
 
 // Access writes dates month first; ISO dates are accepted as well.
-QString dateLiteral(const QString& inner) {
-    const QString text = inner.simplified();
+QString dateLiteral(QStringView inner) {
+    const QString text = inner.toString().simplified();
+    // The literal routine's own form first: it is what nearly every statement holds.
+    if (const QDate iso = QDate::fromString(text, Qt::ISODate); iso.isValid())
+        return QLatin1Char('\'') + text + QLatin1Char('\'');
     static const QStringList dateFormats{QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy-M-d"),
                                          QStringLiteral("M/d/yyyy"), QStringLiteral("M/d/yy")};
     static const QStringList timeFormats{QStringLiteral("H:mm:ss"), QStringLiteral("H:mm"),
@@ -113,10 +116,10 @@ QString dateLiteral(const QString& inner) {
 }
 
 // A double-quoted Access text becomes the single-quoted text both back ends read alike.
-QString singleQuoted(const QString& literal) {
+QString singleQuoted(QStringView literal) {
     if (literal.startsWith(QLatin1Char('\'')))
-        return literal;
-    QString inner = literal.mid(1, literal.size() - 2);
+        return literal.toString();
+    QString inner = literal.mid(1, literal.size() - 2).toString();
     inner.replace(QStringLiteral("\"\""), QStringLiteral("\""))
         .replace(QLatin1Char('\''), QStringLiteral("''"));
     return QLatin1Char('\'') + inner + QLatin1Char('\'');
@@ -124,7 +127,7 @@ QString singleQuoted(const QString& literal) {
 
 // Table names as created, so statements keep working where the server compares them
 // case-sensitively.
-QString canonicalTableName(const QString& name) {
+QString canonicalTableName(QStringView name) {
     static const QStringList baseTables{
         QStringLiteral("tbl_customers"),    QStringLiteral("tbl_customers_history"),
         QStringLiteral("tbl_revenueStats"), QStringLiteral("tbl_logTable"),
@@ -138,19 +141,25 @@ QString canonicalTableName(const QString& name) {
     static const QStringList prefixes{QStringLiteral("tbl_FoodOrder_"), QStringLiteral("room_")};
     for (const QString& prefix : prefixes)
         if (name.size() > prefix.size() && name.startsWith(prefix, Qt::CaseInsensitive))
-            return prefix + name.mid(prefix.size());
-    return name;
+            return prefix + name.mid(prefix.size()).toString();
+    return name.toString();
+}
+
+bool is(QStringView word, const char* keyword) {
+    return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
 class Translator {
 public:
     Translator(const QString& sql, DbBackend backend)
         : tokens_(tokenize(sql))
-        , backend_(backend) {}
+        , backend_(backend) {
+        out_.reserve(sql.size() + 32);
+    }
 
     QString Run() {
         for (index_ = 0; index_ < tokens_.size(); ++index_)
-            out_ += translate(tokens_.at(index_));
+            translate(tokens_.at(index_));
         return out_;
     }
 
@@ -158,79 +167,97 @@ private:
     bool sqlite() const { return backend_ == DbBackend::SQLite; }
 
     // The token after the current one, skipping blanks; empty when none follows.
-    QString nextToken() const {
+    QStringView nextToken() const {
         for (qsizetype i = index_ + 1; i < tokens_.size(); ++i)
             if (tokens_.at(i).kind != TokenKind::Space)
-                return tokens_.at(i).text.toUpper();
+                return tokens_.at(i).text;
         return {};
     }
 
-    QString translate(const Token& token) {
+    void translate(const Token& token) {
         switch (token.kind) {
         case TokenKind::Text:
-            return singleQuoted(token.text);
+            out_ += singleQuoted(token.text);
+            return;
         case TokenKind::Bracketed:
-            return quotedIdentifier(token.text.mid(1, token.text.size() - 2));
+            out_ += quotedIdentifier(token.text.mid(1, token.text.size() - 2));
+            return;
         case TokenKind::DateLiteral: {
             const QString literal = dateLiteral(token.text.mid(1, token.text.size() - 2));
-            return literal.isEmpty() ? token.text : literal;
+            out_ += literal.isEmpty() ? token.text.toString() : literal;
+            return;
         }
         case TokenKind::Word:
-            return translateWord(token.text);
+            translateWord(token.text);
+            return;
         case TokenKind::Other:
-            return translateOther(token.text);
+            translateOther(token.text);
+            return;
         case TokenKind::Space:
             break;
         }
-        return token.text;
+        out_ += token.text;
     }
 
-    QString quotedIdentifier(const QString& name) const {
+    QString quotedIdentifier(QStringView name) const {
         if (sqlite())
             return QLatin1Char('"') +
-                   QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                   name.toString().replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
                    QLatin1Char('"');
         return QLatin1Char('`') +
                canonicalTableName(name).replace(QLatin1Char('`'), QStringLiteral("``")) +
                QLatin1Char('`');
     }
 
-    QString translateWord(const QString& word) {
-        const QString upper = word.toUpper();
-        if (upper == QLatin1String("CREATE") && nextToken() == QLatin1String("TABLE"))
+    void translateWord(QStringView word) {
+        if (is(word, "CREATE") && is(nextToken(), "TABLE"))
             creatingTable_ = true;
-        if (upper == QLatin1String("AUTOINCREMENT") || upper == QLatin1String("COUNTER")) {
-            if (!sqlite())
-                return QStringLiteral("INT AUTO_INCREMENT");
+        if (is(word, "AUTOINCREMENT") || is(word, "COUNTER")) {
+            if (!sqlite()) {
+                out_ += QLatin1String("INT AUTO_INCREMENT");
+                return;
+            }
             autoIncrementPending_ = true;
-            return QStringLiteral("INTEGER");
+            out_ += QLatin1String("INTEGER");
+            return;
         }
-        if (upper == QLatin1String("KEY") && autoIncrementPending_) {
+        if (is(word, "KEY") && autoIncrementPending_) {
             autoIncrementPending_ = false;
-            return word + QStringLiteral(" AUTOINCREMENT");
+            out_ += word;
+            out_ += QLatin1String(" AUTOINCREMENT");
+            return;
         }
-        if (upper == QLatin1String("MEMO"))
-            return sqlite() ? QStringLiteral("TEXT COLLATE NOCASE") : QStringLiteral("LONGTEXT");
-        if (upper == QLatin1String("CURRENCY") || upper == QLatin1String("MONEY"))
-            return QStringLiteral("DECIMAL(19,4)");
-        if (creatingTable_ && sqlite() &&
-            (upper == QLatin1String("VARCHAR") || upper == QLatin1String("TEXT"))) {
+        if (is(word, "MEMO")) {
+            out_ += sqlite() ? QLatin1String("TEXT COLLATE NOCASE") : QLatin1String("LONGTEXT");
+            return;
+        }
+        if (is(word, "CURRENCY") || is(word, "MONEY")) {
+            out_ += QLatin1String("DECIMAL(19,4)");
+            return;
+        }
+        if (creatingTable_ && sqlite() && (is(word, "VARCHAR") || is(word, "TEXT"))) {
             // Text columns compare without regard to case, as the Access file did.
-            if (nextToken() != QLatin1String("("))
-                return word + QStringLiteral(" COLLATE NOCASE");
+            if (nextToken() != QLatin1String("(")) {
+                out_ += word;
+                out_ += QLatin1String(" COLLATE NOCASE");
+                return;
+            }
             textTypePending_ = true;
         }
-        return sqlite() ? word : canonicalTableName(word);
+        if (sqlite())
+            out_ += word;
+        else
+            out_ += canonicalTableName(word);
     }
 
-    QString translateOther(const QString& text) {
+    void translateOther(QStringView text) {
         if (text == QLatin1String(","))
             autoIncrementPending_ = false;
+        out_ += text;
         if (textTypePending_ && text == QLatin1String(")")) {
             textTypePending_ = false;
-            return text + QStringLiteral(" COLLATE NOCASE");
+            out_ += QLatin1String(" COLLATE NOCASE");
         }
-        return text;
     }
 
     QList<Token> tokens_;

@@ -4,6 +4,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/Shell.h"
 
+#include "core/ui/FormControls.h"
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -56,12 +57,6 @@ QString legalNotice() {
                           "prosecuted.");
 }
 
-QLabel* label(const QString& name, const QString& text, QWidget* parent) {
-    auto* created = new QLabel(text, parent);
-    created->setObjectName(name);
-    return created;
-}
-
 } // namespace
 
 frmAbout::frmAbout()
@@ -82,23 +77,23 @@ void frmAbout::ShowModal() {
 }
 
 void frmAbout::buildForm() {
-    Picture1 = label(QStringLiteral("Picture1"), QString(), this);
+    Picture1 = NewLabel(this, QStringLiteral("Picture1"), QString());
     Picture1->setPixmap(productLogo());
-    Label1 = label(QStringLiteral("Label1"), ProductInfo::Name(), this);
+    Label1 = NewLabel(this, QStringLiteral("Label1"), ProductInfo::Name());
     QFont title = Label1->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.6);
     Label1->setFont(title);
-    Label2 = label(QStringLiteral("Label2"), ProductInfo::Description(), this);
-    Label6 = label(QStringLiteral("Label6"), QString(), this);
-    Label5 = label(QStringLiteral("Label5"), ProductInfo::HomePage(), this);
+    Label2 = NewLabel(this, QStringLiteral("Label2"), ProductInfo::Description());
+    Label6 = NewLabel(this, QStringLiteral("Label6"), QString());
+    Label5 = NewLabel(this, QStringLiteral("Label5"), ProductInfo::HomePage());
     Label5->setMouseTracking(true);
     Label5->installEventFilter(this);
     setLinkLook(false);
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    lblDisclaimer = label(QStringLiteral("lblDisclaimer"), legalNotice(), this);
+    lblDisclaimer = NewLabel(this, QStringLiteral("lblDisclaimer"), legalNotice());
     lblDisclaimer->setWordWrap(true);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

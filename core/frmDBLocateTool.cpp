@@ -9,6 +9,8 @@
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
 
+#include "core/ui/FormControls.h"
+#include "core/ui/PasswordEcho.h"
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -24,27 +26,11 @@ frmDBLocateTool* openTool = nullptr;
 const QString kNewLine = QStringLiteral("\n");
 
 QString readSetting(const QString& key) {
-    CIniFile ini;
-    ini.Path(AppPaths::ConfigIniPath());
-    ini.Section(QStringLiteral("settings"));
-    ini.Key(key);
-    return ini.Value();
+    return ReadConfigValue(QStringLiteral("settings"), key);
 }
 
 void writeSetting(const QString& key, const QString& value) {
-    CIniFile ini;
-    ini.Path(AppPaths::ConfigIniPath());
-    ini.Section(QStringLiteral("settings"));
-    ini.Key(key);
-    ini.Value(value);
-}
-
-QLineEdit* lineEdit(const QString& name, QWidget* parent, bool secret = false) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    if (secret)
-        edit->setEchoMode(QLineEdit::Password);
-    return edit;
+    WriteConfigValue(QStringLiteral("settings"), key, value);
 }
 
 // An enabled field is white; a disabled one takes the colour of a button's face.
@@ -104,15 +90,17 @@ void frmDBLocateTool::buildForm() {
     Text2->setFixedHeight(110);
     Check1 = new QCheckBox(QStringLiteral("My SQL"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Text1 = lineEdit(QStringLiteral("Text1"), this);
+    Text1 = NewTextBox(this, QStringLiteral("Text1"));
     Command1 = new QPushButton(QStringLiteral("Browse"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
-    txtDBpass = lineEdit(QStringLiteral("txtDBpass"), this, true);
-    txtSQLHost = lineEdit(QStringLiteral("txtSQLHost"), this);
-    txtSQLDBName = lineEdit(QStringLiteral("txtSQLDBName"), this);
-    txtSQLUserName = lineEdit(QStringLiteral("txtSQLUserName"), this);
-    txtSQLPassWord = lineEdit(QStringLiteral("txtSQLPassWord"), this, true);
+    txtDBpass = NewTextBox(this, QStringLiteral("txtDBpass"));
+    MaskWithAsterisks(txtDBpass);
+    txtSQLHost = NewTextBox(this, QStringLiteral("txtSQLHost"));
+    txtSQLDBName = NewTextBox(this, QStringLiteral("txtSQLDBName"));
+    txtSQLUserName = NewTextBox(this, QStringLiteral("txtSQLUserName"));
+    txtSQLPassWord = NewTextBox(this, QStringLiteral("txtSQLPassWord"));
+    MaskWithAsterisks(txtSQLPassWord);
     Command2 = new QPushButton(QStringLiteral("&OK"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setDefault(true);
@@ -165,7 +153,7 @@ void frmDBLocateTool::showError() {
 
 void frmDBLocateTool::loadSettings() {
     Text1->setText(readSetting(QStringLiteral("db")));
-    txtDBpass->setText(decrypted(readSetting(QStringLiteral("dbkey"))));
+    txtDBpass->setText(DecryptSecret(readSetting(QStringLiteral("dbkey"))));
     // Only "1" selects the server; anything else, or nothing, is the embedded file.
     const bool mySql = readSetting(QStringLiteral("UseSQL")).trimmed().toInt() == 1;
     Check1->setChecked(mySql);
@@ -174,8 +162,8 @@ void frmDBLocateTool::loadSettings() {
         return;
     txtSQLHost->setText(readSetting(QStringLiteral("SQLhost")));
     txtSQLDBName->setText(readSetting(QStringLiteral("SQLDBname")));
-    txtSQLUserName->setText(decrypted(readSetting(QStringLiteral("SQLUserName"))));
-    txtSQLPassWord->setText(decrypted(readSetting(QStringLiteral("SQLPassWord"))));
+    txtSQLUserName->setText(DecryptSecret(readSetting(QStringLiteral("SQLUserName"))));
+    txtSQLPassWord->setText(DecryptSecret(readSetting(QStringLiteral("SQLPassWord"))));
 }
 
 void frmDBLocateTool::Check1_Click() {
@@ -220,7 +208,7 @@ bool frmDBLocateTool::saveFilePage() {
     writeSetting(QStringLiteral("db"), Text1->text());
     // A one-letter password is not kept: the default one applies.
     const QString key = txtDBpass->text().trimmed();
-    writeSetting(QStringLiteral("dbkey"), key.size() >= 2 ? encrypted(key) : QString());
+    writeSetting(QStringLiteral("dbkey"), key.size() >= 2 ? EncryptSecret(key) : QString());
     // Back to the file, also for a system that was switched to the server.
     writeSetting(QStringLiteral("UseSQL"), QStringLiteral("0"));
     return true;
@@ -239,8 +227,8 @@ bool frmDBLocateTool::saveMySqlPage() {
         return false;
     writeSetting(QStringLiteral("SQLhost"), txtSQLHost->text());
     writeSetting(QStringLiteral("SQLDBname"), txtSQLDBName->text());
-    writeSetting(QStringLiteral("SQLUserName"), encrypted(txtSQLUserName->text().trimmed()));
-    writeSetting(QStringLiteral("SQLPassWord"), encrypted(txtSQLPassWord->text().trimmed()));
+    writeSetting(QStringLiteral("SQLUserName"), EncryptSecret(txtSQLUserName->text().trimmed()));
+    writeSetting(QStringLiteral("SQLPassWord"), EncryptSecret(txtSQLPassWord->text().trimmed()));
     writeSetting(QStringLiteral("UseSQL"), QStringLiteral("1"));
     return true;
 }
@@ -263,23 +251,6 @@ void frmDBLocateTool::rejectField(QLineEdit* field, const QString& title, const 
 void frmDBLocateTool::removeBalloon() {
     if (balloon_)
         balloon_->Destroy();
-}
-
-QString frmDBLocateTool::decrypted(const QString& stored) {
-    const QString text = stored.trimmed();
-    return text.isEmpty() ? QString()
-                          : crypto().Decrypt(text, ProgramKeyText(), true, CCrypto::RC2);
-}
-
-QString frmDBLocateTool::encrypted(const QString& plain) {
-    return plain.isEmpty() ? QString()
-                           : crypto().Encrypt(plain, ProgramKeyText(), true, CCrypto::RC2);
-}
-
-CCrypto& frmDBLocateTool::crypto() {
-    if (!crypto_)
-        crypto_ = std::make_unique<CCrypto>();
-    return *crypto_;
 }
 
 CBalloonToolTip& frmDBLocateTool::balloon() {

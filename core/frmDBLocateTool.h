@@ -6,7 +6,6 @@
 #include <tuple>
 
 class CBalloonToolTip;
-class CCrypto;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -61,11 +60,7 @@ private:
     void rejectField(QLineEdit* field, const QString& title, const QString& text);
     void removeBalloon();
 
-    QString decrypted(const QString& stored);
-    QString encrypted(const QString& plain);
-    CCrypto& crypto();
     CBalloonToolTip& balloon();
 
-    std::unique_ptr<CCrypto> crypto_;
     std::unique_ptr<CBalloonToolTip> balloon_;
 };

@@ -10,6 +10,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/PasswordEcho.h"
 
+#include "core/ui/FormControls.h"
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,12 +28,6 @@ QLabel* picture(QWidget* parent, const QString& name, QStyle::StandardPixmap ico
     return label;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text) {
-    auto* created = new QLabel(text, parent);
-    created->setObjectName(name);
-    return created;
-}
-
 } // namespace
 
 frmLogInOut::frmLogInOut()
@@ -43,14 +38,14 @@ frmLogInOut::frmLogInOut()
 
     Image1 = picture(this, QStringLiteral("Image1"), QStyle::SP_DialogApplyButton);
     Image2 = picture(this, QStringLiteral("Image2"), QStyle::SP_FileDialogNewFolder);
-    loginLabel = label(this, QStringLiteral("loginLabel"),
-                       QStringLiteral("You are not logged in or you do not have permission to "
-                                      "access this Program."));
+    loginLabel = NewLabel(this, QStringLiteral("loginLabel"),
+                          QStringLiteral("You are not logged in or you do not have permission to "
+                                         "access this Program."));
     loginLabel->setWordWrap(true);
     Frame1 = new QGroupBox(QStringLiteral("Existing user log in"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("Username : "));
-    Label2 = label(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
+    Label1 = NewLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Username : "));
+    Label2 = NewLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
     txtUserName = new QLineEdit(Frame1);
     txtUserName->setObjectName(QStringLiteral("txtUserName"));
     txtPassWord = new QLineEdit(Frame1);
@@ -85,10 +80,7 @@ frmLogInOut::frmLogInOut()
 frmLogInOut::~frmLogInOut() = default;
 
 void frmLogInOut::ShowWindow() {
-    frmLogInOut* window = DefaultInstance<frmLogInOut>();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowDefaultInstance<frmLogInOut>();
 }
 
 CBalloonToolTip& frmLogInOut::balloon() {

@@ -241,10 +241,7 @@ bool mainFrm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 CIniFile mainFrm::placementIni() {
-    CIniFile ini;
-    ini.Path(AppPaths::ConfigIniPath());
-    ini.Section(QStringLiteral("pos"));
-    return ini;
+    return ConfigIni(QStringLiteral("pos"));
 }
 
 void mainFrm::MDIForm_Load() {

@@ -42,25 +42,8 @@ Recordset& currentRecordset() {
     return recordset;
 }
 
-CCrypto& configCrypto() {
-    static auto crypto = std::make_unique<CCrypto>();
-    return *crypto;
-}
-
-QString decrypted(const QString& stored) {
-    return configCrypto().Decrypt(stored.trimmed(), ProgramKeyText(), true, CCrypto::RC2);
-}
-
-CIniFile settingsIni() {
-    CIniFile ini;
-    ini.Path(AppPaths::ConfigIniPath());
-    ini.Section(QStringLiteral("settings"));
-    return ini;
-}
-
-QString readSetting(CIniFile& ini, const QString& key) {
-    ini.Key(key);
-    return ini.Value();
+QString readSetting(const QString& key) {
+    return ReadConfigValue(QStringLiteral("settings"), key);
 }
 
 QSqlDatabase database() {
@@ -228,27 +211,25 @@ QString DefaultDatabaseKey() {
 }
 
 QString ReadDBConfig() {
-    CIniFile ini = settingsIni();
-    const QString db = readSetting(ini, QStringLiteral("db"));
-    const QString key = readSetting(ini, QStringLiteral("dbkey"));
-    DBKey = key.isEmpty() ? DefaultDatabaseKey() : decrypted(key);
+    const QString db = readSetting(QStringLiteral("db"));
+    const QString key = readSetting(QStringLiteral("dbkey"));
+    DBKey = key.isEmpty() ? DefaultDatabaseKey() : DecryptSecret(key);
     // A missing or non-numeric value means the embedded database.
-    UseSQLFlag = readSetting(ini, QStringLiteral("useSQL")).trimmed().toInt();
-    SQLServerHost = readSetting(ini, QStringLiteral("SQLhost"));
-    SQLDatabaseName = readSetting(ini, QStringLiteral("SQLDBname"));
-    const QString user = readSetting(ini, QStringLiteral("SQLUserName"));
+    UseSQLFlag = readSetting(QStringLiteral("useSQL")).trimmed().toInt();
+    SQLServerHost = readSetting(QStringLiteral("SQLhost"));
+    SQLDatabaseName = readSetting(QStringLiteral("SQLDBname"));
+    const QString user = readSetting(QStringLiteral("SQLUserName"));
     if (!user.isEmpty())
-        SQLLoginName = decrypted(user);
-    const QString password = readSetting(ini, QStringLiteral("SQLPassWord"));
+        SQLLoginName = DecryptSecret(user);
+    const QString password = readSetting(QStringLiteral("SQLPassWord"));
     if (!password.isEmpty())
-        SQLLoginPassword = decrypted(password);
+        SQLLoginPassword = DecryptSecret(password);
     return db;
 }
 
 QString GetDBKey() {
-    CIniFile ini = settingsIni();
-    const QString key = readSetting(ini, QStringLiteral("dbkey"));
-    return key.isEmpty() ? QString() : decrypted(key);
+    const QString key = readSetting(QStringLiteral("dbkey"));
+    return key.isEmpty() ? QString() : DecryptSecret(key);
 }
 
 void OpenConnection() {

@@ -30,19 +30,16 @@ QChar initialOf(const QString& name) {
     return cleaned.at(0);
 }
 
+// Held by a booking, a removed booking or a food order: one query for the three.
 bool isTaken(const QString& number) {
     const QString literal = SqlLiteral::Text(number);
-    const QString checks[] = {
-        QStringLiteral("SELECT ID FROM tbl_customers WHERE cUniqueNo = ") + literal,
-        QStringLiteral("SELECT ID FROM tbl_customers_history WHERE cUniqueNo = ") + literal,
-        QStringLiteral("SELECT ID FROM tbl_FoodOrders WHERE OrderNo = ") + literal,
-    };
-    for (const QString& check : checks) {
-        theDBworks::OpenRecordset(check);
-        if (theDBworks::DBRecordset().RecordCount() > 0)
-            return true;
-    }
-    return false;
+    theDBworks::OpenRecordset(
+        QStringLiteral("SELECT cUniqueNo FROM tbl_customers WHERE cUniqueNo = ") + literal +
+        QStringLiteral(
+            " UNION ALL SELECT cUniqueNo FROM tbl_customers_history WHERE cUniqueNo = ") +
+        literal + QStringLiteral(" UNION ALL SELECT OrderNo FROM tbl_FoodOrders WHERE OrderNo = ") +
+        literal);
+    return theDBworks::DBRecordset().RecordCount() > 0;
 }
 
 } // namespace

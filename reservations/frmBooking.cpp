@@ -14,6 +14,7 @@
 #include "core/ui/Shell.h"
 #include "reservations/BookingTariff.h"
 
+#include "core/ui/FormControls.h"
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
@@ -36,35 +37,16 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kLoadWidthTwips = 10140;
 constexpr int kLoadHeightTwips = 8985;
 
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name, const QString& tip = {}) {
-    widget->setObjectName(name);
-    if (!tip.isEmpty())
-        widget->setToolTip(tip);
-    return widget;
-}
-
-QLineEdit* field(QWidget* parent, const QString& name, const QString& tip = {}) {
-    return named(new QLineEdit(parent), name, tip);
-}
-
 QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items, bool editable,
                  const QString& tip = {}) {
-    auto* box = named(new QComboBox(parent), name, tip);
+    auto* box = Named(new QComboBox(parent), name, tip);
     box->setEditable(editable);
     box->addItems(items);
     return box;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
-                    const QString& tip = {}) {
-    auto* created = named(new QPushButton(caption, parent), name, tip);
-    created->setAutoDefault(false);
-    return created;
-}
-
 QDateEdit* datePicker(QWidget* parent, const QString& name, const QString& tip = {}) {
-    auto* picker = named(new QDateEdit(parent), name, tip);
+    auto* picker = Named(new QDateEdit(parent), name, tip);
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     return picker;
@@ -72,7 +54,7 @@ QDateEdit* datePicker(QWidget* parent, const QString& name, const QString& tip =
 
 // A field the window keeps beside a control only so a balloon can point at it.
 QLineEdit* anchor(QWidget* parent, const QString& name) {
-    auto* edit = field(parent, name);
+    auto* edit = NewTextBox(parent, name);
     edit->setFrame(false);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
@@ -101,11 +83,14 @@ Currency moneyIn(const QLineEdit* box) {
     return Currency::FromText(box->text());
 }
 
+// Setting a box to the text it holds would still lay it out and signal a change.
+void showText(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
+}
+
 CIniFile placementIni() {
-    CIniFile ini;
-    ini.Path(AppPaths::ConfigIniPath());
-    ini.Section(QStringLiteral("bokpos"));
-    return ini;
+    return ConfigIni(QStringLiteral("bokpos"));
 }
 
 QMdiSubWindow* childWindowOf(const QWidget* form) {
@@ -146,13 +131,13 @@ void frmBooking::layOut() {
     auto* payments = frame(PicInner, QStringLiteral("Payments"));
     buildPayments(payments);
     auto* notes = frame(PicInner, QStringLiteral("Additional Notes"));
-    txtAdditionalNote = named(new QPlainTextEdit(notes), QStringLiteral("txtAdditionalNote"));
+    txtAdditionalNote = Named(new QPlainTextEdit(notes), QStringLiteral("txtAdditionalNote"));
     txtAdditionalNote->setFixedHeight(60);
     (new QGridLayout(notes))->addWidget(txtAdditionalNote, 0, 0);
-    Command3 = button(PicInner, QStringLiteral("Command3"), QStringLiteral("&Refresh && Reset"),
-                      QStringLiteral("Refresh & Reset Fields."));
-    Command5 = button(PicInner, QStringLiteral("Command5"), QStringLiteral("Submit"),
-                      QStringLiteral("Check in Customer"));
+    Command3 = NewButton(PicInner, QStringLiteral("Command3"), QStringLiteral("&Refresh && Reset"),
+                         QStringLiteral("Refresh & Reset Fields."));
+    Command5 = NewButton(PicInner, QStringLiteral("Command5"), QStringLiteral("Submit"),
+                         QStringLiteral("Check in Customer"));
     grid->addWidget(customer, 0, 0, 2, 1);
     grid->addWidget(rooms, 0, 1);
     grid->addWidget(tariff, 1, 1);
@@ -172,10 +157,11 @@ void frmBooking::buildCustomerDetails(QWidget* panel) {
                        {QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss."),
                         QStringLiteral("Dr."), QStringLiteral("Prof.")},
                        true, QStringLiteral("Customer Title"));
-    txtFName = field(panel, QStringLiteral("txtFName"), QStringLiteral("Customer First Name"));
-    txtLName = field(panel, QStringLiteral("txtLName"), QStringLiteral("Customer Last Name"));
-    txtAddress = field(panel, QStringLiteral("txtAddress"), QStringLiteral("Customer Address"));
-    txtPhone = field(panel, QStringLiteral("txtPhone"), QStringLiteral("Phone Number"));
+    txtFName = NewTextBox(panel, QStringLiteral("txtFName"), QStringLiteral("Customer First Name"));
+    txtLName = NewTextBox(panel, QStringLiteral("txtLName"), QStringLiteral("Customer Last Name"));
+    txtAddress =
+        NewTextBox(panel, QStringLiteral("txtAddress"), QStringLiteral("Customer Address"));
+    txtPhone = NewTextBox(panel, QStringLiteral("txtPhone"), QStringLiteral("Phone Number"));
     comboAdults = combo(panel, QStringLiteral("comboAdults"), numbersUpTo(50), true,
                         QStringLiteral("Number of Adults"));
     comboMinors = combo(panel, QStringLiteral("comboMinors"), numbersUpTo(50), true,
@@ -204,12 +190,12 @@ void frmBooking::buildCustomerDetails(QWidget* panel) {
 
 void frmBooking::buildRoomOptions(QWidget* panel) {
     auto* grid = new QGridLayout(panel);
-    ListView1 = named(new ExtLV(panel), QStringLiteral("ListView1"),
+    ListView1 = Named(new ExtLV(panel), QStringLiteral("ListView1"),
                       QStringLiteral("Available Rooms for Booking"));
-    ListView2 = named(new ExtLV(panel), QStringLiteral("ListView2"),
+    ListView2 = Named(new ExtLV(panel), QStringLiteral("ListView2"),
                       QStringLiteral("Added Rooms for Booking"));
-    Command1 = button(panel, QStringLiteral("Command1"), QStringLiteral(">"));
-    Command2 = button(panel, QStringLiteral("Command2"), QStringLiteral("<"));
+    Command1 = NewButton(panel, QStringLiteral("Command1"), QStringLiteral(">"));
+    Command2 = NewButton(panel, QStringLiteral("Command2"), QStringLiteral("<"));
     Text1 = anchor(panel, QStringLiteral("Text1"));
     ListView1->setFixedSize(300, 150);
     ListView2->setFixedSize(300, 150);
@@ -228,16 +214,19 @@ void frmBooking::buildRoomOptions(QWidget* panel) {
 
 void frmBooking::buildTariff(QWidget* panel) {
     auto* grid = new QGridLayout(panel);
-    txtNumberDays = field(panel, QStringLiteral("txtNumberDays"), QStringLiteral("Number of Days"));
-    txtRoomRate = field(panel, QStringLiteral("txtRoomRate"), QStringLiteral("Total Room Rate(s)"));
-    txtTax = field(panel, QStringLiteral("txtTax"), QStringLiteral("Total Tax Amount"));
-    txtGrandTotal = field(panel, QStringLiteral("txtGrandTotal"), QStringLiteral("Grand Total"));
-    lbPercent = named(new QLabel(QStringLiteral("0"), panel), QStringLiteral("lbPercent"));
-    Command7 = button(panel, QStringLiteral("Command7"), QStringLiteral("Calculate"));
-    Command4 = button(panel, QStringLiteral("Command4"), QStringLiteral("Tax"),
-                      QStringLiteral("Open Tax Lists"));
-    Command6 = button(panel, QStringLiteral("Command6"), QStringLiteral("Calc"),
-                      QStringLiteral("Open Calculater"));
+    txtNumberDays =
+        NewTextBox(panel, QStringLiteral("txtNumberDays"), QStringLiteral("Number of Days"));
+    txtRoomRate =
+        NewTextBox(panel, QStringLiteral("txtRoomRate"), QStringLiteral("Total Room Rate(s)"));
+    txtTax = NewTextBox(panel, QStringLiteral("txtTax"), QStringLiteral("Total Tax Amount"));
+    txtGrandTotal =
+        NewTextBox(panel, QStringLiteral("txtGrandTotal"), QStringLiteral("Grand Total"));
+    lbPercent = Named(new QLabel(QStringLiteral("0"), panel), QStringLiteral("lbPercent"));
+    Command7 = NewButton(panel, QStringLiteral("Command7"), QStringLiteral("Calculate"));
+    Command4 = NewButton(panel, QStringLiteral("Command4"), QStringLiteral("Tax"),
+                         QStringLiteral("Open Tax Lists"));
+    Command6 = NewButton(panel, QStringLiteral("Command6"), QStringLiteral("Calc"),
+                         QStringLiteral("Open Calculater"));
     addRow(grid, 0, QStringLiteral("No. of Days : "), txtNumberDays);
     addRow(grid, 1, QStringLiteral("Room(s) Rate : "), txtRoomRate);
     addRow(grid, 2, QStringLiteral("Tax(s) : "), txtTax);
@@ -255,9 +244,9 @@ void frmBooking::buildTariff(QWidget* panel) {
 
 void frmBooking::buildPayments(QWidget* panel) {
     auto* grid = new QGridLayout(panel);
-    txtAdvance =
-        field(panel, QStringLiteral("txtAdvance"), QStringLiteral("Advance Payment by Customer"));
-    txtDue = field(panel, QStringLiteral("txtDue"), QStringLiteral("Due Amount"));
+    txtAdvance = NewTextBox(panel, QStringLiteral("txtAdvance"),
+                            QStringLiteral("Advance Payment by Customer"));
+    txtDue = NewTextBox(panel, QStringLiteral("txtDue"), QStringLiteral("Due Amount"));
     addRow(grid, 0, QStringLiteral("Advance : "), txtAdvance);
     addRow(grid, 1, QStringLiteral("Due : "), txtDue);
     auto* method = frame(panel, QStringLiteral("Payment Method"));
@@ -265,17 +254,17 @@ void frmBooking::buildPayments(QWidget* panel) {
     const QStringList captions{QStringLiteral("Cash"), QStringLiteral("Cheque"),
                                QStringLiteral("Credit Card"), QStringLiteral("Other")};
     for (int i = 0; i < 4; ++i) {
-        paymentMethod[i] = named(new QRadioButton(captions.at(i), method),
+        paymentMethod[i] = Named(new QRadioButton(captions.at(i), method),
                                  QStringLiteral("paymentMethod%1").arg(i));
         methods->addWidget(paymentMethod[i], i / 2, i % 2);
     }
-    picPayDetails = named(new QFrame(method), QStringLiteral("picPayDetails"));
+    picPayDetails = Named(new QFrame(method), QStringLiteral("picPayDetails"));
     // The panel comes and goes without moving the options under the mouse.
     QSizePolicy keepRoom = picPayDetails->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     picPayDetails->setSizePolicy(keepRoom);
-    txtPaymentDetails = field(picPayDetails, QStringLiteral("txtPaymentDetails"));
-    Command8 = button(picPayDetails, QStringLiteral("Command8"), QStringLiteral("OK"));
+    txtPaymentDetails = NewTextBox(picPayDetails, QStringLiteral("txtPaymentDetails"));
+    Command8 = NewButton(picPayDetails, QStringLiteral("Command8"), QStringLiteral("OK"));
     auto* details = new QHBoxLayout(picPayDetails);
     details->setContentsMargins(0, 0, 0, 0);
     details->addWidget(txtPaymentDetails);
@@ -484,8 +473,7 @@ QVariant frmBooking::CalculateNoDay() {
         }
         const QString days =
             QString::number(BookingTariff::NumberOfDays(dtArrival->date(), dtDepature->date()));
-        if (txtNumberDays->text() != days)
-            txtNumberDays->setText(days);
+        showText(txtNumberDays, days);
         return QVariant();
     });
 }
@@ -498,8 +486,8 @@ QVariant frmBooking::getDue() {
                 box->setText(QStringLiteral("0"));
         const Currency grandTotal = moneyIn(txtGrandTotal);
         const Currency advance = moneyIn(txtAdvance);
-        txtAdvance->setText(advance.Format());
-        txtDue->setText(BookingTariff::Due(grandTotal, advance).Format());
+        showText(txtAdvance, advance.Format());
+        showText(txtDue, BookingTariff::Due(grandTotal, advance).Format());
     });
     return QVariant();
 }
@@ -508,8 +496,8 @@ void frmBooking::showTaxAndTotal() {
     const Currency roomRate = moneyIn(txtRoomRate);
     const Currency tax =
         Currency::FromDouble(PercentFunction(roomTaxPercent(), roomRate.ToDouble()));
-    txtTax->setText(tax.Format());
-    txtGrandTotal->setText((moneyIn(txtTax) + moneyIn(txtRoomRate)).Format());
+    showText(txtTax, tax.Format());
+    showText(txtGrandTotal, (moneyIn(txtTax) + moneyIn(txtRoomRate)).Format());
 }
 
 void frmBooking::moveRoom(ExtLV* from, ExtLV* to, bool adding) {

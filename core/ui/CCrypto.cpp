@@ -176,6 +176,26 @@ QByteArray CCrypto::ConvertStringFromHex(const QString& text) {
     });
 }
 
+namespace {
+CCrypto& secretsCrypto() {
+    static auto crypto = std::make_unique<CCrypto>();
+    return *crypto;
+}
+} // namespace
+
+QString EncryptSecret(const QString& plain) {
+    if (plain.isEmpty())
+        return {};
+    return secretsCrypto().Encrypt(plain, ProgramKeyText(), true, CCrypto::RC2);
+}
+
+QString DecryptSecret(const QString& stored) {
+    const QString hex = stored.trimmed();
+    if (hex.isEmpty())
+        return {};
+    return secretsCrypto().Decrypt(hex, ProgramKeyText(), true, CCrypto::RC2);
+}
+
 QString ProgramKeyText() {
     constexpr qint64 kKeyNumber = 418276395;
     return QString::number(kKeyNumber);

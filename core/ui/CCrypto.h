@@ -37,6 +37,12 @@ private:
 // The one key text of the program: nine decimal digits, formed when asked for.
 QString ProgramKeyText();
 
+// How the program stores a secret (config.ini's passwords, the users' passwords): the
+// program's key text, RC2, upper-case hex. An empty text stays empty.
+QString EncryptSecret(const QString& plain);
+// The stored form read back, blanks around it ignored.
+QString DecryptSecret(const QString& stored);
+
 // The block cipher itself, for checks against published test vectors.
 namespace Rc2 {
 QByteArray EncryptEcbBlock(const QByteArray& key, int effectiveBits, const QByteArray& block);

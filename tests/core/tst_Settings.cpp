@@ -14,17 +14,8 @@ using TestSupport::ProgramFolder;
 
 namespace {
 
-void writeSetting(const QString& ini, const QString& key, const QString& value) {
-    CIniFile file;
-    file.Path(ini);
-    file.Section(QStringLiteral("settings"));
-    file.Key(key);
-    file.Value(value);
-}
-
-QString encrypted(const QString& text) {
-    CCrypto crypto;
-    return crypto.Encrypt(text, ProgramKeyText(), true, CCrypto::RC2);
+void writeSetting(const QString& key, const QString& value) {
+    WriteConfigValue(QStringLiteral("settings"), key, value);
 }
 
 void makeEmbeddedDatabase(const QString& path) {
@@ -75,9 +66,9 @@ private slots:
         ProgramFolder folder;
         makeEmbeddedDatabase(folder.Path() + QStringLiteral("/data.db"));
         if (!useSql.isNull())
-            writeSetting(folder.ConfigIni(), QStringLiteral("UseSQL"), useSql);
+            writeSetting(QStringLiteral("UseSQL"), useSql);
         // A server that refuses at once: only the choice of back end is under test here.
-        writeSetting(folder.ConfigIni(), QStringLiteral("SQLhost"), QStringLiteral("127.0.0.1:1"));
+        writeSetting(QStringLiteral("SQLhost"), QStringLiteral("127.0.0.1:1"));
         bool opened = true;
         try {
             theDBworks::OpenConnection();
@@ -91,15 +82,14 @@ private slots:
 
     void secretsAreReadDecryptedAndTheRestAsStored() {
         ProgramFolder folder;
-        const QString ini = folder.ConfigIni();
-        writeSetting(ini, QStringLiteral("db"), QStringLiteral("/srv/hotel/data.db"));
-        writeSetting(ini, QStringLiteral("dbkey"),
-                     QStringLiteral("  ") + encrypted(QStringLiteral("s3cret")));
-        writeSetting(ini, QStringLiteral("UseSQL"), QStringLiteral("1"));
-        writeSetting(ini, QStringLiteral("SQLhost"), QStringLiteral("db.hotel.lan"));
-        writeSetting(ini, QStringLiteral("SQLDBname"), QStringLiteral("staymark"));
-        writeSetting(ini, QStringLiteral("SQLUserName"), encrypted(QStringLiteral("frontdesk")));
-        writeSetting(ini, QStringLiteral("SQLPassWord"), encrypted(QStringLiteral("pa'ss")));
+        writeSetting(QStringLiteral("db"), QStringLiteral("/srv/hotel/data.db"));
+        writeSetting(QStringLiteral("dbkey"),
+                     QStringLiteral("  ") + EncryptSecret(QStringLiteral("s3cret")));
+        writeSetting(QStringLiteral("UseSQL"), QStringLiteral("1"));
+        writeSetting(QStringLiteral("SQLhost"), QStringLiteral("db.hotel.lan"));
+        writeSetting(QStringLiteral("SQLDBname"), QStringLiteral("staymark"));
+        writeSetting(QStringLiteral("SQLUserName"), EncryptSecret(QStringLiteral("frontdesk")));
+        writeSetting(QStringLiteral("SQLPassWord"), EncryptSecret(QStringLiteral("pa'ss")));
         QCOMPARE(theDBworks::ReadDBConfig(), QStringLiteral("/srv/hotel/data.db"));
         QCOMPARE(theDBworks::DBKey, QStringLiteral("s3cret"));
         QCOMPARE(theDBworks::GetDBKey(), QStringLiteral("s3cret"));
@@ -112,7 +102,7 @@ private slots:
 
     void emptyKeyReadsEmptyAndMeansTheDefaultPassword() {
         ProgramFolder folder;
-        writeSetting(folder.ConfigIni(), QStringLiteral("dbkey"), QString());
+        writeSetting(QStringLiteral("dbkey"), QString());
         QCOMPARE(theDBworks::GetDBKey(), QString());
         theDBworks::ReadDBConfig();
         QCOMPARE(theDBworks::DBKey, QStringLiteral("513097"));
@@ -121,7 +111,7 @@ private slots:
     void missingDatabaseFileIsAFailureNotANewEmptyDatabase() {
         ProgramFolder folder;
         const QString missing = folder.Path() + QStringLiteral("/moved-away.db");
-        writeSetting(folder.ConfigIni(), QStringLiteral("db"), missing);
+        writeSetting(QStringLiteral("db"), missing);
         QVERIFY_THROWS_EXCEPTION(DatabaseError, theDBworks::OpenConnection());
         QVERIFY(!theDBworks::IsConnected());
         QVERIFY(!QFile::exists(missing));

@@ -49,24 +49,11 @@ void typeInto(QWidget& tool, const QString& name, const QString& text) {
 }
 
 QString setting(const QString& key) {
-    CIniFile ini;
-    ini.Path(AppPaths::ConfigIniPath());
-    ini.Section(QStringLiteral("settings"));
-    ini.Key(key);
-    return ini.Value();
+    return ReadConfigValue(QStringLiteral("settings"), key);
 }
 
 void setSetting(const QString& key, const QString& value) {
-    CIniFile ini;
-    ini.Path(AppPaths::ConfigIniPath());
-    ini.Section(QStringLiteral("settings"));
-    ini.Key(key);
-    ini.Value(value);
-}
-
-QString encrypted(const QString& text) {
-    CCrypto crypto;
-    return crypto.Encrypt(text, ProgramKeyText(), true, CCrypto::RC2);
+    WriteConfigValue(QStringLiteral("settings"), key, value);
 }
 
 QString decrypted(const QString& text) {
@@ -247,13 +234,13 @@ private slots:
         QFETCH(bool, serverPage);
         QFile::remove(AppPaths::ConfigIniPath());
         setSetting("db", "/srv/hotel/data.db");
-        setSetting("dbkey", encrypted("front desk"));
+        setSetting("dbkey", EncryptSecret("front desk"));
         if (!useSql.isNull())
             setSetting("UseSQL", useSql);
         setSetting("SQLhost", "db.hotel.lan:3307");
         setSetting("SQLDBname", "hotel");
-        setSetting("SQLUserName", encrypted("frontdesk"));
-        setSetting("SQLPassWord", encrypted("pa55"));
+        setSetting("SQLUserName", EncryptSecret("frontdesk"));
+        setSetting("SQLPassWord", EncryptSecret("pa55"));
         runTool([serverPage](frmDBLocateTool& tool) {
             QCOMPARE(control<QCheckBox>(tool, "Check1")->isChecked(), serverPage);
             verifyPage(tool, serverPage);
@@ -418,8 +405,8 @@ private slots:
         QVERIFY(closedByTheSteps);
         QCOMPARE(setting("SQLhost"), serverHost());
         QCOMPARE(setting("SQLDBname"), database);
-        QCOMPARE(setting("SQLUserName"), encrypted(serverUser()));
-        QCOMPARE(setting("SQLPassWord"), encrypted(serverPassword()));
+        QCOMPARE(setting("SQLUserName"), EncryptSecret(serverUser()));
+        QCOMPARE(setting("SQLPassWord"), EncryptSecret(serverPassword()));
         QCOMPARE(setting("UseSQL"), QStringLiteral("1"));
 
         QCOMPARE(theDBworks::Backend(), DbBackend::MySQL);

@@ -236,11 +236,8 @@ private slots:
 
     void placementIsRestoredAtLoadAndSavedOnResize() {
         fixture.main->setGeometry(50, 60, 900, 640);
-        CIniFile ini;
-        ini.Path(AppPaths::ConfigIniPath());
-        ini.Section(QStringLiteral("pos"));
-        ini.Key(QStringLiteral("Width"));
-        QCOMPARE(ini.Value(), QStringLiteral("900"));
+        QCOMPARE(ReadConfigValue(QStringLiteral("pos"), QStringLiteral("Width")),
+                 QStringLiteral("900"));
         delete fixture.main.data();
         fixture.main = new mainFrm();
         QCOMPARE(fixture.main->geometry().size(), QSize(900, 640));

@@ -43,11 +43,7 @@ struct BookingWindowFixture : MainWindowFixture {
     }
 
     static void StoreWindowState(const QString& state) {
-        CIniFile ini;
-        ini.Path(AppPaths::ConfigIniPath());
-        ini.Section(QStringLiteral("bokpos"));
-        ini.Key(QStringLiteral("bokState"));
-        ini.Value(state);
+        WriteConfigValue(QStringLiteral("bokpos"), QStringLiteral("bokState"), state);
     }
 
     frmBooking* OpenBooking() {

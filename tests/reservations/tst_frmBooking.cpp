@@ -253,13 +253,10 @@ private slots:
         QVERIFY(window && window->isMinimized());
         window->showNormal();
         window->resize(700, 500);
-        CIniFile ini;
-        ini.Path(AppPaths::ConfigIniPath());
-        ini.Section(QStringLiteral("bokpos"));
-        ini.Key(QStringLiteral("bokState"));
-        QCOMPARE(ini.Value(), QStringLiteral("0"));
-        ini.Key(QStringLiteral("Width"));
-        QCOMPARE(ini.Value(), QStringLiteral("700"));
+        QCOMPARE(ReadConfigValue(QStringLiteral("bokpos"), QStringLiteral("bokState")),
+                 QStringLiteral("0"));
+        QCOMPARE(ReadConfigValue(QStringLiteral("bokpos"), QStringLiteral("Width")),
+                 QStringLiteral("700"));
     }
 
     // The road of a booking, into every table it fills.

@@ -60,17 +60,8 @@ QSqlDatabase openMySql(const QString& connectionName, const QString& databaseNam
     return db;
 }
 
-QString encrypted(const QString& text) {
-    CCrypto crypto;
-    return crypto.Encrypt(text, ProgramKeyText(), true, CCrypto::RC2);
-}
-
-void writeSetting(const QString& ini, const QString& key, const QString& value) {
-    CIniFile file;
-    file.Path(ini);
-    file.Section(QStringLiteral("settings"));
-    file.Key(key);
-    file.Value(value);
+void writeSetting(const QString& key, const QString& value) {
+    WriteConfigValue(QStringLiteral("settings"), key, value);
 }
 
 } // namespace
@@ -216,19 +207,18 @@ void TestDatabase::WriteConfig() const {
     const QString ini = ConfigIni();
     QFile::remove(ini);
     if (backend_ == Backend::SQLite) {
-        writeSetting(ini, QStringLiteral("db"), folder_.Path() + QStringLiteral("/data.db"));
-        writeSetting(ini, QStringLiteral("UseSQL"), QStringLiteral("0"));
+        writeSetting(QStringLiteral("db"), folder_.Path() + QStringLiteral("/data.db"));
+        writeSetting(QStringLiteral("UseSQL"), QStringLiteral("0"));
         return;
     }
-    writeSetting(ini, QStringLiteral("db"), QString());
-    writeSetting(ini, QStringLiteral("dbkey"), QString());
-    writeSetting(ini, QStringLiteral("UseSQL"), QStringLiteral("1"));
-    writeSetting(ini, QStringLiteral("SQLhost"), mysqlHostAndPort());
-    writeSetting(ini, QStringLiteral("SQLDBname"), mysqlDatabase_);
-    writeSetting(ini, QStringLiteral("SQLUserName"),
-                 encrypted(env("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"))));
-    writeSetting(ini, QStringLiteral("SQLPassWord"),
-                 encrypted(env("STAYMARK_TEST_MYSQL_PASSWORD")));
+    writeSetting(QStringLiteral("db"), QString());
+    writeSetting(QStringLiteral("dbkey"), QString());
+    writeSetting(QStringLiteral("UseSQL"), QStringLiteral("1"));
+    writeSetting(QStringLiteral("SQLhost"), mysqlHostAndPort());
+    writeSetting(QStringLiteral("SQLDBname"), mysqlDatabase_);
+    writeSetting(QStringLiteral("SQLUserName"),
+                 EncryptSecret(env("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"))));
+    writeSetting(QStringLiteral("SQLPassWord"), EncryptSecret(env("STAYMARK_TEST_MYSQL_PASSWORD")));
 }
 
 QSqlDatabase& TestDatabase::ownConnection() {
