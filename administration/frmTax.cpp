@@ -9,6 +9,7 @@
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
+#include "core/ui/FormControls.h"
 #include "reservations/frmBooking.h"
 
 #include <QEvent>
@@ -29,11 +30,6 @@ const QString kRemoveItem = QStringLiteral("TaxRemove");
 constexpr int kRightButton = 2;
 constexpr int kRoomTax = 1;
 constexpr int kFoodTax = 2;
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 // The rate as the lists show it: the locale's decimal notation, no grouping, then "%".
 QString rateText(const QVariant& rate) {
@@ -83,23 +79,27 @@ frmTax::frmTax() {
     setWindowTitle(QStringLiteral(" Tax Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    txtTaxName = named(new QLineEdit(kNamePlaceholder), QStringLiteral("txtTaxName"));
-    txtTaxPercent = named(new QLineEdit(QStringLiteral("0")), QStringLiteral("txtTaxPercent"));
-    Label1 = named(new QLabel(QStringLiteral("%")), QStringLiteral("Label1"));
-    Command2 = named(new QPushButton(QStringLiteral("&Add Tax")), QStringLiteral("Command2"));
-    ListView1 = named(new ExtLV(), QStringLiteral("ListView1"));
-    Text1 = named(new QLineEdit(kNamePlaceholder), QStringLiteral("Text1"));
-    Text2 = named(new QLineEdit(QStringLiteral("0")), QStringLiteral("Text2"));
-    Label2 = named(new QLabel(QStringLiteral("%")), QStringLiteral("Label2"));
-    Command3 = named(new QPushButton(QStringLiteral("&Add Tax")), QStringLiteral("Command3"));
-    ListView2 = named(new ExtLV(), QStringLiteral("ListView2"));
+    txtTaxName = NewTextBox(nullptr, QStringLiteral("txtTaxName"));
+    txtTaxName->setText(kNamePlaceholder);
+    txtTaxPercent = NewTextBox(nullptr, QStringLiteral("txtTaxPercent"));
+    txtTaxPercent->setText(QStringLiteral("0"));
+    Label1 = NewLabel(nullptr, QStringLiteral("Label1"), QStringLiteral("%"));
+    Command2 = NewButton(nullptr, QStringLiteral("Command2"), QStringLiteral("&Add Tax"));
+    ListView1 = Named(new ExtLV(), QStringLiteral("ListView1"));
+    Text1 = NewTextBox(nullptr, QStringLiteral("Text1"));
+    Text1->setText(kNamePlaceholder);
+    Text2 = NewTextBox(nullptr, QStringLiteral("Text2"));
+    Text2->setText(QStringLiteral("0"));
+    Label2 = NewLabel(nullptr, QStringLiteral("Label2"), QStringLiteral("%"));
+    Command3 = NewButton(nullptr, QStringLiteral("Command3"), QStringLiteral("&Add Tax"));
+    ListView2 = Named(new ExtLV(), QStringLiteral("ListView2"));
 
-    SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    SSTab1 = Named(new QTabWidget(this), QStringLiteral("SSTab1"));
     SSTab1->addTab(pageWidget(txtTaxName, txtTaxPercent, Label1, Command2, ListView1),
                    QStringLiteral("Room Tax"));
     SSTab1->addTab(pageWidget(Text1, Text2, Label2, Command3, ListView2),
                    QStringLiteral("Food && Beverages Tax"));
-    Command1 = named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command1"));
+    Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"));
     AGPopUp1 = new AGPopUp(this);
     AGPopUp1->setObjectName(QStringLiteral("AGPopUp1"));
     AGPopUp1->AddItem(QStringLiteral("&Remove Tax"), kRemoveItem);
