@@ -1,5 +1,6 @@
 #include "reservations/frmBooking.h"
 
+#include "administration/frmTax.h"
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/Clock.h"
@@ -544,7 +545,9 @@ void frmBooking::Command3_Click() {
 
 // "Tax": the tax editor, for a user with the tax privilege.
 void frmBooking::Command4_Click() {
-    if (!(GlobalLogin::IsLoggedIn && GlobalLogin::PrivModifyTax == 1))
+    if (GlobalLogin::IsLoggedIn && GlobalLogin::PrivModifyTax == 1)
+        frmTax::ShowWindow();
+    else
         Dialogs::Message(GlobalLogin::NoPrivilegeMsg());
 }
 

@@ -1,5 +1,6 @@
 #include "BookingWindowFixture.h"
 
+#include "administration/frmTax.h"
 #include "core/ErrorReport.h"
 #include "core/ui/CBalloonToolTip.h"
 
@@ -149,8 +150,12 @@ private slots:
     }
 
     void taxButtonNeedsTheTaxPrivilege() {
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QVERIFY(LoadedInstance<frmTax>());
+        delete LoadedInstance<frmTax>();
         GlobalLogin::PrivModifyTax = 0;
         QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QVERIFY(!LoadedInstance<frmTax>());
         QCOMPARE(MainWindowFixture::LastMessage(), GlobalLogin::NoPrivilegeMsg());
         QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Staymark"));
     }
