@@ -13,11 +13,19 @@ struct Token {
     QStringView text; // into the statement being translated
 };
 
+// ASCII first: statements are nearly all ASCII, and the Unicode tables are slow to ask.
+bool isBlank(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || (u > 127 && c.isSpace());
+}
 bool isWordStart(QChar c) {
-    return c.isLetter() || c == QLatin1Char('_');
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || u == u'_' ||
+           (u > 127 && c.isLetter());
 }
 bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
+    const char16_t u = c.unicode();
+    return isWordStart(c) || (u >= u'0' && u <= u'9') || (u > 127 && c.isLetterOrNumber());
 }
 
 // Index just past a run that ends with `close`, honouring doubled closers inside quotes.
@@ -45,14 +53,15 @@ qsizetype endOfRun(const QString& sql, qsizetype start, bool (*belongs)(QChar)) 
 
 QList<Token> tokenize(const QString& sql) {
     QList<Token> tokens;
+    tokens.reserve(sql.size() / 3 + 8);
     qsizetype i = 0;
     while (i < sql.size()) {
         const QChar c = sql.at(i);
         TokenKind kind = TokenKind::Other;
         qsizetype end = i + 1;
-        if (c.isSpace()) {
+        if (isBlank(c)) {
             kind = TokenKind::Space;
-            end = endOfRun(sql, i, [](QChar ch) { return ch.isSpace(); });
+            end = endOfRun(sql, i, isBlank);
         } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
             kind = TokenKind::Text;
             end = endOfQuoted(sql, i, c);
@@ -66,7 +75,7 @@ QList<Token> tokenize(const QString& sql) {
                 kind = TokenKind::DateLiteral;
                 end = close + 1;
             }
-        } else if (isWordStart(c) || c.isDigit()) {
+        } else if (isWordChar(c)) {
             kind = TokenKind::Word;
             end = endOfRun(sql, i, isWordChar);
         }
@@ -136,7 +145,7 @@ QString canonicalTableName(QStringView name) {
         QStringLiteral("tbl_FoodItem"),     QStringLiteral("tbl_HotelInfo"),
         QStringLiteral("tbl_FoodOrders")};
     for (const QString& table : baseTables)
-        if (name.compare(table, Qt::CaseInsensitive) == 0)
+        if (name.size() == table.size() && name.compare(table, Qt::CaseInsensitive) == 0)
             return table;
     static const QStringList prefixes{QStringLiteral("tbl_FoodOrder_"), QStringLiteral("room_")};
     for (const QString& prefix : prefixes)
@@ -145,8 +154,30 @@ QString canonicalTableName(QStringView name) {
     return name.toString();
 }
 
-bool is(QStringView word, const char* keyword) {
-    return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+bool is(QStringView word, QLatin1String keyword) {
+    return word.size() == keyword.size() && word.compare(keyword, Qt::CaseInsensitive) == 0;
+}
+
+// The Access words a statement's translation turns on.
+enum class Keyword { None, Create, Table, AutoIncrement, Key, Memo, Money, TextType };
+
+Keyword keywordOf(QStringView word) {
+    static const std::pair<QLatin1String, Keyword> keywords[] = {
+        {QLatin1String("CREATE"), Keyword::Create},
+        {QLatin1String("TABLE"), Keyword::Table},
+        {QLatin1String("AUTOINCREMENT"), Keyword::AutoIncrement},
+        {QLatin1String("COUNTER"), Keyword::AutoIncrement},
+        {QLatin1String("KEY"), Keyword::Key},
+        {QLatin1String("MEMO"), Keyword::Memo},
+        {QLatin1String("CURRENCY"), Keyword::Money},
+        {QLatin1String("MONEY"), Keyword::Money},
+        {QLatin1String("VARCHAR"), Keyword::TextType},
+        {QLatin1String("TEXT"), Keyword::TextType},
+    };
+    for (const auto& [text, keyword] : keywords)
+        if (is(word, text))
+            return keyword;
+    return Keyword::None;
 }
 
 class Translator {
@@ -210,9 +241,12 @@ private:
     }
 
     void translateWord(QStringView word) {
-        if (is(word, "CREATE") && is(nextToken(), "TABLE"))
-            creatingTable_ = true;
-        if (is(word, "AUTOINCREMENT") || is(word, "COUNTER")) {
+        switch (keywordOf(word)) {
+        case Keyword::Create:
+            if (keywordOf(nextToken()) == Keyword::Table)
+                creatingTable_ = true;
+            break;
+        case Keyword::AutoIncrement:
             if (!sqlite()) {
                 out_ += QLatin1String("INT AUTO_INCREMENT");
                 return;
@@ -220,22 +254,22 @@ private:
             autoIncrementPending_ = true;
             out_ += QLatin1String("INTEGER");
             return;
-        }
-        if (is(word, "KEY") && autoIncrementPending_) {
+        case Keyword::Key:
+            if (!autoIncrementPending_)
+                break;
             autoIncrementPending_ = false;
             out_ += word;
             out_ += QLatin1String(" AUTOINCREMENT");
             return;
-        }
-        if (is(word, "MEMO")) {
+        case Keyword::Memo:
             out_ += sqlite() ? QLatin1String("TEXT COLLATE NOCASE") : QLatin1String("LONGTEXT");
             return;
-        }
-        if (is(word, "CURRENCY") || is(word, "MONEY")) {
+        case Keyword::Money:
             out_ += QLatin1String("DECIMAL(19,4)");
             return;
-        }
-        if (creatingTable_ && sqlite() && (is(word, "VARCHAR") || is(word, "TEXT"))) {
+        case Keyword::TextType:
+            if (!creatingTable_ || !sqlite())
+                break;
             // Text columns compare without regard to case, as the Access file did.
             if (nextToken() != QLatin1String("(")) {
                 out_ += word;
@@ -243,6 +277,10 @@ private:
                 return;
             }
             textTypePending_ = true;
+            break;
+        case Keyword::Table:
+        case Keyword::None:
+            break;
         }
         if (sqlite())
             out_ += word;
