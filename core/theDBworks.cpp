@@ -146,6 +146,36 @@ bool isKeyTaken(const QSqlError& error) {
            (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY")));
 }
 
+constexpr int kConflictAttempts = 4;
+
+// Work that lost to another front desk's: a deadlock, or a lock that was waited for in vain.
+// Raised only inside a unit of work, whose owner runs it again.
+class TransactionConflict final : public DatabaseError {
+public:
+    TransactionConflict(QString code, const QString& description)
+        : DatabaseError(description)
+        , code_(std::move(code)) {}
+    const QString& Code() const { return code_; }
+
+private:
+    QString code_;
+};
+
+bool isConflict(const QSqlError& error) {
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric);
+    if (!numeric)
+        return false;
+    if (currentBackend == DbBackend::MySQL)
+        return code == 1213 || code == 1205;
+    return (code & 0xff) == 5 || (code & 0xff) == 6;
+}
+
+void showRefusal(const QString& code, const QString& description) {
+    ErrMsg = QStringLiteral("Error Code : ") + code;
+    Dialogs::Message(ErrMsg + kLineBreak + description, Dialogs::Icon::None);
+}
+
 struct StatementResult {
     bool ran = false;
     bool connectionOpen = true;
@@ -176,12 +206,13 @@ theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool 
     }
     if (keyTakenIsQuiet && isKeyTaken(result.error))
         return InsertOutcome::KeyTaken;
+    if (transactionOpen && isConflict(result.error))
+        throw TransactionConflict(code, describe(result.error));
     if (isConnectionFailure(result.error)) {
         handOverConnectionFailure(code, describe(result.error));
         return InsertOutcome::Failed;
     }
-    ErrMsg = QStringLiteral("Error Code : ") + code;
-    Dialogs::Message(ErrMsg + kLineBreak + describe(result.error), Dialogs::Icon::None);
+    showRefusal(code, describe(result.error));
     return InsertOutcome::Failed;
 }
 
@@ -325,6 +356,25 @@ void RollbackTrans() {
 
 bool InTransaction() {
     return transactionOpen;
+}
+
+bool RunInTransaction(const std::function<bool()>& work) {
+    if (transactionOpen)
+        return work();
+    for (int attempt = 1;; ++attempt) {
+        try {
+            DBTransaction transaction;
+            if (!work())
+                return false;
+            transaction.Commit();
+            return true;
+        } catch (const TransactionConflict& conflict) {
+            if (attempt == kConflictAttempts) {
+                showRefusal(conflict.Code(), conflict.Description());
+                return false;
+            }
+        }
+    }
 }
 
 } // namespace theDBworks

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // The program's one database connection: the embedded SQLite file, or a MariaDB/MySQL server
 // when config.ini says UseSQL=1. Statements are written in the Access dialect and translated
 // here just before they run.
@@ -59,6 +61,12 @@ void BeginTrans();
 void CommitTrans();
 void RollbackTrans();
 bool InTransaction();
+
+// Runs `work` as one unit of work and commits it when it answers true. When the server gives
+// up on it because another front desk's work stood in its way (a deadlock or a lock that
+// never came), it is rolled back and run again; after the last attempt that failure is
+// reported as its statement's failure. Inside an outer unit of work it only joins that one.
+bool RunInTransaction(const std::function<bool()>& work);
 
 } // namespace theDBworks
 

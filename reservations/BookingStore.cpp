@@ -80,17 +80,15 @@ bool writeBookingLog(const BookingRecord& b) {
 namespace BookingStore {
 
 bool SaveBooking(BookingRecord& booking, const QDate& today) {
-    DBTransaction transaction;
-    booking.uniqueNo = CustomerNumber::NewNumber(booking.firstName, booking.lastName);
-    if (!theDBworks::ExecuteInsertSQL(customerInsert(booking)))
-        return false;
-    for (const QString& roomId : booking.roomIds)
-        if (!theDBworks::ExecuteInsertSQL(roomInsert(booking, roomId, today)))
+    return theDBworks::RunInTransaction([&] {
+        booking.uniqueNo = CustomerNumber::NewNumber(booking.firstName, booking.lastName);
+        if (!theDBworks::ExecuteInsertSQL(customerInsert(booking)))
             return false;
-    if (!addToTodaysRow(booking.grandTotal, today) || !writeBookingLog(booking))
-        return false;
-    transaction.Commit();
-    return true;
+        for (const QString& roomId : booking.roomIds)
+            if (!theDBworks::ExecuteInsertSQL(roomInsert(booking, roomId, today)))
+                return false;
+        return addToTodaysRow(booking.grandTotal, today) && writeBookingLog(booking);
+    });
 }
 
 } // namespace BookingStore

@@ -194,6 +194,42 @@ private slots:
         QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 2);
     }
 
+    // Another front desk holds the row: the server gives up waiting, the work is run again.
+    void workThatLosesALockIsRunAgain() {
+        if (db->Which() != Backend::MariaDB)
+            return; // one SQLite writer at a time: its transactions never wait halfway
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QVERIFY(theDBworks::ExecuteUpdateSQL(
+            QStringLiteral("SET SESSION innodb_lock_wait_timeout = 1")));
+        const QString otherDesk = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11");
+        const QString ours = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12");
+        QVERIFY(db->Run(QStringLiteral("START TRANSACTION")).isEmpty());
+        QVERIFY(db->Run(otherDesk).isEmpty());
+        int attempts = 0;
+        QVERIFY(theDBworks::RunInTransaction([&] {
+            if (++attempts == 2)
+                db->Run(QStringLiteral("COMMIT"));
+            return theDBworks::ExecuteUpdateSQL(ours);
+        }));
+        QCOMPARE(attempts, 2);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
+                 12.0);
+
+        QVERIFY(db->Run(QStringLiteral("START TRANSACTION")).isEmpty());
+        QVERIFY(db->Run(otherDesk).isEmpty());
+        attempts = 0;
+        QVERIFY(!theDBworks::RunInTransaction([&] {
+            ++attempts;
+            return theDBworks::ExecuteUpdateSQL(ours);
+        }));
+        QVERIFY(attempts > 1);
+        QCOMPARE(ErrMsg, QStringLiteral("Error Code : DB0004"));
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QVERIFY(!theDBworks::InTransaction());
+        db->Run(QStringLiteral("ROLLBACK"));
+    }
+
     void textIsStoredAndReadBackExactly_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("apostrophe") << "O'Brien's room";

@@ -51,8 +51,12 @@ int bookFromAnotherDesk(const QString& folder, int count) {
     GlobalLogin::LoggedUserName = QStringLiteral("desk");
     for (int i = 0; i < count; ++i) {
         BookingRecord booking = aBooking();
-        if (!BookingStore::SaveBooking(booking, kToday))
+        if (!BookingStore::SaveBooking(booking, kToday)) {
+            const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+            fprintf(stderr, "booking %d failed: %s\n", i,
+                    qUtf8Printable(shown.isEmpty() ? ErrMsg : shown.last().text));
             return 1;
+        }
     }
     return 0;
 }
@@ -106,8 +110,8 @@ private slots:
         second.start(QCoreApplication::applicationFilePath(), args);
         QVERIFY(first.waitForFinished(120000));
         QVERIFY(second.waitForFinished(120000));
-        QCOMPARE(first.exitCode(), 0);
-        QCOMPARE(second.exitCode(), 0);
+        QVERIFY2(first.exitCode() == 0, first.readAllStandardError().constData());
+        QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
         QCOMPARE(db->Count(QStringLiteral("tbl_revenueStats")), 1);
         Recordset day = db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
         QCOMPARE(day.Fields(QStringLiteral("tBookings")).toInt(), 2 * perDesk);
