@@ -139,12 +139,6 @@ void frmTax::Form_Load() {
     gettaxList2();
 }
 
-CBalloonToolTip& frmTax::balloon() {
-    if (!balloon_)
-        balloon_ = std::make_unique<CBalloonToolTip>();
-    return *balloon_;
-}
-
 frmTax::TaxPage frmTax::roomPage() const {
     return {txtTaxName, txtTaxPercent, ListView1, kRoomTax,
             QStringLiteral("Please Enter Tax Percent!(eg: 10, 20 etc.) Do Not Enter any "
@@ -196,14 +190,14 @@ void frmTax::Command3_Click() {
 bool frmTax::pageAccepted(const TaxPage& page) {
     const QString name = page.name->text();
     if (name.isEmpty() || name == kNamePlaceholder) {
-        ShowValidationBalloon(balloon(), page.name, QStringLiteral("Enter Tax Name"),
+        ShowValidationBalloon(balloon_.Tip(), page.name, QStringLiteral("Enter Tax Name"),
                               QStringLiteral("Please enter Tax Name!(eg: Service Tax, Sale Tax "
                                              "etc.)"));
         return false;
     }
     const QString percent = page.percent->text();
     if (percent.isEmpty() || percent == kPercentPlaceholder || !Currency::Parse(percent)) {
-        ShowValidationBalloon(balloon(), page.percent, QStringLiteral("Enter Tax Percent"),
+        ShowValidationBalloon(balloon_.Tip(), page.percent, QStringLiteral("Enter Tax Percent"),
                               page.percentBalloonText);
         return false;
     }
@@ -337,6 +331,5 @@ void frmTax::clearPlaceholder(QLineEdit* box, const QString& placeholder) {
 }
 
 void frmTax::hideBalloon() {
-    if (balloon_)
-        balloon_->Destroy();
+    balloon_.Remove();
 }

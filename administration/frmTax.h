@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <memory>
-
 class AGPopUp;
 class ExtLV;
 class QLabel;
@@ -88,7 +86,6 @@ private:
     void unload();
     TaxPage roomPage() const;
     TaxPage foodPage() const;
-    CBalloonToolTip& balloon();
 
-    std::unique_ptr<CBalloonToolTip> balloon_;
+    FormBalloon balloon_;
 };

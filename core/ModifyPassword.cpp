@@ -64,22 +64,15 @@ void ModifyPassword::ShowWindow() {
     ShowDefaultInstance<ModifyPassword>();
 }
 
-CBalloonToolTip& ModifyPassword::balloon() {
-    if (!balloon_)
-        balloon_ = std::make_unique<CBalloonToolTip>();
-    return *balloon_;
-}
-
 bool ModifyPassword::eventFilter(QObject* watched, QEvent* event) {
     // A click on the frame or in a field removes the balloon.
-    if (event->type() == QEvent::MouseButtonPress && balloon_)
-        balloon_->Destroy();
+    if (event->type() == QEvent::MouseButtonPress)
+        balloon_.Remove();
     return QDialog::eventFilter(watched, event);
 }
 
 void ModifyPassword::mousePressEvent(QMouseEvent* event) {
-    if (balloon_)
-        balloon_->Destroy();
+    balloon_.Remove();
     QDialog::mousePressEvent(event);
 }
 
@@ -96,7 +89,7 @@ bool ModifyPassword::fieldsFilled() {
     };
     for (const Check& check : checks) {
         if (check.field->text().isEmpty()) {
-            ShowValidationBalloon(balloon(), check.field, QString::fromLatin1(check.title),
+            ShowValidationBalloon(balloon_.Tip(), check.field, QString::fromLatin1(check.title),
                                   QString::fromLatin1(check.text));
             return false;
         }

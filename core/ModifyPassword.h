@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include <memory>
-
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -43,7 +41,6 @@ protected:
 private:
     // The first empty field gets its balloon; true when all three hold text.
     bool fieldsFilled();
-    CBalloonToolTip& balloon();
 
-    std::unique_ptr<CBalloonToolTip> balloon_;
+    FormBalloon balloon_;
 };

@@ -244,17 +244,10 @@ bool frmDBLocateTool::allFilled(const QList<std::tuple<QLineEdit*, QString, QStr
 }
 
 void frmDBLocateTool::rejectField(QLineEdit* field, const QString& title, const QString& text) {
-    ShowValidationBalloon(balloon(), field, title, text);
+    ShowValidationBalloon(balloon_.Tip(), field, title, text);
     field->setFocus();
 }
 
 void frmDBLocateTool::removeBalloon() {
-    if (balloon_)
-        balloon_->Destroy();
-}
-
-CBalloonToolTip& frmDBLocateTool::balloon() {
-    if (!balloon_)
-        balloon_ = std::make_unique<CBalloonToolTip>();
-    return *balloon_;
+    balloon_.Remove();
 }

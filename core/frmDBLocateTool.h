@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/ui/CBalloonToolTip.h"
+
 #include <QDialog>
 
-#include <memory>
 #include <tuple>
 
-class CBalloonToolTip;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -60,7 +60,5 @@ private:
     void rejectField(QLineEdit* field, const QString& title, const QString& text);
     void removeBalloon();
 
-    CBalloonToolTip& balloon();
-
-    std::unique_ptr<CBalloonToolTip> balloon_;
+    FormBalloon balloon_;
 };

@@ -83,12 +83,6 @@ void frmLogInOut::ShowWindow() {
     ShowDefaultInstance<frmLogInOut>();
 }
 
-CBalloonToolTip& frmLogInOut::balloon() {
-    if (!balloon_)
-        balloon_ = std::make_unique<CBalloonToolTip>();
-    return *balloon_;
-}
-
 void frmLogInOut::Form_Load() {
     Guarded(QStringLiteral("FRLOG002"), [this] {
         const bool noAccount = Load_frms::NoUserExists();
@@ -111,25 +105,27 @@ void frmLogInOut::Form_Load() {
 
 bool frmLogInOut::eventFilter(QObject* watched, QEvent* event) {
     // A click in either field removes the balloon.
-    if (event->type() == QEvent::MouseButtonPress && balloon_)
-        balloon_->Destroy();
+    if (event->type() == QEvent::MouseButtonPress)
+        balloon_.Remove();
     return QDialog::eventFilter(watched, event);
 }
 
 void frmLogInOut::txtPassWord_Change() {
-    Guarded(QStringLiteral("FRLOG003"), [this] { balloon().Destroy(); });
+    Guarded(QStringLiteral("FRLOG003"), [this] { balloon_.Remove(); });
 }
 
 // "Log &In" / "Create": logs in, or makes the master account while none exists.
 void frmLogInOut::Command1_Click() {
     Guarded(QStringLiteral("FRLOG001"), [this] {
         if (txtUserName->text().isEmpty()) {
-            ShowValidationBalloon(balloon(), txtUserName, QStringLiteral("Please Enter Username"),
+            ShowValidationBalloon(balloon_.Tip(), txtUserName,
+                                  QStringLiteral("Please Enter Username"),
                                   QStringLiteral("Please Enter User Name!"));
             return;
         }
         if (txtPassWord->text().isEmpty()) {
-            ShowValidationBalloon(balloon(), txtPassWord, QStringLiteral("Please Enter Password"),
+            ShowValidationBalloon(balloon_.Tip(), txtPassWord,
+                                  QStringLiteral("Please Enter Password"),
                                   QStringLiteral("Please Enter Password!"));
             return;
         }

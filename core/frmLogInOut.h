@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include <memory>
-
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -46,7 +44,6 @@ private:
     bool createMasterAccount(const QString& userName, const QString& password);
     void logIn(const QString& userName, const QString& password);
     void showLoggedIn(const QString& userName);
-    CBalloonToolTip& balloon();
 
-    std::unique_ptr<CBalloonToolTip> balloon_;
+    FormBalloon balloon_;
 };

@@ -285,14 +285,14 @@ void frmBooking::connectEvents() {
     connect(Command8, &QPushButton::clicked, this, &frmBooking::Command8_Click);
     connect(dtArrival, &QDateEdit::dateChanged, this, &frmBooking::CalculateNoDay);
     connect(dtDepature, &QDateEdit::dateChanged, this, [this] {
-        balloon().Destroy();
+        balloon_.Remove();
         CalculateNoDay();
     });
     connect(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
     connect(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
     connect(txtAdvance, &QLineEdit::editingFinished, this, &frmBooking::getDue);
     for (ExtLV* list : {ListView1, ListView2})
-        connect(list, &ExtLV::MouseDown, this, [this] { balloon().Destroy(); });
+        connect(list, &ExtLV::MouseDown, this, [this] { balloon_.Remove(); });
     for (int i = 0; i < 4; ++i) {
         connect(paymentMethod[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
@@ -312,12 +312,6 @@ void frmBooking::connectEvents() {
     }
 }
 
-CBalloonToolTip& frmBooking::balloon() {
-    if (!balloon_)
-        balloon_ = std::make_unique<CBalloonToolTip>();
-    return *balloon_;
-}
-
 bool frmBooking::eventFilter(QObject* watched, QEvent* event) {
     QWidget* control = qobject_cast<QWidget*>(watched);
     // An editable combo box's own line edit stands for the box.
@@ -326,7 +320,7 @@ bool frmBooking::eventFilter(QObject* watched, QEvent* event) {
         control = control->parentWidget();
     if (event->type() == QEvent::MouseButtonPress) {
         if (control == txtFName || control == txtLName || control == comboStatus)
-            balloon().Destroy();
+            balloon_.Remove();
         else if (control == txtPaymentDetails)
             txtPaymentDetails_Click();
         for (int i = 0; i < 4; ++i)
@@ -502,7 +496,7 @@ void frmBooking::showTaxAndTotal() {
 }
 
 void frmBooking::moveRoom(ExtLV* from, ExtLV* to, bool adding) {
-    balloon().Destroy();
+    balloon_.Remove();
     if (from->ListItems().Count() == 0)
         return;
     if (!from->HasSelectedItem())

@@ -6,7 +6,6 @@
 #include <QVariant>
 
 #include <array>
-#include <memory>
 
 class ExtLV;
 class QComboBox;
@@ -124,8 +123,6 @@ private:
     QString paymentDetailsText() const;
     bool showsAPrompt() const;
 
-    CBalloonToolTip& balloon();
-
-    std::unique_ptr<CBalloonToolTip> balloon_;
+    FormBalloon balloon_;
     bool placementLoaded_ = false;
 };

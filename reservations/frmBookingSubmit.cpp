@@ -85,7 +85,7 @@ bool frmBooking::fieldsValid() {
     for (const Check& check : checks) {
         if (!check.failed)
             continue;
-        ShowValidationBalloon(balloon(), check.target, QString::fromLatin1(check.title),
+        ShowValidationBalloon(balloon_.Tip(), check.target, QString::fromLatin1(check.title),
                               QString::fromLatin1(check.text), check.placeOn);
         check.focus->setFocus();
         return false;

@@ -114,6 +114,17 @@ void CBalloonToolTip::Destroy() {
     window_ = nullptr;
 }
 
+CBalloonToolTip& FormBalloon::Tip() {
+    if (!tip_)
+        tip_ = std::make_unique<CBalloonToolTip>();
+    return *tip_;
+}
+
+void FormBalloon::Remove() {
+    if (tip_)
+        tip_->Destroy();
+}
+
 void ShowValidationBalloon(CBalloonToolTip& tip, QWidget* target, const QString& title,
                            const QString& text, QWidget* placeOn) {
     QWidget* place = placeOn ? placeOn : target;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QPainterPath;
 class QTimer;
 
@@ -72,6 +74,17 @@ private:
     QString tipText_;
     QPointer<BalloonWindow> window_;
     QPointer<QWidget> tool_;
+};
+
+// A form's balloon: made the first time the form rejects a field, kept for the form's life.
+class FormBalloon final {
+public:
+    CBalloonToolTip& Tip();
+    // Takes a shown balloon away; nothing to do while none was made.
+    void Remove();
+
+private:
+    std::unique_ptr<CBalloonToolTip> tip_;
 };
 
 // What every form does to reject a field: the error balloon with the check's title and text,
