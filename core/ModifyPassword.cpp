@@ -35,9 +35,7 @@ ModifyPassword::ModifyPassword()
     Line1 = new QFrame(Frame1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
-    Command1 = new QPushButton(QStringLiteral("&Modify"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(false);
+    Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("&Modify"));
 
     auto* fields = new QGridLayout(Frame1);
     fields->addWidget(Label1, 0, 0);

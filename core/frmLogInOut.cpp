@@ -46,14 +46,10 @@ frmLogInOut::frmLogInOut()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Label1 = NewLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Username : "));
     Label2 = NewLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
-    txtUserName = new QLineEdit(Frame1);
-    txtUserName->setObjectName(QStringLiteral("txtUserName"));
-    txtPassWord = new QLineEdit(Frame1);
-    txtPassWord->setObjectName(QStringLiteral("txtPassWord"));
+    txtUserName = NewTextBox(Frame1, QStringLiteral("txtUserName"));
+    txtPassWord = NewTextBox(Frame1, QStringLiteral("txtPassWord"));
     MaskWithAsterisks(txtPassWord);
-    Command1 = new QPushButton(QStringLiteral("Log &In"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(false);
+    Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("Log &In"));
 
     auto* fields = new QGridLayout(Frame1);
     fields->addWidget(Label1, 0, 0);
