@@ -1,6 +1,6 @@
 #include "core/Currency.h"
 
-#include "core/Errors.h"
+#include "core/RuntimeErrors.h"
 
 #include <cmath>
 
@@ -91,7 +91,7 @@ std::optional<qint64> parseDigits(const QString& text, const QString& decimal,
 Currency Currency::FromDouble(double value) {
     const double scaled = std::nearbyint(value * kUnitsPerWhole);
     if (!std::isfinite(scaled) || std::fabs(scaled) > 9.2e18)
-        throw StaymarkError(QStringLiteral("Overflow"), 6);
+        throw RuntimeError::Overflow();
     return Currency(static_cast<qint64>(scaled));
 }
 
@@ -111,7 +111,7 @@ std::optional<Currency> Currency::Parse(const QString& text, const QLocale& loca
 Currency Currency::FromText(const QString& text, const QLocale& locale) {
     const std::optional<Currency> value = Parse(text, locale);
     if (!value)
-        throw StaymarkError(QStringLiteral("Type mismatch"), 13);
+        throw RuntimeError::TypeMismatch();
     return *value;
 }
 

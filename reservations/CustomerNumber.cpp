@@ -1,6 +1,6 @@
 #include "reservations/CustomerNumber.h"
 
-#include "core/Errors.h"
+#include "core/RuntimeErrors.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
 
@@ -26,7 +26,7 @@ QChar initialOf(const QString& name) {
     QString cleaned = name;
     cleaned.remove(QLatin1Char('\''));
     if (cleaned.isEmpty())
-        throw StaymarkError(QStringLiteral("Invalid procedure call or argument"), 5);
+        throw RuntimeError::InvalidCall();
     return cleaned.at(0);
 }
 

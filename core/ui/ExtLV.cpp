@@ -1,6 +1,6 @@
 #include "core/ui/ExtLV.h"
 
-#include "core/Errors.h"
+#include "core/RuntimeErrors.h"
 #include "core/ui/ExtLVDelegate.h"
 #include "core/ui/ExtLVModel.h"
 #include "core/ui/SpreadsheetFile.h"
@@ -13,16 +13,16 @@
 namespace {
 
 [[noreturn]] void failNoSelection() {
-    throw StaymarkError(QStringLiteral("Object variable or With block variable not set"), 91);
+    throw RuntimeError::ObjectNotSet();
 }
 
 [[noreturn]] void failIndex() {
-    throw StaymarkError(QStringLiteral("Index out of bounds"), 35600);
+    throw RuntimeError::IndexOutOfBounds();
 }
 
 void checkSubItem(int column) {
     if (column < 1)
-        throw StaymarkError(QStringLiteral("Invalid property value"), 380);
+        throw RuntimeError::InvalidPropertyValue();
 }
 
 int buttonCode(Qt::MouseButton button) {

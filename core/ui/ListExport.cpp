@@ -1,6 +1,6 @@
 #include "core/ui/ListExport.h"
 
-#include "core/Errors.h"
+#include "core/RuntimeErrors.h"
 #include "core/ui/CDLG.h"
 #include "core/ui/ExtLV.h"
 
@@ -46,8 +46,9 @@ bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName) {
         written = list.Export(fileName, true);
     }
     if (!written)
-        throw StaymarkError(
-            QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(fileName), 75);
+        throw StaymarkError(RuntimeError::PathFileAccess().Description() + QStringLiteral(": ") +
+                                QDir::toNativeSeparators(fileName),
+                            RuntimeError::PathFileAccess().Number());
     return true;
 }
 
