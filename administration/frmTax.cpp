@@ -1,16 +1,17 @@
 #include "administration/frmTax.h"
 
+#include "administration/TaxStore.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
-#include "core/SqlLiteral.h"
+#include "core/Recordset.h"
+#include "core/WindowNotices.h"
 #include "core/mainFrm.h"
-#include "core/theDBworks.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
-#include "reservations/frmBooking.h"
+#include "core/ui/ListFill.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -28,8 +29,8 @@ const QString kNamePlaceholder = QStringLiteral("Tax Name");
 const QString kPercentPlaceholder = QStringLiteral("0%");
 const QString kRemoveItem = QStringLiteral("TaxRemove");
 constexpr int kRightButton = 2;
-constexpr int kRoomTax = 1;
-constexpr int kFoodTax = 2;
+constexpr int kRoomTax = TaxStore::kRoomTax;
+constexpr int kFoodTax = TaxStore::kFoodTax;
 
 // The rate as the lists show it: the locale's decimal notation, no grouping, then "%".
 QString rateText(const QVariant& rate) {
@@ -66,10 +67,15 @@ QWidget* pageWidget(QLineEdit* name, QLineEdit* percent, QLabel* percentSign, QP
     return panel;
 }
 
-void addColumns(ExtLV* list) {
-    list->ColumnHeaders().Add(QStringLiteral("Tax Name"), QStringLiteral("Abbrdrevooo00lkkkkkk"));
-    list->ColumnHeaders().Add(QStringLiteral("Rate"), QStringLiteral("Ready-to-Run Visualkkkkkk"));
-    list->ColumnHeaders().Add(QString(), QString());
+const ListColumns& taxColumns() {
+    static const ListColumns columns{
+        TextColumn(QStringLiteral("Tax Name"), QStringLiteral("Abbrdrevooo00lkkkkkk"),
+                   QStringLiteral("taxName")),
+        {QStringLiteral("Rate"), QStringLiteral("Ready-to-Run Visualkkkkkk"),
+         [](const Recordset& tax) { return rateText(tax.Fields(QStringLiteral("taxRate"))); }},
+        TextColumn(QString(), QString(), QStringLiteral("ID")),
+    };
+    return columns;
 }
 
 } // namespace
@@ -133,8 +139,8 @@ void frmTax::connectEvents() {
 }
 
 void frmTax::Form_Load() {
-    IgnoreErrors([this] { addColumns(ListView1); });
-    IgnoreErrors([this] { addColumns(ListView2); });
+    IgnoreErrors([this] { AddColumns(*ListView1, taxColumns()); });
+    IgnoreErrors([this] { AddColumns(*ListView2, taxColumns()); });
     getRoomList();
     gettaxList2();
 }
@@ -162,18 +168,8 @@ void frmTax::gettaxList2() {
 void frmTax::fillList(ExtLV* list, int category) {
     IgnoreErrors([list] { list->ListItems().Clear(); });
     IgnoreErrors([list, category] {
-        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax WHERE TaxCat=") +
-                                  SqlLiteral::Number(qint64(category)));
-        Recordset& taxes = theDBworks::DBRecordset();
-        for (taxes.MoveFirst(); !taxes.AtEOF(); taxes.MoveNext()) {
-            if (taxes.FirstColumnEmpty())
-                continue;
-            IgnoreErrors([&] {
-                ListItem row = list->ListItems().Add(taxes.Text(QStringLiteral("taxName")));
-                row.SubItems(1, rateText(taxes.Fields(QStringLiteral("taxRate"))));
-                row.SubItems(2, taxes.Text(QStringLiteral("ID")));
-            });
-        }
+        TaxStore::OpenTaxes(category);
+        FillFromRecordset(*list, taxColumns());
     });
 }
 
@@ -211,12 +207,8 @@ void frmTax::addTax(const TaxPage& page) {
         return;
     bool stored = false;
     IgnoreErrors([&] {
-        const QString rate = Currency::FromText(page.percent->text()).ToPlainText();
-        stored = theDBworks::ExecuteInsertSQL(
-            QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values(") +
-            SqlLiteral::Text(page.name->text().trimmed()) + QLatin1Char(',') +
-            SqlLiteral::Text(rate) + QLatin1Char(',') + SqlLiteral::Number(qint64(page.category)) +
-            QLatin1Char(')'));
+        stored = TaxStore::AddTax(page.name->text().trimmed(),
+                                  Currency::FromText(page.percent->text()), page.category);
     });
     // The insert has reported a refusal itself; saying "added" then would be untrue.
     if (stored)
@@ -267,10 +259,7 @@ void frmTax::removeTax() {
     if (list) {
         qint64 id = 0;
         IgnoreErrors([&] { id = leadingNumber(list->SelectedItem().SubItems(2)); });
-        IgnoreErrors([id] {
-            theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_Tax WHERE ID = ") +
-                                         SqlLiteral::Number(id));
-        });
+        IgnoreErrors([id] { TaxStore::RemoveTax(id); });
     }
     getRoomList();
     gettaxList2();
@@ -279,10 +268,8 @@ void frmTax::removeTax() {
 // "&OK": has an open booking window reload its room tax, then closes.
 void frmTax::Command1_Click() {
     IgnoreErrors([] {
-        if (!BookingFormOpen)
-            return;
-        if (frmBooking* booking = LoadedInstance<frmBooking>())
-            booking->getAllTax();
+        if (BookingFormOpen)
+            emit WindowNotices::Instance().RoomTaxesChanged();
     });
     unload();
 }

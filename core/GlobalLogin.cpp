@@ -2,6 +2,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/SqlLiteral.h"
+#include "core/UserStore.h"
 #include "core/theDBworks.h"
 #include "core/ui/CCrypto.h"
 
@@ -25,8 +26,7 @@ namespace {
 
 // Opens the user's row, looked up by the trimmed name.
 void openUserRow(const QString& typedUserName) {
-    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users WHERE cusername = ") +
-                              SqlLiteral::Text(typedUserName.trimmed()));
+    UserStore::OpenUser(typedUserName.trimmed());
 }
 
 // The stored name must equal the typed one exactly: letter case and blanks count.

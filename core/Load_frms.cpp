@@ -1,10 +1,12 @@
 #include "core/Load_frms.h"
 
+#include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
+#include "core/UserStore.h"
+#include "core/WindowNotices.h"
 #include "core/mainFrm.h"
 #include "core/theDBworks.h"
-#include "reservations/frmBooking.h"
 
 namespace Load_frms {
 
@@ -12,6 +14,7 @@ bool Main() {
     IgnoreErrors([] { GlobalLogin::IsLoggedIn = false; });
     IgnoreErrors([] { InitCommonCtrls(); });
     BookingFormOpen = false;
+    InstallDatabaseFailureWindows();
     auto* window = new mainFrm();
     if (!window->Loaded()) {
         delete window;
@@ -26,7 +29,7 @@ bool InitCommonCtrls() {
 }
 
 bool NoUserExists() {
-    theDBworks::OpenRecordset(QStringLiteral("SELECT cusername FROM tbl_users"));
+    UserStore::OpenUserNames();
     return theDBworks::DBRecordset().RecordCount() <= 0;
 }
 

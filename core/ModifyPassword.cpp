@@ -2,9 +2,8 @@
 
 #include "core/DefaultInstance.h"
 #include "core/GlobalLogin.h"
-#include "core/SqlLiteral.h"
+#include "core/UserStore.h"
 #include "core/mainFrm.h"
-#include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/PasswordEcho.h"
 
@@ -106,10 +105,7 @@ void ModifyPassword::Command1_Click() {
     }
     const QString encrypted = GlobalLogin::EncryptPassword(txtNewPassWord->text());
     // A refused update is reported by the update itself; saying "changed" would be false.
-    if (!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_users SET cpassword = ") +
-                                      SqlLiteral::Text(encrypted) +
-                                      QStringLiteral(" WHERE cusername = ") +
-                                      SqlLiteral::Text(txtUserName->text().trimmed())))
+    if (!UserStore::ChangePassword(txtUserName->text().trimmed(), encrypted))
         return;
     Dialogs::Message(QStringLiteral("Password succesfully changed!"), Dialogs::Icon::Information,
                      QStringLiteral("Password changed"));

@@ -88,3 +88,9 @@ bool Recordset::FirstColumnEmpty() const {
     const QVariant first = Fields(0);
     return first.isNull() || first.toString().isEmpty();
 }
+
+void ForEachRow(Recordset& rows, const std::function<void(const Recordset&)>& body) {
+    for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext())
+        if (!rows.FirstColumnEmpty())
+            body(rows);
+}

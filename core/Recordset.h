@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 class QSqlQuery;
 
 // The rows of one query, read to the end when it opens, so the record count is always known.
@@ -52,3 +54,7 @@ private:
     QList<QVariantList> rows_;
     qsizetype current_ = 0;
 };
+
+// The walk every reader of rows makes: from the first row to the end, skipping a row whose
+// first column is empty.
+void ForEachRow(Recordset& rows, const std::function<void(const Recordset&)>& body);

@@ -4,9 +4,8 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/Load_frms.h"
-#include "core/SqlLiteral.h"
+#include "core/UserStore.h"
 #include "core/mainFrm.h"
-#include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/PasswordEcho.h"
 
@@ -139,11 +138,7 @@ void frmLogInOut::Command1_Click() {
 bool frmLogInOut::createMasterAccount(const QString& userName, const QString& password) {
     const QString encrypted = GlobalLogin::EncryptPassword(password);
     // No account was stored: saying "created" and logging in would report a failure as success.
-    if (!theDBworks::ExecuteInsertSQL(
-            QStringLiteral("INSERT INTO tbl_users (cusername,cpassword,cmodifysettings,croomlist,"
-                           "cmodifytax,canViewReport, ccustomerviewedit, cusertype) VALUES(") +
-            SqlLiteral::Text(userName) + QLatin1Char(',') + SqlLiteral::Text(encrypted) +
-            QStringLiteral(",1,1,1,1,1,1)")))
+    if (!UserStore::AddMasterAccount(userName, encrypted))
         return false;
     mainFrm* main = mainFrm::Instance();
     if (main) {

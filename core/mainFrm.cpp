@@ -2,6 +2,7 @@
 
 #include "administration/frmTax.h"
 #include "core/AppPaths.h"
+#include "core/Clock.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/ModifyPassword.h"
@@ -220,7 +221,7 @@ void mainFrm::buildStatusBar() {
 }
 
 void mainFrm::updateClockPanels() {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Clock::Now();
     timePanel_->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
     datePanel_->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
 }

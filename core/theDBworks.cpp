@@ -3,9 +3,7 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/ErrorReport.h"
-#include "core/frmDBLocateTool.h"
 #include "core/ui/CCrypto.h"
-#include "core/ui/Dialogs.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -35,11 +33,21 @@ constexpr int kSqliteBusyTimeoutMs = 15000;
 constexpr int kMySqlConnectTimeoutS = 10;
 
 DbBackend currentBackend = DbBackend::SQLite;
+theDBworks::FailureHandlers failureHandlers;
 bool transactionOpen = false;
 
 Recordset& currentRecordset() {
     static Recordset recordset;
     return recordset;
+}
+
+// Counts the replacements of the shared recordset, so a walk over it can tell when a query
+// inside the walk took its rows away.
+quint64 recordsetGeneration = 0;
+
+void replaceRecordset(Recordset rows) {
+    ++recordsetGeneration;
+    currentRecordset() = std::move(rows);
 }
 
 QString readSetting(const QString& key) {
@@ -76,7 +84,8 @@ bool isConnectionFailure(const QSqlError& error) {
 // failure only updates the error text.
 void handOverConnectionFailure(const QString& code, const QString& description) {
     ErrMsg = ErrorText(code, description);
-    frmDBLocateTool::ShowModal();
+    if (failureHandlers.connectionFailed)
+        failureHandlers.connectionFailed();
 }
 
 void runSetup(QSqlDatabase& db, const QString& statement) {
@@ -173,7 +182,8 @@ bool isConflict(const QSqlError& error) {
 
 void showRefusal(const QString& code, const QString& description) {
     ErrMsg = QStringLiteral("Error Code : ") + code;
-    Dialogs::Message(ErrMsg + kLineBreak + description, Dialogs::Icon::None);
+    if (failureHandlers.statementRefused)
+        failureHandlers.statementRefused(ErrMsg + kLineBreak + description);
 }
 
 struct StatementResult {
@@ -232,6 +242,10 @@ void runControl(const QString& statement) {
 } // namespace
 
 namespace theDBworks {
+
+void InstallFailureHandlers(FailureHandlers handlers) {
+    failureHandlers = std::move(handlers);
+}
 
 QString DefaultDatabasePath() {
     return AppPaths::ProgramFolder() + QStringLiteral("/data.db");
@@ -316,7 +330,7 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
 }
 
 void OpenRecordset(const QString& sql) {
-    currentRecordset() = Recordset();
+    replaceRecordset(Recordset());
     LastSQL = sql;
     QSqlDatabase db = database();
     if (!db.isOpen())
@@ -328,12 +342,22 @@ void OpenRecordset(const QString& sql) {
     currentRecordset() = Recordset::FromQuery(query);
 }
 
+void ForEachRecord(const std::function<void(const Recordset&)>& body) {
+    const quint64 walked = recordsetGeneration;
+    ForEachRow(currentRecordset(), [&](const Recordset& row) {
+        body(row);
+        if (recordsetGeneration != walked)
+            throw StaymarkError(QStringLiteral("The rows being read were replaced by another "
+                                               "query"));
+    });
+}
+
 Recordset& DBRecordset() {
     return currentRecordset();
 }
 
 void CloseRecordset() {
-    currentRecordset() = Recordset();
+    replaceRecordset(Recordset());
 }
 
 void BeginTrans() {

@@ -21,6 +21,17 @@ extern QString SQLDatabaseName;
 extern QString SQLLoginName;
 extern QString SQLLoginPassword;
 
+// What the program shows when a statement is refused or the connection fails. This module
+// opens no window itself: the program installs the handlers at start-up. Without them a
+// failure only sets ErrMsg.
+struct FailureHandlers {
+    // The refusal's text: "Error Code : " and the code, a line break, the description.
+    std::function<void(const QString& text)> statementRefused;
+    // The connection itself failed; ErrMsg holds the code and the description.
+    std::function<void()> connectionFailed;
+};
+void InstallFailureHandlers(FailureHandlers handlers);
+
 // The program's embedded database file when config.ini names none.
 QString DefaultDatabasePath();
 // The Access file's password when config.ini holds none; the SQLite file has no password.
@@ -55,6 +66,9 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql);
 void OpenRecordset(const QString& sql);
 Recordset& DBRecordset();
 void CloseRecordset();
+// Walks the shared recordset's rows as every reader does (Recordset's ForEachRow). The body
+// must not run another query, which would replace the rows being walked: that throws.
+void ForEachRecord(const std::function<void(const Recordset&)>& body);
 
 // One user action that writes several rows runs in one transaction: all or nothing.
 void BeginTrans();

@@ -1,6 +1,7 @@
-#include "reservations/BookingRecord.h"
+#include "reservations/BookingStore.h"
 
 #include "core/GlobalLogin.h"
+#include "core/RevenueStore.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
 #include "reservations/CustomerNumber.h"
@@ -46,28 +47,6 @@ QString roomInsert(const BookingRecord& b, const QString& roomId, const QDate& t
            QLatin1Char(',') + Date(b.departure) + QLatin1Char(',') + Date(today) + QLatin1Char(')');
 }
 
-bool addToTodaysRow(const Currency& grandTotal, const QDate& today) {
-    const QString amount = Money(grandTotal);
-    const QString update = QStringLiteral("UPDATE tbl_revenueStats SET tRevenue = tRevenue + ") +
-                           amount + QStringLiteral(",tBookingRevenue=tBookingRevenue + ") + amount +
-                           QStringLiteral(", tBookings = tBookings + 1 WHERE tDate = ") +
-                           Date(today);
-    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_revenueStats WHERE tDate =") +
-                              Date(today) + QLatin1Char(' '));
-    if (theDBworks::DBRecordset().RecordCount() >= 1)
-        return theDBworks::ExecuteUpdateSQL(update);
-    // The day is written by us, not left to the server's clock, so the lookup above finds it
-    // whatever time zone the server keeps. Another front desk may make the row first.
-    const theDBworks::InsertOutcome inserted = theDBworks::ExecuteInsertUnlessKeyTaken(
-        QStringLiteral("INSERT INTO tbl_revenueStats (tDate, tRevenue,tBookingRevenue, tBookings) "
-                       "values(") +
-        Date(today) + QLatin1Char(',') + amount + QLatin1Char(',') + amount +
-        QStringLiteral(",1)"));
-    if (inserted == theDBworks::InsertOutcome::KeyTaken)
-        return theDBworks::ExecuteUpdateSQL(update);
-    return inserted == theDBworks::InsertOutcome::Ran;
-}
-
 bool writeBookingLog(const BookingRecord& b) {
     return GlobalLogin::WriteLog(withoutApostrophes(QStringLiteral("New Booking of Customer : ") +
                                                     b.firstName + QLatin1Char(' ') + b.lastName),
@@ -87,7 +66,8 @@ bool SaveBooking(BookingRecord& booking, const QDate& today) {
         for (const QString& roomId : booking.roomIds)
             if (!theDBworks::ExecuteInsertSQL(roomInsert(booking, roomId, today)))
                 return false;
-        return addToTodaysRow(booking.grandTotal, today) && writeBookingLog(booking);
+        return RevenueStore::AddToDay(RevenueStore::Sale::Booking, booking.grandTotal, today) &&
+               writeBookingLog(booking);
     });
 }
 

@@ -1,21 +1,25 @@
 #include "reservations/frmBooking.h"
 
+#include "administration/RoomStore.h"
+#include "administration/TaxStore.h"
 #include "administration/frmTax.h"
 #include "core/AppPaths.h"
-#include "core/CIniFile.h"
 #include "core/Clock.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
+#include "core/RuntimeErrors.h"
 #include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
+#include "core/ui/FormControls.h"
+#include "core/ui/ListFill.h"
 #include "core/ui/Shell.h"
+#include "core/ui/WindowPlacement.h"
 #include "reservations/BookingTariff.h"
 
-#include "core/ui/FormControls.h"
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
@@ -30,77 +34,32 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 
-bool BookingFormOpen = false;
-
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kLoadWidthTwips = 10140;
 constexpr int kLoadHeightTwips = 8985;
 
-QComboBox* combo(QWidget* parent, const QString& name, const QStringList& items, bool editable,
-                 const QString& tip = {}) {
-    auto* box = Named(new QComboBox(parent), name, tip);
-    box->setEditable(editable);
-    box->addItems(items);
-    return box;
-}
-
-QDateEdit* datePicker(QWidget* parent, const QString& name, const QString& tip = {}) {
-    auto* picker = Named(new QDateEdit(parent), name, tip);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    return picker;
-}
-
-// A field the window keeps beside a control only so a balloon can point at it.
-QLineEdit* anchor(QWidget* parent, const QString& name) {
-    auto* edit = NewTextBox(parent, name);
-    edit->setFrame(false);
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    edit->setFixedWidth(2);
-    edit->setStyleSheet(QStringLiteral("background: transparent"));
-    return edit;
-}
-
-QGroupBox* frame(QWidget* parent, const QString& caption) {
-    return new QGroupBox(caption, parent);
-}
-
-void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* control) {
-    grid->addWidget(new QLabel(caption), row, 0);
-    grid->addWidget(control, row, 1);
-}
-
-QStringList numbersUpTo(int last) {
-    QStringList numbers;
-    for (int i = 0; i <= last; ++i)
-        numbers << QString::number(i);
-    return numbers;
+// The available rooms: the identifier, the type as typed and the tariff.
+const ListColumns& availableRoomColumns() {
+    static const ListColumns columns{
+        TextColumn(QStringLiteral("Room(s)"), QStringLiteral("Abbrdrevooo"),
+                   QStringLiteral("RoomNameID")),
+        StoredTextColumn(QStringLiteral("Room Type"), QStringLiteral("Ready-to-Run Visual"),
+                         QStringLiteral("RoomType")),
+        MoneyColumn(QStringLiteral("Tariff"), QStringLiteral("Ready-to-Run Visual"),
+                    QStringLiteral("RoomPrice")),
+    };
+    return columns;
 }
 
 Currency moneyIn(const QLineEdit* box) {
     return Currency::FromText(box->text());
 }
 
-// Setting a box to the text it holds would still lay it out and signal a change.
-void showText(QLineEdit* box, const QString& text) {
-    if (box->text() != text)
-        box->setText(text);
-}
-
-CIniFile placementIni() {
-    return ConfigIni(QStringLiteral("bokpos"));
-}
-
-QMdiSubWindow* childWindowOf(const QWidget* form) {
-    return qobject_cast<QMdiSubWindow*>(form->parentWidget());
-}
-
 } // namespace
 
-frmBooking::frmBooking() {
+frmBooking::frmBooking()
+    : placement_(new WindowPlacement(QStringLiteral("bokpos"), QStringLiteral("bokState"), this)) {
     setObjectName(QStringLiteral("frmBooking"));
     setWindowTitle(QStringLiteral("New Booking"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -123,15 +82,15 @@ void frmBooking::ShowWindow() {
 
 void frmBooking::layOut() {
     auto* grid = new QGridLayout(PicInner);
-    auto* customer = frame(PicInner, QStringLiteral("Customer Details"));
+    auto* customer = NewFrame(PicInner, QStringLiteral("Customer Details"));
     buildCustomerDetails(customer);
-    auto* rooms = frame(PicInner, QStringLiteral("Rooms Option"));
+    auto* rooms = NewFrame(PicInner, QStringLiteral("Rooms Option"));
     buildRoomOptions(rooms);
-    auto* tariff = frame(PicInner, QStringLiteral("Tariff Calculation"));
+    auto* tariff = NewFrame(PicInner, QStringLiteral("Tariff Calculation"));
     buildTariff(tariff);
-    auto* payments = frame(PicInner, QStringLiteral("Payments"));
+    auto* payments = NewFrame(PicInner, QStringLiteral("Payments"));
     buildPayments(payments);
-    auto* notes = frame(PicInner, QStringLiteral("Additional Notes"));
+    auto* notes = NewFrame(PicInner, QStringLiteral("Additional Notes"));
     txtAdditionalNote = Named(new QPlainTextEdit(notes), QStringLiteral("txtAdditionalNote"));
     txtAdditionalNote->setFixedHeight(60);
     (new QGridLayout(notes))->addWidget(txtAdditionalNote, 0, 0);
@@ -154,38 +113,38 @@ void frmBooking::layOut() {
 
 void frmBooking::buildCustomerDetails(QWidget* panel) {
     auto* grid = new QGridLayout(panel);
-    comboTitle = combo(panel, QStringLiteral("comboTitle"),
-                       {QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss."),
-                        QStringLiteral("Dr."), QStringLiteral("Prof.")},
-                       true, QStringLiteral("Customer Title"));
+    comboTitle = NewCombo(panel, QStringLiteral("comboTitle"),
+                          {QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss."),
+                           QStringLiteral("Dr."), QStringLiteral("Prof.")},
+                          true, QStringLiteral("Customer Title"));
     txtFName = NewTextBox(panel, QStringLiteral("txtFName"), QStringLiteral("Customer First Name"));
     txtLName = NewTextBox(panel, QStringLiteral("txtLName"), QStringLiteral("Customer Last Name"));
     txtAddress =
         NewTextBox(panel, QStringLiteral("txtAddress"), QStringLiteral("Customer Address"));
     txtPhone = NewTextBox(panel, QStringLiteral("txtPhone"), QStringLiteral("Phone Number"));
-    comboAdults = combo(panel, QStringLiteral("comboAdults"), numbersUpTo(50), true,
-                        QStringLiteral("Number of Adults"));
-    comboMinors = combo(panel, QStringLiteral("comboMinors"), numbersUpTo(50), true,
-                        QStringLiteral("Number of Minors / Kids"));
-    dtArrival =
-        datePicker(panel, QStringLiteral("dtArrival"), QStringLiteral("Check In Date (Arrival)"));
-    dtDepature = datePicker(panel, QStringLiteral("dtDepature"));
-    comboStatus = combo(panel, QStringLiteral("comboStatus"),
-                        {QStringLiteral("Unknown"), QStringLiteral("Checked In"),
-                         QStringLiteral("Confirmed"), QStringLiteral("Checked Out"),
-                         QStringLiteral("Not Confirmed"), QStringLiteral("N/A")},
-                        false);
-    Text2 = anchor(panel, QStringLiteral("Text2"));
-    addRow(grid, 0, QStringLiteral("Title : "), comboTitle);
-    addRow(grid, 1, QStringLiteral("First Name : "), txtFName);
-    addRow(grid, 2, QStringLiteral("Last Name : "), txtLName);
-    addRow(grid, 3, QStringLiteral("Address : "), txtAddress);
-    addRow(grid, 4, QStringLiteral("Phone, Email etc : "), txtPhone);
-    addRow(grid, 5, QStringLiteral("No. of Adults : "), comboAdults);
-    addRow(grid, 6, QStringLiteral("Minors :"), comboMinors);
-    addRow(grid, 7, QStringLiteral("Check In : "), dtArrival);
-    addRow(grid, 8, QStringLiteral("Check Out : "), dtDepature);
-    addRow(grid, 9, QStringLiteral("Booking Status : "), comboStatus);
+    comboAdults = NewCombo(panel, QStringLiteral("comboAdults"), NumbersUpTo(50), true,
+                           QStringLiteral("Number of Adults"));
+    comboMinors = NewCombo(panel, QStringLiteral("comboMinors"), NumbersUpTo(50), true,
+                           QStringLiteral("Number of Minors / Kids"));
+    dtArrival = NewDatePicker(panel, QStringLiteral("dtArrival"),
+                              QStringLiteral("Check In Date (Arrival)"));
+    dtDepature = NewDatePicker(panel, QStringLiteral("dtDepature"));
+    comboStatus = NewCombo(panel, QStringLiteral("comboStatus"),
+                           {QStringLiteral("Unknown"), QStringLiteral("Checked In"),
+                            QStringLiteral("Confirmed"), QStringLiteral("Checked Out"),
+                            QStringLiteral("Not Confirmed"), QStringLiteral("N/A")},
+                           false);
+    Text2 = NewAnchor(panel, QStringLiteral("Text2"));
+    AddCaptionRow(grid, 0, QStringLiteral("Title : "), comboTitle);
+    AddCaptionRow(grid, 1, QStringLiteral("First Name : "), txtFName);
+    AddCaptionRow(grid, 2, QStringLiteral("Last Name : "), txtLName);
+    AddCaptionRow(grid, 3, QStringLiteral("Address : "), txtAddress);
+    AddCaptionRow(grid, 4, QStringLiteral("Phone, Email etc : "), txtPhone);
+    AddCaptionRow(grid, 5, QStringLiteral("No. of Adults : "), comboAdults);
+    AddCaptionRow(grid, 6, QStringLiteral("Minors :"), comboMinors);
+    AddCaptionRow(grid, 7, QStringLiteral("Check In : "), dtArrival);
+    AddCaptionRow(grid, 8, QStringLiteral("Check Out : "), dtDepature);
+    AddCaptionRow(grid, 9, QStringLiteral("Booking Status : "), comboStatus);
     grid->addWidget(Text2, 9, 2);
 }
 
@@ -197,7 +156,7 @@ void frmBooking::buildRoomOptions(QWidget* panel) {
                       QStringLiteral("Added Rooms for Booking"));
     Command1 = NewButton(panel, QStringLiteral("Command1"), QStringLiteral(">"));
     Command2 = NewButton(panel, QStringLiteral("Command2"), QStringLiteral("<"));
-    Text1 = anchor(panel, QStringLiteral("Text1"));
+    Text1 = NewAnchor(panel, QStringLiteral("Text1"));
     ListView1->setFixedSize(300, 150);
     ListView2->setFixedSize(300, 150);
     auto* moves = new QVBoxLayout();
@@ -228,14 +187,14 @@ void frmBooking::buildTariff(QWidget* panel) {
                          QStringLiteral("Open Tax Lists"));
     Command6 = NewButton(panel, QStringLiteral("Command6"), QStringLiteral("Calc"),
                          QStringLiteral("Open Calculater"));
-    addRow(grid, 0, QStringLiteral("No. of Days : "), txtNumberDays);
-    addRow(grid, 1, QStringLiteral("Room(s) Rate : "), txtRoomRate);
-    addRow(grid, 2, QStringLiteral("Tax(s) : "), txtTax);
+    AddCaptionRow(grid, 0, QStringLiteral("No. of Days : "), txtNumberDays);
+    AddCaptionRow(grid, 1, QStringLiteral("Room(s) Rate : "), txtRoomRate);
+    AddCaptionRow(grid, 2, QStringLiteral("Tax(s) : "), txtTax);
     auto* percent = new QHBoxLayout();
     percent->addWidget(lbPercent);
     percent->addWidget(new QLabel(QStringLiteral("%")));
     grid->addLayout(percent, 2, 2);
-    addRow(grid, 3, QStringLiteral("Grand Total : "), txtGrandTotal);
+    AddCaptionRow(grid, 3, QStringLiteral("Grand Total : "), txtGrandTotal);
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(Command7);
     buttons->addWidget(Command4);
@@ -248,9 +207,9 @@ void frmBooking::buildPayments(QWidget* panel) {
     txtAdvance = NewTextBox(panel, QStringLiteral("txtAdvance"),
                             QStringLiteral("Advance Payment by Customer"));
     txtDue = NewTextBox(panel, QStringLiteral("txtDue"), QStringLiteral("Due Amount"));
-    addRow(grid, 0, QStringLiteral("Advance : "), txtAdvance);
-    addRow(grid, 1, QStringLiteral("Due : "), txtDue);
-    auto* method = frame(panel, QStringLiteral("Payment Method"));
+    AddCaptionRow(grid, 0, QStringLiteral("Advance : "), txtAdvance);
+    AddCaptionRow(grid, 1, QStringLiteral("Due : "), txtDue);
+    auto* method = NewFrame(panel, QStringLiteral("Payment Method"));
     auto* methods = new QGridLayout(method);
     const QStringList captions{QStringLiteral("Cash"), QStringLiteral("Cheque"),
                                QStringLiteral("Credit Card"), QStringLiteral("Other")};
@@ -275,6 +234,8 @@ void frmBooking::buildPayments(QWidget* panel) {
 }
 
 void frmBooking::connectEvents() {
+    connect(&WindowNotices::Instance(), &WindowNotices::RoomTaxesChanged, this,
+            &frmBooking::getAllTax);
     connect(Command1, &QPushButton::clicked, this, &frmBooking::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmBooking::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmBooking::Command3_Click);
@@ -348,11 +309,7 @@ bool frmBooking::eventFilter(QObject* watched, QEvent* event) {
 void frmBooking::Form_Load() {
     Guarded(QStringLiteral("BOK008"), [this] {
         BookingFormOpen = true;
-        ListView1->ColumnHeaders().Add(QStringLiteral("Room(s)"), QStringLiteral("Abbrdrevooo"));
-        ListView1->ColumnHeaders().Add(QStringLiteral("Room Type"),
-                                       QStringLiteral("Ready-to-Run Visual"));
-        ListView1->ColumnHeaders().Add(QStringLiteral("Tariff"),
-                                       QStringLiteral("Ready-to-Run Visual"));
+        AddColumns(*ListView1, availableRoomColumns());
         ListView2->ColumnHeaders().Add(QStringLiteral("Room(s)"),
                                        QStringLiteral("Abbrdrevooooooooo"));
         ListView2->ColumnHeaders().Add(QStringLiteral("Room Type"),
@@ -374,55 +331,14 @@ void frmBooking::Form_Load() {
 }
 
 void frmBooking::restorePlacement(QMdiSubWindow* window) {
-    IgnoreErrors([&] {
-        CIniFile ini = placementIni();
-        ini.LoadFormPos(window, 3000, 3000);
-        window->resize(kLoadWidthTwips / kTwipsPerPixel, kLoadHeightTwips / kTwipsPerPixel);
-        ini.Key(QStringLiteral("bokState"));
-        const QString state = ini.Value();
-        // With nothing stored the window starts minimised.
-        const int windowState = state.isEmpty() ? 1 : state.toInt();
-        if (windowState == 1)
-            window->showMinimized();
-        else if (windowState == 2)
-            window->showMaximized();
-    });
-    window->installEventFilter(this);
-    placementLoaded_ = true;
-}
-
-void frmBooking::resizeEvent(QResizeEvent* event) {
-    ScrollableWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmBooking::Form_Resize() {
-    QMdiSubWindow* window = childWindowOf(this);
-    if (!placementLoaded_ || !window)
-        return;
-    IgnoreErrors([window] {
-        CIniFile ini = placementIni();
-        ini.SaveFormPos(window);
-        ini.Key(QStringLiteral("bokState"));
-        const int state = window->isMinimized() ? 1 : window->isMaximized() ? 2 : 0;
-        ini.Value(QString::number(state));
-    });
+    placement_->Restore(window, TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
 }
 
 QVariant frmBooking::getRoomList() {
     return Guarded(QStringLiteral("BOK010"), [this] {
-        ListView1->ListItems().Clear();
         ListView2->ListItems().Clear();
-        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms"));
-        Recordset& rooms = theDBworks::DBRecordset();
-        for (rooms.MoveFirst(); !rooms.AtEOF(); rooms.MoveNext()) {
-            if (rooms.FirstColumnEmpty())
-                continue;
-            ListItem room = ListView1->ListItems().Add(rooms.Text(QStringLiteral("RoomNameID")));
-            room.SubItems(1, rooms.Text(QStringLiteral("RoomType"))
-                                 .replace(QStringLiteral("!*!"), QStringLiteral("'")));
-            room.SubItems(2, rooms.Money(QStringLiteral("RoomPrice")).Format());
-        }
+        RoomStore::OpenRooms();
+        FillFromRecordset(*ListView1, availableRoomColumns());
         return QVariant();
     });
 }
@@ -430,15 +346,12 @@ QVariant frmBooking::getRoomList() {
 QVariant frmBooking::getAllTax() {
     return Guarded(QStringLiteral("BOK011"), [this] {
         lbPercent->setText(QStringLiteral("0"));
-        theDBworks::OpenRecordset(QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1"));
-        Recordset& taxes = theDBworks::DBRecordset();
-        double percent = 0;
-        for (taxes.MoveFirst(); !taxes.AtEOF(); taxes.MoveNext()) {
-            if (taxes.FirstColumnEmpty())
-                continue;
-            percent = roomTaxPercent() + taxes.Fields(QStringLiteral("TaxRate")).toDouble();
+        TaxStore::OpenTaxRates(TaxStore::kRoomTax);
+        theDBworks::ForEachRecord([this](const Recordset& tax) {
+            const double percent =
+                roomTaxPercent() + tax.Fields(QStringLiteral("TaxRate")).toDouble();
             lbPercent->setText(QLocale().toString(percent, 'g', 15));
-        }
+        });
         return QVariant();
     });
 }
@@ -452,7 +365,7 @@ double frmBooking::roomTaxPercent() const {
     bool ok = false;
     const double percent = QLocale().toDouble(lbPercent->text(), &ok);
     if (!ok)
-        throw StaymarkError(QStringLiteral("Type mismatch"), 13);
+        throw RuntimeError::TypeMismatch();
     return percent;
 }
 
@@ -468,7 +381,7 @@ QVariant frmBooking::CalculateNoDay() {
         }
         const QString days =
             QString::number(BookingTariff::NumberOfDays(dtArrival->date(), dtDepature->date()));
-        showText(txtNumberDays, days);
+        ShowText(txtNumberDays, days);
         return QVariant();
     });
 }
@@ -481,8 +394,8 @@ QVariant frmBooking::getDue() {
                 box->setText(QStringLiteral("0"));
         const Currency grandTotal = moneyIn(txtGrandTotal);
         const Currency advance = moneyIn(txtAdvance);
-        showText(txtAdvance, advance.Format());
-        showText(txtDue, BookingTariff::Due(grandTotal, advance).Format());
+        ShowText(txtAdvance, advance.Format());
+        ShowText(txtDue, BookingTariff::Due(grandTotal, advance).Format());
     });
     return QVariant();
 }
@@ -491,8 +404,8 @@ void frmBooking::showTaxAndTotal() {
     const Currency roomRate = moneyIn(txtRoomRate);
     const Currency tax =
         Currency::FromDouble(PercentFunction(roomTaxPercent(), roomRate.ToDouble()));
-    showText(txtTax, tax.Format());
-    showText(txtGrandTotal, (moneyIn(txtTax) + moneyIn(txtRoomRate)).Format());
+    ShowText(txtTax, tax.Format());
+    ShowText(txtGrandTotal, (moneyIn(txtTax) + moneyIn(txtRoomRate)).Format());
 }
 
 void frmBooking::moveRoom(ExtLV* from, ExtLV* to, bool adding) {

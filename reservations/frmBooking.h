@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/WindowNotices.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/frmScroll.h"
 
@@ -17,10 +18,8 @@ class QMdiSubWindow;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class WindowPlacement;
 struct BookingRecord;
-
-// True while the booking window is loaded; the tax editor reloads its room tax then.
-extern bool BookingFormOpen;
 
 // "New Booking": the customer, the stay, the rooms with their tariff and taxes, the advance and
 // the payment method of one booking.
@@ -92,7 +91,6 @@ public:
     void txtPaymentDetails_Click();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -104,7 +102,6 @@ private:
     void connectEvents();
     void Form_Load();
     void restorePlacement(QMdiSubWindow* window);
-    void Form_Resize();
 
     // Moves the chosen room of one list to the other, carrying its tariff into the room rate.
     void moveRoom(ExtLV* from, ExtLV* to, bool adding);
@@ -124,5 +121,5 @@ private:
     bool showsAPrompt() const;
 
     FormBalloon balloon_;
-    bool placementLoaded_ = false;
+    WindowPlacement* placement_;
 };

@@ -5,10 +5,11 @@
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "core/ErrorReport.h"
+#include "core/RuntimeErrors.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/PlaySound.h"
-#include "reservations/BookingRecord.h"
+#include "reservations/BookingStore.h"
 #include "reservations/CustomerNumber.h"
 
 #include <QComboBox>
@@ -32,7 +33,7 @@ int countIn(const QComboBox* box) {
     bool ok = false;
     const int count = box->currentText().trimmed().toInt(&ok);
     if (!ok)
-        throw StaymarkError(QStringLiteral("Type mismatch"), 13);
+        throw RuntimeError::TypeMismatch();
     return count;
 }
 

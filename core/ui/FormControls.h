@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QIcon>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The windows' controls are found by their names, by the code and by the tests, so each is
-// made with its object name.
+// The one way the windows build their controls. Each control is made with its object name, so
+// that the window's code and its tests find every control by that name. Every window's
+// constructor builds its controls, then connects their events, then runs its load.
+
+// What a text column of the database holds; a box that feeds one takes no more.
+constexpr int kTextColumnLength = 255;
+
 template <typename Widget>
 Widget* Named(Widget* widget, const QString& name, const QString& toolTip = {}) {
     widget->setObjectName(name);
@@ -17,8 +30,42 @@ Widget* Named(Widget* widget, const QString& name, const QString& toolTip = {}) 
     return widget;
 }
 
-QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& toolTip = {});
+// Window sizes are given in twips, fifteen to a pixel.
+int TwipsToPixels(int twips);
+QSize TwipsSize(int widthTwips, int heightTwips);
+
+// A one-line text box that holds at most `maxLength` characters.
+QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& toolTip = {},
+                      int maxLength = kTextColumnLength);
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text);
 // A button that Enter elsewhere in the window does not press.
 QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption,
                        const QString& toolTip = {});
+// A button that shows only a picture.
+QPushButton* NewPictureButton(QWidget* parent, const QString& name, const QIcon& picture,
+                              const QString& toolTip = {});
+QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& caption);
+// A list of choices; an editable one also takes typed text, as long as a text column holds.
+QComboBox* NewCombo(QWidget* parent, const QString& name, const QStringList& items, bool editable,
+                    const QString& toolTip = {});
+// A date box in the system's short date form, with a calendar to pick from.
+QDateEdit* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip = {});
+// A captioned frame that groups controls.
+QGroupBox* NewFrame(QWidget* parent, const QString& caption, const QString& name = {});
+// A picture shown at a square size in pixels.
+QLabel* NewPicture(QWidget* parent, const QString& name, const QIcon& picture, int size);
+// A field that a window keeps beside a control only so that a balloon can point at it: it
+// takes no focus and shows nothing.
+QLineEdit* NewAnchor(QWidget* parent, const QString& name);
+
+// The one caption row of the forms: the caption in `column`, the control beside it spanning
+// `span` columns. Returns the caption's label.
+QLabel* AddCaptionRow(QGridLayout* grid, int row, const QString& caption, QWidget* control,
+                      int column = 0, int span = 1);
+
+// "0", "1", ... up to `last`, for count boxes.
+QStringList NumbersUpTo(int last);
+
+// Shows the text unless the box holds it already: setting the same text would still lay the
+// box out and signal a change.
+void ShowText(QLineEdit* box, const QString& text);

@@ -3,7 +3,7 @@
 #include "core/GlobalLogin.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
-#include "reservations/BookingRecord.h"
+#include "reservations/BookingStore.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QApplication>

@@ -249,14 +249,16 @@ private slots:
         QCOMPARE(form->PaymentMethodIndex, 0);
     }
 
-    void windowOpensMinimisedWithoutAStoredStateAndSavesItsPlacement() {
+    // A first use has no stored state: the window the user asked for is not hidden.
+    void windowOpensNormalWithoutAStoredStateAndSavesItsPlacement() {
         form->close();
         QTRY_VERIFY(!LoadedInstance<frmBooking>());
         BookingWindowFixture::StoreWindowState(QString());
         fixture.Action(QStringLiteral("mnuBooking"))->trigger();
         QMdiSubWindow* window = fixture.main->MdiArea->subWindowList().value(0);
-        QVERIFY(window && window->isMinimized());
-        window->showNormal();
+        QVERIFY(window);
+        QVERIFY(!window->isMinimized());
+        QVERIFY(!window->isMaximized());
         window->resize(700, 500);
         QCOMPARE(ReadConfigValue(QStringLiteral("bokpos"), QStringLiteral("bokState")),
                  QStringLiteral("0"));

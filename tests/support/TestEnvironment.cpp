@@ -3,6 +3,7 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/Clock.h"
+#include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/SqlDialect.h"
@@ -79,6 +80,7 @@ void PrepareProcess() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Dialogs::Testing::Enable();
     Shell::Testing::Enable();
+    InstallDatabaseFailureWindows();
 }
 
 void ResetProgramState() {

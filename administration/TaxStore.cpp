@@ -1,0 +1,30 @@
+#include "administration/TaxStore.h"
+
+#include "core/SqlLiteral.h"
+#include "core/theDBworks.h"
+
+namespace TaxStore {
+
+void OpenTaxes(int category) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax WHERE TaxCat=") +
+                              SqlLiteral::Number(qint64(category)));
+}
+
+void OpenTaxRates(int category) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=") +
+                              SqlLiteral::Number(qint64(category)));
+}
+
+bool AddTax(const QString& name, const Currency& rate, int category) {
+    return theDBworks::ExecuteInsertSQL(
+        QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values(") +
+        SqlLiteral::Text(name) + QLatin1Char(',') + SqlLiteral::Text(rate.ToPlainText()) +
+        QLatin1Char(',') + SqlLiteral::Number(qint64(category)) + QLatin1Char(')'));
+}
+
+bool RemoveTax(qint64 id) {
+    return theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_Tax WHERE ID = ") +
+                                        SqlLiteral::Number(id));
+}
+
+} // namespace TaxStore

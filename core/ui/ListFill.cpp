@@ -1,0 +1,38 @@
+#include "core/ui/ListFill.h"
+
+#include "core/Recordset.h"
+#include "core/theDBworks.h"
+#include "core/ui/ExtLV.h"
+
+ListColumn TextColumn(const QString& header, const QString& widthSample, const QString& field) {
+    return {header, widthSample, [field](const Recordset& row) { return row.Text(field); }};
+}
+
+ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
+                            const QString& field) {
+    return {header, widthSample, [field](const Recordset& row) {
+                return row.Text(field).replace(QStringLiteral("!*!"), QStringLiteral("'"));
+            }};
+}
+
+ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field) {
+    return {header, widthSample,
+            [field](const Recordset& row) { return row.Money(field).Format(); }};
+}
+
+void AddColumns(ExtLV& list, const ListColumns& columns) {
+    for (const ListColumn& column : columns)
+        list.ColumnHeaders().Add(column.header, column.widthSample);
+}
+
+void FillFromRecordset(ExtLV& list, const ListColumns& columns,
+                       const std::function<void(ListItem&, const Recordset&)>& eachRow) {
+    list.ListItems().Clear();
+    theDBworks::ForEachRecord([&](const Recordset& record) {
+        ListItem row = list.ListItems().Add(columns.value(0).cell(record));
+        for (int column = 1; column < columns.size(); ++column)
+            row.SubItems(column, columns.at(column).cell(record));
+        if (eachRow)
+            eachRow(row, record);
+    });
+}

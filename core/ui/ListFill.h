@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class ExtLV;
+class ListItem;
+class Recordset;
+
+// One column of a list that shows rows of a query: its header, the sample text whose width
+// the column takes (an empty sample gives the hidden column that holds a row's key), and how
+// its cell is made from a record.
+struct ListColumn {
+    QString header;
+    QString widthSample;
+    std::function<QString(const Recordset&)> cell;
+};
+using ListColumns = QList<ListColumn>;
+
+// Cells made from one field of the record.
+ListColumn TextColumn(const QString& header, const QString& widthSample, const QString& field);
+// A stored text in which "!*!" stands for an apostrophe, shown with the apostrophe.
+ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
+                            const QString& field);
+// An amount in the system's currency format.
+ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field);
+
+// Adds the columns' headers at their widths.
+void AddColumns(ExtLV& list, const ListColumns& columns);
+// Empties the list, then adds a row per record of the shared recordset that a list shows (a
+// record whose first column is empty is skipped), its cells made by the columns; `eachRow`
+// may finish each row (a picture, say).
+void FillFromRecordset(ExtLV& list, const ListColumns& columns,
+                       const std::function<void(ListItem&, const Recordset&)>& eachRow = {});
