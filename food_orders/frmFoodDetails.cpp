@@ -67,7 +67,8 @@ frmFoodDetails::~frmFoodDetails() = default;
 
 void frmFoodDetails::ShowForCustomer(CustomerCell selectedCustomer) {
     customerSource() = std::move(selectedCustomer);
-    mainFrm::ShowChild(DefaultInstance<frmFoodDetails>());
+    frmFoodDetails* form = DefaultInstance<frmFoodDetails>();
+    mainFrm::ShowChild(form);
 }
 
 void frmFoodDetails::layOut() {
@@ -83,7 +84,6 @@ void frmFoodDetails::layOut() {
     buttons->addWidget(Command2);
     grid->addLayout(buttons, 3, 0);
     SetContentSize(grid->sizeHint());
-    resize(PicInner->size());
 }
 
 QWidget* frmFoodDetails::buildCustomerFrame() {

@@ -10,9 +10,9 @@
 #include "reservations/BookingTariff.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -24,6 +24,8 @@ namespace {
 const QString kDesignFont = QStringLiteral("Arial");
 constexpr int kDesignSize = 12;
 constexpr int kBottomMarginTwips = 500;
+constexpr int kWidthTwips = 10500;
+constexpr int kHeightTwips = 7500;
 
 struct ToolButton {
     const char* key;
@@ -95,8 +97,10 @@ QAction* frmFoodTxtView::Button(const QString& key) const {
 
 void frmFoodTxtView::layOut() {
     CoolBar1 = Named(new QWidget(this), QStringLiteral("CoolBar1"));
-    auto* bands = new QHBoxLayout(CoolBar1);
+    // The two bands one above the other, so that neither hides buttons of the other.
+    auto* bands = new QVBoxLayout(CoolBar1);
     bands->setContentsMargins(2, 2, 2, 2);
+    bands->setSpacing(2);
     buildToolbar();
     Picture2 = Named(new QWidget(CoolBar1), QStringLiteral("Picture2"));
     Combo1 = NewCombo(Picture2, QStringLiteral("Combo1"), {}, false, QStringLiteral("Font"));
@@ -106,9 +110,9 @@ void frmFoodTxtView::layOut() {
     fonts->setContentsMargins(0, 0, 0, 0);
     fonts->addWidget(Combo1);
     fonts->addWidget(Combo2);
+    fonts->addStretch();
     bands->addWidget(Toolbar1);
     bands->addWidget(Picture2);
-    bands->addStretch();
     RichText = Named(new QTextEdit(this), QStringLiteral("RichText"));
     RichText->setAcceptRichText(true);
     RichText->setContextMenuPolicy(Qt::NoContextMenu);
@@ -124,7 +128,6 @@ void frmFoodTxtView::layOut() {
     popMnu->AddItem(QStringLiteral("Redo"), QStringLiteral("txtMnuRedo"));
     popMnu->AddItem(QStringLiteral("-"), QStringLiteral("txtMnuSep2"));
     popMnu->AddItem(QStringLiteral("&Select All"), QStringLiteral("txtMnuSelect"));
-    resize(TwipsSize(10500, 7500));
 }
 
 void frmFoodTxtView::buildToolbar() {
@@ -190,6 +193,10 @@ bool frmFoodTxtView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+QSize frmFoodTxtView::sizeHint() const {
+    return TwipsSize(kWidthTwips, kHeightTwips);
 }
 
 void frmFoodTxtView::resizeEvent(QResizeEvent* event) {

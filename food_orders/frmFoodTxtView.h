@@ -39,6 +39,7 @@ public:
 
     // The toolbar button of a key ("boldi", "savei", ...).
     QAction* Button(const QString& key) const;
+    QSize sizeHint() const override;
 
     // Puts the bill's text into the editor.
     void Display_FoodDetails();

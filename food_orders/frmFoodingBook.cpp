@@ -122,7 +122,6 @@ void frmFoodingBook::layOut() {
     grid->addWidget(FoodLV, 1, 2);
     grid->addLayout(amounts, 2, 2);
     SetContentSize(grid->sizeHint());
-    resize(PicInner->size());
 }
 
 QWidget* frmFoodingBook::buildCustomerFrame() {
