@@ -48,6 +48,8 @@ frmCustomerSearch::frmCustomerSearch()
 frmCustomerSearch::~frmCustomerSearch() = default;
 
 void frmCustomerSearch::ShowWindow() {
+    // A search for another text lists its own customers, not those of the one before.
+    delete LoadedInstance<frmCustomerSearch>();
     frmCustomerSearch* form = DefaultInstance<frmCustomerSearch>();
     form->show();
     form->raise();

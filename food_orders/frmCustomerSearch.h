@@ -16,7 +16,7 @@ public:
     frmCustomerSearch();
     ~frmCustomerSearch() override;
 
-    // Opens the default instance, or brings it forward, and gives it the focus.
+    // Opens the default instance for the order entry's search text and gives it the focus.
     static void ShowWindow();
 
     ExtLV* searchLV = nullptr;

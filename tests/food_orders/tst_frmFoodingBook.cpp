@@ -308,6 +308,13 @@ private slots:
         QVERIFY(search->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(FoodOrderFixture::Rows(search->searchLV, 3),
                  QStringList{fixture.ann + QStringLiteral("|Ann|Lee")});
+        // Another search while the window is open lists what the new text finds.
+        form->txtSearchCustomer->setText(QStringLiteral("Stone"));
+        QTest::keyClick(form->txtSearchCustomer, Qt::Key_Return);
+        search = LoadedInstance<frmCustomerSearch>();
+        QVERIFY(search);
+        QCOMPARE(FoodOrderFixture::Rows(search->searchLV, 3),
+                 QStringList{fixture.bob + QStringLiteral("|Bob|Stone")});
     }
 
     void searchMatchesWholeTextsWithoutQuotesAndSigns_data() {
