@@ -65,7 +65,8 @@ frmAbout::frmAbout()
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("About ") + ProductInfo::Name());
     setMouseTracking(true);
-    buildForm();
+    buildControls();
+    connectEvents();
     Form_Load();
 }
 
@@ -76,7 +77,7 @@ void frmAbout::ShowModal() {
     Dialogs::RunModal(box);
 }
 
-void frmAbout::buildForm() {
+void frmAbout::buildControls() {
     Picture1 = NewLabel(this, QStringLiteral("Picture1"), QString());
     Picture1->setPixmap(productLogo());
     Label1 = NewLabel(this, QStringLiteral("Label1"), ProductInfo::Name());
@@ -95,12 +96,9 @@ void frmAbout::buildForm() {
     rule->setFrameShadow(QFrame::Sunken);
     lblDisclaimer = NewLabel(this, QStringLiteral("lblDisclaimer"), legalNotice());
     lblDisclaimer->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = NewButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setAutoDefault(false);
+    cmdSysInfo = NewButton(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Picture1, 0, 0, 4, 1, Qt::AlignTop);
@@ -114,7 +112,9 @@ void frmAbout::buildForm() {
     layout->addWidget(cmdSysInfo, 6, 2, Qt::AlignTop);
     layout->setColumnStretch(1, 1);
     resize(460, sizeHint().height());
+}
 
+void frmAbout::connectEvents() {
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }

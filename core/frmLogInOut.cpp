@@ -35,33 +35,40 @@ frmLogInOut::frmLogInOut()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Login/LogOut"));
 
+    buildControls();
+    connectEvents();
+    Form_Load();
+}
+
+frmLogInOut::~frmLogInOut() = default;
+
+void frmLogInOut::buildControls() {
     Image1 = picture(this, QStringLiteral("Image1"), QStyle::SP_DialogApplyButton);
     Image2 = picture(this, QStringLiteral("Image2"), QStyle::SP_FileDialogNewFolder);
     loginLabel = NewLabel(this, QStringLiteral("loginLabel"),
                           QStringLiteral("You are not logged in or you do not have permission to "
                                          "access this Program."));
     loginLabel->setWordWrap(true);
-    Frame1 = new QGroupBox(QStringLiteral("Existing user log in"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = NewLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Username : "));
-    Label2 = NewLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
+    Frame1 = NewFrame(this, QStringLiteral("Existing user log in"), QStringLiteral("Frame1"));
     txtUserName = NewTextBox(Frame1, QStringLiteral("txtUserName"));
     txtPassWord = NewTextBox(Frame1, QStringLiteral("txtPassWord"));
     MaskWithAsterisks(txtPassWord);
     Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("Log &In"));
 
     auto* fields = new QGridLayout(Frame1);
-    fields->addWidget(Label1, 0, 0);
-    fields->addWidget(txtUserName, 0, 1);
-    fields->addWidget(Label2, 1, 0);
-    fields->addWidget(txtPassWord, 1, 1);
+    Label1 = Named(AddCaptionRow(fields, 0, QStringLiteral("Username : "), txtUserName),
+                   QStringLiteral("Label1"));
+    Label2 = Named(AddCaptionRow(fields, 1, QStringLiteral("Password : "), txtPassWord),
+                   QStringLiteral("Label2"));
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0);
     layout->addWidget(Image2, 0, 0);
     layout->addWidget(loginLabel, 0, 1);
     layout->addWidget(Frame1, 1, 0, 1, 2);
     layout->addWidget(Command1, 2, 1, Qt::AlignRight);
+}
 
+void frmLogInOut::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
     // Enter in either field logs in.
     connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
@@ -69,10 +76,7 @@ frmLogInOut::frmLogInOut()
     connect(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
     txtUserName->installEventFilter(this);
     txtPassWord->installEventFilter(this);
-    Form_Load();
 }
-
-frmLogInOut::~frmLogInOut() = default;
 
 void frmLogInOut::ShowWindow() {
     ShowDefaultInstance<frmLogInOut>();
