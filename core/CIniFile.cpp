@@ -56,7 +56,8 @@ QString replaceFile(const QString& path, const QStringList& lines) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         const QByteArray text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
-        if (file.write(text) == text.size() && file.commit())
+        // A flush that fails must stop the commit, which does not check it itself.
+        if (file.write(text) == text.size() && file.flush() && file.commit())
             return {};
     }
     return file.errorString();
