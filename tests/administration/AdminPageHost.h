@@ -7,7 +7,9 @@
 #include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QStringList>
+#include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -60,6 +62,11 @@ template <typename Page> struct AdminPageHost {
         return db->Run(trigger.arg(table, statement));
     }
 };
+
+// Clicks the box where its tick is: a box laid over a wide cell has no label under its centre.
+inline void ClickCheckBox(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
 
 // The texts of the dialogs shown so far, in order.
 inline QStringList ShownTexts() {
