@@ -8,6 +8,7 @@
 #include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/Icons.h"
 #include "core/ui/PasswordEcho.h"
 
 #include "core/ui/FormControls.h"
@@ -17,14 +18,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
-QLabel* picture(QWidget* parent, const QString& name, QStyle::StandardPixmap icon) {
+QLabel* picture(QWidget* parent, const QString& name, Icons::Name icon) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(parent->style()->standardIcon(icon).pixmap(48, 48));
+    label->setPixmap(Icons::Get(icon).pixmap(48, 48));
     return label;
 }
 
@@ -36,8 +36,8 @@ frmLogInOut::frmLogInOut()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Login/LogOut"));
 
-    Image1 = picture(this, QStringLiteral("Image1"), QStyle::SP_DialogApplyButton);
-    Image2 = picture(this, QStringLiteral("Image2"), QStyle::SP_FileDialogNewFolder);
+    Image1 = picture(this, QStringLiteral("Image1"), Icons::Name::Login);
+    Image2 = picture(this, QStringLiteral("Image2"), Icons::Name::NewMasterAccount);
     loginLabel = NewLabel(this, QStringLiteral("loginLabel"),
                           QStringLiteral("You are not logged in or you do not have permission to "
                                          "access this Program."));
