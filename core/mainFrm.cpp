@@ -174,12 +174,12 @@ void mainFrm::buildToolbar() {
     Toolbar1->setMovable(false);
     struct Button {
         const char* key;
-        const char* text;
+        const char* text; // an action's text: "&&" shows one "&"
         Icons::Name icon;
     };
     const Button buttons[] = {
         {"toolNewBooking", "New Booking", Icons::Name::NewBooking},
-        {"toolNewFoodOrder", "New Food & Beverages Order", Icons::Name::NewFoodOrder},
+        {"toolNewFoodOrder", "New Food && Beverages Order", Icons::Name::NewFoodOrder},
         {"toolCustomerList", "Customer List", Icons::Name::CustomerList},
         {"toolRoomSchedule", "Room(s) Schedule", Icons::Name::RoomSchedule},
         {"toolStats", "Stats View", Icons::Name::StatsView},
