@@ -7,6 +7,7 @@
 #include "core/UserStore.h"
 #include "core/mainFrm.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/Icons.h"
 #include "core/ui/PasswordEcho.h"
 
 #include "core/ui/FormControls.h"
@@ -16,18 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-
-namespace {
-
-QLabel* picture(QWidget* parent, const QString& name, QStyle::StandardPixmap icon) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(parent->style()->standardIcon(icon).pixmap(48, 48));
-    return label;
-}
-
-} // namespace
 
 frmLogInOut::frmLogInOut()
     : QDialog(mainFrm::Instance()) {
@@ -43,8 +32,9 @@ frmLogInOut::frmLogInOut()
 frmLogInOut::~frmLogInOut() = default;
 
 void frmLogInOut::buildControls() {
-    Image1 = picture(this, QStringLiteral("Image1"), QStyle::SP_DialogApplyButton);
-    Image2 = picture(this, QStringLiteral("Image2"), QStyle::SP_FileDialogNewFolder);
+    Image1 = NewPicture(this, QStringLiteral("Image1"), Icons::Get(Icons::Name::Login), 48);
+    Image2 =
+        NewPicture(this, QStringLiteral("Image2"), Icons::Get(Icons::Name::NewMasterAccount), 48);
     loginLabel = NewLabel(this, QStringLiteral("loginLabel"),
                           QStringLiteral("You are not logged in or you do not have permission to "
                                          "access this Program."));
