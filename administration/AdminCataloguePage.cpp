@@ -7,6 +7,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Icons.h"
 #include "core/ui/ListFill.h"
 
 #include <QEvent>
@@ -21,15 +22,6 @@ namespace {
 
 // What a note holds: a memo column, so more than a name.
 constexpr int kNoteLength = 2000;
-
-// The buttons' pictures; the program's icons take their place here.
-QIcon addPicture() {
-    return QIcon();
-}
-
-QIcon removePicture() {
-    return QIcon();
-}
 
 const ListColumns& categoryColumns() {
     static const ListColumns columns{
@@ -89,9 +81,9 @@ QGroupBox* AdminCataloguePage::categoryGroup() {
     QGroupBox* group = NewFrame(Frame5, QStringLiteral("Category"));
     itmCat = NewTextBox(group, QStringLiteral("itmCat"));
     itmCat->setText(QStringLiteral("Desserts"));
-    Command4 = NewPictureButton(group, QStringLiteral("Command4"), addPicture(),
+    Command4 = NewPictureButton(group, QStringLiteral("Command4"), Icons::Get(Icons::Name::Add),
                                 QStringLiteral("Add Category"));
-    Command6 = NewPictureButton(group, QStringLiteral("Command6"), removePicture(),
+    Command6 = NewPictureButton(group, QStringLiteral("Command6"), Icons::Get(Icons::Name::Remove),
                                 QStringLiteral("Remove Category"));
     ItemCatLV = Named(new ExtLV(group), QStringLiteral("ItemCatLV"));
 
@@ -113,9 +105,9 @@ QGroupBox* AdminCataloguePage::itemsGroup() {
         NewTextBox(group, QStringLiteral("itmNote"), QStringLiteral("Item Note"), kNoteLength);
     itmNote->setMinimumHeight(2 * itmName->sizeHint().height());
     itmNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Command5 = NewPictureButton(group, QStringLiteral("Command5"), addPicture(),
+    Command5 = NewPictureButton(group, QStringLiteral("Command5"), Icons::Get(Icons::Name::Add),
                                 QStringLiteral("Add Item"));
-    Command7 = NewPictureButton(group, QStringLiteral("Command7"), removePicture(),
+    Command7 = NewPictureButton(group, QStringLiteral("Command7"), Icons::Get(Icons::Name::Remove),
                                 QStringLiteral("Remove Item"));
     FoodLV = Named(new ExtLV(group), QStringLiteral("FoodLV"));
 

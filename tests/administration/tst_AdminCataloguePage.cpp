@@ -2,6 +2,7 @@
 #include "core/ErrorReport.h"
 #include "core/SqlLiteral.h"
 #include "core/frmErrorReport.h"
+#include "core/ui/Icons.h"
 #include "tests/administration/AdminPageHost.h"
 
 #include <QGroupBox>
@@ -125,6 +126,17 @@ private slots:
         QCOMPARE(page()->itmName->text(), QString());
         QCOMPARE(page()->itmPrice->text(), QStringLiteral("0"));
         QCOMPARE(page()->itmNote->text(), QString());
+        // The four buttons show only their pictures: add, remove.
+        const QList<std::pair<QPushButton*, Icons::Name>> pictures{
+            {page()->Command4, Icons::Name::Add},
+            {page()->Command6, Icons::Name::Remove},
+            {page()->Command5, Icons::Name::Add},
+            {page()->Command7, Icons::Name::Remove},
+        };
+        for (const auto& [button, picture] : pictures) {
+            QCOMPARE(button->text(), QString());
+            QCOMPARE(button->icon().pixmap(16).toImage(), Icons::Get(picture).pixmap(16).toImage());
+        }
 
         QCOMPARE(categoryRows(), (QStringList{"Starters", "Drinks"}));
         QVERIFY(page()->ItemCatLV->ListItems().Item(1).Selected());
