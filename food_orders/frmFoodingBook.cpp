@@ -12,6 +12,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Icons.h"
 #include "core/ui/PlaySound.h"
 #include "food_orders/CustomerLookup.h"
 #include "food_orders/FoodOrderNumber.h"
@@ -31,12 +32,12 @@
 
 namespace {
 
-// The pictures of ImageList1: 1 an item, 2 a category. The program's icons take their place.
+// The pictures of ImageList1: 1 an item, 2 a category.
 QIcon itemPicture() {
-    return QIcon();
+    return Icons::Get(Icons::Name::FoodItem);
 }
 QIcon categoryPicture() {
-    return QIcon();
+    return Icons::Get(Icons::Name::FoodCategory);
 }
 
 const QStringList& statuses() {

@@ -1,6 +1,7 @@
 #include "FoodOrderFixture.h"
 
 #include "core/ErrorReport.h"
+#include "core/ui/Icons.h"
 #include "food_orders/frmCustomerSearch.h"
 
 #include <QLineEdit>
@@ -97,6 +98,13 @@ private slots:
                              category->child(j)->text(0);
         }
         QCOMPARE(nodes, (QStringList{"T1 Drinks", "C1 Tea", "C3 Coffee", "T2 Meals", "C2 Pasta"}));
+        const auto picture = [](const QTreeWidgetItem* node) {
+            return node->icon(0).pixmap(16).toImage();
+        };
+        QCOMPARE(picture(tree->topLevelItem(1)),
+                 Icons::Get(Icons::Name::FoodCategory).pixmap(16).toImage());
+        QCOMPARE(picture(tree->topLevelItem(1)->child(0)),
+                 Icons::Get(Icons::Name::FoodItem).pixmap(16).toImage());
         QStringList statuses;
         for (int i = 0; i < form->Combo1->count(); ++i)
             statuses << form->Combo1->itemText(i);
