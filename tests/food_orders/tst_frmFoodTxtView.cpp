@@ -356,6 +356,18 @@ private slots:
         QVERIFY(back.html.contains(QStringLiteral("<font face=\"Arial\">")));
         QVERIFY(!back.html.contains(QStringLiteral("<b>Customer ID")));
     }
+
+    void aFileThatCannotBeWrittenIsSaid() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("no such folder/bill.rtf"));
+        Dialogs::Testing::AnswerNextFile(path);
+        press("savei");
+        const Dialogs::Shown shown = Dialogs::Testing::Record().last();
+        QCOMPARE(shown.kind, QStringLiteral("message"));
+        QCOMPARE(shown.icon, Dialogs::Icon::Critical);
+        QCOMPARE(shown.text, QStringLiteral("Path/File access error\r\n") + path);
+        QVERIFY(!QFile::exists(path));
+    }
 };
 
 STAYMARK_TEST_MAIN(TestFrmFoodTxtView)
