@@ -445,7 +445,9 @@ void mainFrm::fillWindowMenu() {
         return;
     windowListActions_.append(mnuWin->addSeparator());
     for (QMdiSubWindow* child : children) {
-        QAction* action = mnuWin->addAction(child->windowTitle());
+        // A title's "&" ("New Food & Beverages Order") is shown, not taken as an access key.
+        QAction* action =
+            mnuWin->addAction(QString(child->windowTitle()).replace(u'&', QStringLiteral("&&")));
         action->setCheckable(true);
         action->setChecked(child == MdiArea->activeSubWindow());
         connect(action, &QAction::triggered, this, [this, child = QPointer<QMdiSubWindow>(child)] {
