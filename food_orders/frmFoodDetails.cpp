@@ -14,7 +14,6 @@
 #include "core/ui/FormControls.h"
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodTxtView.h"
-#include "reservations/BookingTariff.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,15 +35,9 @@ QString withoutSign(QString text) {
 
 // The summed food tax percent as lbPercent shows it, in the system's number format; nothing
 // shown yet reads as no tax.
-double percentIn(const QLabel* label) {
+Currency percentIn(const QLabel* label) {
     const QString text = label->text().trimmed();
-    if (text.isEmpty())
-        return 0;
-    bool ok = false;
-    const double percent = QLocale().toDouble(text, &ok);
-    if (!ok)
-        throw RuntimeError::TypeMismatch();
-    return percent;
+    return text.isEmpty() ? Currency() : Currency::FromText(text);
 }
 
 QString dateText(const Recordset& row, const QString& field) {
@@ -240,11 +233,10 @@ void frmFoodDetails::LoadFoodTaxPercent() {
     IgnoreErrors([this] {
         lbPercent->setText(QStringLiteral("0"));
         TaxStore::OpenTaxRates(TaxStore::kFoodTax);
-        double percent = 0;
-        theDBworks::ForEachRecord([&](const Recordset& tax) {
-            percent += tax.Fields(QStringLiteral("TaxRate")).toDouble();
-        });
-        lbPercent->setText(QLocale().toString(percent, 'g', 15));
+        Currency percent;
+        theDBworks::ForEachRecord(
+            [&](const Recordset& tax) { percent += tax.Money(QStringLiteral("TaxRate")); });
+        lbPercent->setText(percent.ToNumberText());
     });
 }
 
@@ -254,7 +246,7 @@ void frmFoodDetails::ShowTaxAmounts() {
 
 void frmFoodDetails::showTaxOnTotal() {
     const Currency total = Currency::FromText(txtTotalAmount->text());
-    const Currency tax = BookingTariff::Tax(percentIn(lbPercent), total);
+    const Currency tax = total.Percent(percentIn(lbPercent));
     txtTax->setText(tax.Format());
     txtAmoutWithTax->setText((total + tax).Format());
 }
