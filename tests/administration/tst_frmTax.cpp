@@ -16,7 +16,9 @@
 #include <QMenu>
 #include <QTabWidget>
 
-using TestSupport::Backend;
+using TestSupport::Messages;
+using TestSupport::ShownBalloon;
+using TestSupport::Write;
 
 namespace {
 
@@ -41,45 +43,18 @@ QStringList storedTaxes(TestSupport::TestDatabase& db) {
     return taxes;
 }
 
-const BalloonWindow* shownBalloon(const frmTax* form) {
-    const QList<BalloonWindow*> balloons = form->findChildren<BalloonWindow*>();
-    for (const BalloonWindow* balloon : balloons)
-        if (balloon->isVisible())
-            return balloon;
-    return nullptr;
-}
-
-QStringList messages() {
-    QStringList texts;
-    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
-        texts << shown.text;
-    return texts;
-}
-
-QString refusingTrigger(Backend backend, const char* statement) {
-    return backend == Backend::SQLite
-               ? QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON tbl_Tax BEGIN SELECT "
-                                "RAISE(ABORT, 'refused'); END")
-                     .arg(QLatin1String(statement))
-               : QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON tbl_Tax FOR EACH ROW "
-                                "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'")
-                     .arg(QLatin1String(statement));
-}
-
 } // namespace
 
 // The tax editor driven through its controls: both pages, their checks and balloons, the
 // lists, the removal through the right-click menu and OK.
-class TestFrmTax : public QObject {
+class TestFrmTax : public MainWindowFixture {
     Q_OBJECT
-
-    MainWindowFixture fixture;
 
     // Logged in with the tax privilege, through the main window's command.
     frmTax* open() {
         GlobalLogin::IsLoggedIn = true;
         GlobalLogin::PrivModifyTax = 1;
-        fixture.Action(QStringLiteral("taxEditor"))->trigger();
+        triggerAction(QStringLiteral("taxEditor"));
         frmTax* form = LoadedInstance<frmTax>();
         if (form)
             QApplication::processEvents();
@@ -87,10 +62,19 @@ class TestFrmTax : public QObject {
     }
 
     // Three taxes as the editor stores them: two room taxes and one food tax.
-    static bool addThreeTaxes() {
-        return AdminStatements::AddTax(QStringLiteral("VAT"), QStringLiteral("5"), 1) &&
-               AdminStatements::AddTax(QStringLiteral("City"), QStringLiteral("7.5"), 1) &&
-               AdminStatements::AddTax(QStringLiteral("Bar"), QStringLiteral("20"), 2);
+    static QString addThreeTaxes() {
+        const struct {
+            const char* name;
+            const char* rate;
+            int category;
+        } taxes[] = {{"VAT", "5", 1}, {"City", "7.5", 1}, {"Bar", "20", 2}};
+        for (const auto& tax : taxes) {
+            const QString error = AdminStatements::AddTax(
+                QString::fromLatin1(tax.name), QString::fromLatin1(tax.rate), tax.category);
+            if (!error.isEmpty())
+                return error;
+        }
+        return {};
     }
 
     static ExtLV* showList(frmTax* form, int number) {
@@ -118,8 +102,7 @@ class TestFrmTax : public QObject {
         clickRow(list, 1, Qt::RightButton);
         QMenu* menu = form->AGPopUp1->Menu();
         QVERIFY(menu && menu->isVisible());
-        QAction* remove = menu->findChild<QAction*>(QStringLiteral("TaxRemove"));
-        QVERIFY(remove);
+        QAction* remove = TestSupport::control<QAction>(menu, QStringLiteral("TaxRemove"));
         QCOMPARE(remove->text(), QStringLiteral("&Remove Tax"));
         Dialogs::Testing::AnswerNextQuestion(yes);
         remove->trigger();
@@ -127,22 +110,12 @@ class TestFrmTax : public QObject {
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() {
-        if (frmTax* form = LoadedInstance<frmTax>())
-            delete form;
-        fixture.Stop();
-    }
-
     void loadShowsBothPagesWithTheirTaxes() {
-        QVERIFY(addThreeTaxes());
+        VERIFY_RAN(addThreeTaxes());
         frmTax* form = open();
         QVERIFY(form);
-        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
-        QCOMPARE(fixture.main->MdiArea->subWindowList().first()->widget(), form);
+        QCOMPARE(main->MdiArea->subWindowList().size(), 1);
+        QCOMPARE(main->MdiArea->subWindowList().first()->widget(), form);
         QCOMPARE(form->windowTitle(), QStringLiteral(" Tax Editor"));
         QCOMPARE(form->SSTab1->count(), 2);
         QCOMPARE(form->SSTab1->tabText(0), QStringLiteral("Room Tax"));
@@ -161,13 +134,12 @@ private slots:
             QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), "Rate");
             QCOMPARE(list->header()->sectionSize(2), 0);
         }
-        Recordset city =
-            fixture.db->Query(QStringLiteral("SELECT ID FROM tbl_Tax WHERE TaxName = 'City'"));
+        Recordset city = db->Query(QStringLiteral("SELECT ID FROM tbl_Tax WHERE TaxName = 'City'"));
         QCOMPARE(form->ListView1->ListItems().Item(2).SubItems(2), city.Text(QStringLiteral("ID")));
 
         // Choosing the command again brings the same window forward.
-        fixture.Action(QStringLiteral("taxEditor"))->trigger();
-        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
+        triggerAction(QStringLiteral("taxEditor"));
+        QCOMPARE(main->MdiArea->subWindowList().size(), 1);
         QCOMPARE(LoadedInstance<frmTax>(), form);
     }
 
@@ -216,12 +188,12 @@ private slots:
         QFETCH(QString, percent);
         QFETCH(QString, stored);
         QFETCH(QString, listed);
-        QVERIFY(addThreeTaxes());
+        VERIFY_RAN(addThreeTaxes());
         frmTax* form = open();
-        const QStringList before = storedTaxes(*fixture.db);
+        const QStringList before = storedTaxes(*db);
         add(form, page, name, percent);
-        QCOMPARE(storedTaxes(*fixture.db), before + QStringList{stored});
-        QCOMPARE(messages(),
+        QCOMPARE(storedTaxes(*db), before + QStringList{stored});
+        QCOMPARE(Messages(),
                  QStringList{QStringLiteral("Tax Name ") + name + " added on the Tax List!"});
         QCOMPARE(Dialogs::Testing::Record().first().icon, Dialogs::Icon::Information);
         ExtLV* changed = page == 1 ? form->ListView1 : form->ListView2;
@@ -229,7 +201,7 @@ private slots:
         QCOMPARE(rowsOf(page == 1 ? form->ListView2 : form->ListView1).size(), page == 1 ? 1 : 2);
         // The boxes keep what was typed.
         QCOMPARE((page == 1 ? form->txtTaxName : form->Text1)->text(), name);
-        QVERIFY(!shownBalloon(form));
+        QVERIFY(!ShownBalloon(form).shown);
     }
 
     void refusedInputGetsItsBalloon_data() {
@@ -290,15 +262,14 @@ private slots:
         (page == 1 ? form->Text1 : form->txtTaxName)->setText(QStringLiteral("Valid"));
         (page == 1 ? form->Text2 : form->txtTaxPercent)->setText(QStringLiteral("5"));
         add(form, page, name, percent);
-        const BalloonWindow* balloon = shownBalloon(form);
-        QVERIFY(balloon);
-        QCOMPARE(balloon->TitleText(), title);
-        QCOMPARE(balloon->BodyText(), text);
-        QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
-        QVERIFY(BalloonTarget);
-        QCOMPARE(BalloonTarget->objectName(), target);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_Tax")), 0);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        const TestSupport::Balloon balloon = ShownBalloon(form);
+        QVERIFY(balloon.shown);
+        QCOMPARE(balloon.title, title);
+        QCOMPARE(balloon.text, text);
+        QCOMPARE(balloon.icon, int(CBalloonToolTip::ErrorIcon));
+        QCOMPARE(balloon.TargetName(), target);
+        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
+        VERIFY_NOTHING_SHOWN();
 
         // A second refusal replaces the balloon: one at a time.
         QTest::mouseClick(page == 1 ? form->Command2 : form->Command3, Qt::LeftButton);
@@ -311,7 +282,7 @@ private slots:
         add(form, 1, QStringLiteral("MwSt"), QStringLiteral("7,5"));
         add(form, 1, QStringLiteral("Dot"), QStringLiteral("1.000,25"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(storedTaxes(*fixture.db), (QStringList{"MwSt|7.5|1", "Dot|1000.25|1"}));
+        QCOMPARE(storedTaxes(*db), (QStringList{"MwSt|7.5|1", "Dot|1000.25|1"}));
         QCOMPARE(rowsOf(form->ListView1), (QStringList{"MwSt|7,5%", "Dot|1000,25%"}));
     }
 
@@ -343,15 +314,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, after);
         frmTax* form = open();
-        auto* field = form->findChild<QLineEdit*>(box);
-        QVERIFY(field);
+        auto* field = TestSupport::control<QLineEdit>(form, box);
         const int page = field == form->Text1 || field == form->Text2 ? 2 : 1;
         add(form, page, QStringLiteral("Tax Name"), QStringLiteral("5"));
-        QVERIFY(shownBalloon(form));
+        QVERIFY(ShownBalloon(form).shown);
         field->setText(text);
         QTest::mouseClick(field, Qt::LeftButton);
         QCOMPARE(field->text(), after);
-        QVERIFY(!shownBalloon(form));
+        QVERIFY(!ShownBalloon(form).shown);
     }
 
     void removeActsOnTheListClickedLast_data() {
@@ -377,7 +347,7 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QStringList, remaining);
         QFETCH(bool, reloaded);
-        QVERIFY(addThreeTaxes());
+        VERIFY_RAN(addThreeTaxes());
         frmTax* form = open();
         if (leftClicked != 0) {
             ExtLV* list = showList(form, leftClicked);
@@ -388,10 +358,10 @@ private slots:
                 list->SelectedItem().Selected(false);
         }
         // A tax another desk adds shows once the lists are reloaded.
-        QVERIFY(AdminStatements::AddTax(QStringLiteral("Other"), QStringLiteral("1"), 2));
+        VERIFY_RAN(AdminStatements::AddTax(QStringLiteral("Other"), QStringLiteral("1"), 2));
         removeFromMenu(form, rightClicked, yes);
         QCOMPARE(form->ListViewClcked, qint16(leftClicked));
-        QCOMPARE(storedTaxes(*fixture.db), remaining + QStringList{"Other|1|2"});
+        QCOMPARE(storedTaxes(*db), remaining + QStringList{"Other|1|2"});
         QCOMPARE(rowsOf(form->ListView2).contains(QStringLiteral("Other|1%")), reloaded);
         const Dialogs::Shown& question = Dialogs::Testing::Record().first();
         QCOMPARE(question.kind, QStringLiteral("question"));
@@ -403,39 +373,39 @@ private slots:
     }
 
     void refusedStatementsAreReportedAndTheListsReload() {
-        QVERIFY(addThreeTaxes());
+        VERIFY_RAN(addThreeTaxes());
         frmTax* form = open();
-        QVERIFY(fixture.db->Run(refusingTrigger(fixture.db->Which(), "INSERT")).isEmpty());
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_Tax"), Write::Insert));
         add(form, 1, QStringLiteral("Service"), QStringLiteral("10"));
         // The refusal is reported; nothing is announced as added.
-        QCOMPARE(messages().size(), 1);
-        QVERIFY(messages().first().startsWith(QStringLiteral("Error Code : DB0003\r\n")));
+        QCOMPARE(Messages().size(), 1);
+        QVERIFY(Messages().first().startsWith(QStringLiteral("Error Code : DB0003\r\n")));
         QCOMPARE(rowsOf(form->ListView1), (QStringList{"VAT|5%", "City|7.5%"}));
 
         Dialogs::Testing::Reset();
-        QVERIFY(fixture.db->Run(QStringLiteral("DROP TRIGGER refuse")).isEmpty());
-        QVERIFY(fixture.db->Run(refusingTrigger(fixture.db->Which(), "DELETE")).isEmpty());
+        VERIFY_RAN(db->AllowWrites(QStringLiteral("tbl_Tax"), Write::Insert));
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_Tax"), Write::Delete));
         clickRow(showList(form, 1), 1, Qt::LeftButton);
         removeFromMenu(form, 1, true);
-        QCOMPARE(messages().size(), 2);
-        QVERIFY(messages().last().startsWith(QStringLiteral("Error Code : DB0002\r\n")));
+        QCOMPARE(Messages().size(), 2);
+        QVERIFY(Messages().last().startsWith(QStringLiteral("Error Code : DB0002\r\n")));
         QCOMPARE(rowsOf(form->ListView1), (QStringList{"VAT|5%", "City|7.5%"}));
         QVERIFY(!frmErrorReport::Instance());
     }
 
     void failingListQueryLeavesTheListsEmpty() {
-        QVERIFY(addThreeTaxes());
-        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_Tax")).isEmpty());
+        VERIFY_RAN(addThreeTaxes());
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE tbl_Tax")));
         frmTax* form = open();
         QVERIFY(form);
         QCOMPARE(form->ListView1->ListItems().Count(), 0);
         QCOMPARE(form->ListView2->ListItems().Count(), 0);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(!frmErrorReport::Instance());
     }
 
     void okUnloadsAndTheNextLoadStartsAfresh() {
-        QVERIFY(addThreeTaxes());
+        VERIFY_RAN(addThreeTaxes());
         frmTax* form = open();
         form->txtTaxName->setText(QStringLiteral("Typed"));
         form->Text2->setText(QStringLiteral("9"));
@@ -444,7 +414,7 @@ private slots:
         QCOMPARE(form->Command1->text(), QStringLiteral("&OK"));
         QTest::mouseClick(form->Command1, Qt::LeftButton);
         QTRY_VERIFY(!LoadedInstance<frmTax>());
-        QTRY_VERIFY(fixture.main->MdiArea->subWindowList().isEmpty());
+        QTRY_VERIFY(main->MdiArea->subWindowList().isEmpty());
 
         form = open();
         QVERIFY(form);

@@ -1,13 +1,13 @@
 #include "core/ErrorReport.h"
 #include "core/frmErrorReport.h"
 #include "core/ui/CCrypto.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 
-class TestCCrypto : public QObject {
+class TestCCrypto : public TestSupport::ProgramTest {
     Q_OBJECT
 
     static QString reportShown() {
@@ -16,8 +16,6 @@ class TestCCrypto : public QObject {
     }
 
 private slots:
-    void init() { TestSupport::ResetProgramState(); }
-    void cleanup() { TestSupport::ResetProgramState(); }
 
     // RFC 2268, section 5.
     void rc2MatchesThePublishedVectors_data() {
@@ -104,7 +102,7 @@ private slots:
         QVERIFY(!hex.isEmpty());
         QCOMPARE(crypto.Decrypt(hex, ProgramKeyText(), true, type), text);
         QVERIFY(crypto.Encrypt(text + QStringLiteral("x"), ProgramKeyText(), true, type) != hex);
-        QVERIFY(ErrMsg.isEmpty());
+        QCOMPARE(ErrMsg, QString());
     }
 
     void nonAsciiPasswordsNeverEncryptAlike() {

@@ -1,12 +1,11 @@
+#include "core/AppPaths.h"
 #include "core/CIniFile.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <QWidget>
-
-using TestSupport::ProgramFolder;
 
 namespace {
 
@@ -37,7 +36,7 @@ QString fileText(const QString& path) {
 
 } // namespace
 
-class TestCIniFile : public QObject {
+class TestCIniFile : public TestSupport::ProgramTest {
     Q_OBJECT
 
 private slots:
@@ -60,78 +59,69 @@ private slots:
         QFETCH(QString, writtenKey);
         QFETCH(QString, readSection);
         QFETCH(QString, readKey);
-        ProgramFolder folder;
-        write(folder.ConfigIni(), writtenSection, writtenKey, QStringLiteral("1"));
-        QCOMPARE(read(folder.ConfigIni(), readSection, readKey), QStringLiteral("1"));
+        const QString ini = AppPaths::ConfigIniPath();
+        write(ini, writtenSection, writtenKey, QStringLiteral("1"));
+        QCOMPARE(read(ini, readSection, readKey), QStringLiteral("1"));
     }
 
     void writeIsSeenByTheNextReadAndReplacesTheKey() {
-        ProgramFolder folder;
-        write(folder.ConfigIni(), QStringLiteral("settings"), QStringLiteral("UseSQL"),
-              QStringLiteral("0"));
-        write(folder.ConfigIni(), QStringLiteral("settings"), QStringLiteral("usesql"),
-              QStringLiteral("1"));
-        QCOMPARE(read(folder.ConfigIni(), QStringLiteral("settings"), QStringLiteral("UseSQL")),
+        const QString ini = AppPaths::ConfigIniPath();
+        write(ini, QStringLiteral("settings"), QStringLiteral("UseSQL"), QStringLiteral("0"));
+        write(ini, QStringLiteral("settings"), QStringLiteral("usesql"), QStringLiteral("1"));
+        QCOMPARE(read(ini, QStringLiteral("settings"), QStringLiteral("UseSQL")),
                  QStringLiteral("1"));
-        QCOMPARE(fileText(folder.ConfigIni()).count(QStringLiteral("sql="), Qt::CaseInsensitive),
-                 1);
+        QCOMPARE(fileText(ini).count(QStringLiteral("sql="), Qt::CaseInsensitive), 1);
     }
 
     void missingFileSectionOrKeyReadsEmpty() {
-        ProgramFolder folder;
-        QCOMPARE(read(folder.ConfigIni(), QStringLiteral("settings"), QStringLiteral("db")),
-                 QString());
-        write(folder.ConfigIni(), QStringLiteral("pos"), QStringLiteral("Left"),
-              QStringLiteral("5"));
-        QCOMPARE(read(folder.ConfigIni(), QStringLiteral("settings"), QStringLiteral("Left")),
-                 QString());
-        QCOMPARE(read(folder.ConfigIni(), QStringLiteral("pos"), QStringLiteral("Top")), QString());
+        const QString ini = AppPaths::ConfigIniPath();
+        QCOMPARE(read(ini, QStringLiteral("settings"), QStringLiteral("db")), QString());
+        write(ini, QStringLiteral("pos"), QStringLiteral("Left"), QStringLiteral("5"));
+        QCOMPARE(read(ini, QStringLiteral("settings"), QStringLiteral("Left")), QString());
+        QCOMPARE(read(ini, QStringLiteral("pos"), QStringLiteral("Top")), QString());
     }
 
     void fileAndSectionAreCreatedAndOtherLinesKept() {
-        ProgramFolder folder;
+        const QString ini = AppPaths::ConfigIniPath();
         {
-            QFile file(folder.ConfigIni());
+            QFile file(ini);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("; kept by hand\n[settings]\ndb=/srv/hotel.db\n\n[pos]\nLeft=1\n");
         }
-        write(folder.ConfigIni(), QStringLiteral("settings"), QStringLiteral("UseSQL"),
-              QStringLiteral("0"));
-        write(folder.ConfigIni(), QStringLiteral("bokpos"), QStringLiteral("bokState"),
-              QStringLiteral("2"));
-        QCOMPARE(fileText(folder.ConfigIni()),
+        write(ini, QStringLiteral("settings"), QStringLiteral("UseSQL"), QStringLiteral("0"));
+        write(ini, QStringLiteral("bokpos"), QStringLiteral("bokState"), QStringLiteral("2"));
+        QCOMPARE(fileText(ini),
                  QStringLiteral("; kept by hand\n[settings]\ndb=/srv/hotel.db\nUseSQL=0\n\n[pos]\n"
                                 "Left=1\n\n[bokpos]\nbokState=2\n"));
-        QCOMPARE(read(folder.ConfigIni(), QStringLiteral("settings"), QStringLiteral("db")),
+        QCOMPARE(read(ini, QStringLiteral("settings"), QStringLiteral("db")),
                  QStringLiteral("/srv/hotel.db"));
     }
 
     void placementIsSavedAndRestoredUnderItsSection() {
-        ProgramFolder folder;
+        const QString ini = AppPaths::ConfigIniPath();
         QWidget saved;
         saved.setGeometry(40, 60, 640, 480);
-        CIniFile ini = iniAt(folder.ConfigIni(), QStringLiteral("bokpos"));
-        ini.SaveFormPos(&saved);
+        iniAt(ini, QStringLiteral("bokpos")).SaveFormPos(&saved);
 
         QWidget restored;
         restored.setGeometry(0, 0, 300, 300);
-        iniAt(folder.ConfigIni(), QStringLiteral("bokpos")).LoadFormPos(&restored, 3000, 3000);
+        iniAt(ini, QStringLiteral("bokpos")).LoadFormPos(&restored, 3000, 3000);
         QCOMPARE(restored.geometry(), QRect(40, 60, 640, 480));
 
         QWidget elsewhere;
         elsewhere.setGeometry(0, 0, 300, 300);
-        iniAt(folder.ConfigIni(), QStringLiteral("pos")).LoadFormPos(&elsewhere, 3000, 3000);
+        iniAt(ini, QStringLiteral("pos")).LoadFormPos(&elsewhere, 3000, 3000);
         QCOMPARE(elsewhere.geometry(), QRect(0, 0, 300, 300));
     }
 
     void placementTooSmallToUseIsNotRestored() {
-        ProgramFolder folder;
+        const QString ini = AppPaths::ConfigIniPath();
         QWidget tiny;
         tiny.setGeometry(10, 10, 50, 40);
-        iniAt(folder.ConfigIni(), QStringLiteral("pos")).SaveFormPos(&tiny);
+        iniAt(ini, QStringLiteral("pos")).SaveFormPos(&tiny);
         QWidget window;
         window.setGeometry(0, 0, 400, 300);
-        iniAt(folder.ConfigIni(), QStringLiteral("pos")).LoadFormPos(&window, 3000, 3000);
+        iniAt(ini, QStringLiteral("pos")).LoadFormPos(&window, 3000, 3000);
         QCOMPARE(window.geometry(), QRect(0, 0, 400, 300));
     }
 };

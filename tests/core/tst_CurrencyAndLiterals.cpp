@@ -1,7 +1,7 @@
 #include "core/Currency.h"
 #include "core/Errors.h"
 #include "core/SqlLiteral.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,7 +20,7 @@ Currency money(const char* text) {
 }
 } // namespace
 
-class TestCurrencyAndLiterals : public QObject {
+class TestCurrencyAndLiterals : public TestSupport::ProgramTest {
     Q_OBJECT
 
 private slots:

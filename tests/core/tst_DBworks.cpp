@@ -4,54 +4,45 @@
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/AdminStatements.h"
+#include "tests/support/ProgramTest.h"
+#include "tests/support/WindowChecks.h"
 
 #include <QApplication>
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 using TestSupport::Backend;
-using TestSupport::TestDatabase;
+using TestSupport::ProbeInsertStatement;
 using ExecuteOperation = std::function<bool(const QString&)>;
 Q_DECLARE_METATYPE(ExecuteOperation)
 
 namespace {
-const QString kTax =
-    QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values('%1','%2',%3)");
-
 // A lost connection opens the database locate tool, modal, and nothing else.
 bool locateToolOpenedOnce() {
-    const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
-    return shown.size() == 1 && shown.at(0).kind == QLatin1String("modal") &&
-           shown.at(0).text == QLatin1String("frmDBLocateTool");
+    return Dialogs::Testing::Record().size() == 1 &&
+           TestSupport::TimesOpenedModal(QStringLiteral("frmDBLocateTool")) == 1;
 }
 } // namespace
 
 // The shared connection: the execute operations, the recordset, and transactions.
-class TestDBworks : public QObject {
+class TestDBworks : public TestSupport::DatabaseTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
+    void initTest() override { VERIFY_RAN(db->Run(TestSupport::ProbeTableStatement())); }
 
 private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-    }
-    void cleanup() { db.reset(); }
-
     void executeOperationsRunTheirStatements() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-        QCOMPARE(LastSQL, kTax.arg("VAT", "10", "1"));
-        QVERIFY(theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12.5")));
+        QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
+        QCOMPARE(LastSQL, ProbeInsertStatement("first"));
+        QVERIFY(theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_probe SET Note = 'x'")));
         QVERIFY(theDBworks::ExecuteCreateSQL(QStringLiteral(
             "CREATE TABLE [room_9] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL)")));
         QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE [room_9]")));
-        QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_Tax WHERE ID = 1")));
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_probe WHERE ID = 1")));
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
+        VERIFY_NOTHING_SHOWN();
     }
 
     void refusedStatementShowsItsCodeAndDescription_data() {
@@ -78,8 +69,8 @@ private slots:
         QFETCH(ExecuteOperation, operation);
         QFETCH(QString, code);
         QFETCH(QString, statement);
-        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_revenueStats (tDate) values(#2026-12-10#)"))
-                    .isEmpty());
+        VERIFY_RAN(
+            db->Run(QStringLiteral("INSERT INTO tbl_revenueStats (tDate) values(#2026-12-10#)")));
         QVERIFY(!operation(statement));
         QCOMPARE(ErrMsg, QStringLiteral("Error Code : ") + code);
         QCOMPARE(LastSQL, statement);
@@ -98,7 +89,7 @@ private slots:
             "INSERT INTO tbl_revenueStats (tDate, tRevenue) values(#2026-12-10#, 5)");
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::Ran);
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::KeyTaken);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(
                      QStringLiteral("INSERT INTO tbl_nothere (a) values(1)")),
                  InsertOutcome::Failed);
@@ -108,7 +99,7 @@ private slots:
 
     void lostConnectionHandsOverInsteadOfAMessageBox() {
         theDBworks::CloseConnection();
-        const QString statement = kTax.arg("VAT", "10", "1");
+        const QString statement = ProbeInsertStatement("lost");
         QVERIFY(!theDBworks::ExecuteInsertSQL(statement));
         QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : DB0003\r\n")));
         QCOMPARE(LastSQL, statement);
@@ -121,7 +112,7 @@ private slots:
             return; // an embedded file cannot go away mid-run
         theDBworks::OpenRecordset(QStringLiteral("SELECT CONNECTION_ID() AS id"));
         const QString id = theDBworks::DBRecordset().Text(QStringLiteral("id"));
-        QVERIFY(db->Run(QStringLiteral("KILL ") + id).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("KILL ") + id));
         QVERIFY(!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 1")));
         QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : DB0004\r\n")), qPrintable(ErrMsg));
         QVERIFY(locateToolOpenedOnce());
@@ -129,7 +120,7 @@ private slots:
     }
 
     void failingQueryThrowsWithTheStatementAsLastSQL() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
         theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
         QCOMPARE(theDBworks::DBRecordset().RecordCount(), 1);
         const QString bad = QStringLiteral("SELECT * FROM tbl_nothere");
@@ -139,8 +130,8 @@ private slots:
     }
 
     void recordsetGivesRowsAndFieldsByNameWithoutCase() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("Service", "2.5", "1")));
+        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
+        VERIFY_RAN(AdminStatements::AddTax("Service", "2.5", 1));
         theDBworks::OpenRecordset(
             QStringLiteral("SELECT * FROM tbl_tax WHERE TaxCat=1 ORDER BY ID"));
         Recordset& rows = theDBworks::DBRecordset();
@@ -170,41 +161,41 @@ private slots:
     void transactionKeepsAllOrNothing() {
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("second")));
         }
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
             QVERIFY(!theDBworks::ExecuteInsertSQL(
                 QStringLiteral("INSERT INTO tbl_nothere (a) values(1)")));
         }
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
             DBTransaction joined;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("second")));
             joined.Commit();
             QVERIFY(theDBworks::InTransaction());
             transaction.Commit();
         }
         QVERIFY(!theDBworks::InTransaction());
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 2);
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 2);
     }
 
     // Another front desk holds the row: the server gives up waiting, the work is run again.
     void workThatLosesALockIsRunAgain() {
         if (db->Which() != Backend::MariaDB)
             return; // one SQLite writer at a time: its transactions never wait halfway
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
         QVERIFY(theDBworks::ExecuteUpdateSQL(
             QStringLiteral("SET SESSION innodb_lock_wait_timeout = 1")));
         const QString otherDesk = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11");
         const QString ours = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12");
-        QVERIFY(db->Run(QStringLiteral("START TRANSACTION")).isEmpty());
-        QVERIFY(db->Run(otherDesk).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("START TRANSACTION")));
+        VERIFY_RAN(db->Run(otherDesk));
         int attempts = 0;
         QVERIFY(theDBworks::RunInTransaction([&] {
             if (++attempts == 2)
@@ -212,12 +203,12 @@ private slots:
             return theDBworks::ExecuteUpdateSQL(ours);
         }));
         QCOMPARE(attempts, 2);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
                  12.0);
 
-        QVERIFY(db->Run(QStringLiteral("START TRANSACTION")).isEmpty());
-        QVERIFY(db->Run(otherDesk).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("START TRANSACTION")));
+        VERIFY_RAN(db->Run(otherDesk));
         attempts = 0;
         QVERIFY(!theDBworks::RunInTransaction([&] {
             ++attempts;

@@ -1,20 +1,19 @@
 #include "core/ErrorReport.h"
 #include "core/frmErrorReport.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
+#include "tests/support/WindowChecks.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
-class TestErrorReport : public QObject {
+class TestErrorReport : public TestSupport::ProgramTest {
     Q_OBJECT
 
     static QString shownText() { return frmErrorReport::Instance()->txtError->toPlainText(); }
 
 private slots:
-    void init() { TestSupport::ResetProgramState(); }
-    void cleanup() { TestSupport::ResetProgramState(); }
 
     void reportShowsCodeDescriptionAndTheLastStatement() {
         LastSQL = QStringLiteral("SELECT * FROM tbl_Rooms");
@@ -43,9 +42,9 @@ private slots:
 
     void closingLetsTheNextReportShowItsOwnText() {
         ReportError(QStringLiteral("BOK001"), QStringLiteral("first"));
-        QTest::mouseClick(
-            frmErrorReport::Instance()->findChild<QPushButton*>(QStringLiteral("Command1")),
-            Qt::LeftButton);
+        QTest::mouseClick(TestSupport::control<QPushButton>(frmErrorReport::Instance(),
+                                                            QStringLiteral("Command1")),
+                          Qt::LeftButton);
         QTRY_VERIFY(!frmErrorReport::Instance());
         ReportError(QStringLiteral("BOK002"), QStringLiteral("second"));
         QVERIFY(shownText().startsWith(QStringLiteral("Error Code : BOK002\nsecond")));
@@ -74,7 +73,7 @@ private slots:
 
     void ignoredErrorsLeaveNoTrace() {
         IgnoreErrors([] { throw StaymarkError(QStringLiteral("ignored")); });
-        QVERIFY(ErrMsg.isEmpty());
+        QCOMPARE(ErrMsg, QString());
         QVERIFY(!frmErrorReport::Instance());
     }
 };

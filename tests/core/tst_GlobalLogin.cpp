@@ -1,44 +1,26 @@
 #include "core/ErrorReport.h"
 #include "core/Errors.h"
 #include "core/GlobalLogin.h"
-#include "core/SqlLiteral.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QTest>
 
-#include <memory>
-
-using TestSupport::TestDatabase;
 namespace Login = GlobalLogin;
 
-class TestGlobalLogin : public QObject {
+class TestGlobalLogin : public TestSupport::DatabaseTest {
     Q_OBJECT
-
-    std::unique_ptr<TestDatabase> db;
-
-    void addUser(const QString& name, const QString& password, const QString& flags) {
-        QVERIFY(db->Run(QStringLiteral(
-                            "INSERT INTO tbl_users (cusername, cpassword, cmodifysettings, "
-                            "croomlist, cmodifytax, canViewReport, ccustomerviewedit) VALUES (") +
-                        SqlLiteral::Text(name) + QLatin1Char(',') +
-                        SqlLiteral::Text(Login::EncryptPassword(password)) + QLatin1Char(',') +
-                        flags + QLatin1Char(')'))
-                    .isEmpty());
-    }
 
     int logRows(const QString& where) { return db->Count(QStringLiteral("tbl_logTable"), where); }
 
-private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-        addUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,0,1,0,1"));
+    void initTest() override {
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,0,1,0,1")));
     }
-    void cleanup() { db.reset(); }
 
+private slots:
     void loginNeedsTheExactNameAndPassword_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
@@ -62,16 +44,17 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, password);
         QFETCH(bool, matches);
-        addUser(QStringLiteral("O'Brien"), QStringLiteral("x"), QStringLiteral("0,0,0,0,0"));
+        VERIFY_RAN(db->AddUser(QStringLiteral("O'Brien"), QStringLiteral("x"),
+                               QStringLiteral("0,0,0,0,0")));
         QCOMPARE(Login::LogInUser(name, password), matches);
         QCOMPARE(Login::LoginSucceeded, matches);
         QCOMPARE(Login::CheckUserPassword(name, password), matches);
         QCOMPARE(logRows(QStringLiteral("LogKey = 'LoginLogout'")), matches ? 1 : 0);
-        QVERIFY(ErrMsg.isEmpty());
+        QCOMPARE(ErrMsg, QString());
     }
 
     void loginLoadsPrivilegesOrderSignAndWritesTheRow() {
-        QVERIFY(db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = 1")).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = 1")));
         QVERIFY(Login::LogInUser(QStringLiteral("admin"), QStringLiteral("pw")));
         QCOMPARE(Login::LoggedUserName, QStringLiteral("admin"));
         QCOMPARE(Login::PrivModifySettings, 1);
@@ -88,7 +71,8 @@ private slots:
 
     void failedLoginChangesNothing() {
         QVERIFY(Login::LogInUser(QStringLiteral("admin"), QStringLiteral("pw")));
-        addUser(QStringLiteral("clerk"), QStringLiteral("c"), QStringLiteral("0,1,0,1,0"));
+        VERIFY_RAN(
+            db->AddUser(QStringLiteral("clerk"), QStringLiteral("c"), QStringLiteral("0,1,0,1,0")));
         QVERIFY(!Login::LogInUser(QStringLiteral("clerk"), QStringLiteral("wrong")));
         QCOMPARE(Login::LoggedUserName, QStringLiteral("admin"));
         QCOMPARE(Login::PrivRoomList, 0);
@@ -96,7 +80,7 @@ private slots:
     }
 
     void reloadLoadsWithoutLogRowAndReportsAMissingRow() {
-        QVERIFY(db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = 1")).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = 1")));
         Login::ReloadUser(QStringLiteral("admin"), QStringLiteral("pw"));
         QCOMPARE(Login::LoggedUserName, QStringLiteral("admin"));
         QCOMPARE(Login::PrivModifyTax, 1);
@@ -108,7 +92,7 @@ private slots:
     }
 
     void checkReportsAFailingQueryAndSaysNo() {
-        QVERIFY(db->Run(QStringLiteral("DROP TABLE tbl_users")).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE tbl_users")));
         QVERIFY(!Login::CheckUserPassword(QStringLiteral("admin"), QStringLiteral("pw")));
         QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : GL0003\r\n")));
         QCOMPARE(LastSQL, QStringLiteral("SELECT * FROM tbl_users WHERE cusername = 'admin'"));
@@ -124,16 +108,15 @@ private slots:
     void orderSignFollowsTheHotelInformation() {
         QFETCH(int, addOrderSign);
         QFETCH(QString, sign);
-        QVERIFY(
-            db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = %1").arg(addOrderSign))
-                .isEmpty());
+        VERIFY_RAN(db->Run(
+            QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = %1").arg(addOrderSign)));
         Login::LoadHotelInfo();
         QCOMPARE(Login::OrderSign, sign);
     }
 
     void missingHotelRowKeepsTheSign() {
         Login::OrderSign = QStringLiteral("#");
-        QVERIFY(db->Run(QStringLiteral("DELETE FROM tbl_HotelInfo")).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("DELETE FROM tbl_HotelInfo")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, Login::LoadHotelInfo());
         QCOMPARE(Login::OrderSign, QStringLiteral("#"));
     }

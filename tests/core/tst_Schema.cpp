@@ -1,12 +1,9 @@
 #include "core/theDBworks.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/AdminStatements.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QTest>
-
-#include <memory>
-
-using TestSupport::TestDatabase;
 
 namespace {
 
@@ -43,18 +40,10 @@ QStringList lower(QStringList names) {
 } // namespace
 
 // The base tables that come with the program, and the defaults the database fills.
-class TestSchema : public QObject {
+class TestSchema : public TestSupport::DatabaseTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
-
 private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-    }
-    void cleanup() { db.reset(); }
-
     void tablesHaveTheirColumnsInOrder_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
@@ -125,7 +114,7 @@ private slots:
     void oneRevenueRowPerDay() {
         const QString row =
             QStringLiteral("INSERT INTO tbl_revenueStats (tDate) values(#2026-12-10#)");
-        QVERIFY(db->Run(row).isEmpty());
+        VERIFY_RAN(db->Run(row));
         QVERIFY(!db->Run(row).isEmpty());
         QCOMPARE(db->Count(QStringLiteral("tbl_revenueStats")), 1);
     }
@@ -152,30 +141,22 @@ private slots:
     }
 
     void historyAcceptsTheCopiedId() {
-        QVERIFY(
-            db->Run(QStringLiteral(
-                        "INSERT INTO tbl_customers_history (ID, cFirstName) VALUES (42, 'Ann')"))
-                .isEmpty());
-        QVERIFY(
-            db->Run(QStringLiteral(
-                        "INSERT INTO tbl_customers_history (ID, cFirstName) VALUES (42, 'Ann')"))
-                .isEmpty());
+        const QString copy =
+            QStringLiteral("INSERT INTO tbl_customers_history (ID, cFirstName) VALUES (42, 'Ann')");
+        VERIFY_RAN(db->Run(copy));
+        VERIFY_RAN(db->Run(copy));
         QCOMPARE(db->Count(QStringLiteral("tbl_customers_history"), QStringLiteral("ID = 42")), 2);
     }
 
     void textComparesWithoutCase() {
-        QVERIFY(db->Run(QStringLiteral(
-                            "INSERT INTO tbl_users (cusername, cpassword) VALUES('Admin','AB')"))
-                    .isEmpty());
+        VERIFY_RAN(db->Run(
+            QStringLiteral("INSERT INTO tbl_users (cusername, cpassword) VALUES('Admin','AB')")));
         QCOMPARE(db->Count(QStringLiteral("tbl_users"), QStringLiteral("cusername = 'admin'")), 1);
         QCOMPARE(db->Count(QStringLiteral("tbl_users"), QStringLiteral("cusername LIKE 'ADMIN'")),
                  1);
-        QVERIFY(theDBworks::ExecuteCreateSQL(QStringLiteral(
-            "CREATE TABLE [room_5] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL, "
-            "cUniqueID VARCHAR(225) NOT NULL)")));
-        QVERIFY(db->Run(QStringLiteral(
-                            "INSERT INTO room_5 (RoomNameID, cUniqueID) VALUES (5, 'JsABCDEF')"))
-                    .isEmpty());
+        VERIFY_RAN(AdminStatements::AddRoom("5", "Garden view", "Twin Bed", "80"));
+        VERIFY_RAN(db->Run(
+            QStringLiteral("INSERT INTO room_5 (RoomNameID, cUniqueID) VALUES (5, 'JsABCDEF')")));
         QCOMPARE(db->Count(QStringLiteral("room_5"), QStringLiteral("cUniqueID = 'jsabcdef'")), 1);
     }
 };

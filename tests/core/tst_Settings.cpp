@@ -1,16 +1,13 @@
+#include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/Errors.h"
-#include "core/SqlScript.h"
 #include "core/theDBworks.h"
 #include "core/ui/CCrypto.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QTest>
-
-using TestSupport::ProgramFolder;
 
 namespace {
 
@@ -18,35 +15,26 @@ void writeSetting(const QString& key, const QString& value) {
     WriteConfigValue(QStringLiteral("settings"), key, value);
 }
 
-void makeEmbeddedDatabase(const QString& path) {
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mk"));
-        db.setDatabaseName(path);
-        db.open();
-        SqlScript::RunFile(db, QStringLiteral(STAYMARK_SOURCE_DIR "/schema/sqlite.sql"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("mk"));
+// Where the program looks for its embedded database when config.ini names none.
+QString defaultDatabase() {
+    return AppPaths::ProgramFolder() + QStringLiteral("/data.db");
 }
 
 } // namespace
 
 // How config.ini chooses and opens the database.
-class TestSettings : public QObject {
+class TestSettings : public TestSupport::ProgramTest {
     Q_OBJECT
 
-private slots:
-    void init() { TestSupport::ResetProgramState(); }
-    void cleanup() { theDBworks::CloseConnection(); }
+    void cleanupTest() override { theDBworks::CloseConnection(); }
 
+private slots:
     void freshInstallWithoutConfigOpensTheEmbeddedDatabase() {
-        ProgramFolder folder;
-        makeEmbeddedDatabase(folder.Path() + QStringLiteral("/data.db"));
+        VERIFY_RAN(TestSupport::MakeEmbeddedDatabase(defaultDatabase()));
         theDBworks::OpenConnection();
         QVERIFY(theDBworks::IsConnected());
         QCOMPARE(theDBworks::Backend(), DbBackend::SQLite);
-        QCOMPARE(theDBworks::DBPath, folder.Path() + QStringLiteral("/data.db"));
+        QCOMPARE(theDBworks::DBPath, defaultDatabase());
         QCOMPARE(theDBworks::DBKey, QStringLiteral("513097"));
         QCOMPARE(theDBworks::UseSQLFlag, 0);
     }
@@ -63,8 +51,7 @@ private slots:
     void useSqlChoosesTheBackEnd() {
         QFETCH(QString, useSql);
         QFETCH(int, flag);
-        ProgramFolder folder;
-        makeEmbeddedDatabase(folder.Path() + QStringLiteral("/data.db"));
+        VERIFY_RAN(TestSupport::MakeEmbeddedDatabase(defaultDatabase()));
         if (!useSql.isNull())
             writeSetting(QStringLiteral("UseSQL"), useSql);
         // A server that refuses at once: only the choice of back end is under test here.
@@ -81,7 +68,6 @@ private slots:
     }
 
     void secretsAreReadDecryptedAndTheRestAsStored() {
-        ProgramFolder folder;
         writeSetting(QStringLiteral("db"), QStringLiteral("/srv/hotel/data.db"));
         writeSetting(QStringLiteral("dbkey"),
                      QStringLiteral("  ") + EncryptSecret(QStringLiteral("s3cret")));
@@ -101,7 +87,6 @@ private slots:
     }
 
     void emptyKeyReadsEmptyAndMeansTheDefaultPassword() {
-        ProgramFolder folder;
         writeSetting(QStringLiteral("dbkey"), QString());
         QCOMPARE(theDBworks::GetDBKey(), QString());
         theDBworks::ReadDBConfig();
@@ -109,8 +94,7 @@ private slots:
     }
 
     void missingDatabaseFileIsAFailureNotANewEmptyDatabase() {
-        ProgramFolder folder;
-        const QString missing = folder.Path() + QStringLiteral("/moved-away.db");
+        const QString missing = AppPaths::ProgramFolder() + QStringLiteral("/moved-away.db");
         writeSetting(QStringLiteral("db"), missing);
         QVERIFY_THROWS_EXCEPTION(DatabaseError, theDBworks::OpenConnection());
         QVERIFY(!theDBworks::IsConnected());
@@ -118,9 +102,7 @@ private slots:
     }
 
     void fileThatIsNoDatabaseIsRefused() {
-        ProgramFolder folder;
-        const QString path = folder.Path() + QStringLiteral("/data.db");
-        QFile file(path);
+        QFile file(defaultDatabase());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, 'x'));
         file.close();

@@ -2,7 +2,8 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/PlaySound.h"
 #include "core/ui/functions_Store.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
+#include "tests/support/WindowChecks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,11 +15,10 @@ const QString kCashSound = QStringLiteral(STAYMARK_SOURCE_DIR "/sounds/cashin.wa
 const QVariantList kRoomIdStrips{QStringLiteral("'"), QStringLiteral(";"), QStringLiteral("?")};
 } // namespace
 
-class TestSharedRoutines : public QObject {
+class TestSharedRoutines : public TestSupport::ProgramTest {
     Q_OBJECT
 
 private slots:
-    void init() { TestSupport::ResetProgramState(); }
 
     void missingOrNonWaveFileIsNotPlayed() {
         QVERIFY(!PlaySound::PlayWave(QStringLiteral("/nonexistent/cashin.wav"), false));
@@ -70,7 +70,7 @@ private slots:
         QFETCH(QVariantList, list);
         QFETCH(QString, expected);
         QCOMPARE(functions_Store::ReplaceList(text, replacement, list), expected);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
     }
 
     void elementThatIsNoTextGivesTheCriticalMessage() {

@@ -1,5 +1,5 @@
 #include "core/SqlDialect.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,7 +14,7 @@ const QString kRoomTable = QStringLiteral(
 }
 
 // The text each back end receives for statements the windows write in the Access dialect.
-class TestSqlDialect : public QObject {
+class TestSqlDialect : public TestSupport::ProgramTest {
     Q_OBJECT
 
 private slots:

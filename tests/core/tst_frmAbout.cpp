@@ -2,7 +2,8 @@
 #include "core/frmAbout.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/Shell.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
+#include "tests/support/WindowChecks.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -13,14 +14,9 @@
 
 #include <functional>
 
-namespace {
+using TestSupport::control;
 
-template <typename Control> Control* control(QWidget& box, const QString& name) {
-    auto* found = box.findChild<Control*>(name);
-    if (!found)
-        qFatal("the about box has no control %s", qPrintable(name));
-    return found;
-}
+namespace {
 
 bool looksLikeALink(const QLabel& link) {
     return link.font().underline() && link.palette().color(QPalette::WindowText) == Qt::blue;
@@ -39,31 +35,17 @@ bool looksPlain(const QLabel& link) {
 
 } // namespace
 
-class TestFrmAbout : public QObject {
+class TestFrmAbout : public TestSupport::ProgramTest {
     Q_OBJECT
 
-    bool stepsRan = false;
-
-    // Opens the box as the Help menu does and runs the steps inside its modal loop; a box the
-    // steps leave open is closed afterwards.
-    void runBox(std::function<void(frmAbout&)> steps) {
-        stepsRan = false;
-        Dialogs::Testing::HandleNextModal([this, steps](QDialog& dialog) {
-            auto* box = qobject_cast<frmAbout*>(&dialog);
-            QVERIFY(box);
-            QVERIFY(QTest::qWaitForWindowExposed(box));
-            stepsRan = true;
-            steps(*box);
-            if (box->isVisible())
-                box->reject();
-        });
+    // Opens the box as the Help menu does and runs the steps inside its modal loop.
+    static void runBox(std::function<void(frmAbout&)> steps) {
+        const TestSupport::ModalSteps<frmAbout> box(std::move(steps));
         frmAbout::ShowModal();
-        QVERIFY(stepsRan);
+        QVERIFY(box.Ran());
     }
 
 private slots:
-    void init() { TestSupport::ResetProgramState(); }
-
     void showsTheProductAndItsVersion() {
         runBox([](frmAbout& box) {
             QCOMPARE(control<QLabel>(box, "Label1")->text(), QStringLiteral("Staymark"));

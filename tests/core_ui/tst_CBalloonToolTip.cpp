@@ -1,5 +1,5 @@
 #include "core/ui/CBalloonToolTip.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,15 +19,14 @@ int balloonWindows() {
 
 } // namespace
 
-class TestCBalloonToolTip : public QObject {
+class TestCBalloonToolTip : public TestSupport::ProgramTest {
     Q_OBJECT
 
     QWidget* form = nullptr;
     QLineEdit* first = nullptr;
     QLineEdit* second = nullptr;
 
-private slots:
-    void init() {
+    void initTest() override {
         form = new QWidget;
         auto* layout = new QVBoxLayout(form);
         first = new QLineEdit(form);
@@ -38,8 +37,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form));
         second->setFocus();
     }
-    void cleanup() { delete form; }
+    void cleanupTest() override { delete form; }
 
+private slots:
     void validationBalloonPointsAtTheFieldsLowerLeft() {
         CBalloonToolTip tip;
         ShowValidationBalloon(tip, first, QStringLiteral("Please Enter Username"),

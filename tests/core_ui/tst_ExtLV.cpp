@@ -1,6 +1,6 @@
 #include "core/Errors.h"
 #include "core/ui/ExtLV.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -52,7 +52,7 @@ QIcon colourIcon(Qt::GlobalColor colour) {
 
 } // namespace
 
-class TestExtLV : public QObject {
+class TestExtLV : public TestSupport::ProgramTest {
     Q_OBJECT
 
     QWidget* window = nullptr;
@@ -90,9 +90,7 @@ class TestExtLV : public QObject {
         return 0;
     }
 
-private slots:
-    void init() {
-        TestSupport::ResetProgramState();
+    void initTest() override {
         window = new QWidget;
         auto* layout = new QVBoxLayout(window);
         list = new ExtLV(window);
@@ -103,12 +101,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         addRoomColumns();
     }
-    void cleanup() {
+    void cleanupTest() override {
         delete window;
         window = nullptr;
         list = nullptr;
     }
 
+private slots:
     void rowsAreReachedByPositionFromOne() {
         addRoom(QStringLiteral("101"), QStringLiteral("Twin Bed"), QStringLiteral("$10.00"), 7);
         addRoom(QStringLiteral("102"), QStringLiteral("Single Bed"), QStringLiteral("$20.00"), 8);

@@ -1,13 +1,13 @@
 #include "core/ui/ExtLV.h"
 #include "tests/core_ui/SheetReader.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestExtLVExport : public QObject {
+class TestExtLVExport : public TestSupport::ProgramTest {
     Q_OBJECT
 
     QTemporaryDir folder;
@@ -28,17 +28,17 @@ class TestExtLVExport : public QObject {
     }
     QString path(const QString& name) const { return folder.filePath(name); }
 
-private slots:
-    void init() {
+    void initTest() override {
         QVERIFY(folder.isValid());
         list = new ExtLV;
         addRoomColumns();
     }
-    void cleanup() {
+    void cleanupTest() override {
         delete list;
         list = nullptr;
     }
 
+private slots:
     void everyRowIsWrittenAsTextUnderTheHeaders() {
         addRow({"007", "Sea view, 2nd floor", "Twin Bed", "$1,500.00", "31"});
         addRow({"101", "Guest's \"quiet\" <room> & bath", "Single Bed", "", "32"});

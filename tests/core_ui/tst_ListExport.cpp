@@ -4,7 +4,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/ListExport.h"
 #include "tests/core_ui/SheetReader.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestListExport : public QObject {
+class TestListExport : public TestSupport::ProgramTest {
     Q_OBJECT
 
     QTemporaryDir folder;
@@ -22,9 +22,7 @@ class TestListExport : public QObject {
         return QDir(folder.path()).entryList(QDir::Files, QDir::Name);
     }
 
-private slots:
-    void init() {
-        TestSupport::ResetProgramState();
+    void initTest() override {
         QVERIFY(folder.isValid());
         for (const QString& name : filesWritten())
             QFile::remove(folder.filePath(name));
@@ -36,11 +34,12 @@ private slots:
         item.SubItems(1, QStringLiteral("John"));
         item.SubItems(2, QStringLiteral("17"));
     }
-    void cleanup() {
+    void cleanupTest() override {
         delete list;
         list = nullptr;
     }
 
+private slots:
     void theSaveDialogIsAskedAsTheExportsAskIt() {
         QVERIFY(!ListExport::ExportToExcel(*list, nullptr, QStringLiteral("Customer List")));
         QVERIFY(!ListExport::ExportToExcel(*list, nullptr, QString()));

@@ -1,5 +1,5 @@
 #include "core/ui/frmScroll.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -34,7 +34,7 @@ std::unique_ptr<ScrollableWindow> shownWindow(const QSize& size) {
 
 } // namespace
 
-class TestFrmScroll : public QObject {
+class TestFrmScroll : public TestSupport::ProgramTest {
     Q_OBJECT
 
 private slots:

@@ -3,43 +3,23 @@
 #include "core/ErrorReport.h"
 #include "core/ModifyPassword.h"
 #include "core/frmErrorReport.h"
-#include "core/ui/CBalloonToolTip.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
-using TestSupport::Backend;
+using TestSupport::LastMessage;
+using TestSupport::ShownBalloon;
+using TestSupport::Write;
 
-namespace {
-
-QString shownBalloonTitle(QWidget* window) {
-    const BalloonWindow* balloon = window->findChild<BalloonWindow*>();
-    return balloon && balloon->isVisible() ? balloon->TitleText() : QString();
-}
-
-} // namespace
-
-class TestLoginWindows : public QObject {
+class TestLoginWindows : public MainWindowFixture {
     Q_OBJECT
 
-    MainWindowFixture fixture;
-
     frmLogInOut* openLogin() {
-        fixture.Action(QStringLiteral("mnuLoginLogOut"))->trigger();
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
         return LoadedInstance<frmLogInOut>();
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() {
-        if (ModifyPassword* window = LoadedInstance<ModifyPassword>())
-            delete window;
-        fixture.Stop();
-    }
-
     void firstRunMakesTheMasterAccount() {
         frmLogInOut* login = openLogin();
         QCOMPARE(login->windowTitle(), QStringLiteral("Create Master Account"));
@@ -49,22 +29,22 @@ private slots:
                                                            "create a new master login account."));
         QVERIFY(login->Image2->isVisibleTo(login) && !login->Image1->isVisibleTo(login));
 
-        MainWindowFixture::TypeLogin(QStringLiteral("admin"), QStringLiteral("s3cret"));
-        Recordset user = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_users"));
+        TypeLogin(QStringLiteral("admin"), QStringLiteral("s3cret"));
+        Recordset user = db->Query(QStringLiteral("SELECT * FROM tbl_users"));
         QCOMPARE(user.RecordCount(), 1);
         for (const char* column : {"cmodifysettings", "croomlist", "cmodifytax", "canViewReport",
                                    "ccustomerviewedit", "cusertype"})
             QCOMPARE(user.Fields(QString::fromLatin1(column)).toInt(), 1);
         QCOMPARE(user.Text(QStringLiteral("cpassword")),
                  GlobalLogin::EncryptPassword(QStringLiteral("s3cret")));
-        QCOMPARE(MainWindowFixture::LastMessage(),
+        QCOMPARE(LastMessage(),
                  QStringLiteral("Master account created. You are now logged in as admin"));
         QVERIFY(GlobalLogin::IsLoggedIn);
         QCOMPARE(GlobalLogin::LoggedUserName, QStringLiteral("admin"));
         QCOMPARE(GlobalLogin::PrivModifySettings, 1);
-        QCOMPARE(fixture.main->StatusBar1Panel1->text(), QStringLiteral("Logged In as admin"));
-        QCOMPARE(fixture.main->mnuLoginLogOut->text(), QStringLiteral("Log Out"));
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_logTable")), 0);
+        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Logged In as admin"));
+        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log Out"));
+        QCOMPARE(db->Count(QStringLiteral("tbl_logTable")), 0);
         QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
 
         GlobalLogin::IsLoggedIn = false;
@@ -75,20 +55,13 @@ private slots:
     }
 
     void refusedMasterAccountIsNotReportedAsMade() {
-        const QString trigger =
-            fixture.db->Which() == Backend::SQLite
-                ? QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tbl_users BEGIN SELECT "
-                                 "RAISE(ABORT, 'refused'); END")
-                : QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tbl_users FOR EACH ROW "
-                                 "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'");
-        QVERIFY(fixture.db->Run(trigger).isEmpty());
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_users"), Write::Insert));
         frmLogInOut* login = openLogin();
-        MainWindowFixture::TypeLogin(QStringLiteral("admin"), QStringLiteral("s3cret"));
-        QVERIFY(
-            MainWindowFixture::LastMessage().startsWith(QStringLiteral("Error Code : DB0003\r\n")));
+        TypeLogin(QStringLiteral("admin"), QStringLiteral("s3cret"));
+        QVERIFY(LastMessage().startsWith(QStringLiteral("Error Code : DB0003\r\n")));
         QVERIFY(!GlobalLogin::IsLoggedIn);
         QVERIFY(login->isVisible());
-        QCOMPARE(fixture.main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
+        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
     }
 
     void emptyFieldsGetTheirBalloonInOrder_data() {
@@ -109,25 +82,21 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, password);
         QFETCH(QString, balloon);
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"))
-                .isEmpty());
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,1,1,1,1")));
         frmLogInOut* login = openLogin();
-        MainWindowFixture::TypeLogin(name, password);
-        QCOMPARE(shownBalloonTitle(login), balloon);
+        TypeLogin(name, password);
+        QCOMPARE(ShownBalloon(login).title, balloon);
         QVERIFY(!GlobalLogin::IsLoggedIn);
         QTest::keyClicks(login->txtPassWord, QStringLiteral("x"));
-        QCOMPARE(shownBalloonTitle(login), QString());
+        QVERIFY(!ShownBalloon(login).shown);
     }
 
     void wrongPasswordKeepsTheWindowUntilALoginSucceeded() {
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"))
-                .isEmpty());
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,1,1,1,1")));
         frmLogInOut* login = openLogin();
-        MainWindowFixture::TypeLogin(QStringLiteral("admin"), QStringLiteral("wrong"));
+        TypeLogin(QStringLiteral("admin"), QStringLiteral("wrong"));
         const Dialogs::Shown refusal = Dialogs::Testing::Record().last();
         QCOMPARE(refusal.text, QStringLiteral("Username Or Password Don not match"));
         QCOMPARE(refusal.title, QStringLiteral("Wrong Username/Password"));
@@ -135,42 +104,37 @@ private slots:
         QVERIFY(login->isVisible());
         QVERIFY(!GlobalLogin::IsLoggedIn);
 
-        MainWindowFixture::TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
-        QCOMPARE(MainWindowFixture::LastMessage(), QStringLiteral("You are logged in as admin"));
+        TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
+        QCOMPARE(LastMessage(), QStringLiteral("You are logged in as admin"));
         QVERIFY(GlobalLogin::IsLoggedIn);
         QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
 
-        fixture.Action(QStringLiteral("mnuLoginLogOut"))->trigger();
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
         openLogin();
-        MainWindowFixture::TypeLogin(QStringLiteral("Admin"), QStringLiteral("pw"));
-        QCOMPARE(MainWindowFixture::LastMessage(),
-                 QStringLiteral("Username Or Password Don not match"));
+        TypeLogin(QStringLiteral("Admin"), QStringLiteral("pw"));
+        QCOMPARE(LastMessage(), QStringLiteral("Username Or Password Don not match"));
         QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
     }
 
     void enterInThePasswordFieldLogsIn() {
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"))
-                .isEmpty());
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,1,1,1,1")));
         frmLogInOut* login = openLogin();
         QTest::keyClicks(login->txtUserName, QStringLiteral("admin"));
         QTest::keyClicks(login->txtPassWord, QStringLiteral("pw"));
         QTest::keyClick(login->txtPassWord, Qt::Key_Return);
         QVERIFY(GlobalLogin::IsLoggedIn);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_logTable"),
-                                   QStringLiteral("LogText = 'User Logged in : admin'")),
+        QCOMPARE(db->Count(QStringLiteral("tbl_logTable"),
+                           QStringLiteral("LogText = 'User Logged in : admin'")),
                  1);
     }
 
     void failingQueryIsReportedAndTheWindowStays() {
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"))
-                .isEmpty());
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,1,1,1,1")));
         frmLogInOut* login = openLogin();
-        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_users")).isEmpty());
-        MainWindowFixture::TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE tbl_users")));
+        TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
         QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : FRLOG001\r\n")));
         QVERIFY(frmErrorReport::Instance());
         QVERIFY(!GlobalLogin::IsLoggedIn);
@@ -181,13 +145,13 @@ private slots:
         ModifyPassword::ShowWindow();
         ModifyPassword* window = LoadedInstance<ModifyPassword>();
         QTest::mouseClick(window->Command1, Qt::LeftButton);
-        QCOMPARE(shownBalloonTitle(window), QStringLiteral("Please Enter Username"));
+        QCOMPARE(ShownBalloon(window).title, QStringLiteral("Please Enter Username"));
         window->txtUserName->setText(QStringLiteral("clerk"));
         window->txtPassWord->setText(QStringLiteral("c"));
         QTest::mouseClick(window->Command1, Qt::LeftButton);
-        QCOMPARE(shownBalloonTitle(window), QStringLiteral("Please Enter NEW Password"));
+        QCOMPARE(ShownBalloon(window).title, QStringLiteral("Please Enter NEW Password"));
         QTest::mouseClick(window->txtNewPassWord, Qt::LeftButton);
-        QCOMPARE(shownBalloonTitle(window), QString());
+        QVERIFY(!ShownBalloon(window).shown);
     }
 
     void passwordChangeNeedsTheExactNameAndCurrentPassword_data() {
@@ -205,14 +169,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, current);
         QFETCH(bool, changed);
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"))
-                .isEmpty());
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("clerk"), QStringLiteral("c"), QStringLiteral("0,0,0,0,0"))
-                .isEmpty());
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,1,1,1,1")));
+        VERIFY_RAN(
+            db->AddUser(QStringLiteral("clerk"), QStringLiteral("c"), QStringLiteral("0,0,0,0,0")));
         ModifyPassword::ShowWindow();
         ModifyPassword* window = LoadedInstance<ModifyPassword>();
         window->txtUserName->setText(name);
@@ -221,8 +181,7 @@ private slots:
         QTest::mouseClick(window->Command1, Qt::LeftButton);
         const Dialogs::Shown shown = Dialogs::Testing::Record().last();
         const QString stored =
-            fixture.db
-                ->Query(QStringLiteral("SELECT cpassword FROM tbl_users WHERE cusername = 'clerk'"))
+            db->Query(QStringLiteral("SELECT cpassword FROM tbl_users WHERE cusername = 'clerk'"))
                 .Text(QStringLiteral("cpassword"));
         if (changed) {
             QCOMPARE(shown.text, QStringLiteral("Password succesfully changed!"));

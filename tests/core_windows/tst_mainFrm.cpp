@@ -64,31 +64,26 @@ QWidget* childForm(const QString& name) {
 Q_DECLARE_METATYPE(State)
 Q_DECLARE_METATYPE(Seen)
 
-class TestMainFrm : public QObject {
-    Q_OBJECT
+using TestSupport::control;
+using TestSupport::LastMessage;
 
-    MainWindowFixture fixture;
+class TestMainFrm : public MainWindowFixture {
+    Q_OBJECT
 
     Seen seen() {
         if (frmLogInOut* login = LoadedInstance<frmLogInOut>(); login && login->isVisible())
             return Seen::Login;
-        const QString message = MainWindowFixture::LastMessage();
+        const QString message = LastMessage();
         if (message == GlobalLogin::NoPrivilegeMsg())
             return Seen::NoPrivilege;
         if (message == QLatin1String("Only user with Administrator privileges can view logs"))
             return Seen::NoLogPrivilege;
-        if (!fixture.main->MdiArea->subWindowList().isEmpty())
+        if (!main->MdiArea->subWindowList().isEmpty())
             return Seen::Window;
         return Seen::Nothing;
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { fixture.Stop(); }
-
     void commandsFollowTheGate_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<State>("state");
@@ -126,9 +121,7 @@ private slots:
         QFETCH(State, state);
         QFETCH(Seen, expected);
         enter(state);
-        QAction* action = fixture.Action(command);
-        QVERIFY(action);
-        action->trigger();
+        triggerAction(command);
         QCOMPARE(seen(), expected);
     }
 
@@ -156,159 +149,152 @@ private slots:
         QCOMPARE(shownText(button->text()), text);
         QCOMPARE(button->toolTip(), text);
         enter(State::LoggedOutAfterTaxLogin);
-        fixture.Action(key)->trigger();
+        triggerAction(key);
         QCOMPARE(seen(), Seen::Login);
     }
 
     void toolbarRunsTheMenuCommandOfItsKey() {
         enter(State::FlagNotOne);
-        fixture.Action(QStringLiteral("toolLogView"))->trigger();
+        triggerAction(QStringLiteral("toolLogView"));
         QCOMPARE(seen(), Seen::NoLogPrivilege);
-        fixture.Action(QStringLiteral("toolStats"))->trigger();
+        triggerAction(QStringLiteral("toolStats"));
         QCOMPARE(seen(), Seen::NoPrivilege);
         Dialogs::Testing::Reset();
-        fixture.main->Toolbar1_ButtonClick(QStringLiteral("toolUnknown"));
+        main->Toolbar1_ButtonClick(QStringLiteral("toolUnknown"));
         QCOMPARE(seen(), Seen::Nothing);
     }
 
     void ctrlCRunsTheCustomerListCommand() {
         enter(State::FlagNotOne);
-        QApplication::setActiveWindow(fixture.main);
-        QVERIFY(QTest::qWaitForWindowActive(fixture.main));
-        QTest::keyClick(fixture.main, Qt::Key_C, Qt::ControlModifier);
+        QApplication::setActiveWindow(main);
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(seen(), Seen::NoPrivilege);
     }
 
     void loadShowsTheLoggedOutState() {
-        QCOMPARE(fixture.main->windowTitle(), QStringLiteral("Staymark Vol 1"));
-        QCOMPARE(fixture.main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
-        QVERIFY(!fixture.main->mnuChangeMyPassword->isVisible());
-        QCOMPARE(fixture.main->mnuLoginLogOut->text(), QStringLiteral("Log in"));
+        QCOMPARE(main->windowTitle(), QStringLiteral("Staymark Vol 1"));
+        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
+        QVERIFY(!main->mnuChangeMyPassword->isVisible());
+        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log in"));
         QVERIFY(theDBworks::IsConnected());
-        const QLabel* time = fixture.main->findChild<QLabel*>(QStringLiteral("StatusBar1Time"));
-        const QLabel* date = fixture.main->findChild<QLabel*>(QStringLiteral("StatusBar1Date"));
+        const QLabel* time = control<QLabel>(main, QStringLiteral("StatusBar1Time"));
+        const QLabel* date = control<QLabel>(main, QStringLiteral("StatusBar1Date"));
         QCOMPARE(date->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         QVERIFY(!time->text().isEmpty());
     }
 
     void capsPanelFollowsTheTyping() {
-        const QLabel* caps = fixture.main->findChild<QLabel*>(QStringLiteral("StatusBar1Caps"));
+        const QLabel* caps = control<QLabel>(main, QStringLiteral("StatusBar1Caps"));
         QCOMPARE(caps->text(), QStringLiteral("CAPS"));
-        QTest::keyClick(fixture.main, 'A');
+        QTest::keyClick(main, 'A');
         QVERIFY(caps->isEnabled());
-        QTest::keyClick(fixture.main, 'a');
+        QTest::keyClick(main, 'a');
         QVERIFY(!caps->isEnabled());
     }
 
     void loginThroughTheWindowUpdatesTheMainWindow() {
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"))
-                .isEmpty());
-        fixture.Action(QStringLiteral("mnuLoginLogOut"))->trigger();
-        MainWindowFixture::TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,1,1,1,1")));
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
+        TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
         QVERIFY(GlobalLogin::IsLoggedIn);
-        QCOMPARE(fixture.main->StatusBar1Panel1->text(), QStringLiteral("Logged In as admin"));
-        QCOMPARE(fixture.main->mnuLoginLogOut->text(), QStringLiteral("Log Out"));
-        QVERIFY(fixture.main->mnuChangeMyPassword->isVisible());
+        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Logged In as admin"));
+        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log Out"));
+        QVERIFY(main->mnuChangeMyPassword->isVisible());
     }
 
     void logOutWritesItsRowAndClosesTheChildWindows() {
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("0,0,1,0,0"))
-                .isEmpty());
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("0,0,1,0,0")));
         QVERIFY(GlobalLogin::LogInUser(QStringLiteral("admin"), QStringLiteral("pw")));
         GlobalLogin::IsLoggedIn = true;
         mainFrm::ShowChild(childForm(QStringLiteral("first")));
         mainFrm::ShowChild(childForm(QStringLiteral("second")));
-        fixture.Action(QStringLiteral("mnuLoginLogOut"))->trigger();
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
         QVERIFY(!GlobalLogin::IsLoggedIn);
         QCOMPARE(GlobalLogin::PrivModifyTax, 1);
         QCOMPARE(GlobalLogin::LoggedUserName, QStringLiteral("admin"));
-        QCOMPARE(fixture.main->mnuLoginLogOut->text(), QStringLiteral("Log in"));
-        QCOMPARE(fixture.main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
-        QVERIFY(!fixture.main->mnuChangeMyPassword->isVisible());
-        QCOMPARE(MainWindowFixture::LastMessage(), QStringLiteral("Successfully Logged Out!"));
-        QTRY_VERIFY(fixture.main->MdiArea->subWindowList().isEmpty());
-        QCOMPARE(
-            fixture.db->Count(
-                QStringLiteral("tbl_logTable"),
-                QStringLiteral("LogText = 'User Logged Out : admin' AND LogKey = 'LoginLogout'")),
-            1);
+        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log in"));
+        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
+        QVERIFY(!main->mnuChangeMyPassword->isVisible());
+        QCOMPARE(LastMessage(), QStringLiteral("Successfully Logged Out!"));
+        QTRY_VERIFY(main->MdiArea->subWindowList().isEmpty());
+        QCOMPARE(db->Count(QStringLiteral("tbl_logTable"),
+                           QStringLiteral(
+                               "LogText = 'User Logged Out : admin' AND LogKey = 'LoginLogout'")),
+                 1);
     }
 
     void closingWhileLoggedInLogsTheEnd() {
-        QVERIFY(
-            fixture
-                .AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"))
-                .isEmpty());
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("1,1,1,1,1")));
         QVERIFY(GlobalLogin::LogInUser(QStringLiteral("admin"), QStringLiteral("pw")));
         GlobalLogin::IsLoggedIn = true;
         QPointer<QWidget> child = childForm(QStringLiteral("child"));
         mainFrm::ShowChild(child);
-        fixture.main->close();
-        QCOMPARE(MainWindowFixture::LastMessage(), QStringLiteral("Successfully Logged Out!"));
+        main->close();
+        QCOMPARE(LastMessage(), QStringLiteral("Successfully Logged Out!"));
         QTRY_VERIFY(!child);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_logTable"),
-                                   QStringLiteral("LogText = 'User Logged Out/Terminated Program : "
-                                                  "admin' AND LoggedUser = 'admin'")),
+        QCOMPARE(db->Count(QStringLiteral("tbl_logTable"),
+                           QStringLiteral("LogText = 'User Logged Out/Terminated Program : "
+                                          "admin' AND LoggedUser = 'admin'")),
                  1);
     }
 
     void closingWhileLoggedOutIsQuiet() {
-        fixture.main->close();
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_logTable")), 0);
+        main->close();
+        VERIFY_NOTHING_SHOWN();
+        QCOMPARE(db->Count(QStringLiteral("tbl_logTable")), 0);
     }
 
     void placementIsRestoredAtLoadAndSavedOnResize() {
-        fixture.main->setGeometry(50, 60, 900, 640);
+        main->setGeometry(50, 60, 900, 640);
         QCOMPARE(ReadConfigValue(QStringLiteral("pos"), QStringLiteral("Width")),
                  QStringLiteral("900"));
-        delete fixture.main.data();
-        fixture.main = new mainFrm();
-        QCOMPARE(fixture.main->geometry().size(), QSize(900, 640));
+        delete main.data();
+        main = new mainFrm();
+        QCOMPARE(main->geometry().size(), QSize(900, 640));
     }
 
     void windowMenuArrangesTheChildWindows() {
         const QString food = QStringLiteral("New Food & Beverages Order");
         mainFrm::ShowChild(childForm(QStringLiteral("first")));
         mainFrm::ShowChild(childForm(food));
-        QMenu* menu = fixture.main->findChild<QMenu*>(QStringLiteral("mnuWin"));
+        QMenu* menu = control<QMenu>(main, QStringLiteral("mnuWin"));
         emit menu->aboutToShow();
         QStringList titles;
         for (QAction* action : menu->actions())
             titles << shownText(action->text());
         QVERIFY2(titles.contains(QStringLiteral("first")) && titles.contains(food),
                  qPrintable(titles.join(QLatin1Char('|'))));
-        fixture.Action(QStringLiteral("mnuTileVertical"))->trigger();
-        const QList<QMdiSubWindow*> children = fixture.main->MdiArea->subWindowList();
+        triggerAction(QStringLiteral("mnuTileVertical"));
+        const QList<QMdiSubWindow*> children = main->MdiArea->subWindowList();
         QCOMPARE(children.at(0)->geometry().top(), children.at(1)->geometry().top());
         QVERIFY(children.at(0)->geometry().left() != children.at(1)->geometry().left());
-        fixture.Action(QStringLiteral("mnuTileHorizontal"))->trigger();
+        triggerAction(QStringLiteral("mnuTileHorizontal"));
         QCOMPARE(children.at(0)->geometry().left(), children.at(1)->geometry().left());
         QVERIFY(children.at(0)->geometry().top() != children.at(1)->geometry().top());
     }
 
     void secondStartEndsBeforeAnyDatabaseWork() {
-        delete fixture.main.data();
+        delete main.data();
         QProcess holder;
         holder.start(QCoreApplication::applicationFilePath(),
                      {QStringLiteral("--hold-lock"), SingleInstance::LockFilePath()});
         QVERIFY(holder.waitForReadyRead(10000));
         theDBworks::CloseConnection();
-        fixture.main = new mainFrm();
-        QVERIFY(!fixture.main->Loaded());
-        QCOMPARE(MainWindowFixture::LastMessage(), QStringLiteral("Staymark already running!"));
+        main = new mainFrm();
+        QVERIFY(!main->Loaded());
+        QCOMPARE(LastMessage(), QStringLiteral("Staymark already running!"));
         QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Staymark"));
         QVERIFY(!theDBworks::IsConnected());
         holder.kill();
         holder.waitForFinished();
         // The holder died without letting go: its lock is stale, and the next start runs.
-        delete fixture.main.data();
-        fixture.main = new mainFrm();
-        QVERIFY(fixture.main->Loaded());
+        delete main.data();
+        main = new mainFrm();
+        QVERIFY(main->Loaded());
     }
 };
 

@@ -16,29 +16,41 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-// A logged-in desk on a fixed day, with rooms and room taxes made as the administration
-// pages make them, and the booking window open through its menu command.
-struct BookingWindowFixture : MainWindowFixture {
+// A desk on a fixed day with three rooms made as the rooms page makes them and an
+// administrator's account; tests log in and open the booking window through their commands.
+class BookingWindowFixture : public MainWindowFixture {
+    Q_OBJECT
+
+protected:
     static inline const QDate kToday{2026, 12, 10};
 
-    QString StartWithRooms() {
-        const QString error = Start();
+    QString startProgram() override {
+        const QString error = MainWindowFixture::startProgram();
         if (!error.isEmpty())
             return error;
         Clock::SetFixedNow(QDateTime(kToday, QTime(10, 0)));
-        if (!AdminStatements::AddRoom(QStringLiteral("101"), QStringLiteral("Garden view"),
-                                      QStringLiteral("Twin Bed"), QStringLiteral("80")) ||
-            !AdminStatements::AddRoom(QStringLiteral("102"), QStringLiteral("Suite"),
-                                      QStringLiteral("Double Bed"), QStringLiteral("1500")) ||
-            !AdminStatements::AddRoom(QStringLiteral("103"), QStringLiteral("Small"),
-                                      QStringLiteral("Single Bed"), QStringLiteral("99.99")))
-            return QStringLiteral("rooms not made");
-        return AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"));
+        const struct {
+            const char* id;
+            const char* description;
+            const char* type;
+            const char* price;
+        } rooms[] = {{"101", "Garden view", "Twin Bed", "80"},
+                     {"102", "Suite", "Double Bed", "1500"},
+                     {"103", "Small", "Single Bed", "99.99"}};
+        for (const auto& room : rooms) {
+            const QString roomError = AdminStatements::AddRoom(
+                QString::fromLatin1(room.id), QString::fromLatin1(room.description),
+                QString::fromLatin1(room.type), QString::fromLatin1(room.price));
+            if (!roomError.isEmpty())
+                return roomError;
+        }
+        return db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                           QStringLiteral("1,1,1,1,1"));
     }
 
     // Logs in as the admin, through the login window.
     void LogIn() {
-        Action(QStringLiteral("mnuLoginLogOut"))->trigger();
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
         TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
     }
 
@@ -48,7 +60,7 @@ struct BookingWindowFixture : MainWindowFixture {
 
     frmBooking* OpenBooking() {
         StoreWindowState(QStringLiteral("0"));
-        Action(QStringLiteral("mnuBooking"))->trigger();
+        triggerAction(QStringLiteral("mnuBooking"));
         return LoadedInstance<frmBooking>();
     }
 

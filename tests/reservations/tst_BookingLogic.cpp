@@ -3,13 +3,11 @@
 #include "reservations/BookingTariff.h"
 #include "reservations/CustomerNumber.h"
 #include "reservations/RoomPrices.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
@@ -20,15 +18,11 @@ Currency money(const char* text) {
 }
 } // namespace
 
-// The tariff arithmetic, the customer number and the stored room prices.
-class TestBookingLogic : public QObject {
+// The tariff arithmetic, the customer number's letters and the stored room prices.
+class TestBookingLogic : public TestSupport::ProgramTest {
     Q_OBJECT
 
-    std::unique_ptr<TestSupport::TestDatabase> db;
-
 private slots:
-    void cleanup() { db.reset(); }
-
     void tariffSteps_data() {
         QTest::addColumn<Currency>("rate");
         QTest::addColumn<Currency>("tariff");
@@ -105,26 +99,6 @@ private slots:
             seen.insert(letters);
         }
         QVERIFY(seen.size() > 490);
-    }
-
-    void customerNumberKeepsTheInitialsAndAvoidsStoredNumbers() {
-        db = std::make_unique<TestSupport::TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_customers (cUniqueNo) VALUES ('OsAAAAAA')"))
-                    .isEmpty());
-        QVERIFY(
-            db->Run(QStringLiteral(
-                        "INSERT INTO tbl_customers_history (ID, cUniqueNo) VALUES (9, 'OsBBBBBB')"))
-                .isEmpty());
-        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_FoodOrders (OrderNo) VALUES ('OsCCCCCC')"))
-                    .isEmpty());
-        QStringList draws{QStringLiteral("AAAAAA"), QStringLiteral("BBBBBB"),
-                          QStringLiteral("CCCCCC"), QStringLiteral("DDDDDD")};
-        const QString number = CustomerNumber::NewNumber(
-            QStringLiteral("'O'Neil"), QStringLiteral("smith"), [&] { return draws.takeFirst(); });
-        QCOMPARE(number, QStringLiteral("OsDDDDDD"));
-        QVERIFY_THROWS_EXCEPTION(StaymarkError, CustomerNumber::NewNumber(QStringLiteral("''"),
-                                                                          QStringLiteral("Smith")));
     }
 
     void roomPricesPairBackWithTheirRooms_data() {

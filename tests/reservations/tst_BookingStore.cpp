@@ -1,24 +1,21 @@
 #include "core/AppPaths.h"
 #include "core/ErrorReport.h"
+#include "core/Errors.h"
 #include "core/GlobalLogin.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "reservations/BookingStore.h"
-#include "tests/support/TestEnvironment.h"
+#include "reservations/CustomerNumber.h"
+#include "tests/support/AdminStatements.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 const QDate kToday(2026, 12, 10);
-const QString kRoomTable = QStringLiteral(
-    "CREATE TABLE [room_%1] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL, cUniqueID "
-    "VARCHAR(225) NOT NULL, CheckInDate DATETIME, CheckOutDate DATETIME, RoomBookedDate DATETIME, "
-    "RoomNote MEMO NULL)");
 
 BookingRecord aBooking(const QStringList& rooms = {QStringLiteral("101")}) {
     BookingRecord b;
@@ -63,21 +60,18 @@ int bookFromAnotherDesk(const QString& folder, int count) {
 
 } // namespace
 
-class TestBookingStore : public QObject {
+// The booking's rows, written in one unit of work, and the customer numbers they are filed
+// under.
+class TestBookingStore : public TestSupport::DatabaseTest {
     Q_OBJECT
 
-    std::unique_ptr<TestSupport::TestDatabase> db;
-
-private slots:
-    void init() {
-        db = std::make_unique<TestSupport::TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-        QVERIFY(db->Run(kRoomTable.arg(QStringLiteral("101"))).isEmpty());
-        QVERIFY(db->Run(kRoomTable.arg(QStringLiteral("102"))).isEmpty());
+    void initTest() override {
+        VERIFY_RAN(AdminStatements::AddRoom("101", "Garden view", "Twin Bed", "80"));
+        VERIFY_RAN(AdminStatements::AddRoom("102", "Suite", "Double Bed", "1500"));
         GlobalLogin::LoggedUserName = QStringLiteral("O'Brien");
     }
-    void cleanup() { db.reset(); }
 
+private slots:
     void failingStatementLeavesNothingOfTheBooking() {
         BookingRecord booking = aBooking({QStringLiteral("101"), QStringLiteral("999")});
         QVERIFY(!BookingStore::SaveBooking(booking, kToday));
@@ -131,6 +125,22 @@ private slots:
         QCOMPARE(customer.Text(QStringLiteral("cFirstName")), first);
         Recordset room = db->Query(QStringLiteral("SELECT * FROM room_101"));
         QCOMPARE(room.Text(QStringLiteral("cUniqueID")), number);
+    }
+
+    void customerNumberKeepsTheInitialsAndAvoidsStoredNumbers() {
+        VERIFY_RAN(
+            db->Run(QStringLiteral("INSERT INTO tbl_customers (cUniqueNo) VALUES ('OsAAAAAA')")));
+        VERIFY_RAN(db->Run(QStringLiteral(
+            "INSERT INTO tbl_customers_history (ID, cUniqueNo) VALUES (9, 'OsBBBBBB')")));
+        VERIFY_RAN(
+            db->Run(QStringLiteral("INSERT INTO tbl_FoodOrders (OrderNo) VALUES ('OsCCCCCC')")));
+        QStringList draws{QStringLiteral("AAAAAA"), QStringLiteral("BBBBBB"),
+                          QStringLiteral("CCCCCC"), QStringLiteral("DDDDDD")};
+        const QString number = CustomerNumber::NewNumber(
+            QStringLiteral("'O'Neil"), QStringLiteral("smith"), [&] { return draws.takeFirst(); });
+        QCOMPARE(number, QStringLiteral("OsDDDDDD"));
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, CustomerNumber::NewNumber(QStringLiteral("''"),
+                                                                          QStringLiteral("Smith")));
     }
 
     // Two front desks booking at the same moment: one revenue row, every amount counted.

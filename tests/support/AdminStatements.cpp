@@ -3,18 +3,33 @@
 #include "administration/RoomStore.h"
 #include "administration/TaxStore.h"
 #include "core/Currency.h"
+#include "core/ErrorReport.h"
+#include "tests/support/WindowChecks.h"
+
+namespace {
+
+// What the program reported for a statement it did not run.
+QString outcome(bool ran) {
+    if (ran)
+        return {};
+    const QString shown = TestSupport::LastMessage();
+    return QStringLiteral("the program did not run \"%1\": %2")
+        .arg(LastSQL, shown.startsWith(ErrMsg) ? shown : ErrMsg);
+}
+
+} // namespace
 
 namespace AdminStatements {
 
-bool AddRoom(const QString& roomId, const QString& description, const QString& roomType,
-             const QString& price) {
-    return RoomStore::CreateBookingTable(roomId) &&
-           RoomStore::InsertRoom(roomId, description, roomType,
-                                 Currency::FromText(price, QLocale::c()));
+QString AddRoom(const QString& roomId, const QString& description, const QString& roomType,
+                const QString& price) {
+    return outcome(RoomStore::CreateBookingTable(roomId) &&
+                   RoomStore::InsertRoom(roomId, description, roomType,
+                                         Currency::FromText(price, QLocale::c())));
 }
 
-bool AddTax(const QString& name, const QString& rate, int category) {
-    return TaxStore::AddTax(name, Currency::FromText(rate, QLocale::c()), category);
+QString AddTax(const QString& name, const QString& rate, int category) {
+    return outcome(TaxStore::AddTax(name, Currency::FromText(rate, QLocale::c()), category));
 }
 
 } // namespace AdminStatements

@@ -2,14 +2,15 @@
 
 #include <QString>
 
-// Rooms and taxes made with the statements the administration pages send, for tests that need
-// a hotel with rooms.
+// Rooms and taxes made as the administration pages make them, for tests that need a hotel
+// with rooms. Every test makes them here and nowhere else, so that they always follow the
+// program's own statements. Each gives what the program reported when it failed, or empty.
 namespace AdminStatements {
 
 // The rooms page: the room's booking table, then its row.
-bool AddRoom(const QString& roomId, const QString& description, const QString& roomType,
-             const QString& price);
+QString AddRoom(const QString& roomId, const QString& description, const QString& roomType,
+                const QString& price);
 // The tax editor: category 1 room tax, 2 food and beverage tax.
-bool AddTax(const QString& name, const QString& rate, int category);
+QString AddTax(const QString& name, const QString& rate, int category);
 
 } // namespace AdminStatements

@@ -5,8 +5,10 @@
 #include "core/Clock.h"
 #include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
+#include "core/Errors.h"
 #include "core/GlobalLogin.h"
 #include "core/SqlDialect.h"
+#include "core/SqlLiteral.h"
 #include "core/SqlScript.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
@@ -43,18 +45,21 @@ QString uniqueName(const QString& prefix) {
         .arg(++counter);
 }
 
-QString mysqlHostAndPort() {
-    return env("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1")) + QLatin1Char(':') +
-           env("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071"));
+QString serverAddress() {
+    return env("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1"));
+}
+
+QString serverPort() {
+    return env("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071"));
 }
 
 // A connection to the test server itself, for making and dropping test databases.
 QSqlDatabase openMySql(const QString& connectionName, const QString& databaseName) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
-    db.setHostName(env("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1")));
-    db.setPort(env("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071")).toInt());
-    db.setUserName(env("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test")));
-    db.setPassword(env("STAYMARK_TEST_MYSQL_PASSWORD"));
+    db.setHostName(serverAddress());
+    db.setPort(serverPort().toInt());
+    db.setUserName(ServerUser());
+    db.setPassword(ServerPassword());
     db.setDatabaseName(databaseName);
     db.setConnectOptions(QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=5"));
     db.open();
@@ -65,7 +70,50 @@ void writeSetting(const QString& key, const QString& value) {
     WriteConfigValue(QStringLiteral("settings"), key, value);
 }
 
+DbBackend dialectOf(Backend backend) {
+    return backend == Backend::MariaDB ? DbBackend::MySQL : DbBackend::SQLite;
+}
+
+QString statementOf(Write write) {
+    switch (write) {
+    case Write::Insert:
+        return QStringLiteral("INSERT");
+    case Write::Update:
+        return QStringLiteral("UPDATE");
+    case Write::Delete:
+        return QStringLiteral("DELETE");
+    }
+    return {};
+}
+
+// The base tables, then each further statement; throws at the first that fails.
+void loadEmbedded(QSqlDatabase& db, const QStringList& furtherStatements) {
+    SqlScript::RunFile(db, schemaFile(QStringLiteral("sqlite.sql")));
+    for (const QString& statement : furtherStatements) {
+        QSqlQuery query(db);
+        if (!query.exec(SqlDialect::Translate(statement, DbBackend::SQLite)))
+            throw DatabaseError(query.lastError().text() + QStringLiteral(" (") + statement +
+                                QLatin1Char(')'));
+    }
+}
+
+QString refusalName(const QString& table, Write write) {
+    return QStringLiteral("refuse_%1_%2").arg(statementOf(write).toLower(), table);
+}
+
 } // namespace
+
+QString ServerHost() {
+    return serverAddress() + QLatin1Char(':') + serverPort();
+}
+
+QString ServerUser() {
+    return env("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"));
+}
+
+QString ServerPassword() {
+    return env("STAYMARK_TEST_MYSQL_PASSWORD");
+}
 
 Backend CurrentBackend() {
     return env("STAYMARK_TEST_BACKEND") == QLatin1String("mariadb") ? Backend::MariaDB
@@ -147,23 +195,7 @@ TestDatabase::~TestDatabase() {
 QString TestDatabase::setUp() {
     if (backend_ == Backend::MariaDB)
         return setUpMariaDb();
-    const QString path = folder_.Path() + QStringLiteral("/data.db");
-    const QString name = uniqueName(QStringLiteral("schema"));
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            error = db.lastError().text();
-        else
-            try {
-                SqlScript::RunFile(db, schemaFile(QStringLiteral("sqlite.sql")));
-            } catch (const std::exception& e) {
-                error = DescriptionOf(e);
-            }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    const QString error = MakeEmbeddedDatabase(folder_.Path() + QStringLiteral("/data.db"));
     if (error.isEmpty())
         WriteConfig();
     return error;
@@ -178,7 +210,7 @@ QString TestDatabase::setUpMariaDb() {
         if (!db.isOpen()) {
             error = QStringLiteral("No MariaDB server answers at %1 (%2). scripts/test.sh starts "
                                    "one for the tests.")
-                        .arg(mysqlHostAndPort(), db.lastError().text());
+                        .arg(ServerHost(), db.lastError().text());
             mysqlDatabase_.clear();
         } else if (!QSqlQuery(db).exec(
                        QStringLiteral("CREATE DATABASE `%1`").arg(mysqlDatabase_))) {
@@ -216,11 +248,10 @@ void TestDatabase::WriteConfig() const {
     writeSetting(QStringLiteral("db"), QString());
     writeSetting(QStringLiteral("dbkey"), QString());
     writeSetting(QStringLiteral("UseSQL"), QStringLiteral("1"));
-    writeSetting(QStringLiteral("SQLhost"), mysqlHostAndPort());
+    writeSetting(QStringLiteral("SQLhost"), ServerHost());
     writeSetting(QStringLiteral("SQLDBname"), mysqlDatabase_);
-    writeSetting(QStringLiteral("SQLUserName"),
-                 EncryptSecret(env("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"))));
-    writeSetting(QStringLiteral("SQLPassWord"), EncryptSecret(env("STAYMARK_TEST_MYSQL_PASSWORD")));
+    writeSetting(QStringLiteral("SQLUserName"), EncryptSecret(ServerUser()));
+    writeSetting(QStringLiteral("SQLPassWord"), EncryptSecret(ServerPassword()));
 }
 
 QSqlDatabase& TestDatabase::ownConnection() {
@@ -239,10 +270,6 @@ QSqlDatabase& TestDatabase::ownConnection() {
     return own_;
 }
 
-static DbBackend dialectOf(Backend backend) {
-    return backend == Backend::MariaDB ? DbBackend::MySQL : DbBackend::SQLite;
-}
-
 Recordset TestDatabase::Query(const QString& accessSql) {
     QSqlQuery query(ownConnection());
     query.setForwardOnly(true);
@@ -253,16 +280,75 @@ Recordset TestDatabase::Query(const QString& accessSql) {
 }
 
 QString TestDatabase::Run(const QString& accessSql) {
+    return runNative(SqlDialect::Translate(accessSql, dialectOf(backend_)));
+}
+
+QString TestDatabase::runNative(const QString& sql) {
     QSqlQuery query(ownConnection());
-    if (query.exec(SqlDialect::Translate(accessSql, dialectOf(backend_))))
+    if (query.exec(sql))
         return {};
-    return query.lastError().text();
+    return query.lastError().text() + QStringLiteral(" (") + sql + QLatin1Char(')');
 }
 
 int TestDatabase::Count(const QString& table, const QString& where) {
     Recordset rows = Query(QStringLiteral("SELECT COUNT(*) AS n FROM ") + table +
                            (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where));
     return rows.AtEOF() ? -1 : rows.Fields(0).toInt();
+}
+
+QString TestDatabase::AddUser(const QString& name, const QString& password, const QString& flags) {
+    return Run(QStringLiteral("INSERT INTO tbl_users (cusername, cpassword, cmodifysettings, "
+                              "croomlist, cmodifytax, canViewReport, ccustomerviewedit) VALUES (") +
+               SqlLiteral::Text(name) + QLatin1Char(',') +
+               SqlLiteral::Text(GlobalLogin::EncryptPassword(password)) + QLatin1Char(',') + flags +
+               QLatin1Char(')'));
+}
+
+// A trigger that signals as the server signals a statement it refuses.
+QString TestDatabase::RefuseWrites(const QString& table, Write write) {
+    const QString name = refusalName(table, write);
+    const QString statement = statementOf(write);
+    if (backend_ == Backend::SQLite)
+        return runNative(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT "
+                                        "RAISE(ABORT, 'refused by the test'); END")
+                             .arg(name, statement, table));
+    return runNative(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW SIGNAL "
+                                    "SQLSTATE '45000' SET MESSAGE_TEXT = 'refused by the test'")
+                         .arg(name, statement, table));
+}
+
+QString TestDatabase::AllowWrites(const QString& table, Write write) {
+    return runNative(QStringLiteral("DROP TRIGGER ") + refusalName(table, write));
+}
+
+QString MakeEmbeddedDatabase(const QString& path, const QStringList& furtherStatements) {
+    const QString name = uniqueName(QStringLiteral("schema"));
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            error = db.lastError().text();
+        else
+            try {
+                loadEmbedded(db, furtherStatements);
+            } catch (const std::exception& e) {
+                error = DescriptionOf(e);
+            }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
+QString ProbeTableStatement() {
+    return QStringLiteral(
+        "CREATE TABLE tbl_probe ( ID AUTOINCREMENT PRIMARY KEY, Note VARCHAR(50) NULL)");
+}
+
+QString ProbeInsertStatement(const QString& note) {
+    return QStringLiteral("INSERT INTO tbl_probe (Note) values(") + SqlLiteral::Text(note) +
+           QLatin1Char(')');
 }
 
 } // namespace TestSupport

@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -18,10 +19,25 @@ enum class Backend { SQLite, MariaDB };
 Backend CurrentBackend();
 QString BackendName(Backend backend);
 
+// The MariaDB server the run starts for the tests (STAYMARK_TEST_MYSQL_*): "host:port", and
+// the account the tests sign in with.
+QString ServerHost();
+QString ServerUser();
+QString ServerPassword();
+
 // Everything a test process needs before its first case: a fixed locale, scripted dialogs.
 void PrepareProcess();
 // Forgets the login state, the error texts, the dialog record and closes the error window.
 void ResetProgramState();
+
+// An embedded database file with the base tables of schema/, and the further statements
+// (in the Access dialect) run on it; the error text, or empty.
+QString MakeEmbeddedDatabase(const QString& path, const QStringList& furtherStatements = {});
+
+// A table of the tests' own that no window writes: tests of the statement runner write to it,
+// so that their statements copy none of the program's.
+QString ProbeTableStatement();
+QString ProbeInsertStatement(const QString& note);
 
 class ProgramFolder {
 public:
@@ -33,6 +49,9 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// The statements a refusal stands in front of.
+enum class Write { Insert, Update, Delete };
 
 class TestDatabase {
 public:
@@ -53,10 +72,21 @@ public:
     QString Run(const QString& accessSql);
     int Count(const QString& table, const QString& where = {});
 
+    // An account with the five privilege flags, in the order cmodifysettings, croomlist,
+    // cmodifytax, canViewReport, ccustomerviewedit ("1,0,1,0,1"); the error text, or empty.
+    QString AddUser(const QString& name, const QString& password, const QString& flags);
+
+    // From now on the server refuses every such write on the table, as it would refuse a
+    // statement it cannot run, until AllowWrites lifts it; the error text, or empty.
+    QString RefuseWrites(const QString& table, Write write);
+    QString AllowWrites(const QString& table, Write write);
+
 private:
     QString setUp();
     QString setUpMariaDb();
     QSqlDatabase& ownConnection();
+    // Runs a statement of the back end's own dialect on the test's connection.
+    QString runNative(const QString& sql);
 
     Backend backend_;
     ProgramFolder folder_;
@@ -67,6 +97,15 @@ private:
 };
 
 } // namespace TestSupport
+
+// Fails with the server's own message when a statement the test relies on did not run: the
+// argument is the error text a setup step returns, empty when it ran.
+#define VERIFY_RAN(errorText)                                                                      \
+    do {                                                                                           \
+        const QString verifyRanError_ = (errorText);                                               \
+        QVERIFY2(verifyRanError_.isEmpty(),                                                        \
+                 qPrintable(QLatin1String(#errorText ": ") + verifyRanError_));                    \
+    } while (false)
 
 // A Qt Test main for widget tests that run offscreen with scripted dialogs.
 #define STAYMARK_TEST_MAIN(TestClass)                                                              \
