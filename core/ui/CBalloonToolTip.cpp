@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 #include <QStyle>
 #include <QTimer>
 #include <QToolTip>
@@ -181,6 +182,9 @@ void BalloonWindow::relayout() {
     bodySize_ = QSize(std::max(width, kStemOffset + kStemWidth), height);
     const int stem = balloonShape_ ? kStemHeight : 0;
     resize(bodySize_.width() + 2 * kMargin, bodySize_.height() + 2 * kMargin + stem);
+    // Without a compositing window manager the transparent corners would show black: the window
+    // takes the balloon's own shape.
+    setMask(QRegion(outline().toFillPolygon().toPolygon(), Qt::WindingFill));
     update();
 }
 

@@ -54,6 +54,18 @@ private slots:
         QVERIFY(second->hasFocus());
     }
 
+    void theWindowTakesTheBalloonsShape() {
+        CBalloonToolTip tip;
+        ShowValidationBalloon(tip, first, QStringLiteral("A title"), QStringLiteral("a text"));
+        const BalloonWindow* balloon = tip.TipWindow();
+        QVERIFY(balloon);
+        // Outside the rounded body and the stem nothing is drawn, with or without a compositor.
+        const QRegion shape = balloon->mask();
+        QVERIFY(shape.contains(balloon->rect().center()));
+        QVERIFY(!shape.contains(QPoint(0, balloon->height() - 1)));
+        QVERIFY(!shape.contains(QPoint(balloon->width() - 1, 0)));
+    }
+
     void balloonStaysUntilRemovedAndOneInstanceShowsOne() {
         CBalloonToolTip tip;
         tip.VisibleTime(30);
