@@ -235,6 +235,8 @@ void AdminRoomsPage::EditSelectedRoom() {
     Guarded(QStringLiteral("ADM0018"), [this] {
         const int x = listRoomView->ItemX();
         const int y = listRoomView->ItemY();
+        // The editor opens over the page: no balloon of the page stays above it.
+        balloon_.Remove();
         frmRoomAdminFloat editor(*listRoomView, window());
         editor.LoadIt(x, y);
         Dialogs::RunModal(editor);

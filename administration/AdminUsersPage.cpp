@@ -213,6 +213,8 @@ void AdminUsersPage::EditSelectedUser() {
     Guarded(QStringLiteral("ADM0022"), [this] {
         const int x = UserList->ItemX();
         const int y = UserList->ItemY();
+        // The editor opens over the page: no balloon of the page stays above it.
+        balloon_.Remove();
         UserEditFloat editor(*UserList, window());
         editor.LoadIt(x, y);
         if (editor.AccountFound())

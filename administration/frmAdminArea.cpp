@@ -18,6 +18,9 @@ namespace {
 
 constexpr int kLoadWidthTwips = 9450;
 constexpr int kLoadHeightTwips = 7755;
+// The content as designed: what the window shows inside its frame at its load size.
+constexpr int kContentWidthTwips = 9330;
+constexpr int kContentHeightTwips = 7335;
 
 } // namespace
 
@@ -26,6 +29,8 @@ frmAdminArea::frmAdminArea() {
     setWindowTitle(QStringLiteral("Administration"));
     setAttribute(Qt::WA_DeleteOnClose);
     layOut();
+    // A balloon belongs to the page that showed it.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this] { balloon_.Remove(); });
     Form_Load();
 }
 
@@ -51,7 +56,9 @@ void frmAdminArea::layOut() {
     SSTab1->addTab(UsersPage, QStringLiteral("User Accounts"));
     SSTab1->addTab(HotelPage, QStringLiteral("Other Settings"));
     (new QGridLayout(PicInner))->addWidget(SSTab1, 0, 0);
-    SetContentSize(PicInner->sizeHint());
+    // Pages that need more room than designed make the window scroll.
+    SetContentSize(
+        PicInner->minimumSizeHint().expandedTo(TwipsSize(kContentWidthTwips, kContentHeightTwips)));
 }
 
 void frmAdminArea::Form_Load() {

@@ -361,6 +361,25 @@ private slots:
         QCOMPARE(AdminWindowFixture::ShownBalloon() == nullptr, balloonGoes);
     }
 
+    void aBalloonGoesWithItsPage() {
+        QVERIFY(twoRoomsOneBooked());
+        frmAdminArea* form = fixture.OpenAdmin();
+        fixture.AddRoom("", "Garden", "Twin Bed", "80");
+        QVERIFY(AdminWindowFixture::ShownBalloon());
+        form->SSTab1->setCurrentIndex(3);
+        QVERIFY(!AdminWindowFixture::ShownBalloon());
+        form->SSTab1->setCurrentIndex(0);
+        fixture.AddRoom("", "Garden", "Twin Bed", "80");
+        bool balloonOverEditor = true;
+        Dialogs::Testing::HandleNextModal([&](QDialog& editor) {
+            balloonOverEditor = AdminWindowFixture::ShownBalloon() != nullptr;
+            editor.close();
+        });
+        AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
+                                           "101", "mnuEditSelected");
+        QVERIFY(!balloonOverEditor);
+    }
+
     void theListsMenuOffersItsItemsInOrder() {
         QVERIFY(twoRoomsOneBooked());
         fixture.OpenAdmin();
