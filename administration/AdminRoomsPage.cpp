@@ -11,6 +11,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Icons.h"
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
 
@@ -38,7 +39,7 @@ constexpr int kPictureSize = 48;
 
 // The room's picture on the page and in the list (the list's small icon 1).
 QIcon roomPicture() {
-    return QIcon();
+    return Icons::Get(Icons::Name::Room);
 }
 
 const ListColumns& roomColumns() {

@@ -8,28 +8,19 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Icons.h"
 #include "core/ui/ListFill.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
 constexpr int kClientWidthTwips = 5040;
 constexpr int kClientHeightTwips = 2040;
-
-// The pictures of the two buttons.
-QIcon modifyPicture() {
-    return QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton);
-}
-QIcon cancelPicture() {
-    return QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton);
-}
 
 } // namespace
 
@@ -51,10 +42,10 @@ void frmRoomAdminFloat::layOut() {
         NewTextBox(this, QStringLiteral("txtRoomDescEdit"), QStringLiteral("Room Description"));
     txtPriceEdit =
         NewTextBox(this, QStringLiteral("txtPriceEdit"), QStringLiteral("Tariff per day"));
-    cmdEditIt = NewPictureButton(this, QStringLiteral("cmdEditIt"), modifyPicture(),
+    cmdEditIt = NewPictureButton(this, QStringLiteral("cmdEditIt"), Icons::Get(Icons::Name::Modify),
                                  QStringLiteral("Modify"));
-    cmdCancelIt = NewPictureButton(this, QStringLiteral("cmdCancelIt"), cancelPicture(),
-                                   QStringLiteral("Cancel"));
+    cmdCancelIt = NewPictureButton(this, QStringLiteral("cmdCancelIt"),
+                                   Icons::Get(Icons::Name::Cancel), QStringLiteral("Cancel"));
     auto* grid = new QGridLayout(this);
     AddCaptionRow(grid, 0, QStringLiteral("Room ID :"), txtRoomIDedit);
     AddCaptionRow(grid, 1, QStringLiteral("Note : "), txtRoomDescEdit);
