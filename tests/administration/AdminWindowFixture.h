@@ -7,6 +7,7 @@
 #include "core/ui/AGPopUp.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/ExtLV.h"
+#include "tests/administration/AdminPageHost.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include <QComboBox>
@@ -57,19 +58,6 @@ struct AdminWindowFixture : MainWindowFixture {
         page->comboRoomType->setEditText(type);
         page->txtRoomPrice->setText(price);
         QTest::mouseClick(page->cmdAddRoom, Qt::LeftButton);
-    }
-
-    // Every row of a list as its cells joined by "|".
-    static QStringList Rows(ExtLV* list, int columns) {
-        QStringList rows;
-        for (int i = 1; i <= list->ListItems().Count(); ++i) {
-            const ListItem item = list->ListItems().Item(i);
-            QStringList cells{item.Text()};
-            for (int column = 1; column < columns; ++column)
-                cells << item.SubItems(column);
-            rows << cells.join(QLatin1Char('|'));
-        }
-        return rows;
     }
 
     // The 1-based position of the row whose first cell holds the text; 0 when none does.
@@ -127,24 +115,9 @@ struct AdminWindowFixture : MainWindowFixture {
             .isEmpty();
     }
 
-    // Makes the next statement of this kind on the table fail, on either back end.
+    // Makes every statement of this kind on the table fail, on either back end.
     QString Refuse(const QString& table, const QString& statement) const {
-        const QString name = QStringLiteral("refuse_") + table + QLatin1Char('_') + statement;
-        return db->Run(
-            db->Which() == TestSupport::Backend::SQLite
-                ? QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT RAISE(ABORT, "
-                                 "'refused'); END")
-                      .arg(name, statement, table)
-                : QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW SIGNAL SQLSTATE "
-                                 "'45000' SET MESSAGE_TEXT = 'refused'")
-                      .arg(name, statement, table));
-    }
-
-    static QStringList Messages() {
-        QStringList texts;
-        for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
-            texts << shown.text;
-        return texts;
+        return RefuseOn(*db, table, statement);
     }
 
     // What the error report window shows, line breaks as "\n"; empty while it is not open.

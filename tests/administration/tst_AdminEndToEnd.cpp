@@ -34,7 +34,7 @@ class TestAdminEndToEnd : public QObject {
         for (const QString& room : rooms)
             BookingWindowFixture::AddRoom(booking, room);
         QTest::mouseClick(booking->Command5, Qt::LeftButton);
-        QCOMPARE(AdminWindowFixture::Messages().last(),
+        QCOMPARE(ShownTexts().last(),
                  QStringLiteral("Customer details has been added to the Record"));
     }
 
@@ -59,7 +59,7 @@ private slots:
     void anAdministratorsDay() {
         // The first login makes the master account.
         logIn(QStringLiteral("boss"), QStringLiteral("Top secret"));
-        QCOMPARE(AdminWindowFixture::Messages().last(),
+        QCOMPARE(ShownTexts().last(),
                  QStringLiteral("Master account created. You are now logged in as boss"));
 
         fixture.Action(QStringLiteral("toolAdmin"))->trigger();
@@ -70,7 +70,7 @@ private slots:
         fixture.AddRoom(QStringLiteral("202"), QStringLiteral("Suite"),
                         QStringLiteral("Double Bed"), QStringLiteral("200"));
         QCOMPARE(
-            AdminWindowFixture::Rows(fixture.Rooms()->listRoomView, 4),
+            RowsOf(fixture.Rooms()->listRoomView, 4),
             (QStringList{"201|Chef's corner|Twin Bed|$120.00", "202|Suite|Double Bed|$200.00"}));
 
         Dialogs::Testing::HandleNextModal([](QDialog& dialog) {
@@ -82,7 +82,7 @@ private slots:
         });
         AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
                                            "202", "mnuEditSelected");
-        QCOMPARE(AdminWindowFixture::Rows(fixture.Rooms()->listRoomView, 4).last(),
+        QCOMPARE(RowsOf(fixture.Rooms()->listRoomView, 4).last(),
                  QStringLiteral("203|Suite|Double Bed|$250.00"));
 
         // Both rooms book: each identifier names a booking table that takes it.
@@ -97,7 +97,7 @@ private slots:
         Dialogs::Testing::AnswerNextQuestion(true);
         AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
                                            "201", "mnuRemoveRoom");
-        QCOMPARE(AdminWindowFixture::Messages().last(), QStringLiteral("Room 201 Removed!"));
+        QCOMPARE(ShownTexts().last(), QStringLiteral("Room 201 Removed!"));
         QVERIFY(!fixture.TableExists("room_201"));
         QCOMPARE(fixture.db->Count("tbl_Rooms"), 1);
 
@@ -107,8 +107,7 @@ private slots:
         users->canViewReport->setChecked(true);
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(users->Command1, Qt::LeftButton);
-        QCOMPARE(AdminWindowFixture::Rows(users->UserList, 6).last(),
-                 QStringLiteral("clerk|No|No|No|No|Yes"));
+        QCOMPARE(RowsOf(users->UserList, 6).last(), QStringLiteral("clerk|No|No|No|No|Yes"));
         QCOMPARE(fixture.LogRows(),
                  (QStringList{"Added Room -201|boss|RoomAddedRemove",
                               "Added Room -202|boss|RoomAddedRemove",

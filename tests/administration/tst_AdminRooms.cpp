@@ -93,11 +93,10 @@ private slots:
         const QString roomId = stored.section('|', 0, 0);
         QVERIFY(fixture.TableExists("room_" + roomId));
         QCOMPARE(fixture.LogRows(), QStringList{"Added Room -" + id + "|admin|RoomAddedRemove"});
-        QCOMPARE(AdminWindowFixture::Messages(),
-                 QStringList{"Room " + id + " Added on the Room List!"});
+        QCOMPARE(ShownTexts(), QStringList{"Room " + id + " Added on the Room List!"});
         QCOMPARE(Dialogs::Testing::Record().first().icon, Dialogs::Icon::Information);
         QCOMPARE(Dialogs::Testing::Record().first().title, QStringLiteral("Staymark"));
-        QCOMPARE(AdminWindowFixture::Rows(page->listRoomView, 4), QStringList{listed});
+        QCOMPARE(RowsOf(page->listRoomView, 4), QStringList{listed});
         // The boxes keep what was typed, and the next room can be added.
         QCOMPARE(page->txtRoomID->text(), id);
         QVERIFY(page->cmdAddRoom->isEnabled());
@@ -218,7 +217,7 @@ private slots:
         QCOMPARE(fixture.TableExists("room_101"), table.isEmpty());
         if (table.isEmpty())
             QVERIFY(fixture.db->Run("SELECT Kept FROM room_101").isEmpty());
-        const QStringList messages = AdminWindowFixture::Messages();
+        const QStringList messages = ShownTexts();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith("Error Code : " + code + "\r\n"),
                  qPrintable(messages.first()));
@@ -244,7 +243,7 @@ private slots:
         QVERIFY(!fixture.TableExists("room_101"));
         QVERIFY(fixture.TableExists("room_102"));
         QCOMPARE(fixture.LogRows(), QStringList{"Removed Room 101|admin|RoomAddedRemove"});
-        QCOMPARE(AdminWindowFixture::Rows(page->listRoomView, 1), QStringList{"102"});
+        QCOMPARE(RowsOf(page->listRoomView, 1), QStringList{"102"});
         // The removed room's table name is free again.
         fixture.AddRoom("101", "New", "Twin Bed", "70");
         QVERIFY(fixture.TableExists("room_101"));
@@ -277,7 +276,7 @@ private slots:
         QCOMPARE(storedRooms().size(), 2);
         QCOMPARE(fixture.db->Count("room_101"), 1);
         QVERIFY(fixture.LogRows().isEmpty());
-        const QStringList messages = AdminWindowFixture::Messages();
+        const QStringList messages = ShownTexts();
         QCOMPARE(messages.first(), QStringLiteral("Remove Selected Room! Are you Sure?"));
         QCOMPARE(messages.size(), answer ? 2 : 1);
         if (answer)
@@ -294,7 +293,7 @@ private slots:
                                            "102", "mnuRemoveRoom");
         QCOMPARE(storedRooms().size(), 2);
         QVERIFY(fixture.LogRows().isEmpty());
-        QVERIFY(AdminWindowFixture::Messages().last().startsWith("Error Code : DB0002\r\n"));
+        QVERIFY(ShownTexts().last().startsWith("Error Code : DB0002\r\n"));
     }
 
     void removingWithoutASelectionIsReported() {
@@ -302,8 +301,7 @@ private slots:
         fixture.OpenAdmin();
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(fixture.Rooms()->cmdRemoveRoom, Qt::LeftButton);
-        QCOMPARE(AdminWindowFixture::Messages(),
-                 QStringList{"Remove Selected Room! Are you Sure?"});
+        QCOMPARE(ShownTexts(), QStringList{"Remove Selected Room! Are you Sure?"});
         const QString report = AdminWindowFixture::ReportShown();
         QVERIFY2(report.startsWith("Error Code : ADM0003\nObject variable or With block variable "
                                    "not set"),

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(storedPassword(storedName), GlobalLogin::EncryptPassword(password));
         QCOMPARE(fixture.LogRows(), QStringList{"New Account Created with User Name : " +
                                                 storedName + "|admin|UserAddRemove"});
-        QCOMPARE(AdminWindowFixture::Rows(page->UserList, 6).last(), listed);
+        QCOMPARE(RowsOf(page->UserList, 6).last(), listed);
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.first().kind, QStringLiteral("question"));
@@ -184,9 +184,8 @@ private slots:
         QCOMPARE(storedAccounts().size(), 1);
         addAccount(page, " Admin", "pw", "00001");
         QCOMPARE(storedAccounts().size(), 1);
-        QCOMPARE(AdminWindowFixture::Messages(),
-                 (QStringList{"Add new user?", "Add new user?",
-                              "Username  Admin already exist!, Try another name."}));
+        QCOMPARE(ShownTexts(), (QStringList{"Add new user?", "Add new user?",
+                                            "Username  Admin already exist!, Try another name."}));
         QVERIFY(fixture.LogRows().isEmpty());
     }
 
@@ -202,7 +201,7 @@ private slots:
         addAccount(page, "clerk", "pw", "00001");
         QCOMPARE(storedAccounts().size(), 1);
         QVERIFY(fixture.LogRows().isEmpty());
-        const QStringList messages = AdminWindowFixture::Messages();
+        const QStringList messages = ShownTexts();
         QCOMPARE(messages.size(), 2);
         QVERIFY2(messages.last().startsWith("Error Code : DB0003\r\n"),
                  qPrintable(messages.last()));
@@ -221,7 +220,7 @@ private slots:
         AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk",
                                            "mnuRemoveUser");
         QCOMPARE(storedAccounts(), (QStringList{"admin|1|1|1|1|1|0", "cook|0|0|0|0|0|0"}));
-        QCOMPARE(AdminWindowFixture::Rows(page->UserList, 1), (QStringList{"admin", "cook"}));
+        QCOMPARE(RowsOf(page->UserList, 1), (QStringList{"admin", "cook"}));
         const Dialogs::Shown& question = Dialogs::Testing::Record().last();
         QCOMPARE(question.kind, QStringLiteral("question"));
         QCOMPARE(question.text, QStringLiteral("Remove 'clerk' user from the record?"));
@@ -248,7 +247,7 @@ private slots:
         Dialogs::Testing::AnswerNextQuestion(true);
         AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, account,
                                            "mnuRemoveUser");
-        QCOMPARE(AdminWindowFixture::Messages(), QStringList{message});
+        QCOMPARE(ShownTexts(), QStringList{message});
         QCOMPARE(storedAccounts().size(), 2);
     }
 
@@ -288,18 +287,16 @@ private slots:
     void modifyStoresTheFiveValuesAndRefreshesTheList() {
         QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,0,0").isEmpty());
         const bool stayedOpen = editPrivileges("clerk", [&](UserEditFloat& editor) {
-            // On the box itself, where a user clicks it.
-            QTest::mouseClick(editor.canViewReport, Qt::LeftButton, {},
-                              QPoint(6, editor.canViewReport->height() / 2));
+            ClickCheckBox(editor.canViewReport);
             QVERIFY(editor.Command1->isEnabled());
             editor.CheckCanAddModifyTax->setChecked(true);
             QTest::mouseClick(editor.Command1, Qt::LeftButton);
         });
         QVERIFY(!stayedOpen);
         QCOMPARE(storedAccounts().last(), QStringLiteral("clerk|0|0|1|0|1|0"));
-        QCOMPARE(AdminWindowFixture::Rows(fixture.Users()->UserList, 6).last(),
+        QCOMPARE(RowsOf(fixture.Users()->UserList, 6).last(),
                  QStringLiteral("clerk|No|No|Yes|No|Yes"));
-        QCOMPARE(AdminWindowFixture::Messages().last(),
+        QCOMPARE(ShownTexts().last(),
                  QStringLiteral("Succesfully Modified User's privileges!\r\nYou need to restart "
                                 "the program after this change."));
         QCOMPARE(Dialogs::Testing::Record().last().icon, Dialogs::Icon::Information);
@@ -326,7 +323,7 @@ private slots:
             editor.canViewReport->setChecked(true);
             QTest::mouseClick(editor.Command1, Qt::LeftButton);
         }));
-        const QStringList messages = AdminWindowFixture::Messages();
+        const QStringList messages = ShownTexts();
         QCOMPARE(messages.size(), 2);
         QVERIFY2(messages.last().startsWith("Error Code : DB0004\r\n"),
                  qPrintable(messages.last()));

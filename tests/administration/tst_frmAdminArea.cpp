@@ -99,8 +99,7 @@ private slots:
         QCOMPARE(headers(rooms), (QStringList{"Room ID", "Descripton", "Room Type", "Tariff", ""}));
         QCOMPARE(rooms->header()->sectionSize(4), 0);
         const QString roomKey = idOf(QStringLiteral("SELECT RoomID FROM tbl_Rooms"));
-        QCOMPARE(AdminWindowFixture::Rows(rooms, 5),
-                 QStringList{"101|Chef's room|Twin Bed|$1,500.00|" + roomKey});
+        QCOMPARE(RowsOf(rooms, 5), QStringList{"101|Chef's room|Twin Bed|$1,500.00|" + roomKey});
 
         ExtLV* users = form->UsersPage->UserList;
         QCOMPARE(headers(users), (QStringList{"User Name", "Settings", "Room View", "Tax View|Edit",
@@ -110,9 +109,8 @@ private slots:
                                                     "'admin'"));
         const QString clerkId = idOf(QStringLiteral("SELECT ID FROM tbl_users WHERE cusername = "
                                                     "'clerk'"));
-        QCOMPARE(AdminWindowFixture::Rows(users, 7),
-                 (QStringList{"admin|Yes|Yes|Yes|Yes|Yes|" + adminId,
-                              "clerk|No|No|No|No|Yes|" + clerkId}));
+        QCOMPARE(RowsOf(users, 7), (QStringList{"admin|Yes|Yes|Yes|Yes|Yes|" + adminId,
+                                                "clerk|No|No|No|No|Yes|" + clerkId}));
 
         QComboBox* types = form->RoomsPage->comboRoomType;
         QCOMPARE(types->count(), 3);

@@ -66,7 +66,7 @@ class TestFrmRoomAdminFloat : public QObject {
 
     // The messages shown after the editor opened.
     static QStringList messagesAfterOpening() {
-        QStringList texts = AdminWindowFixture::Messages();
+        QStringList texts = ShownTexts();
         texts.removeFirst();
         return texts;
     }
@@ -132,7 +132,7 @@ private slots:
         const QString newId = stored.section('|', 0, 0);
         QVERIFY(fixture.TableExists("room_" + newId));
         QCOMPARE(fixture.TableExists("room_101"), newId == QLatin1String("101"));
-        QCOMPARE(AdminWindowFixture::Rows(fixture.Rooms()->listRoomView, 4).first(), listed);
+        QCOMPARE(RowsOf(fixture.Rooms()->listRoomView, 4).first(), listed);
         const Dialogs::Shown& question = Dialogs::Testing::Record().at(1);
         QCOMPARE(question.kind, QStringLiteral("question"));
         QCOMPARE(question.text, QStringLiteral("Update Selected Room?"));
@@ -243,8 +243,7 @@ private slots:
         QCOMPARE(messagesAfterOpening().last(),
                  QStringLiteral("Room 102 is not on the Room List any more!"));
         QCOMPARE(storedRooms().size(), 2);
-        QCOMPARE(AdminWindowFixture::Rows(fixture.Rooms()->listRoomView, 1),
-                 (QStringList{"101", "103"}));
+        QCOMPARE(RowsOf(fixture.Rooms()->listRoomView, 1), (QStringList{"101", "103"}));
     }
 };
 
