@@ -103,6 +103,18 @@ private slots:
         QVERIFY(!AdminWindowFixture::ShownBalloon());
     }
 
+    void theTariffIsStoredAlikeInEveryLocale() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        fixture.OpenAdmin();
+        fixture.AddRoom("101", "Garten", "Twin Bed", "1.500,50");
+        const QStringList listed = RowsOf(fixture.Rooms()->listRoomView, 4);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(storedRooms(), QStringList{"101|Garten|Twin Bed|1500.5"});
+        QCOMPARE(listed,
+                 QStringList{"101|Garten|Twin Bed|" +
+                             QLocale(QLocale::German, QLocale::Germany).toCurrencyString(1500.5)});
+    }
+
     void refusedInputGetsItsBalloonAndStoresNothing_data() {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("price");
