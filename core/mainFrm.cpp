@@ -15,6 +15,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
+#include "food_orders/frmFoodingBook.h"
 #include "reservations/frmBooking.h"
 
 #include <QApplication>
@@ -335,7 +336,7 @@ void mainFrm::mnuBooking_Click() {
 
 // "New &Food && Beverages Order": the food order entry.
 void mainFrm::mnuFoodOrder_Click() {
-    runGated(Command::FoodOrder, {});
+    runGated(Command::FoodOrder, [] { frmFoodingBook::ShowWindow(); });
 }
 
 // "&Customer List": the customer list.

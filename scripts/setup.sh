@@ -9,7 +9,7 @@ STAYMARK_PACKAGES=(
     qt6-charts-dev qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
     libssl-dev libxlsxwriter-dev
 )
-STAYMARK_TEST_PACKAGES=(mariadb-server mariadb-client clang-format unzip)
+STAYMARK_TEST_PACKAGES=(mariadb-server mariadb-client clang-format unzip unrtf)
 
 staymark_install_packages() {
     local wanted=("${STAYMARK_PACKAGES[@]}")

@@ -101,7 +101,7 @@ private slots:
         };
         const Row rows[] = {
             {"mnuBooking", Seen::Window, Seen::Window, Seen::Login, Seen::Login},
-            {"mnuFoodOrder", open, open, Seen::Login, Seen::Login},
+            {"mnuFoodOrder", Seen::Window, Seen::Window, Seen::Login, Seen::Login},
             {"mnuCustomerList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuRoomList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuCustomerHistoryList", Seen::Nothing, Seen::NoPrivilege, Seen::Login, Seen::Login},
