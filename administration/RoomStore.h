@@ -7,13 +7,46 @@
 // The statements of tbl_Rooms and of each room's own booking table room_<RoomNameID>.
 namespace RoomStore {
 
+// A room's identifier as stored: trimmed and without apostrophes.
+QString StoredId(const QString& typedId);
+// The booking tables keep the identifier in an INT column, so only a whole number that fits
+// there names a room that can be booked.
+bool IsWholeNumberId(const QString& storedId);
+
 // Every room, in the database's order, into the shared recordset.
 void OpenRooms();
+// The rooms with this stored identifier, into the shared recordset.
+void OpenRoomsNamed(const QString& storedId);
+// True when a room other than `exceptRoomKey` (its RoomID) has this stored identifier.
+bool IdTakenByAnother(const QString& storedId, qint64 exceptRoomKey);
+// The bookings in the room's table; throws when the table cannot be read.
+int BookingCount(const QString& roomId);
+
 // The room's booking table; true when it was made (a refusal reports itself).
 bool CreateBookingTable(const QString& roomId);
 // The room's row, in its stored forms: the identifier trimmed and without apostrophes, every
 // apostrophe of the description and the type as "!*!", the tariff as plain decimal text.
 bool InsertRoom(const QString& roomId, const QString& description, const QString& roomType,
                 const Currency& tariff);
+
+// Adds a room as one piece: its booking table, its row and the log row "Added Room -" with the
+// identifier as typed, or none of them. True when all were stored; a refusal reports itself.
+bool AddRoom(const QString& typedId, const QString& description, const QString& roomType,
+             const Currency& tariff);
+// Removes the room `roomKey` (its RoomID) as one piece: its row, the log row and its booking
+// table with every booking in it, or none of them.
+bool RemoveRoom(qint64 roomKey, const QString& roomId);
+
+// What the room editor changes of one room.
+struct RoomChange {
+    qint64 roomKey = 0;  // RoomID
+    QString storedId;    // as stored before the change
+    QString newStoredId; // trimmed, without apostrophes
+    QString description; // as typed; stored with "!*!" for each apostrophe
+    Currency tariff;
+};
+// The identifier, the description and the tariff as one piece; a changed identifier renames the
+// booking table with it. True when all of it was stored.
+bool UpdateRoom(const RoomChange& change);
 
 } // namespace RoomStore

@@ -1,5 +1,6 @@
 #include "core/ErrorReport.h"
 
+#include "core/ProductInfo.h"
 #include "core/frmErrorReport.h"
 
 QString ErrMsg;
@@ -7,6 +8,12 @@ QString LastSQL;
 
 QString ErrorText(const QString& code, const QString& description) {
     return QStringLiteral("Error Code : ") + code + kLineBreak + description;
+}
+
+QString CriticalErrorText(const QString& place, long number, const QString& description) {
+    return place + kLineBreak + QStringLiteral("Error : ") + QString::number(number) + kLineBreak +
+           description + kLineBreak + QStringLiteral(" Critical error, please report to : ") +
+           ProductInfo::SupportAddress();
 }
 
 void ReportError(const QString& code, const QString& description) {

@@ -17,6 +17,10 @@ inline const QString kLineBreak = QStringLiteral("\r\n");
 // "Error Code : " + code + line break + description.
 QString ErrorText(const QString& code, const QString& description);
 
+// The text of a critical error's message box: the place it happened, a line break, "Error : "
+// and the number, a line break, the description, a line break and whom to tell.
+QString CriticalErrorText(const QString& place, long number, const QString& description);
+
 // Stores the error text and shows the error report window (loading it when not loaded).
 void ReportError(const QString& code, const QString& description);
 

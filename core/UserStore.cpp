@@ -1,7 +1,20 @@
 #include "core/UserStore.h"
 
+#include "core/GlobalLogin.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
+
+namespace {
+
+QString whereId(qint64 id) {
+    return QStringLiteral(" WHERE ID = ") + SqlLiteral::Number(id);
+}
+
+QString flag(int value) {
+    return SqlLiteral::Number(qint64(value));
+}
+
+} // namespace
 
 namespace UserStore {
 
@@ -14,12 +27,51 @@ void OpenUserNames() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT cusername FROM tbl_users"));
 }
 
+void OpenUsers() {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users ORDER BY id ASC"));
+}
+
+void OpenUserById(qint64 id) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users") + whereId(id));
+}
+
 bool AddMasterAccount(const QString& userName, const QString& encryptedPassword) {
     return theDBworks::ExecuteInsertSQL(
         QStringLiteral("INSERT INTO tbl_users (cusername,cpassword,cmodifysettings,croomlist,"
                        "cmodifytax,canViewReport, ccustomerviewedit, cusertype) VALUES(") +
         SqlLiteral::Text(userName) + QLatin1Char(',') + SqlLiteral::Text(encryptedPassword) +
         QStringLiteral(",1,1,1,1,1,1)"));
+}
+
+bool AddAccount(const QString& userName, const QString& encryptedPassword,
+                const Privileges& privileges) {
+    const QString comma = QStringLiteral(",");
+    const QString insert =
+        QStringLiteral("INSERT INTO tbl_users(cusername, cpassword, cmodifysettings ,croomlist, "
+                       "cmodifytax, ccustomerviewedit,canViewReport) VALUES(") +
+        SqlLiteral::Text(userName) + comma + SqlLiteral::Text(encryptedPassword) + comma +
+        flag(privileges.modifySettings) + comma + flag(privileges.roomList) + comma +
+        flag(privileges.modifyTax) + comma + flag(privileges.customerViewEdit) + comma +
+        flag(privileges.viewReport) + QLatin1Char(')');
+    return theDBworks::RunInTransaction([&] {
+        return theDBworks::ExecuteInsertSQL(insert) &&
+               GlobalLogin::WriteLog(QStringLiteral("New Account Created with User Name : ") +
+                                         userName,
+                                     QStringLiteral("UserAddRemove"));
+    });
+}
+
+bool RemoveAccount(qint64 id) {
+    return theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE FROM tbl_users") + whereId(id));
+}
+
+bool UpdatePrivileges(qint64 id, const Privileges& privileges) {
+    return theDBworks::ExecuteUpdateSQL(
+        QStringLiteral("UPDATE tbl_users SET cmodifysettings = ") +
+        flag(privileges.modifySettings) + QStringLiteral(", croomlist = ") +
+        flag(privileges.roomList) + QStringLiteral(", cmodifytax = ") + flag(privileges.modifyTax) +
+        QStringLiteral(", canViewReport = ") + flag(privileges.viewReport) +
+        QStringLiteral(", ccustomerviewedit = ") + flag(privileges.customerViewEdit) + whereId(id));
 }
 
 bool ChangePassword(const QString& userName, const QString& encryptedPassword) {

@@ -1,5 +1,6 @@
 #include "core/mainFrm.h"
 
+#include "administration/frmAdminArea.h"
 #include "administration/frmTax.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
@@ -365,7 +366,7 @@ void mainFrm::mnuLog_Click() {
 
 // "A&dministration": the administration window.
 void mainFrm::mnuAdministration_Click() {
-    runGated(Command::Administration, {});
+    runGated(Command::Administration, [] { frmAdminArea::ShowWindow(); });
 }
 
 // "Tax(s) Editor": the tax editor.

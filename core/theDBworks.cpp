@@ -422,6 +422,22 @@ bool RunInTransaction(const std::function<bool()>& work) {
     }
 }
 
+bool RunAfterTableChange(const std::function<bool()>& change, const std::function<bool()>& work,
+                         const std::function<void()>& undo) {
+    if (!change())
+        return false;
+    bool ran = false;
+    try {
+        ran = RunInTransaction(work);
+    } catch (...) {
+        undo();
+        throw;
+    }
+    if (!ran)
+        undo();
+    return ran;
+}
+
 } // namespace theDBworks
 
 DBTransaction::DBTransaction() {

@@ -90,6 +90,12 @@ bool InTransaction();
 // reported as its statement's failure. Inside an outer unit of work it only joins that one.
 bool RunInTransaction(const std::function<bool()>& work);
 
+// Making, renaming or dropping a table commits by itself on MariaDB, so it cannot join a unit
+// of work. `change` runs first; then `work` runs as one unit of work; when that fails, `undo`
+// puts the table back as it was. True when `change` and `work` both ran.
+bool RunAfterTableChange(const std::function<bool()>& change, const std::function<bool()>& work,
+                         const std::function<void()>& undo);
+
 } // namespace theDBworks
 
 // A scoped unit of work: rolled back unless committed. Nested scopes join the outer one.

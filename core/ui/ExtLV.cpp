@@ -249,7 +249,7 @@ int ExtLV::ItemY() const {
     return itemPosition().y();
 }
 
-bool ExtLV::Export(const QString& path, bool flag) {
+bool ExtLV::Export(const QString& path, bool flag, const ExportProgress& progress) {
     Q_UNUSED(flag)
     QStringList headers;
     QList<int> columns;
@@ -259,9 +259,14 @@ bool ExtLV::Export(const QString& path, bool flag) {
         headers.append(model_->Header(column));
         columns.append(column);
     }
+    const int rowCount = model_->RowTotal();
+    SpreadsheetFile::RowsWritten rowsWritten;
+    if (progress)
+        rowsWritten = [&progress, rowCount](int written) { progress(written, rowCount); };
     return SpreadsheetFile::WriteTextSheet(
-        path, headers, model_->RowTotal(),
-        [this, &columns](int row, int column) { return model_->Cell(row, columns[column]); });
+        path, headers, rowCount,
+        [this, &columns](int row, int column) { return model_->Cell(row, columns[column]); },
+        rowsWritten);
 }
 
 void ExtLV::emitMouseDown(const QMouseEvent& event) {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTreeView>
 
+#include <functional>
+
 class ExtLV;
 class ExtLVDelegate;
 class ExtLVModel;
@@ -96,9 +98,11 @@ public:
     // like SelectedItem when no row is selected.
     int ItemX() const;
     int ItemY() const;
+    // Told while an export writes, after each row: the rows written so far and the rows in all.
+    using ExportProgress = std::function<void(int rowsWritten, int rowCount)>;
     // Writes every row, with a header row, to a spreadsheet file at `path`; true when written.
     // The flag is kept for the callers, which always pass true; it changes nothing.
-    bool Export(const QString& path, bool flag = true);
+    bool Export(const QString& path, bool flag = true, const ExportProgress& progress = {});
 
 signals:
     // A row was chosen with the left button or the keyboard; the selection is already there.

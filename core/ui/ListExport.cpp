@@ -28,7 +28,8 @@ QString withXlsEnding(const QString& name) {
 
 namespace ListExport {
 
-bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName) {
+bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName,
+                   const ExtLV::ExportProgress& progress) {
     CDLG dialog;
     QString fileName = initialName;
     QString fileTitle;
@@ -43,7 +44,7 @@ bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName) {
     bool written = false;
     {
         const BusyCursor busy;
-        written = list.Export(fileName, true);
+        written = list.Export(fileName, true, progress);
     }
     if (!written)
         throw StaymarkError(RuntimeError::PathFileAccess().Description() + QStringLiteral(": ") +

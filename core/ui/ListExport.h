@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/ui/ExtLV.h"
+
 #include <QString>
 
-class ExtLV;
 class QWidget;
 
 namespace ListExport {
@@ -11,7 +12,8 @@ namespace ListExport {
 // current folder with `initialName`; nothing is written when it is cancelled or the name holds
 // "*"; ".xls" is added unless the name already ends in it. True when a file was written;
 // throws StaymarkError when the chosen file could not be written, so the window's handler
-// reports it.
-bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName);
+// reports it. `progress` is told after each row written.
+bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName,
+                   const ExtLV::ExportProgress& progress = {});
 
 } // namespace ListExport

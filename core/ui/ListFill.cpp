@@ -8,11 +8,14 @@ ListColumn TextColumn(const QString& header, const QString& widthSample, const Q
     return {header, widthSample, [field](const Recordset& row) { return row.Text(field); }};
 }
 
+QString ShownStoredText(QString stored) {
+    return stored.replace(QStringLiteral("!*!"), QStringLiteral("'"));
+}
+
 ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
                             const QString& field) {
-    return {header, widthSample, [field](const Recordset& row) {
-                return row.Text(field).replace(QStringLiteral("!*!"), QStringLiteral("'"));
-            }};
+    return {header, widthSample,
+            [field](const Recordset& row) { return ShownStoredText(row.Text(field)); }};
 }
 
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field) {

@@ -21,7 +21,9 @@ using ListColumns = QList<ListColumn>;
 
 // Cells made from one field of the record.
 ListColumn TextColumn(const QString& header, const QString& widthSample, const QString& field);
-// A stored text in which "!*!" stands for an apostrophe, shown with the apostrophe.
+// A stored text in which "!*!" stands for an apostrophe, as it is shown: with the apostrophe.
+QString ShownStoredText(QString stored);
+// A column of such texts.
 ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
                             const QString& field);
 // An amount in the system's currency format.

@@ -33,7 +33,7 @@ bool writeRow(lxw_worksheet* sheet, lxw_row_t row, const QStringList& cells) {
 namespace SpreadsheetFile {
 
 bool WriteTextSheet(const QString& path, const QStringList& headers, int rowCount,
-                    const CellText& cell) {
+                    const CellText& cell, const RowsWritten& rowsWritten) {
     if (path.isEmpty() || qsizetype(rowCount) + 1 > LXW_ROW_MAX || headers.size() > LXW_COL_MAX)
         return false;
     // Rows go straight to a temporary file, so a long list needs little memory.
@@ -51,6 +51,8 @@ bool WriteTextSheet(const QString& path, const QStringList& headers, int rowCoun
         for (int column = 0; column < headers.size(); ++column)
             cells.append(cell(row, column));
         written = writeRow(sheet, lxw_row_t(row) + 1, cells);
+        if (written && rowsWritten)
+            rowsWritten(row + 1);
     }
     // Closing writes the file; it also frees the workbook when writing failed.
     const bool closed = workbook_close(book) == LXW_NO_ERROR;

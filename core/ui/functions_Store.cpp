@@ -1,7 +1,6 @@
 #include "core/ui/functions_Store.h"
 
 #include "core/ErrorReport.h"
-#include "core/ProductInfo.h"
 #include "core/ui/Dialogs.h"
 
 namespace {
@@ -9,11 +8,8 @@ namespace {
 constexpr long kTypeMismatch = 13;
 
 void reportCritical(long number, const QString& description) {
-    Dialogs::Message(
-        QStringLiteral("Functions_Module_01") + kLineBreak + QStringLiteral("Error : ") +
-            QString::number(number) + kLineBreak + description + kLineBreak +
-            QStringLiteral(" Critical error, please report to : ") + ProductInfo::SupportAddress(),
-        Dialogs::Icon::Critical);
+    Dialogs::Message(CriticalErrorText(QStringLiteral("Functions_Module_01"), number, description),
+                     Dialogs::Icon::Critical);
 }
 
 } // namespace

@@ -15,6 +15,19 @@
 
 #include <memory>
 
+// Makes the database refuse every `statement` ("INSERT", "UPDATE", "DELETE") on the table; the
+// error text, or empty.
+inline QString RefuseOn(TestSupport::TestDatabase& db, const QString& table,
+                        const QString& statement) {
+    const QString trigger =
+        db.Which() == TestSupport::Backend::SQLite
+            ? QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %2 ON %1 BEGIN SELECT "
+                             "RAISE(ABORT, 'refused'); END")
+            : QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %2 ON %1 FOR EACH ROW "
+                             "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'");
+    return db.Run(trigger.arg(table, statement));
+}
+
 // One page of the administration window on its own, in a plain window that holds the balloon
 // as the administration window does, over a fresh database with an administrator logged in.
 template <typename Page> struct AdminPageHost {
@@ -51,15 +64,8 @@ template <typename Page> struct AdminPageHost {
         return nullptr;
     }
 
-    // Makes the database refuse every `statement` ("INSERT", "UPDATE", "DELETE") on the table.
     QString Refuse(const QString& table, const QString& statement) {
-        const QString trigger =
-            db->Which() == TestSupport::Backend::SQLite
-                ? QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %2 ON %1 BEGIN SELECT "
-                                 "RAISE(ABORT, 'refused'); END")
-                : QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %2 ON %1 FOR EACH ROW "
-                                 "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'");
-        return db->Run(trigger.arg(table, statement));
+        return RefuseOn(*db, table, statement);
     }
 };
 

@@ -98,6 +98,17 @@ private slots:
         QCOMPARE(sheet.rows[1][2], QStringLiteral("Twin Bed"));
     }
 
+    void progressCountsTheRowsAsTheyAreWritten() {
+        for (const char* id : {"501", "502", "503"})
+            addRow({QString::fromLatin1(id), "", "Twin Bed", "$10.00", "1"});
+        const QString file = path(QStringLiteral("progress.xls"));
+        QList<QPair<int, int>> told;
+        QVERIFY(list->Export(file, true, [&](int rowsWritten, int rowCount) {
+            told.append({rowsWritten, rowCount});
+        }));
+        QCOMPARE(told, (QList<QPair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+    }
+
     void aFileThatCannotBeWrittenIsNotReportedAsWritten() {
         addRow({"401", "", "Twin Bed", "$10.00", "1"});
         const QString file = path(QStringLiteral("no such folder/list.xls"));

@@ -102,7 +102,7 @@ private slots:
             {"mnuCustomerHistoryList", Seen::Nothing, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuReport", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuLog", open, Seen::NoLogPrivilege, Seen::Login, Seen::Login},
-            {"mnuAdministration", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
+            {"mnuAdministration", Seen::Window, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"taxEditor", Seen::Window, Seen::NoPrivilege, Seen::NoPrivilege, Seen::Login},
         };
         for (const Row& row : rows) {

@@ -1,0 +1,182 @@
+#include "administration/frmRoomAdminFloat.h"
+
+#include "administration/RoomIdFilter.h"
+#include "administration/frmAdminArea.h"
+#include "core/DefaultInstance.h"
+#include "core/ErrorReport.h"
+#include "core/theDBworks.h"
+#include "core/ui/Dialogs.h"
+#include "core/ui/ExtLV.h"
+#include "core/ui/FormControls.h"
+#include "core/ui/Icons.h"
+#include "core/ui/ListFill.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidthTwips = 5040;
+constexpr int kClientHeightTwips = 2040;
+
+} // namespace
+
+frmRoomAdminFloat::frmRoomAdminFloat(ExtLV& roomList, QWidget* parent)
+    : QDialog(parent)
+    , roomList_(roomList) {
+    setObjectName(QStringLiteral("frmRoomAdminFloat"));
+    setWindowTitle(QStringLiteral("Update Room Info"));
+    layOut();
+    connectEvents();
+    Form_Load();
+}
+
+frmRoomAdminFloat::~frmRoomAdminFloat() = default;
+
+void frmRoomAdminFloat::layOut() {
+    txtRoomIDedit = NewTextBox(this, QStringLiteral("txtRoomIDedit"), QStringLiteral("Room ID"));
+    txtRoomDescEdit =
+        NewTextBox(this, QStringLiteral("txtRoomDescEdit"), QStringLiteral("Room Description"));
+    txtPriceEdit =
+        NewTextBox(this, QStringLiteral("txtPriceEdit"), QStringLiteral("Tariff per day"));
+    cmdEditIt = NewPictureButton(this, QStringLiteral("cmdEditIt"), Icons::Get(Icons::Name::Modify),
+                                 QStringLiteral("Modify"));
+    cmdCancelIt = NewPictureButton(this, QStringLiteral("cmdCancelIt"),
+                                   Icons::Get(Icons::Name::Cancel), QStringLiteral("Cancel"));
+    auto* grid = new QGridLayout(this);
+    AddCaptionRow(grid, 0, QStringLiteral("Room ID :"), txtRoomIDedit);
+    AddCaptionRow(grid, 1, QStringLiteral("Note : "), txtRoomDescEdit);
+    AddCaptionRow(grid, 2, QStringLiteral("Rate : "), txtPriceEdit);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    buttons->addWidget(cmdEditIt);
+    buttons->addWidget(cmdCancelIt);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    setMinimumSize(TwipsSize(kClientWidthTwips, kClientHeightTwips));
+}
+
+void frmRoomAdminFloat::connectEvents() {
+    connect(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
+    connect(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
+    for (QLineEdit* box : {txtRoomIDedit, txtRoomDescEdit, txtPriceEdit})
+        connect(box, &QLineEdit::returnPressed, cmdEditIt, &QPushButton::click);
+    txtRoomIDedit->installEventFilter(this);
+}
+
+void frmRoomAdminFloat::LoadIt(qint32 x, qint32 y) {
+    WX = x;
+    WY = y;
+    move(WX, WY);
+}
+
+// Each step that fails leaves its box empty; the next one still runs.
+void frmRoomAdminFloat::Form_Load() {
+    frmAdminArea* admin = LoadedInstance<frmAdminArea>();
+    // No earlier room's key may stand for a room that was not found.
+    if (admin)
+        admin->ListViewValueFromDB = 0;
+    IgnoreErrors([this] { RoomStore::OpenRoomsNamed(roomList_.SelectedItem().Text()); });
+    const Recordset& room = theDBworks::DBRecordset();
+    IgnoreErrors([&] {
+        loadedId_ = room.Text(QStringLiteral("RoomNameID"));
+        txtRoomIDedit->setText(loadedId_);
+    });
+    IgnoreErrors([&] {
+        txtRoomDescEdit->setText(ShownStoredText(room.Text(QStringLiteral("Description"))));
+    });
+    IgnoreErrors([&] { txtPriceEdit->setText(room.Money(QStringLiteral("RoomPrice")).Format()); });
+    IgnoreErrors([&] {
+        if (admin)
+            admin->ListViewValueFromDB = room.Fields(QStringLiteral("RoomID")).toLongLong();
+    });
+}
+
+qint64 frmRoomAdminFloat::roomKey() const {
+    const frmAdminArea* admin = LoadedInstance<frmAdminArea>();
+    return admin ? admin->ListViewValueFromDB : 0;
+}
+
+// Modify: changes the room as the boxes give it, after the question.
+void frmRoomAdminFloat::cmdEditIt_Click() {
+    if (!Dialogs::AskYesNo(QStringLiteral("Update Selected Room?"),
+                           QStringLiteral("Update Room Info"))) {
+        close();
+        return;
+    }
+    try {
+        updateRoom();
+    } catch (const std::exception& error) {
+        const auto* own = dynamic_cast<const StaymarkError*>(&error);
+        Dialogs::Message(CriticalErrorText(QStringLiteral("flot_0002"), own ? own->Number() : 0,
+                                           DescriptionOf(error)),
+                         Dialogs::Icon::Critical);
+        close();
+    }
+}
+
+void frmRoomAdminFloat::updateRoom() {
+    if (roomKey() <= 0) {
+        Dialogs::Message(QStringLiteral("Room ") + roomList_.SelectedItem().Text() +
+                         QStringLiteral(" is not on the Room List any more!"));
+    } else {
+        const RoomStore::RoomChange change = typedChange();
+        // Refused: the window stays open for another identifier.
+        if (!identifierChangeAccepted(change))
+            return;
+        // A refused statement has reported itself, and the room was left as it was.
+        if (!RoomStore::UpdateRoom(change)) {
+            close();
+            return;
+        }
+    }
+    if (frmAdminArea* admin = LoadedInstance<frmAdminArea>())
+        admin->RoomListShow();
+    close();
+}
+
+RoomStore::RoomChange frmRoomAdminFloat::typedChange() const {
+    RoomStore::RoomChange change;
+    change.roomKey = roomKey();
+    change.storedId = loadedId_;
+    change.newStoredId = RoomStore::StoredId(txtRoomIDedit->text());
+    change.description = txtRoomDescEdit->text();
+    change.tariff = Currency::FromText(txtPriceEdit->text());
+    return change;
+}
+
+bool frmRoomAdminFloat::identifierChangeAccepted(const RoomStore::RoomChange& change) {
+    if (change.newStoredId == change.storedId.trimmed())
+        return true;
+    QString refusal;
+    if (!RoomStore::IsWholeNumberId(change.newStoredId))
+        refusal = QStringLiteral("Please Enter Room ID as Numeric Characters!");
+    else if (RoomStore::IdTakenByAnother(change.newStoredId, change.roomKey))
+        refusal = QStringLiteral("Room ") + change.newStoredId +
+                  QStringLiteral(" Already Exist! Please change Room ID.");
+    else if (RoomStore::BookingCount(change.storedId) > 0)
+        refusal = QStringLiteral("Room ") + change.storedId +
+                  QStringLiteral(" has bookings, so it keeps its Room ID: under another ID the "
+                                 "room would lose them.");
+    if (refusal.isEmpty())
+        return true;
+    Dialogs::Message(refusal);
+    return false;
+}
+
+// Cancel: closes the window.
+void frmRoomAdminFloat::cmdCancelIt_Click() {
+    close();
+}
+
+void frmRoomAdminFloat::txtRoomIDedit_KeyDown() {
+    FilterRoomIdBox(*txtRoomIDedit);
+}
+
+bool frmRoomAdminFloat::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtRoomIDedit && event->type() == QEvent::KeyPress)
+        txtRoomIDedit_KeyDown();
+    return QDialog::eventFilter(watched, event);
+}

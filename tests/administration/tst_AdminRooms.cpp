@@ -1,0 +1,424 @@
+#include "administration/frmRoomAdminFloat.h"
+#include "core/Currency.h"
+#include "core/ErrorReport.h"
+#include "tests/administration/AdminWindowFixture.h"
+#include "tests/support/AdminStatements.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+// The rooms page driven through its controls: adding with its checks and balloons, the stored
+// forms, the booking tables, the log rows, removal and the list's menu.
+class TestAdminRooms : public QObject {
+    Q_OBJECT
+
+    AdminWindowFixture fixture;
+
+    // Each room as "identifier|description|type|tariff", the tariff as plain decimal text.
+    QStringList storedRooms() const {
+        QStringList rooms =
+            fixture.Stored(QStringLiteral("SELECT * FROM tbl_Rooms ORDER BY RoomID"),
+                           {"RoomNameID", "Description", "RoomType", "RoomPrice"});
+        for (QString& room : rooms) {
+            const QString tariff = room.section('|', 3);
+            room = room.section('|', 0, 2) + '|' +
+                   Currency::FromText(tariff, QLocale::c()).ToPlainText();
+        }
+        return rooms;
+    }
+
+    // Two rooms, 101 with one booking in its table.
+    bool twoRoomsOneBooked() const {
+        return AdminStatements::AddRoom("101", "Garden", "Twin Bed", "80") &&
+               AdminStatements::AddRoom("102", "Suite", "Double Bed", "150") &&
+               fixture.db
+                   ->Run("INSERT INTO room_101 (RoomNameID, cUniqueID, CheckInDate, CheckOutDate, "
+                         "RoomBookedDate) VALUES ('101', 'JSABCDEF', #2026-12-10#, #2026-12-12#, "
+                         "#2026-12-10#)")
+                   .isEmpty();
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartLoggedIn();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() { fixture.Stop(); }
+
+    void addStoresTheRoomWithItsBookingTable_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("plain") << "101"
+                               << "Garden view"
+                               << "Twin Bed"
+                               << "1500"
+                               << "101|Garden view|Twin Bed|1500"
+                               << "101|Garden view|Twin Bed|$1,500.00";
+        QTest::newRow("blanks around the identifier") << " 101 "
+                                                      << "Garden view"
+                                                      << "Twin Bed"
+                                                      << "80"
+                                                      << "101|Garden view|Twin Bed|80"
+                                                      << "101|Garden view|Twin Bed|$80.00";
+        QTest::newRow("description left at its placeholder") << "7"
+                                                             << "Description"
+                                                             << "Single Bed"
+                                                             << "60"
+                                                             << "7||Single Bed|60"
+                                                             << "7||Single Bed|$60.00";
+        QTest::newRow("apostrophes in description and type")
+            << "102"
+            << "Chef's room"
+            << "King's Bed"
+            << "$1,250.55"
+            << "102|Chef!*!s room|King!*!s Bed|1250.55"
+            << "102|Chef's room|King's Bed|$1,250.55";
+    }
+    void addStoresTheRoomWithItsBookingTable() {
+        QFETCH(QString, id);
+        QFETCH(QString, description);
+        QFETCH(QString, type);
+        QFETCH(QString, price);
+        QFETCH(QString, stored);
+        QFETCH(QString, listed);
+        fixture.OpenAdmin();
+        AdminRoomsPage* page = fixture.Rooms();
+        fixture.AddRoom(id, description, type, price);
+
+        QCOMPARE(storedRooms(), QStringList{stored});
+        const QString roomId = stored.section('|', 0, 0);
+        QVERIFY(fixture.TableExists("room_" + roomId));
+        QCOMPARE(fixture.LogRows(), QStringList{"Added Room -" + id + "|admin|RoomAddedRemove"});
+        QCOMPARE(ShownTexts(), QStringList{"Room " + id + " Added on the Room List!"});
+        QCOMPARE(Dialogs::Testing::Record().first().icon, Dialogs::Icon::Information);
+        QCOMPARE(Dialogs::Testing::Record().first().title, QStringLiteral("Staymark"));
+        QCOMPARE(RowsOf(page->listRoomView, 4), QStringList{listed});
+        // The boxes keep what was typed, and the next room can be added.
+        QCOMPARE(page->txtRoomID->text(), id);
+        QVERIFY(page->cmdAddRoom->isEnabled());
+        QVERIFY(!AdminWindowFixture::ShownBalloon());
+    }
+
+    void theTariffIsStoredAlikeInEveryLocale() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        fixture.OpenAdmin();
+        fixture.AddRoom("101", "Garten", "Twin Bed", "1.500,50");
+        const QStringList listed = RowsOf(fixture.Rooms()->listRoomView, 4);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(storedRooms(), QStringList{"101|Garten|Twin Bed|1500.5"});
+        QCOMPARE(listed,
+                 QStringList{"101|Garten|Twin Bed|" +
+                             QLocale(QLocale::German, QLocale::Germany).toCurrencyString(1500.5)});
+    }
+
+    void refusedInputGetsItsBalloonAndStoresNothing_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString idText = QStringLiteral("Please Enter Room ID!");
+        const QString priceText = QStringLiteral("Please Enter Tariff as Numeric Characters!");
+        const QString wholeText = QStringLiteral("Please Enter Room ID as Numeric Characters!");
+        QTest::newRow("placeholder") << "Room ID"
+                                     << "80"
+                                     << "txtRoomID"
+                                     << "Please enter Room ID" << idText;
+        QTest::newRow("empty, tariff checked after it") << ""
+                                                        << "abc"
+                                                        << "txtRoomID"
+                                                        << "Please enter Room ID" << idText;
+        QTest::newRow("letters") << "10A"
+                                 << "80"
+                                 << "txtRoomID"
+                                 << "Invalid Room ID" << wholeText;
+        QTest::newRow("decimal") << "1.5"
+                                 << "80"
+                                 << "txtRoomID"
+                                 << "Invalid Room ID" << wholeText;
+        QTest::newRow("negative") << "-3"
+                                  << "80"
+                                  << "txtRoomID"
+                                  << "Invalid Room ID" << wholeText;
+        QTest::newRow("beyond the booking tables' integers") << "2147483648"
+                                                             << "80"
+                                                             << "txtRoomID"
+                                                             << "Invalid Room ID" << wholeText;
+        QTest::newRow("tariff not a number") << "101"
+                                             << "abc"
+                                             << "txtRoomPrice"
+                                             << "Invalid Tariff" << priceText;
+        QTest::newRow("tariff empty") << "101"
+                                      << ""
+                                      << "txtRoomPrice"
+                                      << "Please enter Numeric values in the Box" << priceText;
+    }
+    void refusedInputGetsItsBalloonAndStoresNothing() {
+        QFETCH(QString, id);
+        QFETCH(QString, price);
+        QFETCH(QString, target);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        fixture.OpenAdmin();
+        AdminRoomsPage* page = fixture.Rooms();
+        page->txtRoomDesc->setFocus();
+        fixture.AddRoom(id, "Garden", "Twin Bed", price);
+        const BalloonWindow* balloon = AdminWindowFixture::ShownBalloon();
+        QVERIFY(balloon);
+        QCOMPARE(balloon->TitleText(), title);
+        QCOMPARE(balloon->BodyText(), text);
+        QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
+        QCOMPARE(BalloonTarget->objectName(), target);
+        // The balloon leaves the focus where it was.
+        QVERIFY(QApplication::focusWidget() != BalloonTarget.data());
+        QVERIFY(page->cmdAddRoom->isEnabled());
+        QCOMPARE(fixture.db->Count("tbl_Rooms"), 0);
+        QVERIFY(fixture.LogRows().isEmpty());
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+    }
+
+    void aTakenIdentifierWaitsForAChange() {
+        QVERIFY(AdminStatements::AddRoom("101", "Garden", "Twin Bed", "80"));
+        fixture.OpenAdmin();
+        AdminRoomsPage* page = fixture.Rooms();
+        // Checked in its stored form, blanks and all.
+        fixture.AddRoom(" 101 ", "Another", "Twin Bed", "90");
+        const BalloonWindow* balloon = AdminWindowFixture::ShownBalloon();
+        QVERIFY(balloon);
+        QCOMPARE(balloon->TitleText(), QStringLiteral("Room Already Exist!"));
+        QCOMPARE(balloon->BodyText(), QStringLiteral("Please Enter Room ID!"));
+        QCOMPARE(BalloonTarget.data(), page->txtRoomID);
+        QVERIFY(!page->cmdAddRoom->isEnabled());
+        QCOMPARE(storedRooms().size(), 1);
+        // Any of the four fields enables it again.
+        page->comboRoomType->setCurrentIndex(2);
+        QVERIFY(page->cmdAddRoom->isEnabled());
+    }
+
+    void addingIsAllOrNothing_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("room row refused") << "tbl_Rooms"
+                                          << "INSERT"
+                                          << "DB0003";
+        QTest::newRow("log row refused") << "tbl_logTable"
+                                         << "INSERT"
+                                         << "DB0003";
+        QTest::newRow("booking table already there") << ""
+                                                     << ""
+                                                     << "DB0005";
+    }
+    void addingIsAllOrNothing() {
+        QFETCH(QString, table);
+        QFETCH(QString, statement);
+        QFETCH(QString, code);
+        if (table.isEmpty())
+            QVERIFY(fixture.db->Run("CREATE TABLE room_101 (ID INT, Kept INT)").isEmpty());
+        else
+            QVERIFY(fixture.Refuse(table, statement).isEmpty());
+        fixture.OpenAdmin();
+        fixture.AddRoom("101", "Garden", "Twin Bed", "80");
+        QCOMPARE(fixture.db->Count("tbl_Rooms"), 0);
+        QVERIFY(fixture.LogRows().isEmpty());
+        // A table that was there before stays; one made for the room goes again.
+        QCOMPARE(fixture.TableExists("room_101"), table.isEmpty());
+        if (table.isEmpty())
+            QVERIFY(fixture.db->Run("SELECT Kept FROM room_101").isEmpty());
+        const QStringList messages = ShownTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith("Error Code : " + code + "\r\n"),
+                 qPrintable(messages.first()));
+        QVERIFY(fixture.Rooms()->cmdAddRoom->isEnabled());
+        QCOMPARE(fixture.Rooms()->listRoomView->ListItems().Count(), 0);
+    }
+
+    void removeTakesTheRowItsBookingsAndLogsIt() {
+        QVERIFY(twoRoomsOneBooked());
+        fixture.OpenAdmin();
+        AdminRoomsPage* page = fixture.Rooms();
+        AdminWindowFixture::ClickRow(page->listRoomView, "101", Qt::LeftButton);
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(page->cmdRemoveRoom, Qt::LeftButton);
+
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].kind, QStringLiteral("question"));
+        QCOMPARE(shown[0].text, QStringLiteral("Remove Selected Room! Are you Sure?"));
+        QCOMPARE(shown[0].title, QStringLiteral("Remove Room"));
+        QCOMPARE(shown[1].text, QStringLiteral("Room 101 Removed!"));
+        QCOMPARE(storedRooms(), QStringList{"102|Suite|Double Bed|150"});
+        QVERIFY(!fixture.TableExists("room_101"));
+        QVERIFY(fixture.TableExists("room_102"));
+        QCOMPARE(fixture.LogRows(), QStringList{"Removed Room 101|admin|RoomAddedRemove"});
+        QCOMPARE(RowsOf(page->listRoomView, 1), QStringList{"102"});
+        // The removed room's table name is free again.
+        fixture.AddRoom("101", "New", "Twin Bed", "70");
+        QVERIFY(fixture.TableExists("room_101"));
+        QCOMPARE(fixture.db->Count("room_101"), 0);
+    }
+
+    void removalIsAllOrNothing_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("answered No") << ""
+                                     << "" << false;
+        QTest::newRow("room row refused") << "tbl_Rooms"
+                                          << "DELETE" << true;
+        QTest::newRow("log row refused") << "tbl_logTable"
+                                         << "INSERT" << true;
+    }
+    void removalIsAllOrNothing() {
+        QFETCH(QString, table);
+        QFETCH(QString, statement);
+        QFETCH(bool, answer);
+        QVERIFY(twoRoomsOneBooked());
+        if (!table.isEmpty())
+            QVERIFY(fixture.Refuse(table, statement).isEmpty());
+        fixture.OpenAdmin();
+        AdminRoomsPage* page = fixture.Rooms();
+        Dialogs::Testing::AnswerNextQuestion(answer);
+        AdminWindowFixture::ChooseFromMenu(page->listRoomView, page->AGPopUp1, "101",
+                                           "mnuRemoveRoom");
+        QCOMPARE(storedRooms().size(), 2);
+        QCOMPARE(fixture.db->Count("room_101"), 1);
+        QVERIFY(fixture.LogRows().isEmpty());
+        const QStringList messages = ShownTexts();
+        QCOMPARE(messages.first(), QStringLiteral("Remove Selected Room! Are you Sure?"));
+        QCOMPARE(messages.size(), answer ? 2 : 1);
+        if (answer)
+            QVERIFY2(messages.last().startsWith("Error Code : DB000"), qPrintable(messages.last()));
+        QCOMPARE(page->listRoomView->ListItems().Count(), 2);
+    }
+
+    void aRoomWhoseTableIsMissingIsReportedAndStays() {
+        QVERIFY(twoRoomsOneBooked());
+        QVERIFY(fixture.db->Run("DROP TABLE room_102").isEmpty());
+        fixture.OpenAdmin();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
+                                           "102", "mnuRemoveRoom");
+        QCOMPARE(storedRooms().size(), 2);
+        QVERIFY(fixture.LogRows().isEmpty());
+        QVERIFY(ShownTexts().last().startsWith("Error Code : DB0002\r\n"));
+    }
+
+    void removingWithoutASelectionIsReported() {
+        QVERIFY(twoRoomsOneBooked());
+        fixture.OpenAdmin();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(fixture.Rooms()->cmdRemoveRoom, Qt::LeftButton);
+        QCOMPARE(ShownTexts(), QStringList{"Remove Selected Room! Are you Sure?"});
+        const QString report = AdminWindowFixture::ReportShown();
+        QVERIFY2(report.startsWith("Error Code : ADM0003\nObject variable or With block variable "
+                                   "not set"),
+                 qPrintable(report));
+        QCOMPARE(storedRooms().size(), 2);
+    }
+
+    void theIdentifierBoxDropsQuotesSemicolonsAndQuestionMarks() {
+        fixture.OpenAdmin();
+        QLineEdit* box = fixture.Rooms()->txtRoomID;
+        box->clear();
+        box->setFocus();
+        QTest::keyClicks(box, "1'0;1?");
+        // Each key first takes out what the keys before it typed.
+        QCOMPARE(box->text(), QStringLiteral("101?"));
+        QTest::keyClick(box, Qt::Key_Home);
+        QCOMPARE(box->text(), QStringLiteral("101"));
+        QTest::keyClick(box, Qt::Key_Right);
+        QTest::keyClicks(box, "?5");
+        QCOMPARE(box->text(), QStringLiteral("1501"));
+        QCOMPARE(box->cursorPosition(), 2);
+    }
+
+    void aClickTakesThePlaceholderAndAPressTheBalloon_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("balloonGoes");
+        QTest::newRow("identifier placeholder") << "txtRoomID"
+                                                << "Room ID"
+                                                << "" << true;
+        QTest::newRow("identifier typed") << "txtRoomID"
+                                          << "101"
+                                          << "101" << true;
+        QTest::newRow("description placeholder") << "txtRoomDesc"
+                                                 << "Description"
+                                                 << "" << true;
+        QTest::newRow("tariff") << "txtRoomPrice"
+                                << "80"
+                                << "80" << false;
+    }
+    void aClickTakesThePlaceholderAndAPressTheBalloon() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        QFETCH(bool, balloonGoes);
+        fixture.OpenAdmin();
+        fixture.AddRoom("", "Garden", "Twin Bed", "80");
+        QVERIFY(AdminWindowFixture::ShownBalloon());
+        auto* field = AdminWindowFixture::Find<QLineEdit>(box);
+        QVERIFY(field);
+        field->setText(text);
+        QTest::mouseClick(field, Qt::LeftButton);
+        QCOMPARE(field->text(), after);
+        QCOMPARE(AdminWindowFixture::ShownBalloon() == nullptr, balloonGoes);
+    }
+
+    void aBalloonGoesWithItsPage() {
+        QVERIFY(twoRoomsOneBooked());
+        frmAdminArea* form = fixture.OpenAdmin();
+        fixture.AddRoom("", "Garden", "Twin Bed", "80");
+        QVERIFY(AdminWindowFixture::ShownBalloon());
+        form->SSTab1->setCurrentIndex(3);
+        QVERIFY(!AdminWindowFixture::ShownBalloon());
+        form->SSTab1->setCurrentIndex(0);
+        fixture.AddRoom("", "Garden", "Twin Bed", "80");
+        bool balloonOverEditor = true;
+        Dialogs::Testing::HandleNextModal([&](QDialog& editor) {
+            balloonOverEditor = AdminWindowFixture::ShownBalloon() != nullptr;
+            editor.close();
+        });
+        AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
+                                           "101", "mnuEditSelected");
+        QVERIFY(!balloonOverEditor);
+    }
+
+    void theListsMenuOffersItsItemsInOrder() {
+        QVERIFY(twoRoomsOneBooked());
+        fixture.OpenAdmin();
+        AdminRoomsPage* page = fixture.Rooms();
+        AdminWindowFixture::ClickRow(page->listRoomView, "102", Qt::LeftButton);
+        QTest::mouseDClick(
+            page->listRoomView->viewport(), Qt::LeftButton, {},
+            page->listRoomView->visualRect(page->listRoomView->currentIndex()).center());
+        QMenu* menu = page->AGPopUp1->Menu();
+        QTRY_VERIFY(menu->isVisible());
+        QStringList items;
+        for (const QAction* action : menu->actions())
+            items << (action->isSeparator() ? "-" : action->objectName() + ' ' + action->text());
+        QCOMPARE(items, (QStringList{"mnuRemoveRoom &Remove Room", "mnuEditSelected &Edit Selected",
+                                     "-", "mnuExportToExcel Export to Excel"}));
+        menu->close();
+
+        Dialogs::Testing::HandleNextModal([](QDialog& editor) {
+            auto& room = static_cast<frmRoomAdminFloat&>(editor);
+            QCOMPARE(room.txtRoomIDedit->text(), QStringLiteral("102"));
+            editor.close();
+        });
+        AdminWindowFixture::ChooseFromMenu(page->listRoomView, page->AGPopUp1, "102",
+                                           "mnuEditSelected");
+        const Dialogs::Shown& opened = Dialogs::Testing::Record().last();
+        QCOMPARE(opened.kind, QStringLiteral("modal"));
+        QCOMPARE(opened.text, QStringLiteral("frmRoomAdminFloat"));
+    }
+};
+
+STAYMARK_TEST_MAIN(TestAdminRooms)
+#include "tst_AdminRooms.moc"

@@ -1,0 +1,344 @@
+#include "administration/UserEditFloat.h"
+#include "tests/administration/AdminWindowFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
+
+// The user accounts page and the privilege editor, driven through their controls.
+class TestAdminUsers : public QObject {
+    Q_OBJECT
+
+    AdminWindowFixture fixture;
+
+    // Each account as "name|cmodifysettings|croomlist|cmodifytax|ccustomerviewedit|
+    // canViewReport|cusertype", in the order they were made.
+    QStringList storedAccounts() const {
+        return fixture.Stored(QStringLiteral("SELECT * FROM tbl_users ORDER BY ID"),
+                              {"cusername", "cmodifysettings", "croomlist", "cmodifytax",
+                               "ccustomerviewedit", "canViewReport", "cusertype"});
+    }
+
+    QString storedPassword(const QString& name) const {
+        Recordset row =
+            fixture.db->Query("SELECT cpassword FROM tbl_users WHERE cusername = '" + name + "'");
+        return row.AtEOF() ? QString() : row.Text("cpassword");
+    }
+
+    AdminUsersPage* openUsers() {
+        fixture.OpenAdmin();
+        LoadedInstance<frmAdminArea>()->SSTab1->setCurrentIndex(3);
+        QApplication::processEvents();
+        return fixture.Users();
+    }
+
+    // Types the account, ticks the boxes given as five "0"/"1" flags, presses Add and answers.
+    static void addAccount(AdminUsersPage* page, const QString& name, const QString& password,
+                           const QString& flags, bool yes = true) {
+        page->txtUserName->setText(name);
+        page->txtPassWord->setText(password);
+        const QList<QCheckBox*> boxes{page->CheckModifySettings, page->CheckCanViewRoomList,
+                                      page->CheckCanAddModifyTax,
+                                      page->CheckCanViewEditCustomreList, page->canViewReport};
+        for (int i = 0; i < boxes.size(); ++i)
+            boxes[i]->setChecked(flags.at(i) == QLatin1Char('1'));
+        Dialogs::Testing::AnswerNextQuestion(yes);
+        QTest::mouseClick(page->Command1, Qt::LeftButton);
+    }
+
+    QString addMaster() const {
+        return fixture.db->Run(
+            "INSERT INTO tbl_users (cusername, cpassword, cmodifysettings, croomlist, cmodifytax, "
+            "canViewReport, ccustomerviewedit, cusertype) VALUES ('boss', 'X', 1, 1, 1, 1, 1, 1)");
+    }
+
+    // Opens the privilege editor on the account from the list's menu; `inside` runs while it is
+    // open. True when the editor was still open after `inside`.
+    bool editPrivileges(const QString& account, const std::function<void(UserEditFloat&)>& inside) {
+        bool stayedOpen = false;
+        Dialogs::Testing::HandleNextModal([&](QDialog& dialog) {
+            auto& editor = static_cast<UserEditFloat&>(dialog);
+            inside(editor);
+            stayedOpen = editor.isVisible();
+            if (stayedOpen)
+                editor.close();
+        });
+        AdminUsersPage* page = openUsers();
+        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, account, "mnuEditUser");
+        return stayedOpen;
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartLoggedIn();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() { fixture.Stop(); }
+
+    void addStoresTheAccountAsTheLoginWillCheckIt_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("only Can View Reports") << "clerk"
+                                               << "secret"
+                                               << "00001"
+                                               << "clerk|0|0|0|0|1|0"
+                                               << "clerk|No|No|No|No|Yes";
+        QTest::newRow("every privilege") << "manager"
+                                         << "pw"
+                                         << "11111"
+                                         << "manager|1|1|1|1|1|0"
+                                         << "manager|Yes|Yes|Yes|Yes|Yes";
+        QTest::newRow("each box in its column") << "mixed"
+                                                << "pw"
+                                                << "10100"
+                                                << "mixed|1|0|1|0|0|0"
+                                                << "mixed|Yes|No|Yes|No|No";
+        QTest::newRow("name trimmed, password as typed") << "  night clerk "
+                                                         << " pa'ss "
+                                                         << "01010"
+                                                         << "night clerk|0|1|0|1|0|0"
+                                                         << "night clerk|No|Yes|No|Yes|No";
+        QTest::newRow("apostrophe left out of the name") << "o'brien"
+                                                         << "pw"
+                                                         << "00000"
+                                                         << "obrien|0|0|0|0|0|0"
+                                                         << "obrien|No|No|No|No|No";
+    }
+    void addStoresTheAccountAsTheLoginWillCheckIt() {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(QString, flags);
+        QFETCH(QString, stored);
+        QFETCH(QString, listed);
+        AdminUsersPage* page = openUsers();
+        addAccount(page, name, password, flags);
+        const QString storedName = stored.section('|', 0, 0);
+        QCOMPARE(storedAccounts().last(), stored);
+        QCOMPARE(storedPassword(storedName), GlobalLogin::EncryptPassword(password));
+        QCOMPARE(fixture.LogRows(), QStringList{"New Account Created with User Name : " +
+                                                storedName + "|admin|UserAddRemove"});
+        QCOMPARE(RowsOf(page->UserList, 6).last(), listed);
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().kind, QStringLiteral("question"));
+        QCOMPARE(shown.first().text, QStringLiteral("Add new user?"));
+        QCOMPARE(shown.first().title, QStringLiteral("Add User"));
+        QCOMPARE(page->txtUserName->text(), name);
+        QCOMPARE(page->txtPassWord->text(), password);
+        // The account logs in with the password typed as it was typed here.
+        QVERIFY(GlobalLogin::CheckUserPassword(storedName, password));
+    }
+
+    void refusedInputGetsItsBalloon_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no name") << ""
+                                 << "pw"
+                                 << "txtUserName"
+                                 << "Please enter User Name"
+                                 << "Please Enter User Name!";
+        QTest::newRow("blanks for a name") << "   "
+                                           << "pw"
+                                           << "txtUserName"
+                                           << "Please enter User Name"
+                                           << "Please Enter User Name!";
+        QTest::newRow("no password") << "clerk"
+                                     << ""
+                                     << "txtPassWord"
+                                     << "Please enter User Password"
+                                     << "Please Enter User Password!";
+    }
+    void refusedInputGetsItsBalloon() {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(QString, target);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        AdminUsersPage* page = openUsers();
+        addAccount(page, name, password, "11111");
+        const BalloonWindow* balloon = AdminWindowFixture::ShownBalloon();
+        QVERIFY(balloon);
+        QCOMPARE(balloon->TitleText(), title);
+        QCOMPARE(balloon->BodyText(), text);
+        QCOMPARE(BalloonTarget->objectName(), target);
+        QVERIFY(QApplication::focusWidget() != BalloonTarget.data());
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QCOMPARE(storedAccounts().size(), 1);
+        // A click in either box takes it away.
+        QTest::mouseClick(page->txtPassWord, Qt::LeftButton);
+        QVERIFY(!AdminWindowFixture::ShownBalloon());
+    }
+
+    void noAccountWithoutYesOrUnderATakenName() {
+        AdminUsersPage* page = openUsers();
+        addAccount(page, "clerk", "pw", "00001", false);
+        QCOMPARE(storedAccounts().size(), 1);
+        addAccount(page, " Admin", "pw", "00001");
+        QCOMPARE(storedAccounts().size(), 1);
+        QCOMPARE(ShownTexts(), (QStringList{"Add new user?", "Add new user?",
+                                            "Username  Admin already exist!, Try another name."}));
+        QVERIFY(fixture.LogRows().isEmpty());
+    }
+
+    void theAccountAndItsLogRowAreStoredTogether_data() {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("account refused") << "tbl_users";
+        QTest::newRow("log row refused") << "tbl_logTable";
+    }
+    void theAccountAndItsLogRowAreStoredTogether() {
+        QFETCH(QString, table);
+        QVERIFY(fixture.Refuse(table, "INSERT").isEmpty());
+        AdminUsersPage* page = openUsers();
+        addAccount(page, "clerk", "pw", "00001");
+        QCOMPARE(storedAccounts().size(), 1);
+        QVERIFY(fixture.LogRows().isEmpty());
+        const QStringList messages = ShownTexts();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages.last().startsWith("Error Code : DB0003\r\n"),
+                 qPrintable(messages.last()));
+        QCOMPARE(page->UserList->ListItems().Count(), 1);
+    }
+
+    void removeDeletesTheSelectedAccount() {
+        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,1,0").isEmpty());
+        QVERIFY(fixture.AddUser("cook", "pw", "0,0,0,0,0").isEmpty());
+        AdminUsersPage* page = openUsers();
+        Dialogs::Testing::AnswerNextQuestion(false);
+        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk",
+                                           "mnuRemoveUser");
+        QCOMPARE(storedAccounts().size(), 3);
+        Dialogs::Testing::AnswerNextQuestion(true);
+        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk",
+                                           "mnuRemoveUser");
+        QCOMPARE(storedAccounts(), (QStringList{"admin|1|1|1|1|1|0", "cook|0|0|0|0|0|0"}));
+        QCOMPARE(RowsOf(page->UserList, 1), (QStringList{"admin", "cook"}));
+        const Dialogs::Shown& question = Dialogs::Testing::Record().last();
+        QCOMPARE(question.kind, QStringLiteral("question"));
+        QCOMPARE(question.text, QStringLiteral("Remove 'clerk' user from the record?"));
+        QCOMPARE(question.title, QStringLiteral("Add User"));
+        QCOMPARE(Dialogs::Testing::Record().size(), 2);
+        QVERIFY(fixture.LogRows().isEmpty());
+    }
+
+    void theMasterAndTheLoggedInAccountsStay_data() {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("master account") << "boss"
+                                        << "User 'boss' is the master account and cannot be "
+                                           "removed!";
+        QTest::newRow("own account") << "admin"
+                                     << "You are logged in as 'admin': this account cannot be "
+                                        "removed while it is in use!";
+    }
+    void theMasterAndTheLoggedInAccountsStay() {
+        QFETCH(QString, account);
+        QFETCH(QString, message);
+        QVERIFY(addMaster().isEmpty());
+        AdminUsersPage* page = openUsers();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, account,
+                                           "mnuRemoveUser");
+        QCOMPARE(ShownTexts(), QStringList{message});
+        QCOMPARE(storedAccounts().size(), 2);
+    }
+
+    void theEditorShowsTheAccountsPrivileges_data() {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<bool>("firstBoxEnabled");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("master account") << "boss" << false << "11111";
+        QTest::newRow("ordinary account") << "clerk" << true << "10010";
+    }
+    void theEditorShowsTheAccountsPrivileges() {
+        QFETCH(QString, account);
+        QFETCH(bool, firstBoxEnabled);
+        QFETCH(QString, checked);
+        QVERIFY(addMaster().isEmpty());
+        QVERIFY(fixture.AddUser("clerk", "pw", "1,0,0,0,1").isEmpty());
+        const bool stayedOpen = editPrivileges(account, [&](UserEditFloat& editor) {
+            ExtLV* list = fixture.Users()->UserList;
+            QCOMPARE(editor.pos(), QPoint(list->ItemX(), list->ItemY()));
+            QCOMPARE(editor.windowTitle(), QStringLiteral("User Prevelages Editor"));
+            QCOMPARE(editor.lbusername->text(), "User Name : " + account);
+            QString shown;
+            for (const QCheckBox* box : {editor.CheckModifySettings, editor.CheckCanViewRoomList,
+                                         editor.CheckCanAddModifyTax,
+                                         editor.CheckCanViewEditCustomreList, editor.canViewReport})
+                shown += box->isChecked() ? '1' : '0';
+            QCOMPARE(shown, checked);
+            QCOMPARE(editor.CheckModifySettings->isEnabled(), firstBoxEnabled);
+            QVERIFY(editor.canViewReport->isEnabled());
+            // Nothing changed yet: nothing to modify.
+            QVERIFY(!editor.Command1->isEnabled());
+        });
+        QVERIFY(stayedOpen);
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+    }
+
+    void modifyStoresTheFiveValuesAndRefreshesTheList() {
+        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,0,0").isEmpty());
+        const bool stayedOpen = editPrivileges("clerk", [&](UserEditFloat& editor) {
+            ClickCheckBox(editor.canViewReport);
+            QVERIFY(editor.Command1->isEnabled());
+            editor.CheckCanAddModifyTax->setChecked(true);
+            QTest::mouseClick(editor.Command1, Qt::LeftButton);
+        });
+        QVERIFY(!stayedOpen);
+        QCOMPARE(storedAccounts().last(), QStringLiteral("clerk|0|0|1|0|1|0"));
+        QCOMPARE(RowsOf(fixture.Users()->UserList, 6).last(),
+                 QStringLiteral("clerk|No|No|Yes|No|Yes"));
+        QCOMPARE(ShownTexts().last(),
+                 QStringLiteral("Succesfully Modified User's privileges!\r\nYou need to restart "
+                                "the program after this change."));
+        QCOMPARE(Dialogs::Testing::Record().last().icon, Dialogs::Icon::Information);
+    }
+
+    void theMasterAccountKeepsItsAdministration() {
+        QVERIFY(addMaster().isEmpty());
+        editPrivileges("boss", [&](UserEditFloat& editor) {
+            editor.CheckModifySettings->setChecked(false);
+            QVERIFY(editor.CheckModifySettings->isChecked());
+            QVERIFY(editor.Command1->isEnabled());
+            QTest::mouseClick(editor.Command1, Qt::LeftButton);
+        });
+        QCOMPARE(Dialogs::Testing::Record().at(1).text,
+                 QStringLiteral("User is Administrator! This feature is disabled for this user."));
+        QCOMPARE(Dialogs::Testing::Record().at(1).icon, Dialogs::Icon::Critical);
+        QCOMPARE(storedAccounts().last(), QStringLiteral("boss|1|1|1|1|1|1"));
+    }
+
+    void aRefusedUpdateIsNotCalledASuccess() {
+        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,0,0").isEmpty());
+        QVERIFY(fixture.Refuse("tbl_users", "UPDATE").isEmpty());
+        QVERIFY(!editPrivileges("clerk", [&](UserEditFloat& editor) {
+            editor.canViewReport->setChecked(true);
+            QTest::mouseClick(editor.Command1, Qt::LeftButton);
+        }));
+        const QStringList messages = ShownTexts();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages.last().startsWith("Error Code : DB0004\r\n"),
+                 qPrintable(messages.last()));
+        QCOMPARE(storedAccounts().last(), QStringLiteral("clerk|0|0|0|0|0|0"));
+    }
+
+    void anAccountRemovedMeanwhileOpensNoEditor() {
+        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,0,0").isEmpty());
+        AdminUsersPage* page = openUsers();
+        QVERIFY(fixture.db->Run("DELETE FROM tbl_users WHERE cusername = 'clerk'").isEmpty());
+        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk", "mnuEditUser");
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(AdminWindowFixture::ReportShown().isEmpty());
+    }
+};
+
+STAYMARK_TEST_MAIN(TestAdminUsers)
+#include "tst_AdminUsers.moc"

@@ -1,0 +1,216 @@
+#include "administration/AdminCataloguePage.h"
+#include "administration/AdminDatabasePage.h"
+#include "administration/AdminHotelPage.h"
+#include "core/ErrorReport.h"
+#include "core/ui/FormControls.h"
+#include "tests/administration/AdminWindowFixture.h"
+#include "tests/core_ui/SheetReader.h"
+#include "tests/support/AdminStatements.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QTemporaryDir>
+
+// The administration window itself: how it opens, its pages, its load and the room list's
+// export.
+class TestFrmAdminArea : public QObject {
+    Q_OBJECT
+
+    AdminWindowFixture fixture;
+
+    static QStringList headers(ExtLV* list) {
+        QStringList texts;
+        for (int column = 0; column < list->model()->columnCount(); ++column)
+            texts << list->model()->headerData(column, Qt::Horizontal).toString();
+        return texts;
+    }
+
+    QString idOf(const QString& sql) const {
+        Recordset row = fixture.db->Query(sql);
+        return row.AtEOF() ? QString() : row.Fields(0).toString();
+    }
+
+    static bool addFourRooms() {
+        return AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500") &&
+               AdminStatements::AddRoom("102", "Sea view", "Double Bed", "80.5") &&
+               AdminStatements::AddRoom("103", "", "Single Bed", "60") &&
+               AdminStatements::AddRoom("104", "Attic", "Single Bed", "45");
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartLoggedIn();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() { fixture.Stop(); }
+
+    void opensOnceFromTheMenuAndTheToolbar() {
+        frmAdminArea* form = fixture.OpenAdmin();
+        QVERIFY(form);
+        const QList<QMdiSubWindow*> children = fixture.main->MdiArea->subWindowList();
+        QCOMPARE(children.size(), 1);
+        QCOMPARE(children.first()->widget(), form);
+        QCOMPARE(children.first()->windowTitle(), QStringLiteral("Administration"));
+        QCOMPARE(children.first()->size(), TwipsSize(9450, 7755));
+
+        fixture.Action(QStringLiteral("mnuAdministration"))->trigger();
+        fixture.Action(QStringLiteral("toolAdmin"))->trigger();
+        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
+        QCOMPARE(LoadedInstance<frmAdminArea>(), form);
+
+        // Closed, it is made afresh by the next command.
+        children.first()->close();
+        QTRY_VERIFY(!LoadedInstance<frmAdminArea>());
+        fixture.Action(QStringLiteral("toolAdmin"))->trigger();
+        QVERIFY(LoadedInstance<frmAdminArea>());
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+    }
+
+    void loadShowsThePagesAndFillsTheLists() {
+        QVERIFY(AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500"));
+        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,1,0").isEmpty());
+        frmAdminArea* form = fixture.OpenAdmin();
+        QVERIFY(form);
+        QCOMPARE(form->SSTab1->parentWidget(), form->PicInner);
+        const QStringList captions{"Rooms", " Food && Beverage", "Database Settings",
+                                   "User Accounts", "Other Settings"};
+        QCOMPARE(form->SSTab1->count(), captions.size());
+        for (int page = 0; page < captions.size(); ++page)
+            QCOMPARE(form->SSTab1->tabText(page), captions[page]);
+        QCOMPARE(form->SSTab1->widget(0), form->RoomsPage);
+        QVERIFY(qobject_cast<AdminCataloguePage*>(form->SSTab1->widget(1)));
+        QVERIFY(qobject_cast<AdminDatabasePage*>(form->SSTab1->widget(2)));
+        QCOMPARE(form->SSTab1->widget(3), form->UsersPage);
+        QVERIFY(qobject_cast<AdminHotelPage*>(form->SSTab1->widget(4)));
+        const std::pair<int, const char*> frames[] = {
+            {0, "Add / Remove Rooms"}, {3, "Add Account"}, {3, "Users Settings"}};
+        for (const auto& [page, title] : frames) {
+            QStringList titles;
+            for (const QGroupBox* frame : form->SSTab1->widget(page)->findChildren<QGroupBox*>())
+                titles << frame->title();
+            QVERIFY2(titles.contains(QLatin1String(title)), title);
+        }
+
+        ExtLV* rooms = form->RoomsPage->listRoomView;
+        QCOMPARE(headers(rooms), (QStringList{"Room ID", "Descripton", "Room Type", "Tariff", ""}));
+        QCOMPARE(rooms->header()->sectionSize(4), 0);
+        const QString roomKey = idOf(QStringLiteral("SELECT RoomID FROM tbl_Rooms"));
+        QCOMPARE(RowsOf(rooms, 5), QStringList{"101|Chef's room|Twin Bed|$1,500.00|" + roomKey});
+
+        ExtLV* users = form->UsersPage->UserList;
+        QCOMPARE(headers(users), (QStringList{"User Name", "Settings", "Room View", "Tax View|Edit",
+                                              "Customer View|Edit", "View Report", ""}));
+        QCOMPARE(users->header()->sectionSize(6), 0);
+        const QString adminId = idOf(QStringLiteral("SELECT ID FROM tbl_users WHERE cusername = "
+                                                    "'admin'"));
+        const QString clerkId = idOf(QStringLiteral("SELECT ID FROM tbl_users WHERE cusername = "
+                                                    "'clerk'"));
+        QCOMPARE(RowsOf(users, 7), (QStringList{"admin|Yes|Yes|Yes|Yes|Yes|" + adminId,
+                                                "clerk|No|No|No|No|Yes|" + clerkId}));
+
+        QComboBox* types = form->RoomsPage->comboRoomType;
+        QCOMPARE(types->count(), 3);
+        QCOMPARE(types->itemText(0), QStringLiteral("Twin Bed"));
+        QCOMPARE(types->itemText(1), QStringLiteral("Single Bed"));
+        QCOMPARE(types->itemText(2), QStringLiteral("Double Bed"));
+        QCOMPARE(types->currentText(), QStringLiteral("Twin Bed"));
+        QVERIFY(!form->RoomsPage->ProgressBar1->isVisible());
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(ErrMsg.isEmpty());
+    }
+
+    void aListThatFailsIsReportedAndTheOthersStillLoad() {
+        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_Rooms")).isEmpty());
+        frmAdminArea* form = fixture.OpenAdmin();
+        QVERIFY(form);
+        const QString report = AdminWindowFixture::ReportShown();
+        QVERIFY2(report.startsWith(QStringLiteral("Error Code : ADM0016\n")), qPrintable(report));
+        QVERIFY2(report.endsWith(QStringLiteral("-----SQL QUERY WAS----\nSELECT * FROM tbl_Rooms")),
+                 qPrintable(report));
+        QCOMPARE(form->RoomsPage->listRoomView->ListItems().Count(), 0);
+        QCOMPARE(form->UsersPage->UserList->ListItems().Count(), 1);
+    }
+
+    void exportWritesTheRoomListShowingItsProgress_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain name") << "Room List"
+                                    << "Room List.xls";
+        QTest::newRow("ending in capitals") << "rooms.XLS"
+                                            << "rooms.XLS";
+        QTest::newRow("another ending") << "rooms.xlsx"
+                                        << "rooms.xlsx.xls";
+    }
+    void exportWritesTheRoomListShowingItsProgress() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QVERIFY(addFourRooms());
+        QTemporaryDir folder;
+        frmAdminArea* form = fixture.OpenAdmin();
+        QProgressBar* bar = form->RoomsPage->ProgressBar1;
+        QList<int> values;
+        QList<bool> busy;
+        connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
+            values << value;
+            busy << (QApplication::overrideCursor() &&
+                     QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        });
+        Dialogs::Testing::AnswerNextFile(folder.filePath(chosen));
+        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
+                                           "101", "mnuExportToExcel");
+
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().kind, QStringLiteral("save"));
+        QCOMPARE(shown.first().title, QStringLiteral("Export to"));
+        QCOMPARE(shown.first().initialPath, QDir::current().filePath(QStringLiteral("Room List")));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+        const SheetReader::Sheet sheet = SheetReader::ReadFirstSheet(folder.filePath(written));
+        QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
+        QCOMPARE(sheet.rows.size(), 5);
+        QCOMPARE(sheet.rows[0], (QStringList{"Room ID", "Descripton", "Room Type", "Tariff"}));
+        QCOMPARE(sheet.rows[1], (QStringList{"101", "Chef's room", "Twin Bed", "$1,500.00"}));
+
+        // Reset, then one step per row written, under the busy pointer; hidden at the end.
+        QCOMPARE(values, (QList<int>{0, 250, 500, 750, 1000}));
+        QCOMPARE(busy, (QList<bool>{false, true, true, true, true}));
+        QCOMPARE(bar->value(), 1000);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(ErrMsg.isEmpty());
+    }
+
+    void aCancelledExportWritesNothing() {
+        QVERIFY(addFourRooms());
+        frmAdminArea* form = fixture.OpenAdmin();
+        const QStringList before = QDir::current().entryList(QDir::Files);
+        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
+                                           "102", "mnuExportToExcel");
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QCOMPARE(QDir::current().entryList(QDir::Files), before);
+        // Nothing was exported: the bar stays as the menu left it.
+        QVERIFY(form->RoomsPage->ProgressBar1->isVisible());
+        QCOMPARE(form->RoomsPage->ProgressBar1->value(), 0);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void aFileThatCannotBeWrittenIsReportedUnderTheExportsCode() {
+        QVERIFY(addFourRooms());
+        QTemporaryDir folder;
+        frmAdminArea* form = fixture.OpenAdmin();
+        Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("gone/rooms")));
+        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
+                                           "101", "mnuExportToExcel");
+        const QString report = AdminWindowFixture::ReportShown();
+        QVERIFY2(report.startsWith(QStringLiteral("Error Code : ADM0002\nPath/File access error")),
+                 qPrintable(report));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+};
+
+STAYMARK_TEST_MAIN(TestFrmAdminArea)
+#include "tst_frmAdminArea.moc"

@@ -1,0 +1,251 @@
+#include "administration/frmRoomAdminFloat.h"
+#include "core/Currency.h"
+#include "core/ProductInfo.h"
+#include "tests/administration/AdminWindowFixture.h"
+#include "tests/support/AdminStatements.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
+
+// The room editor, opened from the room list's menu: what it loads, what Modify changes as one
+// piece, and what it refuses.
+class TestFrmRoomAdminFloat : public QObject {
+    Q_OBJECT
+
+    AdminWindowFixture fixture;
+
+    QStringList storedRooms() const {
+        QStringList rooms =
+            fixture.Stored(QStringLiteral("SELECT * FROM tbl_Rooms ORDER BY RoomID"),
+                           {"RoomNameID", "Description", "RoomPrice"});
+        for (QString& room : rooms)
+            room = room.section('|', 0, 1) + '|' +
+                   Currency::FromText(room.section('|', 2), QLocale::c()).ToPlainText();
+        return rooms;
+    }
+
+    // 101 and 102; 103 has a booking.
+    bool threeRooms() const {
+        return AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500") &&
+               AdminStatements::AddRoom("102", "Suite", "Double Bed", "80") &&
+               AdminStatements::AddRoom("103", "Attic", "Single Bed", "45") &&
+               fixture.db
+                   ->Run("INSERT INTO room_103 (RoomNameID, cUniqueID, CheckInDate, CheckOutDate, "
+                         "RoomBookedDate) VALUES ('103', 'JSABCDEF', #2026-12-10#, #2026-12-12#, "
+                         "#2026-12-10#)")
+                   .isEmpty();
+    }
+
+    // Opens the editor on the room from the list's menu; `inside` runs while it is open and
+    // leaves it open or closed. True when the editor was still open after `inside`.
+    bool edit(const QString& room, const std::function<void(frmRoomAdminFloat&)>& inside) {
+        bool stayedOpen = false;
+        Dialogs::Testing::HandleNextModal([&](QDialog& dialog) {
+            auto& editor = static_cast<frmRoomAdminFloat&>(dialog);
+            inside(editor);
+            stayedOpen = editor.isVisible();
+            if (stayedOpen)
+                editor.close();
+        });
+        fixture.OpenAdmin();
+        AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
+                                           room, "mnuEditSelected");
+        return stayedOpen;
+    }
+
+    static void modify(frmRoomAdminFloat& editor, const QString& id, const QString& note,
+                       const QString& rate, bool yes = true) {
+        editor.txtRoomIDedit->setText(id);
+        editor.txtRoomDescEdit->setText(note);
+        editor.txtPriceEdit->setText(rate);
+        Dialogs::Testing::AnswerNextQuestion(yes);
+        QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+    }
+
+    // The messages shown after the editor opened.
+    static QStringList messagesAfterOpening() {
+        QStringList texts = ShownTexts();
+        texts.removeFirst();
+        return texts;
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartLoggedIn();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(threeRooms());
+    }
+    void cleanup() { fixture.Stop(); }
+
+    void loadShowsTheSelectedRoomWhereTheRowIs() {
+        ExtLV* list = nullptr;
+        QPoint expected;
+        edit("101", [&](frmRoomAdminFloat& editor) {
+            list = fixture.Rooms()->listRoomView;
+            expected = QPoint(list->ItemX(), list->ItemY());
+            QCOMPARE(QPoint(editor.WX, editor.WY), expected);
+            QCOMPARE(editor.pos(), expected);
+            QCOMPARE(editor.txtRoomIDedit->text(), QStringLiteral("101"));
+            QCOMPARE(editor.txtRoomDescEdit->text(), QStringLiteral("Chef's room"));
+            QCOMPARE(editor.txtPriceEdit->text(), QStringLiteral("$1,500.00"));
+            const QString key = list->SelectedItem().SubItems(4);
+            QCOMPARE(QString::number(LoadedInstance<frmAdminArea>()->ListViewValueFromDB), key);
+        });
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+    }
+
+    void modifyChangesTheRoomAsOnePiece_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("tariff in the currency format, apostrophe kept")
+            << "101"
+            << "Chef's best room"
+            << "$2,000.50"
+            << "101|Chef!*!s best room|2000.5"
+            << "101|Chef's best room|Twin Bed|$2,000.50";
+        QTest::newRow("plain tariff, blanks around the identifier") << " 101 "
+                                                                    << "Garden"
+                                                                    << "90"
+                                                                    << "101|Garden|90"
+                                                                    << "101|Garden|Twin Bed|$90.00";
+        QTest::newRow("new identifier, with its booking table") << "111"
+                                                                << "Renamed"
+                                                                << "$1,500.00"
+                                                                << "111|Renamed|1500"
+                                                                << "111|Renamed|Twin Bed|$1,500.00";
+    }
+    void modifyChangesTheRoomAsOnePiece() {
+        QFETCH(QString, id);
+        QFETCH(QString, note);
+        QFETCH(QString, rate);
+        QFETCH(QString, stored);
+        QFETCH(QString, listed);
+        const bool stayedOpen =
+            edit("101", [&](frmRoomAdminFloat& editor) { modify(editor, id, note, rate); });
+        QVERIFY(!stayedOpen);
+        QCOMPARE(storedRooms().first(), stored);
+        const QString newId = stored.section('|', 0, 0);
+        QVERIFY(fixture.TableExists("room_" + newId));
+        QCOMPARE(fixture.TableExists("room_101"), newId == QLatin1String("101"));
+        QCOMPARE(RowsOf(fixture.Rooms()->listRoomView, 4).first(), listed);
+        const Dialogs::Shown& question = Dialogs::Testing::Record().at(1);
+        QCOMPARE(question.kind, QStringLiteral("question"));
+        QCOMPARE(question.text, QStringLiteral("Update Selected Room?"));
+        QCOMPARE(question.title, QStringLiteral("Update Room Info"));
+        QCOMPARE(Dialogs::Testing::Record().size(), 2);
+    }
+
+    void aRefusedIdentifierIsExplainedAndChangesNothing_data() {
+        QTest::addColumn<QString>("room");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a whole number") << "101"
+                                            << "11a"
+                                            << "Please Enter Room ID as Numeric Characters!";
+        QTest::newRow("another room's") << "101"
+                                        << "102"
+                                        << "Room 102 Already Exist! Please change Room ID.";
+        QTest::newRow("room with bookings")
+            << "103"
+            << "113"
+            << "Room 103 has bookings, so it keeps its Room ID: under another ID the room would "
+               "lose them.";
+    }
+    void aRefusedIdentifierIsExplainedAndChangesNothing() {
+        QFETCH(QString, room);
+        QFETCH(QString, id);
+        QFETCH(QString, message);
+        const QStringList before = storedRooms();
+        const bool stayedOpen =
+            edit(room, [&](frmRoomAdminFloat& editor) { modify(editor, id, "Changed", "99"); });
+        // Open still, for another identifier.
+        QVERIFY(stayedOpen);
+        QCOMPARE(messagesAfterOpening(), (QStringList{"Update Selected Room?", message}));
+        QCOMPARE(storedRooms(), before);
+        QVERIFY(fixture.TableExists("room_" + room));
+        QCOMPARE(fixture.db->Count("room_103"), 1);
+    }
+
+    void aTariffThatIsNotMoneyChangesNothing() {
+        const QStringList before = storedRooms();
+        const bool stayedOpen = edit(
+            "101", [&](frmRoomAdminFloat& editor) { modify(editor, "111", "Changed", "abc"); });
+        QVERIFY(!stayedOpen);
+        QCOMPARE(storedRooms(), before);
+        QVERIFY(fixture.TableExists("room_101"));
+        const Dialogs::Shown& shown = Dialogs::Testing::Record().last();
+        QCOMPARE(shown.icon, Dialogs::Icon::Critical);
+        QCOMPARE(shown.title, QStringLiteral("Staymark"));
+        QCOMPARE(shown.text, "flot_0002\r\nError : 13\r\nType mismatch\r\n Critical error, please "
+                             "report to : " +
+                                 ProductInfo::SupportAddress());
+    }
+
+    void aRefusedUpdateLeavesTheRoomAndItsTable_data() {
+        QTest::addColumn<QString>("id");
+        QTest::newRow("same identifier") << "101";
+        QTest::newRow("new identifier") << "111";
+    }
+    void aRefusedUpdateLeavesTheRoomAndItsTable() {
+        QFETCH(QString, id);
+        const QStringList before = storedRooms();
+        QVERIFY(fixture.Refuse("tbl_Rooms", "UPDATE").isEmpty());
+        const bool stayedOpen =
+            edit("101", [&](frmRoomAdminFloat& editor) { modify(editor, id, "Changed", "99"); });
+        QVERIFY(!stayedOpen);
+        QCOMPARE(storedRooms(), before);
+        QVERIFY(fixture.TableExists("room_101"));
+        QVERIFY(!fixture.TableExists("room_111"));
+        const QStringList messages = messagesAfterOpening();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages.last().startsWith("Error Code : DB0004\r\n"),
+                 qPrintable(messages.last()));
+    }
+
+    void noAndCancelCloseWithoutAStatement() {
+        const QStringList before = storedRooms();
+        QVERIFY(!edit("102", [&](frmRoomAdminFloat& editor) {
+            modify(editor, "112", "Changed", "99", false);
+        }));
+        QVERIFY(!edit("102", [&](frmRoomAdminFloat& editor) {
+            editor.txtRoomIDedit->setText("112");
+            QTest::mouseClick(editor.cmdCancelIt, Qt::LeftButton);
+        }));
+        QCOMPARE(storedRooms(), before);
+        QVERIFY(fixture.TableExists("room_102"));
+    }
+
+    void theIdentifierBoxDropsWhatTheRoomsPageDrops() {
+        edit("102", [&](frmRoomAdminFloat& editor) {
+            editor.txtRoomIDedit->clear();
+            QTest::keyClicks(editor.txtRoomIDedit, "1;2'");
+            QTest::keyClick(editor.txtRoomIDedit, Qt::Key_End);
+            QCOMPARE(editor.txtRoomIDedit->text(), QStringLiteral("12"));
+        });
+    }
+
+    void aRoomRemovedMeanwhileIsNotUpdated() {
+        const bool stayedOpen = edit("102", [&](frmRoomAdminFloat& editor) {
+            QVERIFY(fixture.db->Run("DELETE FROM tbl_Rooms WHERE RoomNameID = '102'").isEmpty());
+            editor.close();
+        });
+        QVERIFY(!stayedOpen);
+        // The next opening finds no room: Modify changes nothing and says why.
+        QVERIFY(!edit("102", [&](frmRoomAdminFloat& editor) {
+            QVERIFY(editor.txtRoomIDedit->text().isEmpty());
+            modify(editor, "112", "Changed", "99");
+        }));
+        QCOMPARE(messagesAfterOpening().last(),
+                 QStringLiteral("Room 102 is not on the Room List any more!"));
+        QCOMPARE(storedRooms().size(), 2);
+        QCOMPARE(RowsOf(fixture.Rooms()->listRoomView, 1), (QStringList{"101", "103"}));
+    }
+};
+
+STAYMARK_TEST_MAIN(TestFrmRoomAdminFloat)
+#include "tst_frmRoomAdminFloat.moc"
