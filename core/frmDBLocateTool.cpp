@@ -194,11 +194,22 @@ void frmDBLocateTool::Command2_Click() {
     IgnoreErrors([&] { saved = Check1->isChecked() ? saveMySqlPage() : saveFilePage(); });
     if (!saved)
         return;
-    // A second attempt, so that one refusal right after the change does not leave the
-    // program without a connection.
-    IgnoreErrors([] { theDBworks::OpenConnection(); });
-    IgnoreErrors([] { theDBworks::OpenConnection(); });
+    // Only a connection that works lets the tool go; otherwise it says why and stays.
+    try {
+        theDBworks::OpenConnection();
+    } catch (const std::exception& error) {
+        showConnectionRefused(DescriptionOf(error));
+        return;
+    }
     accept();
+}
+
+void frmDBLocateTool::showConnectionRefused(const QString& cause) {
+    Label5->setVisible(true);
+    Text2->setVisible(true);
+    Text2->setPlainText(cause);
+    Dialogs::Message(QStringLiteral("The database could not be opened with these settings:") +
+                     kLineBreak + cause);
 }
 
 bool frmDBLocateTool::saveFilePage() {

@@ -252,7 +252,8 @@ void mainFrm::MDIForm_Load() {
                          QStringLiteral("Staymark"));
         return;
     }
-    IgnoreErrors([] { theDBworks::OpenConnection(); });
+    // A database that cannot be opened leads to the locate tool, with the cause.
+    IgnoreErrors([] { theDBworks::Connect(); });
     IgnoreErrors([this] { StatusBar1Panel1->setText(QStringLiteral("Not Logged In")); });
     IgnoreErrors([this] { mnuChangeMyPassword->setVisible(false); });
     IgnoreErrors([this] {

@@ -7,6 +7,7 @@
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
+#include "tests/core/DatabaseFaults.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
@@ -139,6 +140,14 @@ void verifyPage(QWidget& tool, bool serverPage) {
 const QString kInsert =
     QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values('VAT','10',1)");
 
+// What the user types to point the tool at the test's database again.
+void typeWorkingSettings(QWidget& tool, Backend backend) {
+    if (backend == Backend::SQLite)
+        typeInto(tool, "Text1", AppPaths::ProgramFolder() + "/data.db");
+    else
+        typeInto(tool, "txtSQLHost", serverHost());
+}
+
 } // namespace
 
 // The database locate tool: what it shows, how it checks and stores the settings, and that
@@ -182,6 +191,7 @@ private slots:
     }
 
     void lostConnectionOpensTheToolOnceWithTheErrorAndTheStatement() {
+        DatabaseFaults::BreakStoredSettings(db->Which());
         theDBworks::CloseConnection();
         whenTheToolOpens([](frmDBLocateTool& tool) {
             QCOMPARE(tool.windowTitle(), QStringLiteral(" Database Error"));
@@ -209,6 +219,7 @@ private slots:
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
 
         // Closed, the next failure opens it again.
+        Dialogs::Testing::CloseNextModal();
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
         QCOMPARE(modalsShown(), 2);
     }
@@ -273,7 +284,8 @@ private slots:
             Dialogs::Testing::AnswerNextFile("/srv/hotel/other.db");
             browse->click();
             QCOMPARE(field(tool, "Text1")->text(), QStringLiteral("/srv/hotel/other.db"));
-            browse->click(); // cancelled
+            Dialogs::Testing::AnswerNextFile(QString()); // cancelled
+            browse->click();
             QCOMPARE(field(tool, "Text1")->text(), QStringLiteral("/srv/hotel/other.db"));
         });
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
@@ -382,20 +394,11 @@ private slots:
     }
 
     void confirmingTheServerPageStoresItEncryptedAndReconnects() {
-        // The MariaDB run's own database is already in config.ini; the SQLite run switches
-        // over to the server, to a database every user may open.
-        const bool stored = db->Which() == Backend::MariaDB;
-        const QString database = stored ? setting("SQLDBname") : "information_schema";
+        if (db->Which() != Backend::MariaDB)
+            return; // the SQLite run has no server to switch to
+        const QString database = setting("SQLDBname");
         runTool([&](frmDBLocateTool& tool) {
-            auto* box = control<QCheckBox>(tool, "Check1");
-            QCOMPARE(box->isChecked(), stored);
-            if (!stored) {
-                box->click();
-                typeInto(tool, "txtSQLHost", serverHost());
-                typeInto(tool, "txtSQLDBName", database);
-                typeInto(tool, "txtSQLUserName", " " + serverUser() + " ");
-                typeInto(tool, "txtSQLPassWord", serverPassword());
-            }
+            QVERIFY(control<QCheckBox>(tool, "Check1")->isChecked());
             QCOMPARE(field(tool, "txtSQLHost")->text(), serverHost());
             QCOMPARE(field(tool, "txtSQLDBName")->text(), database);
             QCOMPARE(field(tool, "txtSQLUserName")->text().trimmed(), serverUser());
@@ -416,23 +419,30 @@ private slots:
     }
 
     void confirmingReconnectsFromInsideTheFailedStatement() {
+        DatabaseFaults::BreakStoredSettings(db->Which());
         theDBworks::CloseConnection();
-        whenTheToolOpens([](frmDBLocateTool& tool) {
-            control<QPushButton>(tool, "Command2")->click(); // the stored settings, unchanged
+        whenTheToolOpens([this](frmDBLocateTool& tool) {
+            typeWorkingSettings(tool, db->Which());
+            control<QPushButton>(tool, "Command2")->click();
         });
+        // The statement that met the failure is not sent again: the user repeats the action.
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
         QVERIFY(closedByTheSteps);
         QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
         QCOMPARE(db->Count("tbl_Tax"), 1);
     }
 
-    void aConfirmationThatCannotConnectStillCloses_data() {
+    void aConfirmationThatCannotConnectSaysWhyAndStays_data() {
         QTest::addColumn<bool>("serverPage");
-        QTest::newRow("missing file") << false;
-        QTest::newRow("no server answers") << true;
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing file") << false << "Could not find file '/nowhere/data.db'.";
+        QTest::newRow("no server answers") << true << "Can't connect to";
     }
-    void aConfirmationThatCannotConnectStillCloses() {
+    void aConfirmationThatCannotConnectSaysWhyAndStays() {
         QFETCH(bool, serverPage);
+        QFETCH(QString, cause);
+        const QString explanation =
+            QStringLiteral("The database could not be opened with these settings:\r\n");
         runTool([&](frmDBLocateTool& tool) {
             auto* box = control<QCheckBox>(tool, "Check1");
             if (box->isChecked() != serverPage)
@@ -443,8 +453,15 @@ private slots:
             typeInto(tool, "txtSQLUserName", "frontdesk");
             typeInto(tool, "txtSQLPassWord", "pa55");
             control<QPushButton>(tool, "Command2")->click();
+            QVERIFY(tool.isVisible());
+            const Dialogs::Shown& told = Dialogs::Testing::Record().last();
+            QCOMPARE(told.kind, QStringLiteral("message"));
+            QVERIFY2(told.text.startsWith(explanation + cause), qPrintable(told.text));
+            auto* error = control<QPlainTextEdit>(tool, "Text2");
+            QVERIFY(!error->isHidden());
+            QCOMPARE(error->toPlainText(), told.text.mid(explanation.size()));
         });
-        QVERIFY(closedByTheSteps);
+        QVERIFY(!closedByTheSteps);
         QVERIFY(!theDBworks::IsConnected());
         QVERIFY(!frmDBLocateTool::Instance());
     }

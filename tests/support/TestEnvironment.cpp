@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
 
 #include <atomic>
 
@@ -65,6 +66,18 @@ void writeSetting(const QString& key, const QString& value) {
     WriteConfigValue(QStringLiteral("settings"), key, value);
 }
 
+bool scriptFaultOutsideTests = false;
+
+// A dialog the test did not expect, or an answer it queued in vain, fails the running test.
+void failOnScriptFault(const QString& fault) {
+    if (QTest::currentTestFunction()) {
+        QTest::qFail(qUtf8Printable(fault), __FILE__, __LINE__);
+        return;
+    }
+    qCritical("%s", qUtf8Printable(fault));
+    scriptFaultOutsideTests = true;
+}
+
 } // namespace
 
 Backend CurrentBackend() {
@@ -76,9 +89,15 @@ QString BackendName(Backend backend) {
     return backend == Backend::MariaDB ? QStringLiteral("mariadb") : QStringLiteral("sqlite");
 }
 
+bool FinishProcess() {
+    Dialogs::Testing::Reset();
+    return !scriptFaultOutsideTests;
+}
+
 void PrepareProcess() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Dialogs::Testing::Enable();
+    Dialogs::Testing::OnScriptFault(failOnScriptFault);
     Shell::Testing::Enable();
     InstallDatabaseFailureWindows();
 }
@@ -256,6 +275,8 @@ QString TestDatabase::Run(const QString& accessSql) {
     QSqlQuery query(ownConnection());
     if (query.exec(SqlDialect::Translate(accessSql, dialectOf(backend_))))
         return {};
+    qWarning("test statement failed: %s (%s)", qUtf8Printable(accessSql),
+             qUtf8Printable(query.lastError().text()));
     return query.lastError().text();
 }
 
