@@ -260,7 +260,9 @@ void mainFrm::MDIForm_Load() {
         positionIni_ = placementIni();
         positionIni_.LoadFormPos(this, 3000, 3000);
     });
-    IgnoreErrors([] { GlobalLogin::LoadHotelInfo(); });
+    // Without a database the user has just closed the tool: it is not shown a second time.
+    if (theDBworks::IsConnected())
+        IgnoreErrors([] { GlobalLogin::LoadHotelInfo(); });
     loaded_ = true;
 }
 

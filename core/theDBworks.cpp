@@ -7,6 +7,7 @@
 #include "core/ui/CCrypto.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -172,17 +173,14 @@ QString sqliteOpenFailure(const QSqlError& error, const QString& path) {
     }
 }
 
-// A write lock that cannot be had at all, at once, tells a file that can only be read; one
-// another desk holds is not waited for here.
-bool fileIsReadOnly(QSqlDatabase& db) {
-    QSqlQuery query(db);
-    query.exec(QStringLiteral("PRAGMA busy_timeout = 0"));
-    const bool readOnly =
-        !query.exec(QStringLiteral("BEGIN IMMEDIATE")) && sqlitePrimary(query.lastError()) == 8;
-    if (!readOnly)
-        query.exec(QStringLiteral("ROLLBACK"));
-    query.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kLockWaitSeconds * 1000));
-    return readOnly;
+// SQLite opens a file it may not write for reading only, and says so at the first write; a
+// folder it may not write keeps it from making the files a write needs beside the database.
+bool fileIsReadOnly(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return true;
+    file.close();
+    return !QFileInfo(QFileInfo(path).absolutePath()).isWritable();
 }
 
 void openSqlite(const QString& path) {
@@ -203,7 +201,7 @@ void openSqlite(const QString& path) {
         throw DatabaseError(cause);
     }
     probe = QSqlQuery();
-    readOnlyFile = fileIsReadOnly(db);
+    readOnlyFile = fileIsReadOnly(path);
     if (readOnlyFile)
         return;
     // Two programs on one file wait for each other; a committed booking survives a crash.

@@ -28,18 +28,44 @@ QString connectionName() {
     return QStringLiteral("other_desk_%1").arg(++counter);
 }
 
+OtherDesk::Settings storedSettings(TestSupport::Backend backend) {
+    OtherDesk::Settings settings;
+    settings.backend = backend;
+    settings.path = setting(QStringLiteral("db"));
+    const QString host = setting(QStringLiteral("SQLhost"));
+    settings.host = host.section(QLatin1Char(':'), 0, 0);
+    settings.port = host.section(QLatin1Char(':'), 1).toInt();
+    settings.database = setting(QStringLiteral("SQLDBname"));
+    settings.user = DecryptSecret(setting(QStringLiteral("SQLUserName")));
+    settings.password = DecryptSecret(setting(QStringLiteral("SQLPassWord")));
+    return settings;
+}
+
+QSqlDatabase openDesk(const OtherDesk::Settings& settings, const QString& name) {
+    const bool sqlite = settings.backend == TestSupport::Backend::SQLite;
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QMYSQL"), name);
+    if (sqlite) {
+        db.setDatabaseName(settings.path);
+    } else {
+        db.setHostName(settings.host);
+        db.setPort(settings.port);
+        db.setDatabaseName(settings.database);
+        db.setUserName(settings.user);
+        db.setPassword(settings.password);
+    }
+    db.open();
+    return db;
+}
+
+DbBackend dialectOf(TestSupport::Backend backend) {
+    return backend == TestSupport::Backend::SQLite ? DbBackend::SQLite : DbBackend::MySQL;
+}
+
 } // namespace
 
-OtherDesk::OtherDesk(TestSupport::Backend backend) {
-    settings_.backend = backend;
-    settings_.path = setting(QStringLiteral("db"));
-    const QString host = setting(QStringLiteral("SQLhost"));
-    settings_.host = host.section(QLatin1Char(':'), 0, 0);
-    settings_.port = host.section(QLatin1Char(':'), 1).toInt();
-    settings_.database = setting(QStringLiteral("SQLDBname"));
-    settings_.user = DecryptSecret(setting(QStringLiteral("SQLUserName")));
-    settings_.password = DecryptSecret(setting(QStringLiteral("SQLPassWord")));
-}
+OtherDesk::OtherDesk(TestSupport::Backend backend)
+    : settings_(storedSettings(backend)) {}
 
 OtherDesk::~OtherDesk() {
     Finish();
@@ -62,20 +88,10 @@ void OtherDesk::run(Settings settings, QString statement, std::chrono::milliseco
     const QString name = connectionName();
     {
         const bool sqlite = settings.backend == TestSupport::Backend::SQLite;
-        QSqlDatabase db = QSqlDatabase::addDatabase(
-            sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QMYSQL"), name);
-        if (sqlite) {
-            db.setDatabaseName(settings.path);
-        } else {
-            db.setHostName(settings.host);
-            db.setPort(settings.port);
-            db.setDatabaseName(settings.database);
-            db.setUserName(settings.user);
-            db.setPassword(settings.password);
-        }
+        QSqlDatabase db = openDesk(settings, name);
         QSqlQuery query(db);
-        const DbBackend dialect = sqlite ? DbBackend::SQLite : DbBackend::MySQL;
-        if (!db.open() ||
+        const DbBackend dialect = dialectOf(settings.backend);
+        if (!db.isOpen() ||
             !query.exec(sqlite ? QStringLiteral("BEGIN IMMEDIATE")
                                : QStringLiteral("START TRANSACTION")) ||
             !query.exec(SqlDialect::Translate(statement, dialect))) {
@@ -90,6 +106,23 @@ void OtherDesk::run(Settings settings, QString statement, std::chrono::milliseco
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& accessSql) {
+    const QString name = connectionName();
+    Recordset rows;
+    {
+        QSqlDatabase db = openDesk(storedSettings(backend), name);
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (query.exec(SqlDialect::Translate(accessSql, dialectOf(backend))))
+            rows = Recordset::FromQuery(query);
+        else
+            qWarning("fresh query failed: %s (%s)", qUtf8Printable(accessSql),
+                     qUtf8Printable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
 }
 
 void BreakStoredSettings(TestSupport::Backend backend) {

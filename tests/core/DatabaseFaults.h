@@ -26,18 +26,24 @@ public:
     // Until the desk has committed and let go.
     void Finish();
 
-private:
+    // How a desk reaches the database config.ini names.
     struct Settings {
         TestSupport::Backend backend;
         QString path, host, database, user, password;
         int port = 0;
     };
+
+private:
     static void run(Settings settings, QString statement, std::chrono::milliseconds hold,
                     std::promise<QString> held);
 
     Settings settings_;
     std::thread thread_;
 };
+
+// A query on a connection opened for it alone, with the settings in config.ini: it reads what
+// is stored whatever became of the other connections.
+Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& accessSql);
 
 // Stored settings that no reconnection can use: a file that is not there, a port no server
 // listens on.
