@@ -8,11 +8,11 @@
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/FixedPitchFont.h"
 
 #include "core/ui/FormControls.h"
 #include "core/ui/PasswordEcho.h"
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,7 +86,7 @@ void frmDBLocateTool::buildForm() {
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
-    Text2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Text2->setFont(FixedPitchFont());
     Text2->setFixedHeight(110);
     Check1 = new QCheckBox(QStringLiteral("My SQL"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
