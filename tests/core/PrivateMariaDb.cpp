@@ -35,8 +35,7 @@ QString createTestUser() {
 PrivateMariaDb::PrivateMariaDb(int port)
     : port_(port) {
     server_.setStandardOutputFile(folder_.filePath(QStringLiteral("server.out")));
-    server_.setStandardErrorFile(folder_.filePath(QStringLiteral("server.out")),
-                                 QIODevice::Append);
+    server_.setStandardErrorFile(folder_.filePath(QStringLiteral("server.out")), QIODevice::Append);
 }
 
 PrivateMariaDb::~PrivateMariaDb() {
