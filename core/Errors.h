@@ -28,3 +28,10 @@ class DatabaseError : public StaymarkError {
 public:
     using StaymarkError::StaymarkError;
 };
+
+// The database could not be reached, and the database locate tool has already told the user
+// why: the handler that meets it ends without a report of its own.
+class DatabaseUnreachable final : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};

@@ -9,11 +9,11 @@
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/FixedPitchFont.h"
 
 #include "core/ui/FormControls.h"
 #include "core/ui/PasswordEcho.h"
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,7 +74,7 @@ void frmDBLocateTool::buildForm() {
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
-    Text2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Text2->setFont(FixedPitchFont());
     Text2->setFixedHeight(110);
     Check1 = new QCheckBox(QStringLiteral("My SQL"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -182,11 +182,22 @@ void frmDBLocateTool::Command2_Click() {
     IgnoreErrors([&] { saved = Check1->isChecked() ? saveMySqlPage() : saveFilePage(); });
     if (!saved)
         return;
-    // A second attempt, so that one refusal right after the change does not leave the
-    // program without a connection.
-    IgnoreErrors([] { theDBworks::OpenConnection(); });
-    IgnoreErrors([] { theDBworks::OpenConnection(); });
+    // Only a connection that works lets the tool go; otherwise it says why and stays.
+    try {
+        theDBworks::OpenConnection();
+    } catch (const std::exception& error) {
+        showConnectionRefused(DescriptionOf(error));
+        return;
+    }
     accept();
+}
+
+void frmDBLocateTool::showConnectionRefused(const QString& cause) {
+    Label5->setVisible(true);
+    Text2->setVisible(true);
+    Text2->setPlainText(cause);
+    Dialogs::Message(QStringLiteral("The database could not be opened with these settings:") +
+                     kLineBreak + cause);
 }
 
 bool frmDBLocateTool::saveFilePage() {

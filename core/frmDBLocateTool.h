@@ -14,7 +14,7 @@ class QPushButton;
 
 // Opened when the database cannot be reached: shows the error and the failed statement and
 // lets the user point the program at the database again, the embedded file or a MySQL
-// server. Confirming writes config.ini, reconnects and closes.
+// server. Confirming writes config.ini and reconnects; it closes once the connection works.
 class frmDBLocateTool final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmDBLocateTool)
@@ -53,6 +53,7 @@ private:
     void Command1_Click();
     // "OK": checks the fields, stores them in config.ini, reconnects and closes.
     void Command2_Click();
+    void showConnectionRefused(const QString& cause);
     bool saveFilePage();
     bool saveMySqlPage();
     // The first empty field of the list gets its balloon and the focus; true when none is empty.

@@ -2,9 +2,9 @@
 
 #include "core/ErrorReport.h"
 #include "core/ui/AlwaysOnTop.h"
+#include "core/ui/FixedPitchFont.h"
 #include "core/ui/Icons.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -29,7 +29,7 @@ frmErrorReport::frmErrorReport()
     txtError = new QPlainTextEdit(this);
     txtError->setObjectName(QStringLiteral("txtError"));
     txtError->setReadOnly(true);
-    txtError->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtError->setFont(FixedPitchFont());
     Label2 = new QLabel(QStringLiteral("Seeing this Error constantly? Please remmember the error "
                                        "code, and send it to us."),
                         this);

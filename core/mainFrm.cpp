@@ -254,14 +254,17 @@ void mainFrm::MDIForm_Load() {
                          QStringLiteral("Staymark"));
         return;
     }
-    IgnoreErrors([] { theDBworks::OpenConnection(); });
+    // A database that cannot be opened leads to the locate tool, with the cause.
+    IgnoreErrors([] { theDBworks::Connect(); });
     IgnoreErrors([this] { StatusBar1Panel1->setText(QStringLiteral("Not Logged In")); });
     IgnoreErrors([this] { mnuChangeMyPassword->setVisible(false); });
     IgnoreErrors([this] {
         positionIni_ = placementIni();
         positionIni_.LoadFormPos(this, 3000, 3000);
     });
-    IgnoreErrors([] { GlobalLogin::LoadHotelInfo(); });
+    // Without a database the user has just closed the tool: it is not shown a second time.
+    if (theDBworks::IsConnected())
+        IgnoreErrors([] { GlobalLogin::LoadHotelInfo(); });
     loaded_ = true;
 }
 

@@ -2,17 +2,19 @@
 
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
+#include "core/DBworksInternal.h"
 #include "core/ErrorReport.h"
 #include "core/SqlLiteral.h"
 #include "core/ui/CCrypto.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <memory>
+#include <optional>
 
 namespace theDBworks {
 
@@ -28,14 +30,29 @@ QString SQLLoginPassword;
 
 namespace {
 
+using theDBworks::Internal::ConnectionLost;
+using theDBworks::Internal::TransactionConflict;
+
 const QString kConnectionName = QStringLiteral("staymark");
 const QString kNotOpen = QStringLiteral("Operation is not allowed when the object is closed.");
-constexpr int kSqliteBusyTimeoutMs = 15000;
+// A booking or an order holds its locks for milliseconds; a desk that waits longer than this
+// meets a desk that is stuck, and the receptionist is better told than left waiting.
+constexpr int kLockWaitSeconds = 5;
 constexpr int kMySqlConnectTimeoutS = 10;
 
 DbBackend currentBackend = DbBackend::SQLite;
 theDBworks::FailureHandlers failureHandlers;
 bool transactionOpen = false;
+bool readOnlyFile = false;
+int sessionLockWaitS = kLockWaitSeconds;
+std::optional<QDeadlineTimer> unitLockClock;
+
+struct Refusal {
+    QString code;
+    QString description;
+    QString statement;
+};
+std::optional<Refusal> pendingRefusal;
 
 Recordset& currentRecordset() {
     static Recordset recordset;
@@ -64,29 +81,75 @@ QString describe(const QSqlError& error) {
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
+int nativeCode(const QSqlError& error) {
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric);
+    return numeric ? code : -1;
+}
+
+// SQLite's extended result codes keep the primary code in their low byte.
+int sqlitePrimary(const QSqlError& error) {
+    const int code = nativeCode(error);
+    return code < 0 ? -1 : code & 0xff;
+}
+
 // A failure of the connection itself, not of the statement that was sent on it. The SQLite
 // driver marks every failed step as a connection error, so only its result codes tell.
 bool isConnectionFailure(const QSqlError& error) {
-    bool numeric = false;
-    const int code = error.nativeErrorCode().toInt(&numeric);
     if (currentBackend == DbBackend::MySQL) {
         if (error.type() == QSqlError::ConnectionError)
             return true;
         // Client errors (server gone, connection lost), a killed connection, a shutdown.
-        return numeric &&
-               ((code >= 2000 && code < 3000) || code == 1053 || code == 1927 || code == 4031);
+        const int code = nativeCode(error);
+        return (code >= 2000 && code < 3000) || code == 1053 || code == 1927 || code == 4031;
     }
     // The file itself: an I/O error, a corrupt file, one that cannot be opened or is none.
-    const int primary = code & 0xff;
-    return numeric && (primary == 10 || primary == 11 || primary == 14 || primary == 26);
+    const int primary = sqlitePrimary(error);
+    return primary == 10 || primary == 11 || primary == 14 || primary == 26;
 }
 
-// The user can point the program at the database again; while the tool is open, a further
-// failure only updates the error text.
-void handOverConnectionFailure(const QString& code, const QString& description) {
-    ErrMsg = ErrorText(code, description);
-    if (failureHandlers.connectionFailed)
-        failureHandlers.connectionFailed();
+// Another front desk's work stood in the way: a deadlock, or a lock that never came.
+bool isConflict(const QSqlError& error) {
+    if (currentBackend == DbBackend::MySQL) {
+        const int code = nativeCode(error);
+        return code == 1213 || code == 1205;
+    }
+    const int primary = sqlitePrimary(error);
+    return primary == 5 || primary == 6;
+}
+
+// A unique key that another row already holds.
+bool isKeyTaken(const QSqlError& error) {
+    if (currentBackend == DbBackend::MySQL)
+        return nativeCode(error) == 1062;
+    const QString text = error.databaseText();
+    return sqlitePrimary(error) == 19 &&
+           (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY")));
+}
+
+bool isReadOnlyRefusal(const QSqlError& error) {
+    return currentBackend == DbBackend::SQLite && sqlitePrimary(error) == 8;
+}
+
+template <typename... Args, typename Handler> void tell(const Handler& handler, Args&&... args) {
+    if (handler)
+        handler(std::forward<Args>(args)...);
+}
+
+void showRefusal(const Refusal& refusal) {
+    ErrMsg = QStringLiteral("Error Code : ") + refusal.code;
+    tell(failureHandlers.statementRefused, ErrMsg + kLineBreak + refusal.description);
+}
+
+// Inside a unit of work the box waits until the unit has let go of its locks; only the first
+// refusal counts, the later ones follow from it.
+void refuse(const QString& code, const QString& description, const QString& statement) {
+    if (!transactionOpen) {
+        showRefusal({code, description, statement});
+        return;
+    }
+    if (!pendingRefusal)
+        pendingRefusal = Refusal{code, description, statement};
 }
 
 void runSetup(QSqlDatabase& db, const QString& statement) {
@@ -98,15 +161,50 @@ void runSetup(QSqlDatabase& db, const QString& statement) {
     }
 }
 
+// What the user is told when the file cannot serve as the database.
+QString sqliteOpenFailure(const QSqlError& error, const QString& path) {
+    switch (sqlitePrimary(error)) {
+    case 26:
+        return QStringLiteral("The file '%1' is not an SQLite database.").arg(path);
+    case 11:
+        return QStringLiteral("The database file '%1' is damaged (%2).").arg(path, describe(error));
+    default:
+        return QStringLiteral("The database file '%1' cannot be opened (%2).")
+            .arg(path, describe(error));
+    }
+}
+
+// SQLite opens a file it may not write for reading only, and says so at the first write; a
+// folder it may not write keeps it from making the files a write needs beside the database.
+bool fileIsReadOnly(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return true;
+    file.close();
+    return !QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+}
+
 void openSqlite(const QString& path) {
     // Opening a missing file would make an empty database; the hotel's data are elsewhere.
     if (!QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kSqliteBusyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitSeconds * 1000));
     if (!db.open())
-        throw DatabaseError(describe(db.lastError()));
+        throw DatabaseError(sqliteOpenFailure(db.lastError(), path));
+    // The first read shows whether the file is a database at all.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const QString cause = sqliteOpenFailure(probe.lastError(), path);
+        probe = QSqlQuery();
+        db.close();
+        throw DatabaseError(cause);
+    }
+    probe = QSqlQuery();
+    readOnlyFile = fileIsReadOnly(path);
+    if (readOnlyFile)
+        return;
     // Two programs on one file wait for each other; a committed booking survives a crash.
     runSetup(db, QStringLiteral("PRAGMA journal_mode=WAL"));
     runSetup(db, QStringLiteral("PRAGMA synchronous=FULL"));
@@ -119,6 +217,11 @@ QString localUtcOffset() {
         .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         .arg(minutes / 60, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString mySqlLockWait(int seconds) {
+    // Row locks and the table locks of CREATE and DROP alike.
+    return QStringLiteral("innodb_lock_wait_timeout = %1, lock_wait_timeout = %1").arg(seconds);
 }
 
 void openMySql() {
@@ -138,59 +241,20 @@ void openMySql() {
     if (!db.open())
         throw DatabaseError(describe(db.lastError()));
     runSetup(db, QStringLiteral("SET NAMES utf8mb4"));
-    // Quotes are the only escape in a text literal, as in the Access dialect.
+    // Quotes are the only escape in a text literal, as in the Access dialect; defaults such as
+    // a log row's date and time are this front desk's local time.
     runSetup(db, QStringLiteral("SET SESSION sql_mode = 'STRICT_TRANS_TABLES,NO_BACKSLASH_ESCAPES,"
-                                "NO_ENGINE_SUBSTITUTION,ERROR_FOR_DIVISION_BY_ZERO'"));
-    // Defaults such as a log row's date and time are this front desk's local time.
-    runSetup(db, QStringLiteral("SET time_zone = '%1'").arg(localUtcOffset()));
-}
-
-// A unique key that another row already holds.
-bool isKeyTaken(const QSqlError& error) {
-    bool numeric = false;
-    const int code = error.nativeErrorCode().toInt(&numeric);
-    if (currentBackend == DbBackend::MySQL)
-        return numeric && code == 1062;
-    const QString text = error.databaseText();
-    return numeric && (code & 0xff) == 19 &&
-           (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY")));
-}
-
-constexpr int kConflictAttempts = 4;
-
-// Work that lost to another front desk's: a deadlock, or a lock that was waited for in vain.
-// Raised only inside a unit of work, whose owner runs it again.
-class TransactionConflict final : public DatabaseError {
-public:
-    TransactionConflict(QString code, const QString& description)
-        : DatabaseError(description)
-        , code_(std::move(code)) {}
-    const QString& Code() const { return code_; }
-
-private:
-    QString code_;
-};
-
-bool isConflict(const QSqlError& error) {
-    bool numeric = false;
-    const int code = error.nativeErrorCode().toInt(&numeric);
-    if (!numeric)
-        return false;
-    if (currentBackend == DbBackend::MySQL)
-        return code == 1213 || code == 1205;
-    return (code & 0xff) == 5 || (code & 0xff) == 6;
-}
-
-void showRefusal(const QString& code, const QString& description) {
-    ErrMsg = QStringLiteral("Error Code : ") + code;
-    if (failureHandlers.statementRefused)
-        failureHandlers.statementRefused(ErrMsg + kLineBreak + description);
+                                "NO_ENGINE_SUBSTITUTION,ERROR_FOR_DIVISION_BY_ZERO', "
+                                "time_zone = '%1', %2")
+                     .arg(localUtcOffset(), mySqlLockWait(kLockWaitSeconds)));
 }
 
 struct StatementResult {
     bool ran = false;
     bool connectionOpen = true;
     QSqlError error;
+    // Set when the connection was lost and could not be opened again: why not.
+    QString unreachable;
 };
 
 // Runs one statement and lets go of the connection before anyone reacts to the result: the
@@ -198,32 +262,74 @@ struct StatementResult {
 StatementResult runStatement(const QString& sql) {
     QSqlDatabase db = database();
     if (!db.isOpen())
-        return {false, false, {}};
+        return {false, false, {}, {}};
     QSqlQuery query(db);
     if (query.exec(SqlDialect::Translate(sql, currentBackend)))
-        return {true, true, {}};
-    return {false, true, query.lastError()};
+        return {true, true, {}, {}};
+    return {false, true, query.lastError(), {}};
+}
+
+bool lostConnection(const StatementResult& result) {
+    return !result.connectionOpen || isConnectionFailure(result.error);
+}
+
+QString lostConnectionCause(const StatementResult& result) {
+    return result.connectionOpen ? describe(result.error) : kNotOpen;
+}
+
+// Outside a unit of work a lost connection is opened again once and the statement sent again;
+// inside one, the unit's owner does that for the whole unit.
+StatementResult runReconnecting(const QString& sql, const QString& code) {
+    StatementResult result = runStatement(sql);
+    if (result.ran || !lostConnection(result))
+        return result;
+    if (transactionOpen)
+        throw ConnectionLost(code, lostConnectionCause(result));
+    QString cause;
+    if (!theDBworks::Internal::Reconnect(cause))
+        return {false, false, {}, cause};
+    LastSQL = sql;
+    return runStatement(sql);
+}
+
+// The pointer shows the wait for another desk's lock, and is the user's again before any
+// message.
+StatementResult runWaiting(const QString& sql, const QString& code) {
+    std::optional<theDBworks::Internal::Waiting> waiting;
+    if (!transactionOpen)
+        waiting.emplace();
+    theDBworks::Internal::FitLockWaitToClock();
+    LastSQL = sql;
+    return runReconnecting(sql, code);
 }
 
 theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool keyTakenIsQuiet) {
     using theDBworks::InsertOutcome;
-    LastSQL = sql;
-    const StatementResult result = runStatement(sql);
+    const StatementResult result = runWaiting(sql, code);
     if (result.ran)
         return InsertOutcome::Ran;
     if (!result.connectionOpen) {
-        handOverConnectionFailure(code, kNotOpen);
+        theDBworks::Internal::HandOverConnectionFailure(
+            code, result.unreachable.isEmpty() ? kNotOpen : result.unreachable);
         return InsertOutcome::Failed;
     }
     if (keyTakenIsQuiet && isKeyTaken(result.error))
         return InsertOutcome::KeyTaken;
-    if (transactionOpen && isConflict(result.error))
-        throw TransactionConflict(code, describe(result.error));
-    if (isConnectionFailure(result.error)) {
-        handOverConnectionFailure(code, describe(result.error));
+    if (isConflict(result.error)) {
+        if (transactionOpen)
+            throw TransactionConflict(describe(result.error));
+        theDBworks::Internal::ShowRecordHeldElsewhere();
         return InsertOutcome::Failed;
     }
-    showRefusal(code, describe(result.error));
+    if (lostConnection(result)) {
+        // Opened again, and lost again at once.
+        theDBworks::Internal::HandOverConnectionFailure(code, describe(result.error));
+        return InsertOutcome::Failed;
+    }
+    // The user was told when the file opened that it can only be read.
+    if (readOnlyFile && isReadOnlyRefusal(result.error))
+        return InsertOutcome::Failed;
+    refuse(code, describe(result.error), sql);
     return InsertOutcome::Failed;
 }
 
@@ -231,16 +337,129 @@ bool execute(const QString& sql, const QString& code) {
     return execute(sql, code, false) == theDBworks::InsertOutcome::Ran;
 }
 
-void runControl(const QString& statement) {
-    QSqlDatabase db = database();
-    if (!db.isOpen())
-        throw DatabaseError(kNotOpen);
-    QSqlQuery query(db);
-    if (!query.exec(statement))
-        throw DatabaseError(describe(query.lastError()));
+// A query's rows, read to the end; a query the database refuses throws.
+Recordset runQuery(const QString& sql) {
+    for (bool reconnected = false;; reconnected = true) {
+        QSqlDatabase db = database();
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (db.isOpen() && query.exec(SqlDialect::Translate(sql, currentBackend)))
+            return Recordset::FromQuery(query);
+        const QSqlError error = db.isOpen() ? query.lastError() : QSqlError();
+        const bool lost = !db.isOpen() || isConnectionFailure(error);
+        const QString description = db.isOpen() ? describe(error) : kNotOpen;
+        query = QSqlQuery();
+        if (!lost) {
+            if (transactionOpen && isConflict(error))
+                throw TransactionConflict(description);
+            throw DatabaseError(description);
+        }
+        if (transactionOpen)
+            throw ConnectionLost(QString(), description);
+        QString cause = description;
+        if (reconnected || !theDBworks::Internal::Reconnect(cause)) {
+            theDBworks::Internal::HandOverConnectionFailure(QString(), cause);
+            throw DatabaseUnreachable(cause);
+        }
+        LastSQL = sql;
+    }
 }
 
 } // namespace
+
+namespace theDBworks::Internal {
+
+void SetTransactionOpen(bool open) {
+    transactionOpen = open;
+}
+
+void RunControl(const QString& statement) {
+    QSqlDatabase db = database();
+    QSqlQuery query(db);
+    if (db.isOpen() && query.exec(statement))
+        return;
+    LastSQL = statement;
+    if (!db.isOpen())
+        throw ConnectionLost(QString(), kNotOpen);
+    const QSqlError error = query.lastError();
+    if (isConnectionFailure(error))
+        throw ConnectionLost(QString(), describe(error));
+    if (isConflict(error))
+        throw TransactionConflict(describe(error));
+    throw DatabaseError(describe(error));
+}
+
+bool Reconnect(QString& cause) {
+    try {
+        theDBworks::OpenConnection();
+        return true;
+    } catch (const std::exception& error) {
+        cause = DescriptionOf(error);
+        return false;
+    }
+}
+
+void HandOverConnectionFailure(const QString& code, const QString& cause) {
+    ErrMsg = code.isEmpty() ? cause : ErrorText(code, cause);
+    tell(failureHandlers.connectionFailed);
+}
+
+bool RefusalPending() {
+    return pendingRefusal.has_value();
+}
+
+void ForgetPendingRefusal() {
+    pendingRefusal.reset();
+}
+
+void ShowPendingRefusal() {
+    if (!pendingRefusal)
+        return;
+    const Refusal refusal = *pendingRefusal;
+    pendingRefusal.reset();
+    // The rollback ran after it; the report names the statement that was refused.
+    LastSQL = refusal.statement;
+    showRefusal(refusal);
+}
+
+void ShowRecordHeldElsewhere() {
+    tell(failureHandlers.recordHeldElsewhere);
+}
+
+void StartLockWaitClock(const QDeadlineTimer& deadline) {
+    unitLockClock = deadline;
+}
+
+void StopLockWaitClock() {
+    unitLockClock.reset();
+}
+
+bool FitLockWaitToClock() {
+    const qint64 leftMs =
+        unitLockClock ? unitLockClock->remainingTime() : qint64(kLockWaitSeconds) * 1000;
+    const int wanted = int(std::max<qint64>((leftMs + 999) / 1000, 1));
+    if (wanted != sessionLockWaitS) {
+        // A session that cannot take the setting has gone away: its next statement tells.
+        try {
+            RunControl(currentBackend == DbBackend::SQLite
+                           ? QStringLiteral("PRAGMA busy_timeout = %1").arg(wanted * 1000)
+                           : QStringLiteral("SET SESSION ") + mySqlLockWait(wanted));
+            sessionLockWaitS = wanted;
+        } catch (const DatabaseError&) {
+        }
+    }
+    return leftMs > 0;
+}
+
+Waiting::Waiting() {
+    tell(failureHandlers.waiting, true);
+}
+
+Waiting::~Waiting() {
+    tell(failureHandlers.waiting, false);
+}
+
+} // namespace theDBworks::Internal
 
 namespace theDBworks {
 
@@ -281,6 +500,8 @@ QString GetDBKey() {
 void OpenConnection() {
     DBPath = ReadDBConfig();
     CloseConnection();
+    sessionLockWaitS = kLockWaitSeconds;
+    readOnlyFile = false;
     if (UseSQLFlag != 1) {
         const QString key = GetDBKey();
         DBKey = key.isEmpty() ? DefaultDatabaseKey() : key;
@@ -288,10 +509,20 @@ void OpenConnection() {
             DBPath = DefaultDatabasePath();
         currentBackend = DbBackend::SQLite;
         openSqlite(DBPath);
+        if (readOnlyFile)
+            tell(failureHandlers.databaseReadOnly, DBPath);
     } else {
         currentBackend = DbBackend::MySQL;
         openMySql();
     }
+}
+
+bool Connect() {
+    QString cause;
+    if (Internal::Reconnect(cause))
+        return true;
+    Internal::HandOverConnectionFailure(QString(), cause);
+    return false;
 }
 
 void CloseConnection() {
@@ -311,6 +542,14 @@ bool IsConnected() {
 
 DbBackend Backend() {
     return currentBackend;
+}
+
+bool IsReadOnly() {
+    return readOnlyFile && IsConnected();
+}
+
+int LockWaitSeconds() {
+    return kLockWaitSeconds;
 }
 
 bool ExecuteDeleteSQL(const QString& sql) {
@@ -333,14 +572,7 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
 void OpenRecordset(const QString& sql) {
     replaceRecordset(Recordset());
     LastSQL = sql;
-    QSqlDatabase db = database();
-    if (!db.isOpen())
-        throw DatabaseError(kNotOpen);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(SqlDialect::Translate(sql, currentBackend)))
-        throw DatabaseError(describe(query.lastError()));
-    currentRecordset() = Recordset::FromQuery(query);
+    currentRecordset() = runQuery(sql);
 }
 
 void ForEachRecord(const std::function<void(const Recordset&)>& body) {
@@ -384,42 +616,24 @@ void CloseRecordset() {
 void BeginTrans() {
     // An immediate transaction takes the write lock at once, so two programs on one SQLite
     // file queue up instead of failing halfway.
-    runControl(currentBackend == DbBackend::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
-                                                   : QStringLiteral("START TRANSACTION"));
+    Internal::RunControl(currentBackend == DbBackend::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                             : QStringLiteral("START TRANSACTION"));
     transactionOpen = true;
+    pendingRefusal.reset();
 }
 
 void CommitTrans() {
-    runControl(QStringLiteral("COMMIT"));
+    Internal::RunControl(QStringLiteral("COMMIT"));
     transactionOpen = false;
 }
 
 void RollbackTrans() {
     transactionOpen = false;
-    runControl(QStringLiteral("ROLLBACK"));
+    Internal::RunControl(QStringLiteral("ROLLBACK"));
 }
 
 bool InTransaction() {
     return transactionOpen;
-}
-
-bool RunInTransaction(const std::function<bool()>& work) {
-    if (transactionOpen)
-        return work();
-    for (int attempt = 1;; ++attempt) {
-        try {
-            DBTransaction transaction;
-            if (!work())
-                return false;
-            transaction.Commit();
-            return true;
-        } catch (const TransactionConflict& conflict) {
-            if (attempt == kConflictAttempts) {
-                showRefusal(conflict.Code(), conflict.Description());
-                return false;
-            }
-        }
-    }
 }
 
 bool RunAfterTableChange(const std::function<bool()>& change, const std::function<bool()>& work,
@@ -439,22 +653,3 @@ bool RunAfterTableChange(const std::function<bool()>& change, const std::functio
 }
 
 } // namespace theDBworks
-
-DBTransaction::DBTransaction() {
-    if (theDBworks::InTransaction())
-        return;
-    theDBworks::BeginTrans();
-    owner_ = true;
-}
-
-DBTransaction::~DBTransaction() {
-    if (owner_ && !finished_)
-        IgnoreErrors([] { theDBworks::RollbackTrans(); });
-}
-
-void DBTransaction::Commit() {
-    if (!owner_ || finished_)
-        return;
-    theDBworks::CommitTrans();
-    finished_ = true;
-}

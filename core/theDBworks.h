@@ -21,14 +21,20 @@ extern QString SQLDatabaseName;
 extern QString SQLLoginName;
 extern QString SQLLoginPassword;
 
-// What the program shows when a statement is refused or the connection fails. This module
-// opens no window itself: the program installs the handlers at start-up. Without them a
-// failure only sets ErrMsg.
+// What the program shows when the database fails it. This module opens no window itself:
+// the program installs the handlers at start-up. Without them a failure only sets ErrMsg.
 struct FailureHandlers {
-    // The refusal's text: "Error Code : " and the code, a line break, the description.
+    // A refused statement: "Error Code : " and the code, a line break, the description.
+    // Inside a unit of work it is shown once, after the unit has been rolled back.
     std::function<void(const QString& text)> statementRefused;
-    // The connection itself failed; ErrMsg holds the code and the description.
+    // The connection failed and could not be opened again; ErrMsg holds the cause.
     std::function<void()> connectionFailed;
+    // Another front desk held the record for longer than the program waits.
+    std::function<void()> recordHeldElsewhere;
+    // The database file opened can only be read.
+    std::function<void(const QString& path)> databaseReadOnly;
+    // True while a unit of work or a statement runs and may wait for another desk's lock.
+    std::function<void(bool waiting)> waiting;
 };
 void InstallFailureHandlers(FailureHandlers handlers);
 
@@ -41,15 +47,27 @@ QString DefaultDatabaseKey();
 QString ReadDBConfig();
 // The decrypted "dbkey", or an empty text.
 QString GetDBKey();
-// Reads the settings and opens the connection; throws DatabaseError when it cannot.
+// Reads the settings and opens the connection; throws DatabaseError with the cause when it
+// cannot.
 void OpenConnection();
+// Opens the connection as OpenConnection does; when it cannot, the cause goes to ErrMsg and to
+// the connection-failure handler, and the answer is false.
+bool Connect();
 void CloseConnection();
 bool IsConnected();
 DbBackend Backend();
+// The database file opened can only be read: writes are refused without a message, the user
+// having been told once when it opened.
+bool IsReadOnly();
+
+// The longest a unit of work, or a statement outside one, waits in all for another front
+// desk's lock, in seconds.
+int LockWaitSeconds();
 
 // Each runs one statement that returns no rows and answers whether it ran. A statement the
-// database refuses shows "Error Code : " and the operation's code with the description; a
-// failure of the connection itself hands over to the database locate tool.
+// database refuses shows "Error Code : " and the operation's code with the description. A lost
+// connection is opened again once with the stored settings and the statement run again; only
+// when that fails does the connection-failure handler take over.
 bool ExecuteDeleteSQL(const QString& sql); // DELETE, DROP TABLE: DB0002
 bool ExecuteInsertSQL(const QString& sql); // INSERT: DB0003
 bool ExecuteUpdateSQL(const QString& sql); // UPDATE: DB0004
@@ -62,7 +80,8 @@ enum class InsertOutcome { Ran, KeyTaken, Failed };
 InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql);
 
 // Runs a query into a new shared recordset (releasing the previous one); throws DatabaseError
-// when the query fails, with LastSQL already holding it.
+// when the query fails, with LastSQL already holding it. A lost connection is opened again as
+// for the execute operations; when that fails it throws DatabaseUnreachable.
 void OpenRecordset(const QString& sql);
 Recordset& DBRecordset();
 void CloseRecordset();
@@ -78,16 +97,19 @@ bool TableExists(const QString& name);
 // by hand.
 bool TableChangesJoinUnitOfWork();
 
-// One user action that writes several rows runs in one transaction: all or nothing.
+// One user action that writes several rows runs in one transaction: all or nothing. A failing
+// BEGIN, COMMIT or ROLLBACK throws DatabaseError and leaves itself in LastSQL.
 void BeginTrans();
 void CommitTrans();
 void RollbackTrans();
 bool InTransaction();
 
-// Runs `work` as one unit of work and commits it when it answers true. When the server gives
-// up on it because another front desk's work stood in its way (a deadlock or a lock that
-// never came), it is rolled back and run again; after the last attempt that failure is
-// reported as its statement's failure. Inside an outer unit of work it only joins that one.
+// Runs `work` as one unit of work and commits it when it answers true and none of its
+// statements was refused. Otherwise it is rolled back, and only then is a refusal shown, so
+// no lock is held while a message is on screen. Work that loses to another front desk's (a
+// deadlock, a lock that did not come) is run again while the wait allowed is not used up;
+// then the user is told the record is held elsewhere. A lost connection is opened again once
+// and the whole unit run again from its start. Inside an outer unit it only joins that one.
 bool RunInTransaction(const std::function<bool()>& work);
 
 // Making, renaming or dropping a table commits by itself on MariaDB, so it cannot join a unit
@@ -105,9 +127,11 @@ class DBTransaction final {
 public:
     DBTransaction();
     ~DBTransaction();
-    void Commit();
+    // False, with everything rolled back, when a statement of the unit was refused.
+    bool Commit();
 
 private:
+    int uncaught_ = 0;
     bool owner_ = false;
     bool finished_ = false;
 };

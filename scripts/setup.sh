@@ -38,4 +38,15 @@ staymark_build() {
     cmake --build "$folder" --parallel "$(nproc)"
 }
 
+# True when the program in <folder> is newer than every file of the project and its database is
+# there: then there is nothing to build.
+staymark_is_built() {
+    local program=$1/staymark
+    [ -x "$program" ] && [ -f "$1/data.db" ] || return 1
+    local newer
+    newer=$(find "$STAYMARK_ROOT" \( -path "$STAYMARK_ROOT/.git" -o -path "$STAYMARK_ROOT/build*" \) -prune \
+        -o -type f -newer "$program" -print -quit)
+    [ -z "$newer" ]
+}
+
 STAYMARK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

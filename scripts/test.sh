@@ -16,7 +16,8 @@ status=0
 staymark_build "$STAYMARK_ROOT/build" -DBUILD_TESTING=ON
 ctest --test-dir "$STAYMARK_ROOT/build" --output-on-failure --parallel "$(nproc)" || status=1
 
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$STAYMARK_ROOT/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 staymark_build "$STAYMARK_ROOT/build-sanitize" -DBUILD_TESTING=ON -DSTAYMARK_SANITIZE=ON
 ctest --test-dir "$STAYMARK_ROOT/build-sanitize" --output-on-failure --parallel "$(nproc)" || status=1

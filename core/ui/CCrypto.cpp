@@ -206,7 +206,12 @@ namespace Rc2 {
 QByteArray EncryptEcbBlock(const QByteArray& key, int effectiveBits, const QByteArray& block) {
     std::unique_ptr<OSSL_LIB_CTX, decltype(&OSSL_LIB_CTX_free)> context(OSSL_LIB_CTX_new(),
                                                                         &OSSL_LIB_CTX_free);
-    if (!context || !OSSL_PROVIDER_load(context.get(), "legacy"))
+    if (!context)
+        return {};
+    // Let go of before the context, and after the cipher that uses it.
+    std::unique_ptr<OSSL_PROVIDER, decltype(&OSSL_PROVIDER_unload)> legacy(
+        OSSL_PROVIDER_load(context.get(), "legacy"), &OSSL_PROVIDER_unload);
+    if (!legacy)
         return {};
     CipherPtr cipher(EVP_CIPHER_fetch(context.get(), "RC2-ECB", nullptr));
     CipherCtxPtr ctx(EVP_CIPHER_CTX_new());

@@ -19,7 +19,20 @@ struct Script {
     QQueue<std::optional<QString>> inputs;
     QQueue<std::optional<QColor>> colors;
     QQueue<std::function<void(QDialog&)>> modals;
+    QQueue<std::function<void()>> duringMessages;
 };
+
+std::function<void(const QString&)>& faultHandler() {
+    static std::function<void(const QString&)> handler;
+    return handler;
+}
+
+void fault(const QString& what) {
+    if (faultHandler())
+        faultHandler()(what);
+    else
+        qWarning("%s", qUtf8Printable(what));
+}
 
 Script& script() {
     static Script s;
@@ -61,8 +74,30 @@ QString displayText(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-template <typename T> T takeOr(QQueue<T>& queue, T fallback) {
-    return queue.isEmpty() ? fallback : queue.dequeue();
+// Whether the test queued an answer for the dialog just recorded. Without one the dialog answers
+// as if dismissed, and the test is at fault for a dialog it did not expect.
+template <typename T> bool answered(const QQueue<T>& queue) {
+    if (!queue.isEmpty())
+        return true;
+    const Dialogs::Shown& shown = script().record.last();
+    fault(QStringLiteral("Nobody answered the %1 \"%2\" (%3)")
+              .arg(shown.kind, shown.title, shown.text));
+    return false;
+}
+
+QStringList unusedAnswers(const Script& s) {
+    QStringList unused;
+    const auto note = [&](qsizetype count, const char* what) {
+        if (count > 0)
+            unused << QStringLiteral("%1 %2").arg(count).arg(QLatin1String(what));
+    };
+    note(s.questions.size(), "question answer(s)");
+    note(s.files.size(), "file answer(s)");
+    note(s.inputs.size(), "input answer(s)");
+    note(s.colors.size(), "colour answer(s)");
+    note(s.modals.size(), "modal window handler(s)");
+    note(s.duringMessages.size(), "step(s) for a message");
+    return unused;
 }
 
 } // namespace
@@ -76,6 +111,8 @@ QString ProgramTitle() {
 void Message(const QString& text, Icon icon, const QString& title) {
     if (script().enabled) {
         record(QStringLiteral("message"), icon, titleOrProgram(title), text);
+        if (!script().duringMessages.isEmpty())
+            script().duringMessages.dequeue()();
         return;
     }
     QMessageBox box(boxIcon(icon), titleOrProgram(title), displayText(text), QMessageBox::Ok,
@@ -86,7 +123,7 @@ void Message(const QString& text, Icon icon, const QString& title) {
 bool AskYesNo(const QString& text, const QString& title) {
     if (script().enabled) {
         record(QStringLiteral("question"), Icon::Information, titleOrProgram(title), text);
-        return takeOr(script().questions, false);
+        return answered(script().questions) && script().questions.dequeue();
     }
     QMessageBox box(QMessageBox::Information, titleOrProgram(title), displayText(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
@@ -98,7 +135,9 @@ std::optional<QString> InputText(const QString& prompt, const QString& title,
                                  const QString& initial) {
     if (script().enabled) {
         record(QStringLiteral("input"), Icon::None, titleOrProgram(title), prompt);
-        return takeOr(script().inputs, std::optional<QString>());
+        if (!answered(script().inputs))
+            return std::nullopt;
+        return script().inputs.dequeue();
     }
     bool ok = false;
     const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOrProgram(title),
@@ -109,7 +148,7 @@ std::optional<QString> InputText(const QString& prompt, const QString& title,
 QString SaveFileName(const FileRequest& request) {
     if (script().enabled) {
         record(QStringLiteral("save"), Icon::None, request.title, request.filter, &request);
-        return takeOr(script().files, QString());
+        return answered(script().files) ? script().files.dequeue() : QString();
     }
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialPath,
                        request.filter);
@@ -122,7 +161,7 @@ QString SaveFileName(const FileRequest& request) {
 QString OpenFileName(const FileRequest& request) {
     if (script().enabled) {
         record(QStringLiteral("open"), Icon::None, request.title, request.filter, &request);
-        return takeOr(script().files, QString());
+        return answered(script().files) ? script().files.dequeue() : QString();
     }
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
                                         request.initialPath, request.filter);
@@ -131,7 +170,9 @@ QString OpenFileName(const FileRequest& request) {
 std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) {
     if (script().enabled) {
         record(QStringLiteral("color"), Icon::None, title, initial.name());
-        return takeOr(script().colors, std::optional<QColor>());
+        if (!answered(script().colors))
+            return std::nullopt;
+        return script().colors.dequeue();
     }
     const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow(), title);
     return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
@@ -140,7 +181,7 @@ std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) {
 int RunModal(QDialog& dialog) {
     if (script().enabled) {
         record(QStringLiteral("modal"), Icon::None, dialog.windowTitle(), dialog.objectName());
-        if (script().modals.isEmpty())
+        if (!answered(script().modals))
             return QDialog::Rejected;
         std::function<void(QDialog&)> handler = script().modals.dequeue();
         QTimer::singleShot(0, &dialog, [&dialog, handler] { handler(dialog); });
@@ -157,10 +198,17 @@ bool IsEnabled() {
     return script().enabled;
 }
 
+void OnScriptFault(std::function<void(const QString& fault)> handler) {
+    faultHandler() = std::move(handler);
+}
+
 void Reset() {
+    const QStringList unused = unusedAnswers(script());
     const bool enabled = script().enabled;
     script() = Script();
     script().enabled = enabled;
+    if (!unused.isEmpty())
+        fault(QStringLiteral("Queued but never asked for: ") + unused.join(QStringLiteral(", ")));
 }
 
 const QList<Shown>& Record() {
@@ -180,6 +228,12 @@ void AnswerNextColor(std::optional<QColor> color) {
 }
 void HandleNextModal(std::function<void(QDialog&)> handler) {
     script().modals.enqueue(std::move(handler));
+}
+void CloseNextModal() {
+    HandleNextModal([](QDialog& dialog) { dialog.reject(); });
+}
+void DuringNextMessage(std::function<void()> step) {
+    script().duringMessages.enqueue(std::move(step));
 }
 
 } // namespace Testing

@@ -52,18 +52,28 @@ struct Shown {
 };
 
 namespace Testing {
-// From now on every dialog is recorded and answered from the script: questions answer No,
-// file dialogs cancel, modal windows return Rejected at once, unless a test queued otherwise.
+// From now on every dialog is recorded and answered from the script the test queued. A
+// question, input, file or colour dialog or modal window that nobody answered is a fault (it
+// then answers No, cancels or returns Rejected at once, so nothing blocks); so is an answer
+// still queued when the script is reset.
 void Enable();
 bool IsEnabled();
+// Where faults go; the test kit fails the running test. Without a handler they are printed.
+void OnScriptFault(std::function<void(const QString& fault)> handler);
+// Throws the script and the record away; answers left unused are a fault.
 void Reset();
 const QList<Shown>& Record();
 void AnswerNextQuestion(bool yes);
+// An empty path cancels the dialog.
 void AnswerNextFile(const QString& path);
 void AnswerNextInput(std::optional<QString> text);
 void AnswerNextColor(std::optional<QColor> color);
 // The handler runs inside the modal loop and must close the window.
 void HandleNextModal(std::function<void(QDialog&)> handler);
+// The next modal window is closed at once, as the user closing it would.
+void CloseNextModal();
+// The step runs while the next message box is on screen, before the user presses OK.
+void DuringNextMessage(std::function<void()> step);
 } // namespace Testing
 
 } // namespace Dialogs

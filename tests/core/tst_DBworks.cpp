@@ -4,45 +4,67 @@
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
-#include "tests/support/AdminStatements.h"
-#include "tests/support/ProgramTest.h"
-#include "tests/support/WindowChecks.h"
+#include "tests/core/DatabaseFaults.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
+using DatabaseFaults::OtherDesk;
 using TestSupport::Backend;
-using TestSupport::ProbeInsertStatement;
+using TestSupport::TestDatabase;
+using namespace std::chrono_literals;
 using ExecuteOperation = std::function<bool(const QString&)>;
 Q_DECLARE_METATYPE(ExecuteOperation)
 
 namespace {
-// A lost connection opens the database locate tool, modal, and nothing else.
-bool locateToolOpenedOnce() {
-    return Dialogs::Testing::Record().size() == 1 &&
-           TestSupport::TimesOpenedModal(QStringLiteral("frmDBLocateTool")) == 1;
+const QString kTax =
+    QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values('%1','%2',%3)");
+
+const QString kHeldElsewhere = QStringLiteral(
+    "Another front desk is using this record, so nothing was saved. Please try again in a moment.");
+
+int locateToolsOpened() {
+    int opened = 0;
+    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
+        opened +=
+            shown.kind == QLatin1String("modal") && shown.text == QLatin1String("frmDBLocateTool");
+    return opened;
 }
+
+enum class Loss { ClosedByTheProgram, KilledByTheServer };
 } // namespace
+Q_DECLARE_METATYPE(Loss)
+Q_DECLARE_METATYPE(std::function<void()>)
 
 // The shared connection: the execute operations, the recordset, and transactions.
-class TestDBworks : public TestSupport::DatabaseTest {
+class TestDBworks : public QObject {
     Q_OBJECT
 
-    void initTest() override { VERIFY_RAN(db->Run(TestSupport::ProbeTableStatement())); }
+    std::unique_ptr<TestDatabase> db;
 
 private slots:
+    void init() {
+        db = std::make_unique<TestDatabase>();
+        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
+    }
+    void cleanup() { db.reset(); }
+
     void executeOperationsRunTheirStatements() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
-        QCOMPARE(LastSQL, ProbeInsertStatement("first"));
-        QVERIFY(theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_probe SET Note = 'x'")));
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QCOMPARE(LastSQL, kTax.arg("VAT", "10", "1"));
+        QVERIFY(theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12.5")));
         QVERIFY(theDBworks::ExecuteCreateSQL(QStringLiteral(
             "CREATE TABLE [room_9] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL)")));
         QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE [room_9]")));
-        QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_probe WHERE ID = 1")));
-        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
-        VERIFY_NOTHING_SHOWN();
+        QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_Tax WHERE ID = 1")));
+        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
     }
 
     void refusedStatementShowsItsCodeAndDescription_data() {
@@ -69,8 +91,8 @@ private slots:
         QFETCH(ExecuteOperation, operation);
         QFETCH(QString, code);
         QFETCH(QString, statement);
-        VERIFY_RAN(
-            db->Run(QStringLiteral("INSERT INTO tbl_revenueStats (tDate) values(#2026-12-10#)")));
+        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_revenueStats (tDate) values(#2026-12-10#)"))
+                    .isEmpty());
         QVERIFY(!operation(statement));
         QCOMPARE(ErrMsg, QStringLiteral("Error Code : ") + code);
         QCOMPARE(LastSQL, statement);
@@ -89,7 +111,7 @@ private slots:
             "INSERT INTO tbl_revenueStats (tDate, tRevenue) values(#2026-12-10#, 5)");
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::Ran);
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::KeyTaken);
-        VERIFY_NOTHING_SHOWN();
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(
                      QStringLiteral("INSERT INTO tbl_nothere (a) values(1)")),
                  InsertOutcome::Failed);
@@ -97,30 +119,8 @@ private slots:
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
     }
 
-    void lostConnectionHandsOverInsteadOfAMessageBox() {
-        theDBworks::CloseConnection();
-        const QString statement = ProbeInsertStatement("lost");
-        QVERIFY(!theDBworks::ExecuteInsertSQL(statement));
-        QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : DB0003\r\n")));
-        QCOMPARE(LastSQL, statement);
-        QVERIFY(locateToolOpenedOnce());
-        QVERIFY(!frmErrorReport::Instance());
-    }
-
-    void serverGoneHandsOver() {
-        if (db->Which() != Backend::MariaDB)
-            return; // an embedded file cannot go away mid-run
-        theDBworks::OpenRecordset(QStringLiteral("SELECT CONNECTION_ID() AS id"));
-        const QString id = theDBworks::DBRecordset().Text(QStringLiteral("id"));
-        VERIFY_RAN(db->Run(QStringLiteral("KILL ") + id));
-        QVERIFY(!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 1")));
-        QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : DB0004\r\n")), qPrintable(ErrMsg));
-        QVERIFY(locateToolOpenedOnce());
-        QVERIFY(!frmErrorReport::Instance());
-    }
-
     void failingQueryThrowsWithTheStatementAsLastSQL() {
-        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
         theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
         QCOMPARE(theDBworks::DBRecordset().RecordCount(), 1);
         const QString bad = QStringLiteral("SELECT * FROM tbl_nothere");
@@ -130,8 +130,8 @@ private slots:
     }
 
     void recordsetGivesRowsAndFieldsByNameWithoutCase() {
-        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
-        VERIFY_RAN(AdminStatements::AddTax("Service", "2.5", 1));
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("Service", "2.5", "1")));
         theDBworks::OpenRecordset(
             QStringLiteral("SELECT * FROM tbl_tax WHERE TaxCat=1 ORDER BY ID"));
         Recordset& rows = theDBworks::DBRecordset();
@@ -161,64 +161,199 @@ private slots:
     void transactionKeepsAllOrNothing() {
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
-            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("second")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")));
         }
-        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
             QVERIFY(!theDBworks::ExecuteInsertSQL(
                 QStringLiteral("INSERT INTO tbl_nothere (a) values(1)")));
         }
-        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
             DBTransaction joined;
-            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("second")));
-            joined.Commit();
+            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")));
+            QVERIFY(joined.Commit());
             QVERIFY(theDBworks::InTransaction());
-            transaction.Commit();
+            QVERIFY(transaction.Commit());
         }
         QVERIFY(!theDBworks::InTransaction());
-        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 2);
+        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 2);
     }
 
-    // Another front desk holds the row: the server gives up waiting, the work is run again.
-    void workThatLosesALockIsRunAgain() {
-        if (db->Which() != Backend::MariaDB)
-            return; // one SQLite writer at a time: its transactions never wait halfway
-        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
-        QVERIFY(theDBworks::ExecuteUpdateSQL(
-            QStringLiteral("SET SESSION innodb_lock_wait_timeout = 1")));
-        const QString otherDesk = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11");
-        const QString ours = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12");
-        VERIFY_RAN(db->Run(QStringLiteral("START TRANSACTION")));
-        VERIFY_RAN(db->Run(otherDesk));
-        int attempts = 0;
-        QVERIFY(theDBworks::RunInTransaction([&] {
-            if (++attempts == 2)
-                db->Run(QStringLiteral("COMMIT"));
-            return theDBworks::ExecuteUpdateSQL(ours);
+    void lostConnectionIsOpenedAgainWithoutAWord_data() {
+        QTest::addColumn<Loss>("loss");
+        QTest::newRow("closed by the program") << Loss::ClosedByTheProgram;
+        if (TestSupport::CurrentBackend() == Backend::MariaDB)
+            QTest::newRow("killed by the server") << Loss::KilledByTheServer;
+    }
+    void lostConnectionIsOpenedAgainWithoutAWord() {
+        QFETCH(Loss, loss);
+        const auto loseTheConnection = [&] {
+            if (loss == Loss::ClosedByTheProgram) {
+                theDBworks::CloseConnection();
+                return;
+            }
+            theDBworks::OpenRecordset(QStringLiteral("SELECT CONNECTION_ID() AS id"));
+            const QString id = theDBworks::DBRecordset().Text(QStringLiteral("id"));
+            QVERIFY(db->Run(QStringLiteral("KILL ") + id).isEmpty());
+        };
+        loseTheConnection();
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        loseTheConnection();
+        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
+        QCOMPARE(theDBworks::DBRecordset().RecordCount(), 1);
+        loseTheConnection();
+        QVERIFY(theDBworks::RunInTransaction(
+            [] { return theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")); }));
+        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 2);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+    }
+
+    // Only a reconnection that fails hands over to the locate tool, with its cause.
+    void connectionThatCannotBeOpenedAgainHandsOver() {
+        DatabaseFaults::BreakStoredSettings(db->Which());
+        theDBworks::CloseConnection();
+        const QString cause = db->Which() == Backend::SQLite ? QStringLiteral("Could not find file")
+                                                             : QStringLiteral("Can't connect to");
+        const QString statement = kTax.arg("VAT", "10", "1");
+        Dialogs::Testing::CloseNextModal();
+        QVERIFY(!theDBworks::ExecuteInsertSQL(statement));
+        QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : DB0003\r\n") + cause),
+                 qPrintable(ErrMsg));
+        QCOMPARE(LastSQL, statement);
+        QCOMPARE(locateToolsOpened(), 1);
+
+        // A query's handler ends quietly: the tool has told the user already.
+        Dialogs::Testing::CloseNextModal();
+        Guarded(QStringLiteral("GL0001"),
+                [] { theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax")); });
+        QVERIFY2(ErrMsg.startsWith(cause), qPrintable(ErrMsg));
+        QCOMPARE(locateToolsOpened(), 2);
+
+        Dialogs::Testing::CloseNextModal();
+        QVERIFY(
+            !theDBworks::RunInTransaction([&] { return theDBworks::ExecuteInsertSQL(statement); }));
+        QCOMPARE(locateToolsOpened(), 3);
+        QCOMPARE(Dialogs::Testing::Record().size(), 3);
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void failedTransactionStatementIsTheLastSQL_data() {
+        QTest::addColumn<std::function<void()>>("operation");
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("begin") << std::function<void()>(theDBworks::BeginTrans)
+                               << (TestSupport::CurrentBackend() == Backend::SQLite
+                                       ? "BEGIN IMMEDIATE"
+                                       : "START TRANSACTION");
+        QTest::newRow("commit") << std::function<void()>(theDBworks::CommitTrans) << "COMMIT";
+        QTest::newRow("rollback") << std::function<void()>(theDBworks::RollbackTrans) << "ROLLBACK";
+    }
+    void failedTransactionStatementIsTheLastSQL() {
+        QFETCH(std::function<void()>, operation);
+        QFETCH(QString, statement);
+        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
+        theDBworks::CloseConnection();
+        Guarded(QStringLiteral("BOK004"), operation);
+        QCOMPARE(LastSQL, statement);
+        QVERIFY(frmErrorReport::Instance());
+        QVERIFY(frmErrorReport::Instance()->txtError->toPlainText().endsWith(
+            QStringLiteral("-----SQL QUERY WAS----\n") + statement));
+    }
+
+    // The box waits until the unit has let go of its locks: meanwhile another desk writes.
+    void refusalInsideAUnitIsShownAfterTheRollback_data() {
+        QTest::addColumn<bool>("workGoesOn");
+        QTest::newRow("the work stops at the refusal") << false;
+        QTest::newRow("the work goes on and answers true") << true;
+    }
+    void refusalInsideAUnitIsShownAfterTheRollback() {
+        QFETCH(bool, workGoesOn);
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QVERIFY(DatabaseFaults::StopWaitingForLocks(*db).isEmpty());
+        const QString refused = QStringLiteral("INSERT INTO tbl_nothere (a) values(1)");
+        QString otherDesk = QStringLiteral("not run");
+        Dialogs::Testing::DuringNextMessage([&] {
+            QVERIFY(!theDBworks::InTransaction());
+            QCOMPARE(QApplication::overrideCursor(), nullptr);
+            otherDesk = db->Run(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11"));
+        });
+        QVERIFY(!theDBworks::RunInTransaction([&] {
+            if (!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12")))
+                return false;
+            const bool ran = theDBworks::ExecuteInsertSQL(refused);
+            return workGoesOn || ran;
         }));
-        QCOMPARE(attempts, 2);
-        VERIFY_NOTHING_SHOWN();
+        QCOMPARE(otherDesk, QString());
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QVERIFY(Dialogs::Testing::Record().at(0).text.startsWith(
+            QStringLiteral("Error Code : DB0003\r\n")));
+        QCOMPARE(ErrMsg, QStringLiteral("Error Code : DB0003"));
+        QCOMPARE(LastSQL, refused);
+        QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
+                 11.0);
+    }
+
+    // The session's wait is cut short here, so the first attempt loses the lock for certain.
+    void workThatLosesALockIsRunAgainWithinTheBound() {
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QVERIFY(theDBworks::ExecuteUpdateSQL(
+            db->Which() == Backend::SQLite
+                ? QStringLiteral("PRAGMA busy_timeout = 1000")
+                : QStringLiteral("SET SESSION innodb_lock_wait_timeout = 1")));
+        OtherDesk desk(db->Which());
+        const QString held = desk.Hold(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11"), 1500ms);
+        QVERIFY2(held.isEmpty(), qPrintable(held));
+        bool waitingShown = false;
+        QVERIFY(theDBworks::RunInTransaction([&] {
+            waitingShown = QApplication::overrideCursor() &&
+                           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            return theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12"));
+        }));
+        desk.Finish();
+        QVERIFY(waitingShown);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
         QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
                  12.0);
+    }
 
-        VERIFY_RAN(db->Run(QStringLiteral("START TRANSACTION")));
-        VERIFY_RAN(db->Run(otherDesk));
-        attempts = 0;
-        QVERIFY(!theDBworks::RunInTransaction([&] {
-            ++attempts;
-            return theDBworks::ExecuteUpdateSQL(ours);
-        }));
-        QVERIFY(attempts > 1);
-        QCOMPARE(ErrMsg, QStringLiteral("Error Code : DB0004"));
+    void lockHeldLongerThanTheBoundIsToldOnce_data() {
+        QTest::addColumn<bool>("inAUnit");
+        QTest::newRow("a unit of work") << true;
+        QTest::newRow("a statement of its own") << false;
+    }
+    void lockHeldLongerThanTheBoundIsToldOnce() {
+        QFETCH(bool, inAUnit);
+        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        const int bound = theDBworks::LockWaitSeconds();
+        QVERIFY(bound >= 1 && bound <= 10);
+        OtherDesk desk(db->Which());
+        const QString held =
+            desk.Hold(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11"), (bound + 3) * 1000ms);
+        QVERIFY2(held.isEmpty(), qPrintable(held));
+        const QString ours = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12");
+        QElapsedTimer answered;
+        answered.start();
+        Dialogs::Testing::DuringNextMessage(
+            [] { QCOMPARE(QApplication::overrideCursor(), nullptr); });
+        QVERIFY(inAUnit ? !theDBworks::RunInTransaction(
+                              [&] { return theDBworks::ExecuteUpdateSQL(ours); })
+                        : !theDBworks::ExecuteUpdateSQL(ours));
+        QVERIFY2(answered.elapsed() < bound * 1000 + 1500,
+                 qPrintable(QString::number(answered.elapsed())));
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QCOMPARE(Dialogs::Testing::Record().at(0).text, kHeldElsewhere);
+        QCOMPARE(Dialogs::Testing::Record().at(0).icon, Dialogs::Icon::Information);
         QVERIFY(!theDBworks::InTransaction());
-        db->Run(QStringLiteral("ROLLBACK"));
+        desk.Finish();
+        QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
+                 11.0);
+        QVERIFY(theDBworks::ExecuteUpdateSQL(ours));
     }
 
     void textIsStoredAndReadBackExactly_data() {

@@ -24,8 +24,10 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(!window->isModal());
         QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(window->txtError->font().fixedPitch() ||
-                QFontInfo(window->txtError->font()).fixedPitch());
+        // The statement lines up as typed: every character takes the same width.
+        const QFontMetrics metrics(window->txtError->font());
+        for (const QChar character : QStringLiteral("iW.M0_ "))
+            QCOMPARE(metrics.horizontalAdvance(character), metrics.horizontalAdvance(u'x'));
         QCOMPARE(window->windowTitle(), QStringLiteral(" Runtime Error"));
         QCOMPARE(shownText(), QStringLiteral("Error Code : ADM0016\nno such table: tbl_Rooms\n\n"
                                              "-----SQL QUERY WAS----\nSELECT * FROM tbl_Rooms"));

@@ -1,13 +1,14 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/ErrorReport.h"
+#include "core/SqlScript.h"
 #include "core/frmDBLocateTool.h"
 #include "core/theDBworks.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
-#include "tests/support/ProgramTest.h"
-#include "tests/support/WindowChecks.h"
+#include "tests/core/DatabaseFaults.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,13 +21,10 @@
 #include <QTest>
 
 #include <functional>
-#include <source_location>
+#include <memory>
 
 using TestSupport::Backend;
-using TestSupport::control;
-using TestSupport::ServerHost;
-using TestSupport::ServerPassword;
-using TestSupport::ServerUser;
+using TestSupport::TestDatabase;
 
 namespace {
 
@@ -34,14 +32,19 @@ const QStringList kServerFields = {"txtSQLHost", "txtSQLDBName", "txtSQLUserName
                                    "txtSQLPassWord"};
 const QStringList kFileFields = {"Text1", "txtDBpass"};
 
-QLineEdit* field(QWidget& tool, const QString& name,
-                 const std::source_location& where = std::source_location::current()) {
-    return control<QLineEdit>(tool, name, where);
+template <typename Control> Control* control(QWidget& tool, const QString& name) {
+    auto* found = tool.findChild<Control*>(name);
+    if (!found)
+        qFatal("the locate tool has no control %s", qPrintable(name));
+    return found;
 }
 
-void typeInto(QWidget& tool, const QString& name, const QString& text,
-              const std::source_location& where = std::source_location::current()) {
-    QLineEdit* edit = field(tool, name, where);
+QLineEdit* field(QWidget& tool, const QString& name) {
+    return control<QLineEdit>(tool, name);
+}
+
+void typeInto(QWidget& tool, const QString& name, const QString& text) {
+    QLineEdit* edit = field(tool, name);
     edit->clear();
     QTest::keyClicks(edit, text);
 }
@@ -64,20 +67,62 @@ QByteArray configBytes() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The rows a statement of the test's own left in an embedded database file.
-int probeRowsIn(const QString& path) {
+QString testEnv(const char* name, const QString& fallback) {
+    const QString value = qEnvironmentVariable(name);
+    return value.isEmpty() ? fallback : value;
+}
+
+QString serverHost() {
+    return testEnv("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1")) + QLatin1Char(':') +
+           testEnv("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071"));
+}
+QString serverUser() {
+    return testEnv("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"));
+}
+QString serverPassword() {
+    return qEnvironmentVariable("STAYMARK_TEST_MYSQL_PASSWORD");
+}
+
+// A second embedded database with the base tables, to point the tool at.
+void makeEmbeddedDatabase(const QString& path) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "second");
+        db.setDatabaseName(path);
+        db.open();
+        SqlScript::RunFile(db, QStringLiteral(STAYMARK_SOURCE_DIR "/schema/sqlite.sql"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("second"));
+}
+
+int taxRowsIn(const QString& path) {
     int rows = -1;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "check");
         db.setDatabaseName(path);
         db.open();
-        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM tbl_probe"), db);
+        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM tbl_Tax"), db);
         if (query.next())
             rows = query.value(0).toInt();
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
     return rows;
+}
+
+BalloonWindow* shownBalloon() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* balloon = qobject_cast<BalloonWindow*>(widget); balloon && balloon->isVisible())
+            return balloon;
+    return nullptr;
+}
+
+int modalsShown() {
+    int count = 0;
+    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
+        if (shown.kind == QLatin1String("modal") && shown.text == QLatin1String("frmDBLocateTool"))
+            ++count;
+    return count;
 }
 
 // The server page's fields are enabled and white, the file's disabled in a button's colour,
@@ -92,34 +137,63 @@ void verifyPage(QWidget& tool, bool serverPage) {
     }
 }
 
-const QString kInsert = TestSupport::ProbeInsertStatement(QStringLiteral("located"));
+const QString kInsert =
+    QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values('VAT','10',1)");
+
+// What the user types to point the tool at the test's database again.
+void typeWorkingSettings(QWidget& tool, Backend backend) {
+    if (backend == Backend::SQLite)
+        typeInto(tool, "Text1", AppPaths::ProgramFolder() + "/data.db");
+    else
+        typeInto(tool, "txtSQLHost", serverHost());
+}
 
 } // namespace
 
 // The database locate tool: what it shows, how it checks and stores the settings, and that
 // it reconnects; opened modal as the program opens it.
-class TestDBLocateTool : public TestSupport::DatabaseTest {
+class TestDBLocateTool : public QObject {
     Q_OBJECT
 
-    using ToolSteps = TestSupport::ModalSteps<frmDBLocateTool>;
+    std::unique_ptr<TestDatabase> db;
+    bool stepsRan = false;
+    bool closedByTheSteps = false;
 
-    void initTest() override { VERIFY_RAN(db->Run(TestSupport::ProbeTableStatement())); }
-    void cleanupTest() override { QVERIFY(!frmDBLocateTool::Instance()); }
+    // The steps run inside the tool's modal loop the next time it opens; a tool they leave
+    // open is closed afterwards.
+    void whenTheToolOpens(std::function<void(frmDBLocateTool&)> steps) {
+        stepsRan = closedByTheSteps = false;
+        Dialogs::Testing::HandleNextModal([this, steps](QDialog& dialog) {
+            auto* tool = qobject_cast<frmDBLocateTool*>(&dialog);
+            QVERIFY(tool);
+            stepsRan = true;
+            steps(*tool);
+            closedByTheSteps = !tool->isVisible();
+            if (tool->isVisible())
+                tool->reject();
+        });
+    }
 
-    // Opens the tool as the program does and runs the steps inside its modal loop.
-    static ToolSteps runTool(std::function<void(frmDBLocateTool&)> steps,
-                             const std::source_location& where = std::source_location::current()) {
-        ToolSteps run(std::move(steps), where);
+    void runTool(std::function<void(frmDBLocateTool&)> steps) {
+        whenTheToolOpens(std::move(steps));
         frmDBLocateTool::ShowModal();
-        if (!run.Ran())
-            TestSupport::FailAt(QStringLiteral("the locate tool did not open"), where);
-        return run;
+        QVERIFY(stepsRan);
     }
 
 private slots:
+    void init() {
+        db = std::make_unique<TestDatabase>();
+        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
+    }
+    void cleanup() {
+        db.reset();
+        QVERIFY(!frmDBLocateTool::Instance());
+    }
+
     void lostConnectionOpensTheToolOnceWithTheErrorAndTheStatement() {
+        DatabaseFaults::BreakStoredSettings(db->Which());
         theDBworks::CloseConnection();
-        const ToolSteps opened([](frmDBLocateTool& tool) {
+        whenTheToolOpens([](frmDBLocateTool& tool) {
             QCOMPARE(tool.windowTitle(), QStringLiteral(" Database Error"));
             QVERIFY(tool.isModal());
             auto* error = control<QPlainTextEdit>(tool, "Text2");
@@ -134,19 +208,20 @@ private slots:
                                     "not match.\n  3. Internal Database query Error."));
 
             // While the tool is open a further failure only changes the error text.
-            QVERIFY(!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_probe SET Note='x'")));
+            QVERIFY(!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate=1")));
             QVERIFY(ErrMsg.startsWith("Error Code : DB0004\r\n"));
-            QCOMPARE(TestSupport::TimesOpenedModal("frmDBLocateTool"), 1);
+            QCOMPARE(modalsShown(), 1);
             QCOMPARE(error->toPlainText(), shown);
         });
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
-        QVERIFY(opened.Ran());
-        QCOMPARE(TestSupport::TimesOpenedModal("frmDBLocateTool"), 1);
+        QVERIFY(stepsRan);
+        QCOMPARE(modalsShown(), 1);
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
 
         // Closed, the next failure opens it again.
+        Dialogs::Testing::CloseNextModal();
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
-        QCOMPARE(TestSupport::TimesOpenedModal("frmDBLocateTool"), 2);
+        QCOMPARE(modalsShown(), 2);
     }
 
     void withoutAnErrorTheErrorFieldsStayHidden() {
@@ -209,7 +284,8 @@ private slots:
             Dialogs::Testing::AnswerNextFile("/srv/hotel/other.db");
             browse->click();
             QCOMPARE(field(tool, "Text1")->text(), QStringLiteral("/srv/hotel/other.db"));
-            browse->click(); // cancelled
+            Dialogs::Testing::AnswerNextFile(QString()); // cancelled
+            browse->click();
             QCOMPARE(field(tool, "Text1")->text(), QStringLiteral("/srv/hotel/other.db"));
         });
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
@@ -256,7 +332,7 @@ private slots:
         setSetting("UseSQL", "0");
         setSetting("db", "");
         const QByteArray before = configBytes();
-        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
+        runTool([&](frmDBLocateTool& tool) {
             if (serverPage)
                 control<QCheckBox>(tool, "Check1")->click();
             for (const QString& name : kServerFields + kFileFields)
@@ -264,19 +340,19 @@ private slots:
             // Enter in a field confirms, as the button does.
             QTest::keyClick(field(tool, serverPage ? "txtSQLHost" : "txtDBpass"), Qt::Key_Return);
             QVERIFY(tool.isVisible());
-            const TestSupport::Balloon balloon = TestSupport::ShownBalloon(&tool);
-            QVERIFY(balloon.shown);
-            QCOMPARE(balloon.title, title);
-            QCOMPARE(balloon.text, text);
-            QCOMPARE(balloon.icon, int(CBalloonToolTip::ErrorIcon));
-            QCOMPARE(balloon.target.data(), field(tool, rejected));
+            BalloonWindow* balloon = shownBalloon();
+            QVERIFY(balloon);
+            QCOMPARE(balloon->TitleText(), title);
+            QCOMPARE(balloon->BodyText(), text);
+            QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
+            QCOMPARE(BalloonTarget.data(), field(tool, rejected));
             QCOMPARE(tool.focusWidget(), field(tool, rejected));
 
             // Typing into the field takes the balloon away.
             QTest::keyClicks(field(tool, rejected), "a");
-            QVERIFY(!TestSupport::ShownBalloon(&tool).shown);
+            QVERIFY(!shownBalloon());
         });
-        QVERIFY(!run.ClosedByTheSteps());
+        QVERIFY(!closedByTheSteps);
         QCOMPARE(configBytes(), before);
     }
 
@@ -295,8 +371,8 @@ private slots:
         QFETCH(QString, storedPassword);
         // From whichever database the run uses, over to another embedded file.
         const QString path = db->Folder() + "/other.db";
-        VERIFY_RAN(TestSupport::MakeEmbeddedDatabase(path, {TestSupport::ProbeTableStatement()}));
-        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
+        makeEmbeddedDatabase(path);
+        runTool([&](frmDBLocateTool& tool) {
             auto* box = control<QCheckBox>(tool, "Check1");
             if (box->isChecked())
                 box->click();
@@ -305,7 +381,7 @@ private slots:
             control<QPushButton>(tool, "Command2")->click();
             QCOMPARE(tool.result(), int(QDialog::Accepted));
         });
-        QVERIFY(run.ClosedByTheSteps());
+        QVERIFY(closedByTheSteps);
         QCOMPARE(setting("db"), path);
         const QString key = setting("dbkey");
         QCOMPARE(key.isEmpty() ? QString() : decrypted(key), storedPassword);
@@ -314,35 +390,26 @@ private slots:
         QCOMPARE(theDBworks::Backend(), DbBackend::SQLite);
         QVERIFY(theDBworks::IsConnected());
         QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
-        QCOMPARE(probeRowsIn(path), 1);
+        QCOMPARE(taxRowsIn(path), 1);
     }
 
     void confirmingTheServerPageStoresItEncryptedAndReconnects() {
-        // The MariaDB run's own database is already in config.ini; the SQLite run switches
-        // over to the server, to a database every user may open.
-        const bool stored = db->Which() == Backend::MariaDB;
-        const QString database = stored ? setting("SQLDBname") : "information_schema";
-        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
-            auto* box = control<QCheckBox>(tool, "Check1");
-            QCOMPARE(box->isChecked(), stored);
-            if (!stored) {
-                box->click();
-                typeInto(tool, "txtSQLHost", ServerHost());
-                typeInto(tool, "txtSQLDBName", database);
-                typeInto(tool, "txtSQLUserName", " " + ServerUser() + " ");
-                typeInto(tool, "txtSQLPassWord", ServerPassword());
-            }
-            QCOMPARE(field(tool, "txtSQLHost")->text(), ServerHost());
+        if (db->Which() != Backend::MariaDB)
+            return; // the SQLite run has no server to switch to
+        const QString database = setting("SQLDBname");
+        runTool([&](frmDBLocateTool& tool) {
+            QVERIFY(control<QCheckBox>(tool, "Check1")->isChecked());
+            QCOMPARE(field(tool, "txtSQLHost")->text(), serverHost());
             QCOMPARE(field(tool, "txtSQLDBName")->text(), database);
-            QCOMPARE(field(tool, "txtSQLUserName")->text().trimmed(), ServerUser());
-            QCOMPARE(field(tool, "txtSQLPassWord")->text(), ServerPassword());
+            QCOMPARE(field(tool, "txtSQLUserName")->text().trimmed(), serverUser());
+            QCOMPARE(field(tool, "txtSQLPassWord")->text(), serverPassword());
             control<QPushButton>(tool, "Command2")->click();
         });
-        QVERIFY(run.ClosedByTheSteps());
-        QCOMPARE(setting("SQLhost"), ServerHost());
+        QVERIFY(closedByTheSteps);
+        QCOMPARE(setting("SQLhost"), serverHost());
         QCOMPARE(setting("SQLDBname"), database);
-        QCOMPARE(setting("SQLUserName"), EncryptSecret(ServerUser()));
-        QCOMPARE(setting("SQLPassWord"), EncryptSecret(ServerPassword()));
+        QCOMPARE(setting("SQLUserName"), EncryptSecret(serverUser()));
+        QCOMPARE(setting("SQLPassWord"), EncryptSecret(serverPassword()));
         QCOMPARE(setting("UseSQL"), QStringLiteral("1"));
 
         QCOMPARE(theDBworks::Backend(), DbBackend::MySQL);
@@ -352,24 +419,31 @@ private slots:
     }
 
     void confirmingReconnectsFromInsideTheFailedStatement() {
+        DatabaseFaults::BreakStoredSettings(db->Which());
         theDBworks::CloseConnection();
-        const ToolSteps opened([](frmDBLocateTool& tool) {
-            control<QPushButton>(tool, "Command2")->click(); // the stored settings, unchanged
+        whenTheToolOpens([this](frmDBLocateTool& tool) {
+            typeWorkingSettings(tool, db->Which());
+            control<QPushButton>(tool, "Command2")->click();
         });
+        // The statement that met the failure is not sent again: the user repeats the action.
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
-        QVERIFY(opened.ClosedByTheSteps());
+        QVERIFY(closedByTheSteps);
         QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
-        QCOMPARE(db->Count("tbl_probe"), 1);
+        QCOMPARE(db->Count("tbl_Tax"), 1);
     }
 
-    void aConfirmationThatCannotConnectStillCloses_data() {
+    void aConfirmationThatCannotConnectSaysWhyAndStays_data() {
         QTest::addColumn<bool>("serverPage");
-        QTest::newRow("missing file") << false;
-        QTest::newRow("no server answers") << true;
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing file") << false << "Could not find file '/nowhere/data.db'.";
+        QTest::newRow("no server answers") << true << "Can't connect to";
     }
-    void aConfirmationThatCannotConnectStillCloses() {
+    void aConfirmationThatCannotConnectSaysWhyAndStays() {
         QFETCH(bool, serverPage);
-        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
+        QFETCH(QString, cause);
+        const QString explanation =
+            QStringLiteral("The database could not be opened with these settings:\r\n");
+        runTool([&](frmDBLocateTool& tool) {
             auto* box = control<QCheckBox>(tool, "Check1");
             if (box->isChecked() != serverPage)
                 box->click();
@@ -379,8 +453,15 @@ private slots:
             typeInto(tool, "txtSQLUserName", "frontdesk");
             typeInto(tool, "txtSQLPassWord", "pa55");
             control<QPushButton>(tool, "Command2")->click();
+            QVERIFY(tool.isVisible());
+            const Dialogs::Shown& told = Dialogs::Testing::Record().last();
+            QCOMPARE(told.kind, QStringLiteral("message"));
+            QVERIFY2(told.text.startsWith(explanation + cause), qPrintable(told.text));
+            auto* error = control<QPlainTextEdit>(tool, "Text2");
+            QVERIFY(!error->isHidden());
+            QCOMPARE(error->toPlainText(), told.text.mid(explanation.size()));
         });
-        QVERIFY(run.ClosedByTheSteps());
+        QVERIFY(!closedByTheSteps);
         QVERIFY(!theDBworks::IsConnected());
         QVERIFY(!frmDBLocateTool::Instance());
     }

@@ -41,6 +41,8 @@ class TestListExport : public TestSupport::ProgramTest {
 
 private slots:
     void theSaveDialogIsAskedAsTheExportsAskIt() {
+        Dialogs::Testing::AnswerNextFile(QString()); // cancelled
+        Dialogs::Testing::AnswerNextFile(QString());
         QVERIFY(!ListExport::ExportToExcel(*list, nullptr, QStringLiteral("Customer List")));
         QVERIFY(!ListExport::ExportToExcel(*list, nullptr, QString()));
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
@@ -143,6 +145,7 @@ private slots:
         QString fileTitle = QStringLiteral("Customer List");
         long filterIndex = 1;
         long flags = 0;
+        Dialogs::Testing::AnswerNextFile(QString()); // cancelled
         QVERIFY(!dialog.VBGetSaveFileName(
             fileName, fileTitle, true, QStringLiteral("*.xls (Excel Workbook)|*.xls"), filterIndex,
             QDir::currentPath(), QStringLiteral("Export to"), QStringLiteral("*.xls"), nullptr,

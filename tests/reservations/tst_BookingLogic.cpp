@@ -116,7 +116,6 @@ private slots:
         for (const QString& amount : amounts)
             tariffs << Currency::FromText(amount, QLocale::c()).Format(locale);
         const QString stored = RoomPrices::Join(tariffs);
-        QCOMPARE(stored, tariffs.join(QLatin1Char(',')));
         QCOMPARE(RoomPrices::Split(stored, int(tariffs.size()), locale), tariffs);
     }
 

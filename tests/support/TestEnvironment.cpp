@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
 
 #include <atomic>
 
@@ -101,6 +102,18 @@ QString refusalName(const QString& table, Write write) {
     return QStringLiteral("refuse_%1_%2").arg(statementOf(write).toLower(), table);
 }
 
+bool scriptFaultOutsideTests = false;
+
+// A dialog the test did not expect, or an answer it queued in vain, fails the running test.
+void failOnScriptFault(const QString& fault) {
+    if (QTest::currentTestFunction()) {
+        QTest::qFail(qUtf8Printable(fault), __FILE__, __LINE__);
+        return;
+    }
+    qCritical("%s", qUtf8Printable(fault));
+    scriptFaultOutsideTests = true;
+}
+
 } // namespace
 
 QString ServerHost() {
@@ -124,9 +137,15 @@ QString BackendName(Backend backend) {
     return backend == Backend::MariaDB ? QStringLiteral("mariadb") : QStringLiteral("sqlite");
 }
 
+bool FinishProcess() {
+    Dialogs::Testing::Reset();
+    return !scriptFaultOutsideTests;
+}
+
 void PrepareProcess() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Dialogs::Testing::Enable();
+    Dialogs::Testing::OnScriptFault(failOnScriptFault);
     Shell::Testing::Enable();
     InstallDatabaseFailureWindows();
 }
@@ -287,6 +306,8 @@ QString TestDatabase::runNative(const QString& sql) {
     QSqlQuery query(ownConnection());
     if (query.exec(sql))
         return {};
+    qWarning("test statement failed: %s (%s)", qUtf8Printable(sql),
+             qUtf8Printable(query.lastError().text()));
     return query.lastError().text() + QStringLiteral(" (") + sql + QLatin1Char(')');
 }
 

@@ -27,6 +27,8 @@ QString ServerPassword();
 
 // Everything a test process needs before its first case: a fixed locale, scripted dialogs.
 void PrepareProcess();
+// False when the dialogs' script went wrong outside any test case (answers left unused).
+bool FinishProcess();
 // Forgets the login state, the error texts, the dialog record and closes the error window.
 void ResetProgramState();
 
@@ -115,5 +117,6 @@ private:
         QApplication app(argc, argv);                                                              \
         TestSupport::PrepareProcess();                                                             \
         TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        const int failed = QTest::qExec(&test, argc, argv);                                        \
+        return TestSupport::FinishProcess() ? failed : 1;                                          \
     }

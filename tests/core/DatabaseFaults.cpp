@@ -1,0 +1,141 @@
+#include "tests/core/DatabaseFaults.h"
+
+#include "core/AppPaths.h"
+#include "core/CIniFile.h"
+#include "core/SqlDialect.h"
+#include "core/ui/CCrypto.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <atomic>
+
+namespace DatabaseFaults {
+
+namespace {
+
+QString setting(const QString& key) {
+    return ReadConfigValue(QStringLiteral("settings"), key);
+}
+
+void setSetting(const QString& key, const QString& value) {
+    WriteConfigValue(QStringLiteral("settings"), key, value);
+}
+
+QString connectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("other_desk_%1").arg(++counter);
+}
+
+OtherDesk::Settings storedSettings(TestSupport::Backend backend) {
+    OtherDesk::Settings settings;
+    settings.backend = backend;
+    settings.path = setting(QStringLiteral("db"));
+    const QString host = setting(QStringLiteral("SQLhost"));
+    settings.host = host.section(QLatin1Char(':'), 0, 0);
+    settings.port = host.section(QLatin1Char(':'), 1).toInt();
+    settings.database = setting(QStringLiteral("SQLDBname"));
+    settings.user = DecryptSecret(setting(QStringLiteral("SQLUserName")));
+    settings.password = DecryptSecret(setting(QStringLiteral("SQLPassWord")));
+    return settings;
+}
+
+QSqlDatabase openDesk(const OtherDesk::Settings& settings, const QString& name) {
+    const bool sqlite = settings.backend == TestSupport::Backend::SQLite;
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QMYSQL"), name);
+    if (sqlite) {
+        db.setDatabaseName(settings.path);
+    } else {
+        db.setHostName(settings.host);
+        db.setPort(settings.port);
+        db.setDatabaseName(settings.database);
+        db.setUserName(settings.user);
+        db.setPassword(settings.password);
+    }
+    db.open();
+    return db;
+}
+
+DbBackend dialectOf(TestSupport::Backend backend) {
+    return backend == TestSupport::Backend::SQLite ? DbBackend::SQLite : DbBackend::MySQL;
+}
+
+} // namespace
+
+OtherDesk::OtherDesk(TestSupport::Backend backend)
+    : settings_(storedSettings(backend)) {}
+
+OtherDesk::~OtherDesk() {
+    Finish();
+}
+
+QString OtherDesk::Hold(const QString& accessStatement, std::chrono::milliseconds hold) {
+    std::promise<QString> held;
+    std::future<QString> answer = held.get_future();
+    thread_ = std::thread(&OtherDesk::run, settings_, accessStatement, hold, std::move(held));
+    return answer.get();
+}
+
+void OtherDesk::Finish() {
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void OtherDesk::run(Settings settings, QString statement, std::chrono::milliseconds hold,
+                    std::promise<QString> held) {
+    const QString name = connectionName();
+    {
+        const bool sqlite = settings.backend == TestSupport::Backend::SQLite;
+        QSqlDatabase db = openDesk(settings, name);
+        QSqlQuery query(db);
+        const DbBackend dialect = dialectOf(settings.backend);
+        if (!db.isOpen() ||
+            !query.exec(sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+                               : QStringLiteral("START TRANSACTION")) ||
+            !query.exec(SqlDialect::Translate(statement, dialect))) {
+            held.set_value(QStringLiteral("the other desk cannot take the lock: ") +
+                           (db.isOpen() ? query.lastError().text() : db.lastError().text()));
+        } else {
+            held.set_value(QString());
+            std::this_thread::sleep_for(hold);
+            query.exec(QStringLiteral("COMMIT"));
+        }
+        query = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& accessSql) {
+    const QString name = connectionName();
+    Recordset rows;
+    {
+        QSqlDatabase db = openDesk(storedSettings(backend), name);
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (query.exec(SqlDialect::Translate(accessSql, dialectOf(backend))))
+            rows = Recordset::FromQuery(query);
+        else
+            qWarning("fresh query failed: %s (%s)", qUtf8Printable(accessSql),
+                     qUtf8Printable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}
+
+void BreakStoredSettings(TestSupport::Backend backend) {
+    if (backend == TestSupport::Backend::SQLite)
+        setSetting(QStringLiteral("db"), AppPaths::ProgramFolder() + QStringLiteral("/gone.db"));
+    else
+        setSetting(QStringLiteral("SQLhost"), QStringLiteral("127.0.0.1:1"));
+}
+
+QString StopWaitingForLocks(TestSupport::TestDatabase& db) {
+    return db.Run(db.Which() == TestSupport::Backend::SQLite
+                      ? QStringLiteral("PRAGMA busy_timeout = 0")
+                      : QStringLiteral("SET SESSION innodb_lock_wait_timeout = 0"));
+}
+
+} // namespace DatabaseFaults

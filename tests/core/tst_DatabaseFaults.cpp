@@ -1,0 +1,244 @@
+#include "core/ErrorReport.h"
+#include "core/frmErrorReport.h"
+#include "core/theDBworks.h"
+#include "tests/core/DatabaseFaults.h"
+#include "tests/reservations/BookingWindowFixture.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+using DatabaseFaults::OtherDesk;
+using TestSupport::Backend;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kHeldElsewhere = QStringLiteral(
+    "Another front desk is using this record, so nothing was saved. Please try again in a moment.");
+const QString kDay = QStringLiteral("#2026-12-10#");
+
+enum class Breakage { MissingFile, RandomBytes, NoServer };
+
+// Whether a file may be written, also for root, whom permissions do not stop: the file is made
+// immutable then. The empty text, or why it could not be done.
+QString allowWrites(const QString& path, bool allowed) {
+    if (geteuid() != 0)
+        return QFile::setPermissions(path, allowed ? QFile::ReadOwner | QFile::WriteOwner
+                                                   : QFile::ReadOwner)
+                   ? QString()
+                   : QStringLiteral("chmod failed");
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    const bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                      (flags = allowed ? flags & ~FS_IMMUTABLE_FL : flags | FS_IMMUTABLE_FL,
+                       ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    if (fd >= 0)
+        close(fd);
+    return done ? QString() : QStringLiteral("the file cannot be made read-only on this machine");
+}
+
+QList<Dialogs::Shown> shownSince(qsizetype first) {
+    return Dialogs::Testing::Record().mid(first);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Breakage)
+
+// The front desk when the database fails it: a file that cannot be opened, one that can only
+// be read, another desk that holds the record, a refusal in the middle of a booking.
+class TestDatabaseFaults : public QObject {
+    Q_OBJECT
+
+    BookingWindowFixture fixture;
+    QString readOnlyFile;
+
+    QString dataFile() const { return fixture.db->Folder() + QStringLiteral("/data.db"); }
+
+    // The program starts again on the database as it is now.
+    void restartProgram() {
+        delete fixture.main.data();
+        theDBworks::CloseConnection();
+    }
+
+    void startProgram() {
+        fixture.main = new mainFrm();
+        fixture.main->show();
+    }
+
+    frmBooking* bookingFor(const QString& first, const QString& last) {
+        frmBooking* form = LoadedInstance<frmBooking>();
+        form->txtFName->setText(first);
+        form->txtLName->setText(last);
+        form->comboStatus->setCurrentText(QStringLiteral("Confirmed"));
+        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
+        return form;
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartWithRooms();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() {
+        if (!readOnlyFile.isEmpty())
+            QVERIFY(allowWrites(readOnlyFile, true).isEmpty());
+        readOnlyFile.clear();
+        fixture.Stop();
+    }
+
+    void databaseThatCannotBeOpenedLeadsToTheLocateTool_data() {
+        QTest::addColumn<Breakage>("breakage");
+        QTest::addColumn<QString>("cause");
+        if (TestSupport::CurrentBackend() == Backend::SQLite) {
+            QTest::newRow("missing file") << Breakage::MissingFile << "Could not find file '%1'.";
+            QTest::newRow("random bytes")
+                << Breakage::RandomBytes << "The file '%1' is not an SQLite database.";
+        } else {
+            QTest::newRow("no server answers") << Breakage::NoServer << "Can't connect to";
+        }
+    }
+    void databaseThatCannotBeOpenedLeadsToTheLocateTool() {
+        QFETCH(Breakage, breakage);
+        QFETCH(QString, cause);
+        restartProgram();
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(dataFile() + QLatin1String(suffix));
+        if (breakage == Breakage::RandomBytes) {
+            QFile file(dataFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QByteArray bytes(8192, '\0');
+            QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                          bytes.size() / 4);
+            file.write(bytes);
+        }
+        if (breakage == Breakage::NoServer)
+            DatabaseFaults::BreakStoredSettings(Backend::MariaDB);
+        QString explained;
+        bool loginOpen = true;
+        Dialogs::Testing::HandleNextModal([&](QDialog& tool) {
+            explained = tool.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
+            loginOpen = LoadedInstance<frmLogInOut>() != nullptr;
+            tool.reject();
+        });
+        startProgram();
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QCOMPARE(Dialogs::Testing::Record().at(0).text, QStringLiteral("frmDBLocateTool"));
+        QVERIFY2(explained.startsWith(cause.arg(dataFile())), qPrintable(explained));
+        QVERIFY(!loginOpen);
+
+        // The login window meets the same cause, in the tool again, not a closed connection.
+        Dialogs::Testing::CloseNextModal();
+        fixture.Action(QStringLiteral("mnuLoginLogOut"))->trigger();
+        QCOMPARE(Dialogs::Testing::Record().size(), 2);
+        QVERIFY2(ErrMsg.startsWith(cause.arg(dataFile())), qPrintable(ErrMsg));
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void readOnlyFileIsToldOnceAtStart() {
+        if (fixture.db->Which() != Backend::SQLite)
+            return; // a server has no file of its own to open
+        restartProgram();
+        QVERIFY(fixture.db->Run(QStringLiteral("PRAGMA journal_mode=DELETE")).isEmpty());
+        const QString cannot = allowWrites(dataFile(), false);
+        QVERIFY2(cannot.isEmpty(), qPrintable(cannot));
+        readOnlyFile = dataFile();
+        startProgram();
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QCOMPARE(Dialogs::Testing::Record().at(0).text,
+                 QStringLiteral("The database file '%1' can only be read: Staymark shows its "
+                                "records but cannot save any change. Ask your administrator to "
+                                "let this computer write to the file and its folder.")
+                     .arg(dataFile()));
+
+        fixture.LogIn();
+        QVERIFY(GlobalLogin::IsLoggedIn);
+        fixture.OpenBooking();
+        frmBooking* form = bookingFor(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        for (const Dialogs::Shown& shown : shownSince(1))
+            QVERIFY2(!shown.text.startsWith(QStringLiteral("Error Code")) &&
+                         shown.title != QLatin1String("Customer Added"),
+                     qPrintable(shown.text));
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 0);
+        QCOMPARE(form->txtFName->text(), QStringLiteral("Ann"));
+    }
+
+    // Another desk is in the middle of its own booking and holds the day's revenue row.
+    void bookingMeetingAHeldRecordIsToldWithinTheBound() {
+        fixture.LogIn();
+        fixture.OpenBooking();
+        QTest::mouseClick(bookingFor(QStringLiteral("Bo"), QStringLiteral("Li"))->Command5,
+                          Qt::LeftButton);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 1);
+        const int bound = theDBworks::LockWaitSeconds();
+        OtherDesk desk(fixture.db->Which());
+        const QString held = desk.Hold(
+            QStringLiteral("UPDATE tbl_revenueStats SET tBookings = tBookings WHERE tDate = ") +
+                kDay,
+            (bound + 3) * 1000ms);
+        QVERIFY2(held.isEmpty(), qPrintable(held));
+
+        frmBooking* form = bookingFor(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        const qsizetype before = Dialogs::Testing::Record().size();
+        QElapsedTimer answered;
+        answered.start();
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QVERIFY2(answered.elapsed() < bound * 1000 + 1500,
+                 qPrintable(QString::number(answered.elapsed())));
+        const QList<Dialogs::Shown> told = shownSince(before);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.at(0).text, kHeldElsewhere);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 1);
+        QCOMPARE(form->txtFName->text(), QStringLiteral("Ann"));
+        QCOMPARE(form->ListView2->ListItems().Count(), 1);
+        QVERIFY(form->Command5->isEnabled());
+
+        desk.Finish();
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Customer Added"));
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 2);
+        QCOMPARE(fixture.db->Query(QStringLiteral("SELECT tBookings FROM tbl_revenueStats"))
+                     .Fields(0)
+                     .toInt(),
+                 2);
+    }
+
+    // The log row is refused after the day's revenue row was written in the same unit: while
+    // the box is open, another desk writes that row without waiting.
+    void noLockIsHeldWhileTheRefusalIsOnScreen() {
+        fixture.LogIn();
+        fixture.OpenBooking();
+        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_logTable")).isEmpty());
+        QVERIFY(DatabaseFaults::StopWaitingForLocks(*fixture.db).isEmpty());
+        QString otherDesk = QStringLiteral("not run");
+        Dialogs::Testing::DuringNextMessage([&] {
+            otherDesk = fixture.db->Run(
+                QStringLiteral("INSERT INTO tbl_revenueStats (tDate, tRevenue) values(") + kDay +
+                QStringLiteral(", 7)"));
+        });
+        const qsizetype before = Dialogs::Testing::Record().size();
+        frmBooking* form = bookingFor(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        const QList<Dialogs::Shown> told = shownSince(before);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.at(0).text.startsWith(QStringLiteral("Error Code : DB0003\r\n")));
+        QCOMPARE(otherDesk, QString());
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 0);
+        QCOMPARE(fixture.db->Count(QStringLiteral("room_101")), 0);
+        Recordset day = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
+        QCOMPARE(day.RecordCount(), 1);
+        QCOMPARE(day.Money(QStringLiteral("tRevenue")).ToPlainText(), QStringLiteral("7"));
+        QCOMPARE(day.Fields(QStringLiteral("tBookings")).toInt(), 0);
+    }
+};
+
+STAYMARK_TEST_MAIN(TestDatabaseFaults)
+#include "tst_DatabaseFaults.moc"
