@@ -144,7 +144,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, text);
         const auto* button = qobject_cast<QToolButton*>(
-            fixture.main->Toolbar1->widgetForAction(fixture.Action(key)));
+            main->Toolbar1->widgetForAction(control<QAction>(main, key)));
         QVERIFY(button && !button->icon().isNull());
         QCOMPARE(shownText(button->text()), text);
         QCOMPARE(button->toolTip(), text);

@@ -400,8 +400,8 @@ private slots:
                  QStringLiteral("5422.5"));
         QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 2);
         // The next guest pays by cheque too, but not with the previous guest's cheque.
-        Recordset next = db->Query(
-            QStringLiteral("SELECT * FROM tbl_customers WHERE cFirstName = 'Bo'"));
+        Recordset next =
+            db->Query(QStringLiteral("SELECT * FROM tbl_customers WHERE cFirstName = 'Bo'"));
         QCOMPARE(next.Text(QStringLiteral("cPaymentMethod")), QStringLiteral("Cheque"));
         QCOMPARE(next.Text(QStringLiteral("cPaymentMethodDetails")), QStringLiteral("N/A"));
     }
@@ -427,7 +427,7 @@ private slots:
     // 5 % of 20.10 is 1.005: a tie, shown and stored as 1.01, and the total that follows.
     void taxTieIsRoundedAwayFromZeroAndStoredAsShown() {
         VERIFY_RAN(AdminStatements::AddRoom(QStringLiteral("104"), QStringLiteral("Attic"),
-                                         QStringLiteral("Single Bed"), QStringLiteral("20.10")));
+                                            QStringLiteral("Single Bed"), QStringLiteral("20.10")));
         VERIFY_RAN(AdminStatements::AddTax(QStringLiteral("VAT"), QStringLiteral("5"), 1));
         QTest::mouseClick(form->Command3, Qt::LeftButton);
         QTest::mouseClick(form->Command7, Qt::LeftButton);
@@ -449,7 +449,7 @@ private slots:
     // back end before anything is written.
     void roomThatIsNoWholeNumberIsRefusedBeforeAnythingIsWritten() {
         VERIFY_RAN(AdminStatements::AddRoom(QStringLiteral("1A"), QStringLiteral("Annex"),
-                                         QStringLiteral("Twin Bed"), QStringLiteral("60")));
+                                            QStringLiteral("Twin Bed"), QStringLiteral("60")));
         QTest::mouseClick(form->Command3, Qt::LeftButton);
         fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
         BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
@@ -538,7 +538,7 @@ private slots:
         QApplication::setActiveWindow(main);
         form->txtRoomRate->setText(QStringLiteral("lots"));
         BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
-        QCOMPARE(shownBalloonTitle(form), QStringLiteral("Room(s) Rate"));
+        QCOMPARE(ShownBalloon(form).title, QStringLiteral("Room(s) Rate"));
         QCOMPARE(focusedControl(), QStringLiteral("txtRoomRate"));
         QCOMPARE(ErrMsg, QString());
         QCOMPARE(roomIds(form->ListView1), (QStringList{"101", "102", "103"}));
