@@ -45,7 +45,8 @@ frmDBLocateTool::frmDBLocateTool()
     setObjectName(QStringLiteral("frmDBLocateTool"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral(" Database Error"));
-    buildForm();
+    buildControls();
+    connectEvents();
     openTool = this;
     Form_Load();
 }
@@ -66,22 +67,15 @@ frmDBLocateTool* frmDBLocateTool::Instance() {
     return openTool;
 }
 
-void frmDBLocateTool::buildForm() {
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label5 = new QLabel(QStringLiteral("Database Error :"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Text2 = new QPlainTextEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setReadOnly(true);
+void frmDBLocateTool::buildControls() {
+    Label1 = NewLabel(this, QStringLiteral("Label1"), QString());
+    Label5 = NewLabel(this, QStringLiteral("Label5"), QStringLiteral("Database Error :"));
+    Text2 = NewTextArea(this, QStringLiteral("Text2"), true);
     Text2->setFont(FixedPitchFont());
     Text2->setFixedHeight(110);
-    Check1 = new QCheckBox(QStringLiteral("My SQL"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1 = NewCheckBox(this, QStringLiteral("Check1"), QStringLiteral("My SQL"));
     Text1 = NewTextBox(this, QStringLiteral("Text1"));
-    Command1 = new QPushButton(QStringLiteral("Browse"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(false);
+    Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("Browse"));
     txtDBpass = NewTextBox(this, QStringLiteral("txtDBpass"));
     MaskWithAsterisks(txtDBpass);
     txtSQLHost = NewTextBox(this, QStringLiteral("txtSQLHost"));
@@ -89,8 +83,7 @@ void frmDBLocateTool::buildForm() {
     txtSQLUserName = NewTextBox(this, QStringLiteral("txtSQLUserName"));
     txtSQLPassWord = NewTextBox(this, QStringLiteral("txtSQLPassWord"));
     MaskWithAsterisks(txtSQLPassWord);
-    Command2 = new QPushButton(QStringLiteral("&OK"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2 = NewButton(this, QStringLiteral("Command2"), QStringLiteral("&OK"));
     Command2->setDefault(true);
 
     auto* layout = new QGridLayout(this);
@@ -99,23 +92,20 @@ void frmDBLocateTool::buildForm() {
     layout->addWidget(Label5, row++, 0, 1, 3);
     layout->addWidget(Text2, row++, 0, 1, 3);
     layout->addWidget(Check1, row++, 0, 1, 3);
-    const auto addField = [&](const QString& caption, QWidget* field, QWidget* extra = nullptr) {
-        layout->addWidget(new QLabel(caption, this), row, 0);
-        layout->addWidget(field, row, 1, 1, extra ? 1 : 2);
-        if (extra)
-            layout->addWidget(extra, row, 2);
-        ++row;
-    };
-    addField(QStringLiteral("File Location"), Text1, Command1);
-    addField(QStringLiteral("Password (leave blank to use default)"), txtDBpass);
-    addField(QStringLiteral(" Host Name"), txtSQLHost);
-    addField(QStringLiteral("DB Name"), txtSQLDBName);
-    addField(QStringLiteral("User Name"), txtSQLUserName);
-    addField(QStringLiteral("Password"), txtSQLPassWord);
+    AddCaptionRow(layout, row, QStringLiteral("File Location"), Text1);
+    layout->addWidget(Command1, row++, 2);
+    AddCaptionRow(layout, row++, QStringLiteral("Password (leave blank to use default)"), txtDBpass,
+                  0, 2);
+    AddCaptionRow(layout, row++, QStringLiteral(" Host Name"), txtSQLHost, 0, 2);
+    AddCaptionRow(layout, row++, QStringLiteral("DB Name"), txtSQLDBName, 0, 2);
+    AddCaptionRow(layout, row++, QStringLiteral("User Name"), txtSQLUserName, 0, 2);
+    AddCaptionRow(layout, row++, QStringLiteral("Password"), txtSQLPassWord, 0, 2);
     layout->addWidget(Command2, row, 2);
     layout->setColumnStretch(1, 1);
     resize(520, sizeHint().height());
+}
 
+void frmDBLocateTool::connectEvents() {
     connect(Check1, &QCheckBox::toggled, this, &frmDBLocateTool::Check1_Click);
     connect(Command1, &QPushButton::clicked, this, &frmDBLocateTool::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmDBLocateTool::Command2_Click);

@@ -42,7 +42,8 @@ public:
     QPushButton* Command2 = nullptr;
 
 private:
-    void buildForm();
+    void buildControls();
+    void connectEvents();
     void Form_Load();
     void showError();
     void loadSettings();

@@ -3,6 +3,7 @@
 #include "core/ErrorReport.h"
 #include "core/ui/AlwaysOnTop.h"
 #include "core/ui/FixedPitchFont.h"
+#include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
 
 #include <QGridLayout>
@@ -21,22 +22,27 @@ frmErrorReport::frmErrorReport()
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral(" Runtime Error"));
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(Icons::Get(Icons::Name::Error).pixmap(32, 32));
-    Label1 = new QLabel(QStringLiteral("Error occurred"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    txtError = new QPlainTextEdit(this);
-    txtError->setObjectName(QStringLiteral("txtError"));
-    txtError->setReadOnly(true);
+    buildControls();
+    connectEvents();
+    openWindow = this;
+    Form_Load();
+}
+
+frmErrorReport::~frmErrorReport() {
+    openWindow = nullptr;
+}
+
+void frmErrorReport::buildControls() {
+    Image1 = NewPicture(this, QStringLiteral("Image1"), Icons::Get(Icons::Name::Error), 32);
+    Label1 = NewLabel(this, QStringLiteral("Label1"), QStringLiteral("Error occurred"));
+    txtError = NewTextArea(this, QStringLiteral("txtError"), true);
     txtError->setFont(FixedPitchFont());
-    Label2 = new QLabel(QStringLiteral("Seeing this Error constantly? Please remmember the error "
-                                       "code, and send it to us."),
-                        this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = NewLabel(this, QStringLiteral("Label2"),
+                      QStringLiteral("Seeing this Error constantly? Please remmember the error "
+                                     "code, and send it to us."));
     Label2->setWordWrap(true);
-    Command1 = new QPushButton(QStringLiteral("&Close"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("&Close"));
+    Command1->setDefault(true);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0);
@@ -45,14 +51,10 @@ frmErrorReport::frmErrorReport()
     layout->addWidget(Label2, 2, 0, 1, 2);
     layout->addWidget(Command1, 3, 1, Qt::AlignRight);
     resize(520, 320);
-
-    connect(Command1, &QPushButton::clicked, this, &frmErrorReport::Command1_Click);
-    openWindow = this;
-    Form_Load();
 }
 
-frmErrorReport::~frmErrorReport() {
-    openWindow = nullptr;
+void frmErrorReport::connectEvents() {
+    connect(Command1, &QPushButton::clicked, this, &frmErrorReport::Command1_Click);
 }
 
 void frmErrorReport::Form_Load() {

@@ -23,6 +23,8 @@ public:
 
 private:
     frmErrorReport();
+    void buildControls();
+    void connectEvents();
     void Form_Load();
     // "&Close": unloads the window.
     void Command1_Click();

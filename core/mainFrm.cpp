@@ -13,6 +13,7 @@
 #include "core/frmLogInOut.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
 #include "food_orders/frmFoodingBook.h"
@@ -201,15 +202,11 @@ void mainFrm::buildToolbar() {
 void mainFrm::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1Panel1 = new QLabel(this);
-    StatusBar1Panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
-    capsPanel_ = new QLabel(QStringLiteral("CAPS"), this);
-    capsPanel_->setObjectName(QStringLiteral("StatusBar1Caps"));
+    StatusBar1Panel1 = NewLabel(this, QStringLiteral("StatusBar1Panel1"), QString());
+    capsPanel_ = NewLabel(this, QStringLiteral("StatusBar1Caps"), QStringLiteral("CAPS"));
     capsPanel_->setEnabled(false);
-    timePanel_ = new QLabel(this);
-    timePanel_->setObjectName(QStringLiteral("StatusBar1Time"));
-    datePanel_ = new QLabel(this);
-    datePanel_->setObjectName(QStringLiteral("StatusBar1Date"));
+    timePanel_ = NewLabel(this, QStringLiteral("StatusBar1Time"), QString());
+    datePanel_ = NewLabel(this, QStringLiteral("StatusBar1Date"), QString());
     bar->addWidget(StatusBar1Panel1, 1);
     bar->addPermanentWidget(capsPanel_);
     bar->addPermanentWidget(timePanel_);

@@ -94,7 +94,7 @@ void frmBooking::layOut() {
     auto* payments = NewFrame(PicInner, QStringLiteral("Payments"));
     buildPayments(payments);
     auto* notes = NewFrame(PicInner, QStringLiteral("Additional Notes"));
-    txtAdditionalNote = Named(new QPlainTextEdit(notes), QStringLiteral("txtAdditionalNote"));
+    txtAdditionalNote = NewTextArea(notes, QStringLiteral("txtAdditionalNote"));
     txtAdditionalNote->setFixedHeight(60);
     // Tab goes on to the buttons, so that Submit is reachable from the keyboard.
     txtAdditionalNote->setTabChangesFocus(true);

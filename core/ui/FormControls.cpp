@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -33,6 +34,12 @@ QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& toolT
 
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text) {
     return Named(new QLabel(text, parent), name);
+}
+
+QPlainTextEdit* NewTextArea(QWidget* parent, const QString& name, bool readOnly) {
+    auto* area = Named(new QPlainTextEdit(parent), name);
+    area->setReadOnly(readOnly);
+    return area;
 }
 
 QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption,

@@ -13,6 +13,7 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 // The one way the windows build their controls. Each control is made with its object name, so
@@ -38,6 +39,8 @@ QSize TwipsSize(int widthTwips, int heightTwips);
 QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& toolTip = {},
                       int maxLength = kTextColumnLength);
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text);
+// A box of several lines; a read-only one shows a text the user may select and copy.
+QPlainTextEdit* NewTextArea(QWidget* parent, const QString& name, bool readOnly = false);
 // A button that Enter elsewhere in the window does not press.
 QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption,
                        const QString& toolTip = {});
