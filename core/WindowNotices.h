@@ -17,6 +17,8 @@ public:
 signals:
     // The room taxes changed: the booking window reloads its room-tax percent.
     void RoomTaxesChanged();
+    // A booking's details were saved: the customer list runs its query again.
+    void CustomerDetailsUpdated();
 
 private:
     WindowNotices() = default;

@@ -4,6 +4,8 @@
 #include "core/theDBworks.h"
 #include "core/ui/ExtLV.h"
 
+#include <QLocale>
+
 ListColumn TextColumn(const QString& header, const QString& widthSample, const QString& field) {
     return {header, widthSample, [field](const Recordset& row) { return row.Text(field); }};
 }
@@ -18,6 +20,12 @@ ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field) {
     return {header, widthSample,
             [field](const Recordset& row) { return row.Money(field).Format(); }};
+}
+
+ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field) {
+    return {header, widthSample, [field](const Recordset& row) {
+                return QLocale().toString(row.Date(field), QLocale::ShortFormat);
+            }};
 }
 
 void AddColumns(ExtLV& list, const ListColumns& columns) {

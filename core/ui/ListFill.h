@@ -26,6 +26,8 @@ ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
                             const QString& field);
 // An amount in the system's currency format.
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field);
+// A date in the system's short date form.
+ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field);
 
 // Adds the columns' headers at their widths.
 void AddColumns(ExtLV& list, const ListColumns& columns);
