@@ -23,6 +23,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -78,12 +80,19 @@ QString shortDate(const QDate& date) {
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-// The prices of `roomCount` rooms, one per room in the rooms' order. Prices that cannot be
-// paired with the rooms (stored in another locale's form, say) stand at their positions.
+// The prices of `roomCount` rooms, one per room in the rooms' order; a booking that holds fewer
+// prices than rooms leaves the last rooms without one. Prices written in another locale's form
+// pair by position while there are no more pieces than rooms; when there are more, some price
+// holds a "," and none can be told apart, so they stay empty rather than show a wrong one.
 QStringList pricesOfRooms(const QString& storedPrices, int roomCount) {
-    QStringList prices = RoomPrices::Split(storedPrices, roomCount);
-    if (prices.isEmpty())
+    QStringList prices;
+    for (int held = roomCount; held > 0 && prices.isEmpty(); --held)
+        prices = RoomPrices::Split(storedPrices, held);
+    if (prices.isEmpty()) {
         prices = storedPrices.split(QLatin1Char(','));
+        if (prices.size() > roomCount)
+            prices.clear();
+    }
     while (prices.size() < roomCount)
         prices.append(QString());
     return prices;
@@ -96,8 +105,8 @@ void showTextWindow(const QString& title, const QString& text) {
     view->setWindowTitle(title);
     view->setReadOnly(true);
     view->setPlainText(text);
-    view->resize(TwipsSize(7200, 6000));
-    mainFrm::ShowChild(view);
+    QMdiSubWindow* window = mainFrm::ShowChild(view);
+    (window ? static_cast<QWidget*>(window) : view)->resize(TwipsSize(7200, 6600));
 }
 
 } // namespace
@@ -143,20 +152,24 @@ QWidget* frmCustomerDetails::buildCustomerFields() {
     for (QWidget* hidden : {customerID, txtRooms, txtRoomPrice})
         hidden->hide();
 
+    // Two fields to a row, so that the window shows the booking without scrolling sideways.
     auto* grid = new QGridLayout(Frame1);
     AddCaptionRow(grid, 0, Caption::name, txtTitle);
-    grid->addWidget(txtFName, 0, 2);
-    grid->addWidget(txtLName, 0, 3);
+    auto* names = new QHBoxLayout();
+    names->addWidget(txtFName);
+    names->addWidget(txtLName);
+    grid->addLayout(names, 0, 2, 1, 2);
     AddCaptionRow(grid, 1, Caption::address, txtAddress, 0, 3);
     AddCaptionRow(grid, 2, Caption::contact, txtPhoneNumber, 0, 3);
     AddCaptionRow(grid, 3, Caption::adults, txtAdults);
     AddCaptionRow(grid, 3, Caption::minors, txtMinors, 2);
     AddCaptionRow(grid, 4, Caption::checkIn, DtCheckinDate);
-    AddCaptionRow(grid, 5, Caption::checkOut, DtCheckoutDate);
-    AddCaptionRow(grid, 6, Caption::days, txtNumberOfDays);
-    AddCaptionRow(grid, 7, Caption::status, comboStatus);
-    grid->setColumnStretch(2, 1);
+    AddCaptionRow(grid, 4, Caption::checkOut, DtCheckoutDate, 2);
+    AddCaptionRow(grid, 5, Caption::days, txtNumberOfDays);
+    AddCaptionRow(grid, 5, Caption::status, comboStatus, 2);
+    grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    grid->setVerticalSpacing(3);
     return Frame1;
 }
 
@@ -169,28 +182,37 @@ QWidget* frmCustomerDetails::buildPaymentFields() {
     txtDue = NewTextBox(Frame2, QStringLiteral("txtDue"));
     txtPaymentMethod = NewTextBox(Frame2, QStringLiteral("txtPaymentMethod"));
     txtPaymentDetails = NewTextBox(Frame2, QStringLiteral("txtPaymentDetails"));
-    txtNote = Named(new QPlainTextEdit(Frame2), QStringLiteral("txtNote"));
-    txtNote->setTabChangesFocus(true);
-    txtNote->setFixedHeight(60);
-
     auto* grid = new QGridLayout(Frame2);
     AddCaptionRow(grid, 0, Caption::rate, txtRoomRate);
-    AddCaptionRow(grid, 1, Caption::tax, txtTax);
-    AddCaptionRow(grid, 2, Caption::total, txtGrandTotal);
-    AddCaptionRow(grid, 3, Caption::advance, txtAdvancePaid);
-    AddCaptionRow(grid, 4, Caption::due, txtDue);
-    AddCaptionRow(grid, 5, Caption::method, txtPaymentMethod);
-    AddCaptionRow(grid, 6, Caption::details, txtPaymentDetails);
-    AddCaptionRow(grid, 7, Caption::note, txtNote);
+    AddCaptionRow(grid, 0, Caption::tax, txtTax, 2);
+    AddCaptionRow(grid, 1, Caption::total, txtGrandTotal);
+    AddCaptionRow(grid, 1, Caption::advance, txtAdvancePaid, 2);
+    AddCaptionRow(grid, 2, Caption::due, txtDue);
+    AddCaptionRow(grid, 2, Caption::method, txtPaymentMethod, 2);
+    AddCaptionRow(grid, 3, Caption::details, txtPaymentDetails, 0, 3);
+    grid->setVerticalSpacing(3);
     return Frame2;
 }
 
 QWidget* frmCustomerDetails::buildRooms() {
     Frame3 = NewFrame(PicInner, QStringLiteral("Customer Rooms"), QStringLiteral("Frame3"));
     ListView1 = Named(new ExtLV(Frame3), QStringLiteral("ListView1"));
-    ListView1->setMinimumHeight(90);
+    ListView1->setFixedHeight(80);
     (new QVBoxLayout(Frame3))->addWidget(ListView1);
     return Frame3;
+}
+
+QWidget* frmCustomerDetails::buildNote() {
+    auto* panel = new QWidget(PicInner);
+    txtNote = Named(new QPlainTextEdit(panel), QStringLiteral("txtNote"));
+    txtNote->setTabChangesFocus(true);
+    auto* note = new QVBoxLayout(panel);
+    note->setContentsMargins(0, 6, 0, 0);
+    auto* caption = new QLabel(Caption::note, panel);
+    caption->setBuddy(txtNote);
+    note->addWidget(caption);
+    note->addWidget(txtNote);
+    return panel;
 }
 
 void frmCustomerDetails::layOut() {
@@ -199,17 +221,19 @@ void frmCustomerDetails::layOut() {
     Command2 = NewButton(PicInner, QStringLiteral("Command2"), QStringLiteral("&Close"));
     Command4 = NewButton(PicInner, QStringLiteral("Command4"), QStringLiteral("Text View"));
     auto* grid = new QGridLayout(PicInner);
-    grid->addWidget(buildCustomerFields(), 0, 0);
-    grid->addWidget(buildPaymentFields(), 0, 1, 2, 1);
-    grid->addWidget(buildRooms(), 1, 0);
+    grid->addWidget(buildCustomerFields(), 0, 0, 1, 2);
+    grid->addWidget(buildPaymentFields(), 1, 0, 1, 2);
+    grid->addWidget(buildRooms(), 2, 0);
+    grid->addWidget(buildNote(), 2, 1);
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(Command4);
     buttons->addStretch();
     buttons->addWidget(Command1);
     buttons->addWidget(Command3);
     buttons->addWidget(Command2);
-    grid->addLayout(buttons, 2, 0, 1, 2);
-    SetContentSize(grid->sizeHint());
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setVerticalSpacing(4);
+    SetContentSize(grid->minimumSize());
 }
 
 void frmCustomerDetails::connectEvents() {
@@ -217,16 +241,12 @@ void frmCustomerDetails::connectEvents() {
     connect(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
-    // Clicking or typing in a box takes a balloon away.
-    for (QLineEdit* box : numberBoxes()) {
+    // Typing in a box, or clicking anywhere in the window, takes a balloon away.
+    for (QLineEdit* box : {txtAdults, txtMinors, txtNumberOfDays, txtRoomRate, txtTax,
+                           txtGrandTotal, txtAdvancePaid, txtDue})
         connect(box, &QLineEdit::textEdited, this, [this] { balloon_.Remove(); });
-        box->installEventFilter(this);
-    }
-}
-
-QList<QLineEdit*> frmCustomerDetails::numberBoxes() const {
-    return {txtAdults, txtMinors,     txtNumberOfDays, txtRoomRate,
-            txtTax,    txtGrandTotal, txtAdvancePaid,  txtDue};
+    for (QWidget* control : PicInner->findChildren<QWidget*>())
+        control->installEventFilter(this);
 }
 
 bool frmCustomerDetails::eventFilter(QObject* watched, QEvent* event) {
@@ -239,6 +259,9 @@ void frmCustomerDetails::Form_Load(const QString& bookingId) {
     Guarded(QStringLiteral("CDET005"), [&] {
         ListView1->ColumnHeaders().Add(Caption::rooms, QStringLiteral("Abbrdrevoooloiupoupoupo"));
         ListView1->ColumnHeaders().Add(Caption::prices, QStringLiteral("Abbrdrevoooloiu"));
+        // Both columns in sight.
+        ListView1->setMinimumWidth(ListView1->header()->length() + 2 * ListView1->frameWidth());
+        SetContentSize(PicInner->layout()->minimumSize());
         comboStatus->addItems({QStringLiteral("Unknown"), QStringLiteral("Checked In"),
                                QStringLiteral("Confirmed"), QStringLiteral("Checked Out"),
                                QStringLiteral("Not Confirmed"), QStringLiteral("N/A")});

@@ -80,11 +80,11 @@ private:
     QWidget* buildCustomerFields();
     QWidget* buildPaymentFields();
     QWidget* buildRooms();
+    QWidget* buildNote();
     void layOut();
     void connectEvents();
     void Form_Load(const QString& bookingId);
     void restorePlacement(QWidget* window);
-    QList<QLineEdit*> numberBoxes() const;
 
     void showBooking(const Recordset& booking);
     void selectStoredStatus(const QString& status);

@@ -24,7 +24,7 @@
 namespace {
 
 constexpr int kWidthTwips = 9600;
-constexpr int kHeightTwips = 6600;
+constexpr int kHeightTwips = 7000;
 constexpr long kCouldNotPopulate = 11;
 
 const QString kCaption = QStringLiteral("Booking Details for Room :");
@@ -107,7 +107,7 @@ void frmRoomList::layOut() {
     Command1 = NewButton(PicInner, QStringLiteral("Command1"), QStringLiteral("Export to Excel"));
     Frame1 = NewFrame(PicInner, kCaption, QStringLiteral("Frame1"));
     listRoomView = Named(new ExtLV(Frame1), QStringLiteral("listRoomView"));
-    listRoomView->setMinimumSize(560, 260);
+    listRoomView->setMinimumSize(560, 220);
     (new QVBoxLayout(Frame1))->addWidget(listRoomView);
 
     auto* grid = new QGridLayout(PicInner);

@@ -178,6 +178,33 @@ private slots:
         QCOMPARE(form->comboStatus->currentText(), shown);
     }
 
+    void roomsPairWithTheirPrices_data() {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("a price holds a thousands separator")
+            << QStringList{"$1,500.00", "$80.00"} << QStringList{"101|$1,500.00", "102|$80.00"};
+        QTest::newRow("another locale's prices without a comma")
+            << QStringList{"EUR 1500.00", "EUR 80.00"}
+            << QStringList{"101|EUR 1500.00", "102|EUR 80.00"};
+        QTest::newRow("another locale's prices with commas")
+            << QStringList{"1.500,00 EUR", "80,00 EUR"} << QStringList{"101|", "102|"};
+        QTest::newRow("fewer prices than rooms")
+            << QStringList{"$1,500.00"} << QStringList{"101|$1,500.00", "102|"};
+    }
+    void roomsPairWithTheirPrices() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, shown);
+        BookingRecord stay = CustomerWindowsFixture::Stay(
+            QStringLiteral("Dr."), QStringLiteral("Amy"), QStringLiteral("Kay"),
+            {QStringLiteral("101"), QStringLiteral("102")});
+        stay.roomPrices = stored;
+        const QString guest = CustomerWindowsFixture::Book(stay);
+        QTest::mouseClick(list->Command1, Qt::LeftButton);
+        frmCustomerDetails* form = fixture.OpenDetails(list, rowOf(guest));
+        QCOMPARE(rooms(form->ListView1), shown);
+        QCOMPARE(ErrMsg, QString());
+    }
+
     void updateWritesTheFieldsAsTypedAndRefillsTheList() {
         frmCustomerDetails* form = openJohn();
         const QStringList before = columnsOf(storedJohn());
