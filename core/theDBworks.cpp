@@ -239,6 +239,30 @@ void runControl(const QString& statement) {
         throw DatabaseError(describe(query.lastError()));
 }
 
+// Runs a query of rows; throws DatabaseError when it fails, with LastSQL holding it.
+void runQuery(QSqlQuery& query, const QString& sql) {
+    replaceRecordset(Recordset());
+    LastSQL = sql;
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        throw DatabaseError(kNotOpen);
+    query = QSqlQuery(db);
+    query.setForwardOnly(true);
+    if (!query.exec(SqlDialect::Translate(sql, currentBackend)))
+        throw DatabaseError(describe(query.lastError()));
+}
+
+// The body of a walk, which must leave the rows being walked alone.
+std::function<void(const Recordset&)> walkBody(const std::function<void(const Recordset&)>& body) {
+    const quint64 walked = recordsetGeneration;
+    return [&body, walked](const Recordset& row) {
+        body(row);
+        if (recordsetGeneration != walked)
+            throw StaymarkError(QStringLiteral("The rows being read were replaced by another "
+                                               "query"));
+    };
+}
+
 } // namespace
 
 namespace theDBworks {
@@ -330,26 +354,19 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
 }
 
 void OpenRecordset(const QString& sql) {
-    replaceRecordset(Recordset());
-    LastSQL = sql;
-    QSqlDatabase db = database();
-    if (!db.isOpen())
-        throw DatabaseError(kNotOpen);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(SqlDialect::Translate(sql, currentBackend)))
-        throw DatabaseError(describe(query.lastError()));
+    QSqlQuery query;
+    runQuery(query, sql);
     currentRecordset() = Recordset::FromQuery(query);
 }
 
 void ForEachRecord(const std::function<void(const Recordset&)>& body) {
-    const quint64 walked = recordsetGeneration;
-    ForEachRow(currentRecordset(), [&](const Recordset& row) {
-        body(row);
-        if (recordsetGeneration != walked)
-            throw StaymarkError(QStringLiteral("The rows being read were replaced by another "
-                                               "query"));
-    });
+    ForEachRow(currentRecordset(), walkBody(body));
+}
+
+void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body) {
+    QSqlQuery query;
+    runQuery(query, sql);
+    Recordset::Walk(query, walkBody(body));
 }
 
 Recordset& DBRecordset() {

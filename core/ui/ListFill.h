@@ -36,3 +36,7 @@ void AddColumns(ExtLV& list, const ListColumns& columns);
 // may finish each row (a picture, say).
 void FillFromRecordset(ExtLV& list, const ListColumns& columns,
                        const std::function<void(ListItem&, const Recordset&)>& eachRow = {});
+// The same from a query that the list runs itself, reading each record once without keeping
+// the query's rows: for lists of many thousand rows. Throws as theDBworks::OpenRecordset does.
+void FillFromQuery(ExtLV& list, const ListColumns& columns, const QString& sql,
+                   const std::function<void(ListItem&, const Recordset&)>& eachRow = {});
