@@ -55,20 +55,19 @@ CustomerStore::Outcome outcomeOf(bool ran, bool gone) {
 
 namespace CustomerStore {
 
-void OpenAll() {
-    theDBworks::OpenRecordset(kSelectAll);
+QString AllBookings() {
+    return kSelectAll;
 }
 
-void OpenMatching(const QString& searchText) {
+QString BookingsMatching(const QString& searchText) {
     const QString pattern = Text(GlobalLogin::CleanText(searchText));
-    theDBworks::OpenRecordset(kSelectAll + QStringLiteral(" WHERE cUniqueNo LIKE  ") + pattern +
-                              QStringLiteral(" OR cFirstName LIKE  ") + pattern +
-                              QStringLiteral(" OR cLastName LIKE  ") + pattern);
+    return kSelectAll + QStringLiteral(" WHERE cUniqueNo LIKE  ") + pattern +
+           QStringLiteral(" OR cFirstName LIKE  ") + pattern +
+           QStringLiteral(" OR cLastName LIKE  ") + pattern;
 }
 
-void OpenWithStatus(const QString& status) {
-    theDBworks::OpenRecordset(kSelectAll + QStringLiteral(" WHERE cStatus = ") +
-                              Text(GlobalLogin::CleanText(status)));
+QString BookingsWithStatus(const QString& status) {
+    return kSelectAll + QStringLiteral(" WHERE cStatus = ") + Text(GlobalLogin::CleanText(status));
 }
 
 void OpenBooking(qint64 id) {

@@ -9,14 +9,16 @@
 // tbl_customers_history.
 namespace CustomerStore {
 
-// Every booking, in the database's order, into the shared recordset.
-void OpenAll();
+// The queries of the customer list, which reads their many rows itself.
+// Every booking, in the database's order.
+QString AllBookings();
 // The bookings whose customer number, first name or last name matches the whole text under
 // the database's LIKE rules; the text loses "'" and "#" first and gets no wildcard.
-void OpenMatching(const QString& searchText);
+QString BookingsMatching(const QString& searchText);
 // The bookings of one status; the status loses "'" and "#" first.
-void OpenWithStatus(const QString& status);
-// The booking with this ID.
+QString BookingsWithStatus(const QString& status);
+
+// The booking with this ID, into the shared recordset.
 void OpenBooking(qint64 id);
 
 enum class Outcome {

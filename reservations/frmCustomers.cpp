@@ -190,29 +190,28 @@ void frmCustomers::RoomListShow() {
     Guarded(QStringLiteral("FRCUS004"), [this] {
         customerList->ListItems().Clear();
         customerList->SetSmallIcons(ImageList1);
-        openChosenQuery();
-        FillFromRecordset(
-            *customerList, customerColumns(), [](ListItem& row, const Recordset& booking) {
-                row.SmallIcon(pictureForTitle(booking.Text(QStringLiteral("cTitle"))));
-            });
+        FillFromQuery(*customerList, customerColumns(), chosenQuery(),
+                      [](ListItem& row, const Recordset& booking) {
+                          row.SmallIcon(pictureForTitle(booking.Text(QStringLiteral("cTitle"))));
+                      });
     });
 }
 
 // Search and refresh find by the search text, the status filter by the status; each ignores
 // the other's box.
-void frmCustomers::openChosenQuery() {
+QString frmCustomers::chosenQuery() const {
     const QString search = txtSearchCustomer->text();
     const QString status = comboStatus->currentText();
     switch (QueryMode) {
     case 1:
     case 2:
-        search.isEmpty() ? CustomerStore::OpenAll() : CustomerStore::OpenMatching(search);
-        return;
+        return search.isEmpty() ? CustomerStore::AllBookings()
+                                : CustomerStore::BookingsMatching(search);
     case 3:
-        status == kAllStatus ? CustomerStore::OpenAll() : CustomerStore::OpenWithStatus(status);
-        return;
+        return status == kAllStatus ? CustomerStore::AllBookings()
+                                    : CustomerStore::BookingsWithStatus(status);
     default:
-        CustomerStore::OpenAll();
+        return CustomerStore::AllBookings();
     }
 }
 

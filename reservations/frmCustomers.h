@@ -57,7 +57,7 @@ private:
     void Form_Load();
     void restorePlacement(QMdiSubWindow* window);
 
-    void openChosenQuery();
+    QString chosenQuery() const;
     void showMenu(const QPoint& screenPoint);
     void ExportToExcel(ExtLV& list, const QString& initialName);
     void mnuCustomerDetail_Click();

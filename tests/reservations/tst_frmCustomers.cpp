@@ -117,6 +117,25 @@ private slots:
         QCOMPARE(fixture.main->findChildren<frmCustomers*>().size(), 1);
     }
 
+    void refillShowsAmountsAndDatesInTheLocaleOfTheMoment() {
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                                  QStringLiteral("Smith"), {QStringLiteral("102")}))
+                     .isEmpty());
+        frmCustomers* form = fixture.OpenCustomerList();
+        const ListItem row = form->customerList->ListItems().Item(1);
+        QCOMPARE(row.SubItems(10), QStringLiteral("$4,500.00"));
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QLocale::setDefault(german);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        const ListItem refilled = form->customerList->ListItems().Item(1);
+        const QString amount = refilled.SubItems(10);
+        const QString checkIn = refilled.SubItems(7);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(amount, german.toCurrencyString(4500.0));
+        QCOMPARE(checkIn, german.toString(BookingWindowFixture::kToday, QLocale::ShortFormat));
+    }
+
     void searchComparesTheWholeText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("pressEnter");
