@@ -35,6 +35,8 @@ namespace {
 constexpr int kLoadWidthTwips = 9030;
 constexpr int kLoadHeightTwips = 7965;
 constexpr int kMostPeople = 50;
+// What the days column holds, as far as a count box reads.
+constexpr int kMostDays = 999999999;
 // The hidden boxes feed no column: they hold whatever the row holds.
 constexpr int kHiddenBoxLength = 32767;
 
@@ -241,6 +243,8 @@ void frmCustomerDetails::connectEvents() {
     connect(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
+    connect(&WindowNotices::Instance(), &WindowNotices::HotelInfoChanged, this,
+            &frmCustomerDetails::showCustomerNumber);
     // Typing in a box, or clicking anywhere in the window, takes a balloon away.
     for (QLineEdit* box : {txtAdults, txtMinors, txtNumberOfDays, txtRoomRate, txtTax,
                            txtGrandTotal, txtAdvancePaid, txtDue})
@@ -304,8 +308,8 @@ void frmCustomerDetails::showBooking(const Recordset& booking) {
     const auto money = [&booking](const char* field) {
         return booking.Money(QString::fromLatin1(field)).Format();
     };
-    Frame1->setTitle(QStringLiteral("Customer ID : ") + GlobalLogin::OrderSign + text("cUniqueNo"));
     MyOrderUniqueID = text("cUniqueNo");
+    showCustomerNumber();
     txtTitle->setCurrentText(text("cTitle"));
     txtFName->setText(text("cFirstName"));
     txtLName->setText(text("cLastName"));
@@ -332,6 +336,11 @@ void frmCustomerDetails::showBooking(const Recordset& booking) {
                    txtFName->text() + QLatin1Char(' ') + txtLName->text());
 }
 
+// The frame's caption: the customer number behind the order sign of the moment.
+void frmCustomerDetails::showCustomerNumber() {
+    Frame1->setTitle(QStringLiteral("Customer ID : ") + GlobalLogin::OrderSign + MyOrderUniqueID);
+}
+
 // A status the list does not offer ("Unknown", none) leaves the choice as it is.
 void frmCustomerDetails::selectStoredStatus(const QString& status) {
     if (storedStatusItems().contains(status))
@@ -350,15 +359,15 @@ void frmCustomerDetails::getRoomList() {
 }
 
 bool frmCustomerDetails::fieldsHoldNumbers() {
-    return NumberBoxesAccepted(balloon_,
-                               {CountBox(txtAdults, titleOf(Caption::adults), kMostPeople),
-                                CountBox(txtMinors, titleOf(Caption::minors), kMostPeople),
-                                CountBox(txtNumberOfDays, titleOf(Caption::days)),
-                                MoneyBox(txtRoomRate, titleOf(Caption::rate)),
-                                MoneyBox(txtTax, titleOf(Caption::tax)),
-                                MoneyBox(txtGrandTotal, titleOf(Caption::total)),
-                                MoneyBox(txtAdvancePaid, titleOf(Caption::advance)),
-                                MoneyBox(txtDue, titleOf(Caption::due))});
+    return NumbersAccepted(balloon_.Tip(),
+                           {CountBox(txtAdults, titleOf(Caption::adults), 0, kMostPeople),
+                            CountBox(txtMinors, titleOf(Caption::minors), 0, kMostPeople),
+                            CountBox(txtNumberOfDays, titleOf(Caption::days), 0, kMostDays),
+                            MoneyBox(txtRoomRate, titleOf(Caption::rate)),
+                            MoneyBox(txtTax, titleOf(Caption::tax)),
+                            MoneyBox(txtGrandTotal, titleOf(Caption::total)),
+                            MoneyBox(txtAdvancePaid, titleOf(Caption::advance)),
+                            MoneyBox(txtDue, titleOf(Caption::due))});
 }
 
 // The fields as the user left them: every text as typed, the amounts as currency.

@@ -87,6 +87,7 @@ private:
     void restorePlacement(QWidget* window);
 
     void showBooking(const Recordset& booking);
+    void showCustomerNumber();
     void selectStoredStatus(const QString& status);
     bool fieldsHoldNumbers();
     BookingRecord editedValues() const;

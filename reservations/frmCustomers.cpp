@@ -4,14 +4,20 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/Recordset.h"
+#include "core/RuntimeErrors.h"
 #include "core/WindowNotices.h"
 #include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
+#include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Icons.h"
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
 #include "core/ui/WindowPlacement.h"
+#include "food_orders/FoodOrderStore.h"
+#include "food_orders/frmFoodDetails.h"
+#include "food_orders/frmFoodingBook.h"
 #include "reservations/CustomerStore.h"
 #include "reservations/frmCustomerDetails.h"
 
@@ -21,6 +27,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,12 +40,12 @@ constexpr int kRightButton = 2;
 constexpr int kManPicture = 1;
 constexpr int kWomanPicture = 2;
 constexpr int kIdColumn = 20;
+constexpr int kCustomerNumberColumn = 18;
 
 const QString kAllStatus = QStringLiteral("View All Status");
 
-// The list's two pictures, a man and a woman; the program's own icons take this place.
 QList<QIcon> customerPictures() {
-    return {QIcon(), QIcon()};
+    return {Icons::Get(Icons::Name::CustomerMan), Icons::Get(Icons::Name::CustomerWoman)};
 }
 
 const ListColumns& customerColumns() {
@@ -159,6 +166,9 @@ void frmCustomers::connectEvents() {
     connect(AGMyPopUp1, &AGPopUp::MenuClick, this, &frmCustomers::AGMyPopUp1_MenuClick);
     connect(&WindowNotices::Instance(), &WindowNotices::CustomerDetailsUpdated, this,
             &frmCustomers::RoomListShow);
+    // Column 18 shows the order sign of the moment.
+    connect(&WindowNotices::Instance(), &WindowNotices::HotelInfoChanged, this,
+            &frmCustomers::RoomListShow);
 }
 
 void frmCustomers::Form_Load() {
@@ -272,14 +282,29 @@ void frmCustomers::mnuCustomerDetail_Click() {
     frmCustomerDetails::ShowWindow(customerList->SelectedItem().SubItems(kIdColumn));
 }
 
-// "&Show Food && Beverages Details": the selected customer's orders. The order details window
-// opens from here once it is part of the program; until then the item does nothing.
-void frmCustomers::mnuFoodBeveragesDetails_Click() {}
+// "&Show Food && Beverages Details": the selected customer's orders, when there are any.
+void frmCustomers::mnuFoodBeveragesDetails_Click() {
+    const ListItem row = customerList->SelectedItem();
+    const QString customerNumber = row.SubItems(kCustomerNumberColumn).remove(QLatin1Char('#'));
+    if (!FoodOrderStore::HasOrders(customerNumber)) {
+        Dialogs::Message(row.Text() + QLatin1Char(' ') + row.SubItems(1) + QLatin1Char(' ') +
+                         row.SubItems(2) + QStringLiteral(" has not ordered for anything! ") +
+                         kLineBreak +
+                         QStringLiteral("Therefore, No Food & Beverages details to show!"));
+        return;
+    }
+    // The order details read the customer from this list's selected row whenever they load.
+    frmFoodDetails::ShowForCustomer([list = QPointer<frmCustomers>(this)] {
+        if (!list)
+            throw RuntimeError::ObjectNotSet();
+        return list->customerList->SelectedItem().SubItems(kCustomerNumberColumn);
+    });
+}
 
-// "&New Food && Beverages Order": an order for the selected customer. The order entry opens
-// from here once it is part of the program, given column 18 as shown; until then the item does
-// nothing.
-void frmCustomers::mnuFoodOrder_Click() {}
+// "&New Food && Beverages Order": an order for the selected customer.
+void frmCustomers::mnuFoodOrder_Click() {
+    frmFoodingBook::ShowForCustomer(customerList->SelectedItem().SubItems(kCustomerNumberColumn));
+}
 
 void frmCustomers::ExportToExcel(ExtLV& list, const QString& initialName) {
     Guarded(QStringLiteral("FRCUS002"),

@@ -16,41 +16,59 @@ QString textOf(const QWidget* box) {
     return {};
 }
 
-QString rejectionText(const NumberBox& box) {
-    if (box.money)
-        return QStringLiteral("Please enter an Amount!(eg: 150, 1250.50 etc.) Do Not Enter any "
-                              "Characters.");
-    if (box.highest < kIntColumnMax)
-        return QStringLiteral("Please enter a whole Number from %1 to %2!")
+bool holdsItsNumber(const NumberBox& box) {
+    const QString text = textOf(box.box);
+    if (box.count)
+        return CountIn(text, box.lowest, box.highest).has_value();
+    return Currency::Parse(text).has_value();
+}
+
+QString balloonText(const NumberBox& box) {
+    if (box.count)
+        return QStringLiteral("Please enter %1 as a whole number from %2 to %3!")
+            .arg(box.name)
             .arg(box.lowest)
             .arg(box.highest);
-    return QStringLiteral("Please enter a whole Number!(eg: 0, 1, 2 etc.)");
+    return QStringLiteral("Please enter %1 as an amount!(eg: 100, 250.50 etc.) Do Not Enter any "
+                          "Characters.")
+        .arg(box.name);
+}
+
+// The balloon points at the text a box holds: an editable combo box's own line.
+QWidget* textPartOf(QWidget* box) {
+    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit())
+        return combo->lineEdit();
+    return box;
 }
 
 } // namespace
 
-NumberBox MoneyBox(QWidget* box, const QString& title) {
-    return {box, title, true, 0, 0};
+NumberBox MoneyBox(QWidget* box, const QString& name) {
+    return {box, name, false, 0, 0};
 }
 
-NumberBox CountBox(QWidget* box, const QString& title, qint64 highest) {
-    return {box, title, false, 0, highest};
+NumberBox CountBox(QWidget* box, const QString& name, int lowest, int highest) {
+    return {box, name, true, lowest, highest};
 }
 
-bool HoldsNumber(const NumberBox& box) {
-    const QString text = textOf(box.box).trimmed();
-    if (box.money)
-        return Currency::Parse(text).has_value();
-    bool whole = false;
-    const qint64 count = text.toLongLong(&whole);
-    return whole && count >= box.lowest && count <= box.highest;
+std::optional<int> CountIn(const QString& text, int lowest, int highest) {
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    for (QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    const int count = digits.toInt();
+    if (count < lowest || count > highest)
+        return std::nullopt;
+    return count;
 }
 
-bool NumberBoxesAccepted(FormBalloon& balloon, const QList<NumberBox>& boxes) {
+bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes) {
     for (const NumberBox& box : boxes) {
-        if (HoldsNumber(box))
+        if (holdsItsNumber(box))
             continue;
-        ShowValidationBalloon(balloon.Tip(), box.box, box.title, rejectionText(box));
+        ShowValidationBalloon(tip, textPartOf(box.box), box.name, balloonText(box), box.box);
         box.box->setFocus();
         return false;
     }

@@ -1,32 +1,29 @@
 #pragma once
 
-#include <QList>
 #include <QString>
+#include <QWidget>
 
-class FormBalloon;
-class QWidget;
+#include <initializer_list>
+#include <optional>
 
-// Boxes whose text goes into a statement as a number: an amount of money, or a count within the
-// range its column holds. A box that holds something else is answered at the box, before
-// anything is written.
+class CBalloonToolTip;
+
+// Boxes that must hold a number before a form can use them: an amount of money, or a count
+// within the range its column holds.
 struct NumberBox {
-    QWidget* box = nullptr; // a QLineEdit, or a QComboBox that takes typed text
-    QString title;          // the balloon's title: the box's name as its caption reads
-    bool money = false;
-    qint64 lowest = 0; // the range of a count
-    qint64 highest = 0;
+    QWidget* box = nullptr; // a text box or an editable combo box
+    QString name;           // the box's caption without its colon: "Advance", "No. of Adults"
+    bool count = false;
+    int lowest = 0;
+    int highest = 0;
 };
 
-// What an integer column holds.
-constexpr qint64 kIntColumnMax = 2147483647;
+NumberBox MoneyBox(QWidget* box, const QString& name);
+NumberBox CountBox(QWidget* box, const QString& name, int lowest, int highest);
 
-NumberBox MoneyBox(QWidget* box, const QString& title);
-// A whole number from 0 to `highest`.
-NumberBox CountBox(QWidget* box, const QString& title, qint64 highest = kIntColumnMax);
-
-// The box's text holds its kind of number.
-bool HoldsNumber(const NumberBox& box);
+// The count a box holds: a whole number of ASCII digits within the range; nothing otherwise.
+std::optional<int> CountIn(const QString& text, int lowest, int highest);
 
 // The first box that does not hold its number gets the form's error balloon, titled with the
-// box's name, and the focus; false then. True when every box holds its number.
-bool NumberBoxesAccepted(FormBalloon& balloon, const QList<NumberBox>& boxes);
+// box's name, and the focus; true when every box holds what it should.
+bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes);

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QThread>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -36,6 +38,17 @@ int holdLock(const char* path) {
     fflush(stdout);
     QThread::sleep(30);
     return 0;
+}
+
+// A button's caption as it shows: "&&" draws one "&", a lone "&" marks the access key.
+QString shownText(const QString& caption) {
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        shown += caption[i];
+    }
+    return shown;
 }
 
 QWidget* childForm(const QString& name) {
@@ -88,7 +101,7 @@ private slots:
         };
         const Row rows[] = {
             {"mnuBooking", Seen::Window, Seen::Window, Seen::Login, Seen::Login},
-            {"mnuFoodOrder", open, open, Seen::Login, Seen::Login},
+            {"mnuFoodOrder", Seen::Window, Seen::Window, Seen::Login, Seen::Login},
             {"mnuCustomerList", Seen::Window, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuRoomList", Seen::Window, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuCustomerHistoryList", Seen::Nothing, Seen::NoPrivilege, Seen::Login, Seen::Login},
@@ -121,12 +134,27 @@ private slots:
 
     void toolbarOpensTheLoginWindowWhileLoggedOut_data() {
         QTest::addColumn<QString>("key");
-        for (const char* key : {"toolNewBooking", "toolNewFoodOrder", "toolCustomerList",
-                                "toolRoomSchedule", "toolStats", "toolLogView", "toolAdmin"})
-            QTest::newRow(key) << QString::fromLatin1(key);
+        QTest::addColumn<QString>("text");
+        const std::pair<const char*, const char*> buttons[] = {
+            {"toolNewBooking", "New Booking"},
+            {"toolNewFoodOrder", "New Food & Beverages Order"},
+            {"toolCustomerList", "Customer List"},
+            {"toolRoomSchedule", "Room(s) Schedule"},
+            {"toolStats", "Stats View"},
+            {"toolLogView", "Log View"},
+            {"toolAdmin", "Administrator"},
+        };
+        for (const auto& [key, text] : buttons)
+            QTest::newRow(key) << QString::fromLatin1(key) << QString::fromLatin1(text);
     }
     void toolbarOpensTheLoginWindowWhileLoggedOut() {
         QFETCH(QString, key);
+        QFETCH(QString, text);
+        const auto* button = qobject_cast<QToolButton*>(
+            fixture.main->Toolbar1->widgetForAction(fixture.Action(key)));
+        QVERIFY(button && !button->icon().isNull());
+        QCOMPARE(shownText(button->text()), text);
+        QCOMPARE(button->toolTip(), text);
         enter(State::LoggedOutAfterTaxLogin);
         fixture.Action(key)->trigger();
         QCOMPARE(seen(), Seen::Login);
@@ -244,15 +272,16 @@ private slots:
     }
 
     void windowMenuArrangesTheChildWindows() {
+        const QString food = QStringLiteral("New Food & Beverages Order");
         mainFrm::ShowChild(childForm(QStringLiteral("first")));
-        mainFrm::ShowChild(childForm(QStringLiteral("second")));
+        mainFrm::ShowChild(childForm(food));
         QMenu* menu = fixture.main->findChild<QMenu*>(QStringLiteral("mnuWin"));
         emit menu->aboutToShow();
         QStringList titles;
         for (QAction* action : menu->actions())
-            titles << action->text();
-        QVERIFY(titles.contains(QStringLiteral("first")) &&
-                titles.contains(QStringLiteral("second")));
+            titles << shownText(action->text());
+        QVERIFY2(titles.contains(QStringLiteral("first")) && titles.contains(food),
+                 qPrintable(titles.join(QLatin1Char('|'))));
         fixture.Action(QStringLiteral("mnuTileVertical"))->trigger();
         const QList<QMdiSubWindow*> children = fixture.main->MdiArea->subWindowList();
         QCOMPARE(children.at(0)->geometry().top(), children.at(1)->geometry().top());
