@@ -1,7 +1,12 @@
 #include "CustomerWindowsFixture.h"
 
 #include "core/ErrorReport.h"
+#include "core/WindowNotices.h"
 #include "core/ui/ExtLV.h"
+#include "food_orders/FoodOrderNumber.h"
+#include "food_orders/FoodOrderStore.h"
+#include "food_orders/frmFoodDetails.h"
+#include "food_orders/frmFoodingBook.h"
 #include "tests/core_ui/SheetReader.h"
 
 #include <QComboBox>
@@ -269,6 +274,69 @@ private slots:
         QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
                                                        QStringLiteral("mnuCustomerDetail")));
         QCOMPARE(fixture.main->findChildren<frmCustomerDetails*>().size(), 2);
+    }
+
+    void foodMenuItemsOpenTheSelectedCustomersOrders() {
+        const QString number = CustomerWindowsFixture::Book(
+            CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                         QStringLiteral("Smith"), {QStringLiteral("101")}));
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mrs."), QStringLiteral("Ann"),
+                                                  QStringLiteral("Lee"), {QStringLiteral("102")}))
+                     .isEmpty());
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        frmCustomers* form = fixture.OpenCustomerList();
+        const int john = int(CustomerWindowsFixture::Column(form->customerList, 18)
+                                 .indexOf(QStringLiteral("#") + number)) +
+                         1;
+        form->customerList->ListItems().Item(john).Selected(true);
+
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuFoodBeveragesDetails")));
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(),
+                 QStringList{"Mr. John Smith has not ordered for anything! \r\nTherefore, No "
+                             "Food & Beverages details to show!"});
+        QVERIFY(!LoadedInstance<frmFoodDetails>());
+
+        FoodOrder tea{
+            number,
+            FoodOrderNumber::NewNumber(),
+            QStringLiteral("Mr."),
+            QStringLiteral("John"),
+            QStringLiteral("Smith"),
+            Currency::FromText(QStringLiteral("2.5"), QLocale::c()),
+            QStringLiteral("Due"),
+            BookingWindowFixture::kToday,
+            {{QStringLiteral("Tea"), Currency::FromText(QStringLiteral("2.5"), QLocale::c())}}};
+        QVERIFY(FoodOrderStore::SaveOrder(tea));
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuFoodBeveragesDetails")));
+        frmFoodDetails* orders = LoadedInstance<frmFoodDetails>();
+        QVERIFY(orders);
+        QCOMPARE(orders->xOrderNo, number);
+        QCOMPARE(orders->txtFName->text(), QStringLiteral("John"));
+
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuFoodOrder")));
+        frmFoodingBook* order = LoadedInstance<frmFoodingBook>();
+        QVERIFY(order);
+        QCOMPARE(order->txtCFname->text(), QStringLiteral("John"));
+        QCOMPARE(order->txtCLname->text(), QStringLiteral("Smith"));
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    void newOrderSignShowsInTheOpenWindows() {
+        const QString number = CustomerWindowsFixture::Book(
+            CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                         QStringLiteral("Smith"), {QStringLiteral("101")}));
+        frmCustomers* form = fixture.OpenCustomerList();
+        frmCustomerDetails* details = fixture.OpenDetails(form, 1);
+        QCOMPARE(form->customerList->ListItems().Item(1).SubItems(18), number);
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        emit WindowNotices::Instance().HotelInfoChanged();
+        QCOMPARE(form->customerList->ListItems().Item(1).SubItems(18),
+                 QStringLiteral("#") + number);
+        QCOMPARE(details->Frame1->title(), QStringLiteral("Customer ID : #") + number);
     }
 
     void exportWritesTheWholeList() {
