@@ -7,31 +7,63 @@
 #include <QHash>
 #include <QLocale>
 
+#include <bit>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace {
 
-// The texts a column has shown, by value: a list of many rows shows the same amounts and dates
-// again and again, and making their text in the locale's form is the costly part of a cell.
-// Kept for the locale they were made in, and only a few thousand at a time.
-class TextsByValue final {
+// The texts a column has shown, by the value as the database gave it: a list of many rows shows
+// the same amounts and dates again and again, and reading them and writing them in the locale's
+// form is the costly part of a cell. Kept for the locale they were made in, and only a few
+// thousand at a time.
+class ShownTexts final {
 public:
-    template <typename Make> QString TextOf(qint64 value, Make&& make) {
+    template <typename Make> QString TextOf(const QVariant& stored, Make&& make) {
         const QLocale locale;
-        if (locale != locale_ || texts_.size() >= kMostTexts) {
-            texts_.clear();
+        if (locale != locale_ || byText_.size() + byValue_.size() >= kMostTexts) {
+            byText_.clear();
+            byValue_.clear();
             locale_ = locale;
         }
-        auto found = texts_.constFind(value);
-        if (found == texts_.constEnd())
-            found = texts_.insert(value, make(locale));
-        return *found;
+        if (stored.typeId() == QMetaType::QString)
+            return remembered(byText_, stored.toString(), make);
+        const std::optional<ValueKey> key = keyOf(stored);
+        return key ? remembered(byValue_, *key, make) : make(locale_);
     }
 
 private:
-    static constexpr qsizetype kMostTexts = 4096;
+    // The value's kind, and its bits: equal keys are equal values.
+    using ValueKey = std::pair<int, qint64>;
+
+    static std::optional<ValueKey> keyOf(const QVariant& stored) {
+        const int type = stored.typeId();
+        switch (type) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+            return ValueKey{type, stored.toLongLong()};
+        case QMetaType::Double:
+            return ValueKey{type, std::bit_cast<qint64>(stored.toDouble())};
+        case QMetaType::QDate:
+            return ValueKey{type, stored.toDate().toJulianDay()};
+        default:
+            return std::nullopt;
+        }
+    }
+
+    template <typename Key, typename Make>
+    QString remembered(QHash<Key, QString>& texts, const Key& key, Make& make) {
+        auto found = texts.constFind(key);
+        if (found == texts.constEnd())
+            found = texts.insert(key, make(locale_));
+        return *found;
+    }
+
+    static constexpr qsizetype kMostTexts = 16384;
     QLocale locale_;
-    QHash<qint64, QString> texts_;
+    QHash<QString, QString> byText_;
+    QHash<ValueKey, QString> byValue_;
 };
 
 } // namespace
@@ -48,21 +80,19 @@ ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
 }
 
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field) {
-    auto shown = std::make_shared<TextsByValue>();
+    auto shown = std::make_shared<ShownTexts>();
     return {header, widthSample, [field, shown](const Recordset& row) {
-                const Currency amount = row.Money(field);
-                return shown->TextOf(amount.Units(), [amount](const QLocale& locale) {
-                    return amount.Format(locale);
+                return shown->TextOf(row.Fields(field), [&](const QLocale& locale) {
+                    return row.Money(field).Format(locale);
                 });
             }};
 }
 
 ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field) {
-    auto shown = std::make_shared<TextsByValue>();
+    auto shown = std::make_shared<ShownTexts>();
     return {header, widthSample, [field, shown](const Recordset& row) {
-                const QDate date = row.Date(field);
-                return shown->TextOf(date.toJulianDay(), [date](const QLocale& locale) {
-                    return locale.toString(date, QLocale::ShortFormat);
+                return shown->TextOf(row.Fields(field), [&](const QLocale& locale) {
+                    return locale.toString(row.Date(field), QLocale::ShortFormat);
                 });
             }};
 }
