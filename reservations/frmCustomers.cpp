@@ -198,7 +198,6 @@ void frmCustomers::restorePlacement(QMdiSubWindow* window) {
 
 void frmCustomers::RoomListShow() {
     Guarded(QStringLiteral("FRCUS004"), [this] {
-        customerList->ListItems().Clear();
         customerList->SetSmallIcons(ImageList1);
         FillFromQuery(*customerList, customerColumns(), chosenQuery(),
                       [](ListItem& row, const Recordset& booking) {
