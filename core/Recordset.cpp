@@ -5,23 +5,53 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-Recordset Recordset::FromQuery(QSqlQuery& query) {
-    Recordset set;
+void Recordset::readColumns(const QSqlQuery& query) {
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i) {
-        set.columns_.append(record.fieldName(i));
-        // The first column of a name wins, as a reader of a joined row expects.
-        if (!set.indexByLowerName_.contains(record.fieldName(i).toLower()))
-            set.indexByLowerName_.insert(record.fieldName(i).toLower(), i);
+        const QString name = record.fieldName(i);
+        columns_.append(name);
+        // The first column of a name wins, whatever its letter case, as a reader of a joined row
+        // expects.
+        if (indexByLowerName_.contains(name.toLower()))
+            continue;
+        indexByLowerName_.insert(name.toLower(), i);
+        indexByName_.insert(name, i);
     }
+}
+
+Recordset Recordset::FromQuery(QSqlQuery& query) {
+    Recordset set;
+    set.readColumns(query);
+    const qsizetype columns = set.columns_.size();
     while (query.next()) {
         QVariantList row;
-        row.reserve(record.count());
-        for (int i = 0; i < record.count(); ++i)
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
             row.append(query.value(i));
         set.rows_.append(std::move(row));
     }
     return set;
+}
+
+void Recordset::Walk(QSqlQuery& query, const std::function<void(const Recordset&)>& body) {
+    Recordset current;
+    current.readColumns(query);
+    const qsizetype columns = current.columns_.size();
+    current.rows_.append(QVariantList(columns));
+    while (query.next()) {
+        QVariantList& row = current.rows_.first();
+        for (int i = 0; i < columns; ++i)
+            row[i] = query.value(i);
+        current.current_ = 0;
+        if (!current.FirstColumnEmpty())
+            body(current);
+    }
+}
+
+int Recordset::indexOf(const QString& name) const {
+    if (const auto exact = indexByName_.constFind(name); exact != indexByName_.constEnd())
+        return *exact;
+    return indexByLowerName_.value(name.toLower(), -1);
 }
 
 const QVariantList& Recordset::currentRow() const {
@@ -34,12 +64,12 @@ const QVariantList& Recordset::currentRow() const {
 }
 
 QVariant Recordset::Fields(const QString& name) const {
-    const auto found = indexByLowerName_.constFind(name.toLower());
-    if (found == indexByLowerName_.constEnd())
+    const int index = indexOf(name);
+    if (index < 0)
         throw DatabaseError(QStringLiteral("Item cannot be found in the collection corresponding "
                                            "to the requested name or ordinal."),
                             3265);
-    return currentRow().at(*found);
+    return currentRow().at(index);
 }
 
 QVariant Recordset::Fields(int index) const {
@@ -81,6 +111,15 @@ QDateTime Recordset::DateTime(const QString& name) const {
 }
 
 QDate Recordset::Date(const QString& name) const {
+    // A date read as a date: going through a date and time would ask for the time zone.
+    const QVariant value = Fields(name);
+    if (value.typeId() == QMetaType::QDate)
+        return value.toDate();
+    if (value.typeId() == QMetaType::QString) {
+        const QDate date = QDate::fromString(QStringView(value.toString()).left(10), Qt::ISODate);
+        if (date.isValid())
+            return date;
+    }
     return DateTime(name).date();
 }
 

@@ -21,6 +21,10 @@ public:
     Recordset() = default;
     // Reads every row of an executed query.
     static Recordset FromQuery(QSqlQuery& query);
+    // Walks the rows of an executed query one at a time without keeping them, for lists of many
+    // thousand rows: each row in turn is the only row of the recordset that `body` reads. A row
+    // whose first column is empty is skipped, as ForEachRow skips it.
+    static void Walk(QSqlQuery& query, const std::function<void(const Recordset&)>& body);
 
     int RecordCount() const { return int(rows_.size()); }
     // True past the last row (and at once when there is none).
@@ -48,8 +52,13 @@ public:
 
 private:
     const QVariantList& currentRow() const;
+    void readColumns(const QSqlQuery& query);
+    int indexOf(const QString& name) const;
 
     QStringList columns_;
+    // Names as the database gives them first, so that a reader who writes them so finds them
+    // without lowering the name.
+    QHash<QString, int> indexByName_;
     QHash<QString, int> indexByLowerName_;
     QList<QVariantList> rows_;
     qsizetype current_ = 0;

@@ -299,9 +299,11 @@ private:
     }
 
     // Text columns of the tables the program makes compare without regard to case, as the
-    // Access file did, and hold any text whatever the server's default character set.
+    // Access file did, and hold any text whatever the server's default character set; on MySQL
+    // in the base tables' collation, so that a room's bookings join with their customers.
     QLatin1String textColumnSuffix() const {
-        return QLatin1String(sqlite() ? " COLLATE NOCASE" : " CHARACTER SET utf8mb4");
+        return QLatin1String(sqlite() ? " COLLATE NOCASE"
+                                      : " CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci");
     }
 
     QList<Token> tokens_;

@@ -18,6 +18,8 @@
 #include "core/ui/Shell.h"
 #include "food_orders/frmFoodingBook.h"
 #include "reservations/frmBooking.h"
+#include "reservations/frmCustomers.h"
+#include "reservations/frmRoomList.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -341,12 +343,12 @@ void mainFrm::mnuFoodOrder_Click() {
 
 // "&Customer List": the customer list.
 void mainFrm::mnuCustomerList_Click() {
-    runGated(Command::CustomerList, {});
+    runGated(Command::CustomerList, [] { frmCustomers::ShowWindow(); });
 }
 
 // "Room(s) &Schedule": the room schedule.
 void mainFrm::mnuRoomList_Click() {
-    runGated(Command::RoomList, {});
+    runGated(Command::RoomList, [] { frmRoomList::ShowWindow(); });
 }
 
 // "&Customer History List": has no window of its own.

@@ -337,14 +337,17 @@ bool execute(const QString& sql, const QString& code) {
     return execute(sql, code, false) == theDBworks::InsertOutcome::Ran;
 }
 
-// A query's rows, read to the end; a query the database refuses throws.
-Recordset runQuery(const QString& sql) {
+// Runs a query of rows into `query`; a lost connection is opened again once and the query sent
+// again. Throws DatabaseError when it fails, with LastSQL holding it.
+void runQuery(QSqlQuery& query, const QString& sql) {
+    replaceRecordset(Recordset());
+    LastSQL = sql;
     for (bool reconnected = false;; reconnected = true) {
         QSqlDatabase db = database();
-        QSqlQuery query(db);
+        query = QSqlQuery(db);
         query.setForwardOnly(true);
         if (db.isOpen() && query.exec(SqlDialect::Translate(sql, currentBackend)))
-            return Recordset::FromQuery(query);
+            return;
         const QSqlError error = db.isOpen() ? query.lastError() : QSqlError();
         const bool lost = !db.isOpen() || isConnectionFailure(error);
         const QString description = db.isOpen() ? describe(error) : kNotOpen;
@@ -363,6 +366,17 @@ Recordset runQuery(const QString& sql) {
         }
         LastSQL = sql;
     }
+}
+
+// The body of a walk, which must leave the rows being walked alone.
+std::function<void(const Recordset&)> walkBody(const std::function<void(const Recordset&)>& body) {
+    const quint64 walked = recordsetGeneration;
+    return [&body, walked](const Recordset& row) {
+        body(row);
+        if (recordsetGeneration != walked)
+            throw StaymarkError(QStringLiteral("The rows being read were replaced by another "
+                                               "query"));
+    };
 }
 
 } // namespace
@@ -570,19 +584,19 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
 }
 
 void OpenRecordset(const QString& sql) {
-    replaceRecordset(Recordset());
-    LastSQL = sql;
-    currentRecordset() = runQuery(sql);
+    QSqlQuery query;
+    runQuery(query, sql);
+    currentRecordset() = Recordset::FromQuery(query);
 }
 
 void ForEachRecord(const std::function<void(const Recordset&)>& body) {
-    const quint64 walked = recordsetGeneration;
-    ForEachRow(currentRecordset(), [&](const Recordset& row) {
-        body(row);
-        if (recordsetGeneration != walked)
-            throw StaymarkError(QStringLiteral("The rows being read were replaced by another "
-                                               "query"));
-    });
+    ForEachRow(currentRecordset(), walkBody(body));
+}
+
+void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body) {
+    QSqlQuery query;
+    runQuery(query, sql);
+    Recordset::Walk(query, walkBody(body));
 }
 
 bool TableExists(const QString& name) {

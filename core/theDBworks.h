@@ -88,6 +88,10 @@ void CloseRecordset();
 // Walks the shared recordset's rows as every reader does (Recordset's ForEachRow). The body
 // must not run another query, which would replace the rows being walked: that throws.
 void ForEachRecord(const std::function<void(const Recordset&)>& body);
+// Runs a query and walks its rows as ForEachRecord does, but one at a time without keeping
+// them, for lists of many thousand rows; the shared recordset is left empty. Throws as
+// OpenRecordset does, and when the body runs another query.
+void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body);
 
 // Whether the database holds a table of this name (compared without regard to case); leaves
 // the shared recordset alone. Throws DatabaseError when the catalogue cannot be read.

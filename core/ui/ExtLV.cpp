@@ -100,6 +100,10 @@ void ListItem::Selected(bool selected) {
     list_->selectRow(checkedRow(), selected);
 }
 
+int ListItem::SmallIcon() const {
+    return list_->model_->Icon(checkedRow());
+}
+
 void ListItem::SmallIcon(int imageIndex) {
     list_->model_->SetIcon(checkedRow(), imageIndex);
 }

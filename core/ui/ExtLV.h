@@ -28,6 +28,7 @@ public:
     bool Selected() const;
     void Selected(bool selected);
     // 1-based index into the list's small icons; 0 none.
+    int SmallIcon() const;
     void SmallIcon(int imageIndex);
 
 private:

@@ -60,7 +60,11 @@ void ExtLVModel::SetCell(int row, int cell, const QString& text) {
         r.ends.push_back(std::uint32_t(r.chars.size()));
     const int start = cellStart(r, cell);
     const int oldLength = int(r.ends[std::size_t(cell)]) - start;
-    r.chars.replace(start, oldLength, text);
+    // The usual way a row is filled, each cell after the one before, appends.
+    if (start == r.chars.size() && oldLength == 0)
+        r.chars.append(text);
+    else
+        r.chars.replace(start, oldLength, text);
     const int delta = int(text.size()) - oldLength;
     for (std::size_t i = std::size_t(cell); i < r.ends.size(); ++i)
         r.ends[i] = std::uint32_t(int(r.ends[i]) + delta);

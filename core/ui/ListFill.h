@@ -28,6 +28,8 @@ ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
                             const QString& field);
 // An amount in the system's currency format.
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field);
+// A date in the system's short date form.
+ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field);
 
 // Adds the columns' headers at their widths.
 void AddColumns(ExtLV& list, const ListColumns& columns);
@@ -36,3 +38,7 @@ void AddColumns(ExtLV& list, const ListColumns& columns);
 // may finish each row (a picture, say).
 void FillFromRecordset(ExtLV& list, const ListColumns& columns,
                        const std::function<void(ListItem&, const Recordset&)>& eachRow = {});
+// The same from a query that the list runs itself, reading each record once without keeping
+// the query's rows: for lists of many thousand rows. Throws as theDBworks::OpenRecordset does.
+void FillFromQuery(ExtLV& list, const ListColumns& columns, const QString& sql,
+                   const std::function<void(ListItem&, const Recordset&)>& eachRow = {});

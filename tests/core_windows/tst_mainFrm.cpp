@@ -97,8 +97,8 @@ private slots:
         const Row rows[] = {
             {"mnuBooking", Seen::Window, Seen::Window, Seen::Login, Seen::Login},
             {"mnuFoodOrder", Seen::Window, Seen::Window, Seen::Login, Seen::Login},
-            {"mnuCustomerList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
-            {"mnuRoomList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
+            {"mnuCustomerList", Seen::Window, Seen::NoPrivilege, Seen::Login, Seen::Login},
+            {"mnuRoomList", Seen::Window, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuCustomerHistoryList", Seen::Nothing, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuReport", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuLog", open, Seen::NoLogPrivilege, Seen::Login, Seen::Login},

@@ -1,0 +1,536 @@
+#include "CustomerWindowsFixture.h"
+
+#include "core/ErrorReport.h"
+#include "core/theDBworks.h"
+#include "core/ui/CBalloonToolTip.h"
+#include "core/ui/ExtLV.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+QString money(const char* amount) {
+    return Currency::FromText(QString::fromLatin1(amount), QLocale::c()).Format();
+}
+
+const QString kRemovalQuestion =
+    QStringLiteral("You are going to Remove the Selected Customer. \r\nAssociated Booking "
+                   "Scheduled will also be Removed!\r\nThis action cannot be undone!");
+const QString kRemoved =
+    QStringLiteral("Customer has succesfully Removed & Moved to Customer History List.");
+
+QString shownBalloonTitle(const QWidget* form) {
+    for (const BalloonWindow* balloon : form->findChildren<BalloonWindow*>())
+        if (balloon->isVisible())
+            return balloon->TitleText();
+    return {};
+}
+
+QStringList rooms(ExtLV* list) {
+    QStringList rows;
+    for (int i = 1; i <= list->ListItems().Count(); ++i)
+        rows << list->ListItems().Item(i).Text() + QLatin1Char('|') +
+                    list->ListItems().Item(i).SubItems(1);
+    return rows;
+}
+
+// One row's every column as "name=value".
+QStringList columnsOf(Recordset row) {
+    QStringList columns;
+    row.MoveFirst();
+    if (row.AtEOF())
+        return columns;
+    for (const QString& name : row.ColumnNames())
+        columns << name.toLower() + QLatin1Char('=') + row.Text(name);
+    return columns;
+}
+
+} // namespace
+
+// The customer details window driven through its controls: the booking it shows, the update
+// with its log row and the list's refill, the removal to the history as one unit of work, and
+// what happens when the booking went away meanwhile.
+class TestFrmCustomerDetails : public QObject {
+    Q_OBJECT
+
+    CustomerWindowsFixture fixture;
+    frmCustomers* list = nullptr;
+    QString number; // John Smith's booking of rooms 101 and 102
+    qint64 id = 0;
+
+    frmCustomerDetails* openJohn() { return fixture.OpenDetails(list, rowOf(number)); }
+
+    int rowOf(const QString& customerNumber) {
+        const QStringList numbers = CustomerWindowsFixture::Column(list->customerList, 18);
+        return int(numbers.indexOf(customerNumber)) + 1;
+    }
+
+    Recordset storedJohn() {
+        return fixture.db->Query(QStringLiteral("SELECT * FROM tbl_customers WHERE ID = ") +
+                                 QString::number(id));
+    }
+
+    int roomRowsOf(const QString& room, const QString& customerNumber) {
+        return fixture.db->Count(QStringLiteral("room_") + room,
+                                 QStringLiteral("cUniqueID = ") + SqlLiteral::Text(customerNumber));
+    }
+
+    int updateLogRows() {
+        return fixture.db->Count(QStringLiteral("tbl_logTable"),
+                                 QStringLiteral("LogText LIKE 'Customer details updated%'"));
+    }
+
+    static void pressUpdate(frmCustomerDetails* form, bool yes) {
+        Dialogs::Testing::AnswerNextQuestion(yes);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+    }
+
+    static void pressRemove(frmCustomerDetails* form, bool yes) {
+        Dialogs::Testing::AnswerNextQuestion(yes);
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartAtTheDesk();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        BookingRecord john = CustomerWindowsFixture::Stay(
+            QStringLiteral("Mr."), QStringLiteral("John"), QStringLiteral("Smith"),
+            {QStringLiteral("101"), QStringLiteral("102")}, 3);
+        john.advance = Currency::FromText(QStringLiteral("100"), QLocale::c());
+        john.due = john.grandTotal - john.advance;
+        john.paymentMethod = QStringLiteral("Credit Card");
+        john.paymentDetails = QStringLiteral("VISA !*! 4111");
+        john.note = QStringLiteral("Late arrival");
+        number = CustomerWindowsFixture::Book(john);
+        QVERIFY(!number.isEmpty());
+        id = fixture.IdOf(number);
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mrs."), QStringLiteral("Ann"),
+                                                  QStringLiteral("Lee"), {QStringLiteral("101")}))
+                     .isEmpty());
+        list = fixture.OpenCustomerList();
+        QVERIFY(list);
+    }
+    void cleanup() {
+        list = nullptr;
+        fixture.Stop();
+    }
+
+    void showsTheBookingItOpenedWith() {
+        frmCustomerDetails* form = openJohn();
+        QVERIFY(form);
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        // Choosing another row later does not change the window's booking.
+        list->customerList->ListItems().Item(rowOf(number) == 1 ? 2 : 1).Selected(true);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Details of Mr. John Smith"));
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : ") + number);
+        QCOMPARE(form->MyOrderUniqueID, number);
+        QCOMPARE(form->txtTitle->currentText(), QStringLiteral("Mr."));
+        QCOMPARE(form->txtFName->text(), QStringLiteral("John"));
+        QCOMPARE(form->txtLName->text(), QStringLiteral("Smith"));
+        QCOMPARE(form->txtAddress->text(), QStringLiteral("N/A"));
+        QCOMPARE(form->txtPhoneNumber->text(), QStringLiteral("0"));
+        QCOMPARE(form->txtAdults->text(), QStringLiteral("2"));
+        QCOMPARE(form->txtMinors->text(), QStringLiteral("0"));
+        QCOMPARE(form->DtCheckinDate->date(), BookingWindowFixture::kToday);
+        QCOMPARE(form->DtCheckoutDate->date(), BookingWindowFixture::kToday.addDays(3));
+        QCOMPARE(form->txtNumberOfDays->text(), QStringLiteral("3"));
+        QCOMPARE(form->comboStatus->currentText(), QStringLiteral("Confirmed"));
+        QCOMPARE(form->txtRoomRate->text(), money("4740"));
+        QCOMPARE(form->txtGrandTotal->text(), money("4740"));
+        QCOMPARE(form->txtAdvancePaid->text(), money("100"));
+        QCOMPARE(form->txtDue->text(), money("4640"));
+        QCOMPARE(form->txtPaymentMethod->text(), QStringLiteral("Credit Card"));
+        QCOMPARE(form->txtPaymentDetails->text(), QStringLiteral("VISA !*! 4111"));
+        QCOMPARE(form->txtNote->toPlainText(), QStringLiteral("Late arrival"));
+        QCOMPARE(form->customerID->text(), QString::number(id));
+        // The second tariff holds a thousands separator.
+        QCOMPARE(rooms(form->ListView1), (QStringList{"101|$80.00", "102|$1,500.00"}));
+        auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        QVERIFY(window && window->isVisible() && !window->isMinimized());
+    }
+
+    void storedStatusIsChosenWhenTheListOffersIt_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("N/A") << "N/A"
+                             << "N/A";
+        QTest::newRow("Checked Out") << "Checked Out"
+                                     << "Checked Out";
+        QTest::newRow("Unknown") << "Unknown"
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void storedStatusIsChosenWhenTheListOffersIt() {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        const QString guest = CustomerWindowsFixture::Book(CustomerWindowsFixture::Stay(
+            QStringLiteral("Dr."), QStringLiteral("Amy"), QStringLiteral("Kay"),
+            {QStringLiteral("103")}, 1, stored));
+        QTest::mouseClick(list->Command1, Qt::LeftButton);
+        frmCustomerDetails* form = fixture.OpenDetails(list, rowOf(guest));
+        QCOMPARE(form->comboStatus->currentText(), shown);
+    }
+
+    void roomsPairWithTheirPrices_data() {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("a price holds a thousands separator")
+            << QStringList{"$1,500.00", "$80.00"} << QStringList{"101|$1,500.00", "102|$80.00"};
+        QTest::newRow("another locale's prices without a comma")
+            << QStringList{"EUR 1500.00", "EUR 80.00"}
+            << QStringList{"101|EUR 1500.00", "102|EUR 80.00"};
+        QTest::newRow("another locale's prices with commas")
+            << QStringList{"1.500,00 EUR", "80,00 EUR"} << QStringList{"101|", "102|"};
+        QTest::newRow("fewer prices than rooms")
+            << QStringList{"$1,500.00"} << QStringList{"101|$1,500.00", "102|"};
+    }
+    void roomsPairWithTheirPrices() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, shown);
+        BookingRecord stay = CustomerWindowsFixture::Stay(
+            QStringLiteral("Dr."), QStringLiteral("Amy"), QStringLiteral("Kay"),
+            {QStringLiteral("101"), QStringLiteral("102")});
+        stay.roomPrices = stored;
+        const QString guest = CustomerWindowsFixture::Book(stay);
+        QTest::mouseClick(list->Command1, Qt::LeftButton);
+        frmCustomerDetails* form = fixture.OpenDetails(list, rowOf(guest));
+        QCOMPARE(rooms(form->ListView1), shown);
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    void updateWritesTheFieldsAsTypedAndRefillsTheList() {
+        frmCustomerDetails* form = openJohn();
+        const QStringList before = columnsOf(storedJohn());
+        form->txtFName->setText(QStringLiteral("Seán"));
+        pressUpdate(form, false);
+        QCOMPARE(columnsOf(storedJohn()), before);
+
+        form->txtTitle->setCurrentText(QStringLiteral("Prof."));
+        form->txtLName->setText(QStringLiteral("O'Brien"));
+        form->txtAddress->setText(QStringLiteral("12 King's Road"));
+        form->txtPhoneNumber->setText(QStringLiteral("it's 555"));
+        form->txtAdults->setText(QStringLiteral("3"));
+        form->txtMinors->setText(QStringLiteral("1"));
+        form->DtCheckinDate->setDate(BookingWindowFixture::kToday.addDays(1));
+        form->txtRoomRate->setText(QStringLiteral("500"));
+        form->txtDue->setText(QStringLiteral("($12.50)"));
+        form->txtPaymentMethod->setText(QStringLiteral("Cheque"));
+        form->txtNote->setPlainText(QStringLiteral("Quiet room, 'please'"));
+        form->comboStatus->setCurrentText(QStringLiteral("Checked In"));
+        pressUpdate(form, true);
+        QCOMPARE(ErrMsg, QString());
+
+        Recordset row = storedJohn();
+        QCOMPARE(row.Text(QStringLiteral("cTitle")), QStringLiteral("Prof."));
+        QCOMPARE(row.Text(QStringLiteral("cFirstName")), QStringLiteral("Seán"));
+        QCOMPARE(row.Text(QStringLiteral("cLastName")), QStringLiteral("O'Brien"));
+        QCOMPARE(row.Text(QStringLiteral("cAddress")), QStringLiteral("12 King's Road"));
+        QCOMPARE(row.Text(QStringLiteral("cPhone")), QStringLiteral("it's 555"));
+        QCOMPARE(row.Text(QStringLiteral("cNoOfAdults")), QStringLiteral("3"));
+        QCOMPARE(row.Text(QStringLiteral("cNoOfMinors")), QStringLiteral("1"));
+        QCOMPARE(row.Date(QStringLiteral("cCheckInDate")), BookingWindowFixture::kToday.addDays(1));
+        // The days are written as the box holds them, not worked out again.
+        QCOMPARE(row.Text(QStringLiteral("cNoOfDays")), QStringLiteral("3"));
+        QCOMPARE(row.Money(QStringLiteral("cRoomsRate")).ToPlainText(), QStringLiteral("500"));
+        QCOMPARE(row.Money(QStringLiteral("cGrandTotal")).ToPlainText(), QStringLiteral("4740"));
+        QCOMPARE(row.Money(QStringLiteral("cDue")).ToPlainText(), QStringLiteral("-12.5"));
+        QCOMPARE(row.Text(QStringLiteral("cPaymentMethod")), QStringLiteral("Cheque"));
+        QCOMPARE(row.Text(QStringLiteral("cPaymentMethodDetails")),
+                 QStringLiteral("VISA !*! 4111"));
+        QCOMPARE(row.Text(QStringLiteral("cAdditionalNote")),
+                 QStringLiteral("Quiet room, 'please'"));
+        QCOMPARE(row.Text(QStringLiteral("cStatus")), QStringLiteral("Checked In"));
+        QCOMPARE(row.Text(QStringLiteral("cRoomNameID")), QStringLiteral("101,102"));
+        QCOMPARE(row.Text(QStringLiteral("cUniqueNo")), number);
+
+        Recordset log = fixture.db->Query(
+            QStringLiteral("SELECT * FROM tbl_logTable WHERE LogText LIKE 'Customer details%'"));
+        QCOMPARE(log.RecordCount(), 1);
+        QCOMPARE(log.Text(QStringLiteral("LogText")),
+                 QStringLiteral("Customer details updated : Seán O'Brien!"));
+        QCOMPARE(log.Text(QStringLiteral("LoggedUser")), QStringLiteral("admin"));
+        QCOMPARE(log.Text(QStringLiteral("LogKey")), QStringLiteral("Bookings"));
+
+        // The fields show the row as stored, the list shows it through its own query.
+        QCOMPARE(form->txtRoomRate->text(), money("500"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Details of Prof. Seán O'Brien"));
+        QCOMPARE(list->customerList->ListItems().Item(rowOf(number)).SubItems(2),
+                 QStringLiteral("O'Brien"));
+        QCOMPARE(list->QueryMode, qint16(3));
+    }
+
+    void listRefillRunsItsCurrentQuery() {
+        frmCustomerDetails* form = openJohn();
+        list->txtSearchCustomer->setText(QStringLiteral("Smith"));
+        QTest::mouseClick(list->Command3, Qt::LeftButton);
+        QCOMPARE(list->customerList->ListItems().Count(), 1);
+        form->txtLName->setText(QStringLiteral("Smythe"));
+        pressUpdate(form, true);
+        QCOMPARE(list->customerList->ListItems().Count(), 0);
+    }
+
+    void refusedUpdateIsReportedAndNotLogged() {
+        frmCustomerDetails* form = openJohn();
+        QCOMPARE(fixture.Refuse(QStringLiteral("UPDATE"), QStringLiteral("tbl_customers")),
+                 QString());
+        const QStringList before = columnsOf(storedJohn());
+        form->txtLName->setText(QStringLiteral("Smythe"));
+        pressUpdate(form, true);
+        QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : DB0004")), qPrintable(ErrMsg));
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown.last().text.startsWith(QStringLiteral("Error Code : DB0004\r\n")));
+        QCOMPARE(columnsOf(storedJohn()), before);
+        QCOMPARE(updateLogRows(), 0);
+        QCOMPARE(form->txtLName->text(), QStringLiteral("Smythe"));
+    }
+
+    void refusedLogRowUndoesTheUpdate() {
+        frmCustomerDetails* form = openJohn();
+        QCOMPARE(fixture.Refuse(QStringLiteral("INSERT"), QStringLiteral("tbl_logTable")),
+                 QString());
+        const QStringList before = columnsOf(storedJohn());
+        form->txtLName->setText(QStringLiteral("Smythe"));
+        pressUpdate(form, true);
+        QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : DB0003")), qPrintable(ErrMsg));
+        QCOMPARE(columnsOf(storedJohn()), before);
+    }
+
+    void numberBoxesAnswerAtTheBox_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("balloon");
+        QTest::newRow("adults in words") << "txtAdults"
+                                         << "two"
+                                         << "Adults";
+        QTest::newRow("adults above 50") << "txtAdults"
+                                         << "51"
+                                         << "Adults";
+        QTest::newRow("minors below 0") << "txtMinors"
+                                        << "-1"
+                                        << "Minors";
+        QTest::newRow("days not whole") << "txtNumberOfDays"
+                                        << "3.5"
+                                        << "Number of Days";
+        QTest::newRow("days beyond the column") << "txtNumberOfDays"
+                                                << "2147483648"
+                                                << "Number of Days";
+        QTest::newRow("rate in letters") << "txtRoomRate"
+                                         << "abc"
+                                         << "Room Rate(s)";
+        QTest::newRow("tax empty") << "txtTax"
+                                   << ""
+                                   << "Tax(s)";
+        QTest::newRow("total mistyped") << "txtGrandTotal"
+                                        << "1O0"
+                                        << "Grand Total";
+        QTest::newRow("advance in words") << "txtAdvancePaid"
+                                          << "ten"
+                                          << "Advance Paid";
+        QTest::newRow("due a sign only") << "txtDue"
+                                         << "$"
+                                         << "Due";
+    }
+    void numberBoxesAnswerAtTheBox() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, balloon);
+        frmCustomerDetails* form = openJohn();
+        QApplication::setActiveWindow(fixture.main);
+        const QStringList before = columnsOf(storedJohn());
+        auto* field = form->findChild<QLineEdit*>(box);
+        QVERIFY(field);
+        field->setText(typed);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(shownBalloonTitle(form), balloon);
+        QCOMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(ErrMsg, QString());
+        QCOMPARE(columnsOf(storedJohn()), before);
+        QTest::keyClick(field, Qt::Key_1);
+        QCOMPARE(shownBalloonTitle(form), QString());
+    }
+
+    void removalMovesTheBookingToTheHistory() {
+        frmCustomerDetails* form = openJohn();
+        const QStringList before = columnsOf(storedJohn());
+        const QStringList revenue =
+            columnsOf(fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats")));
+        const int rowsShown = list->customerList->ListItems().Count();
+        QPointer<frmCustomerDetails> window = form;
+        pressRemove(form, true);
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].text, kRemovalQuestion);
+        QCOMPARE(shown[0].title, QStringLiteral("Remove Customer"));
+        QCOMPARE(shown[1].text, kRemoved);
+        QCOMPARE(shown[1].title, QStringLiteral("Staymark"));
+        QTRY_VERIFY(!window);
+
+        QCOMPARE(storedJohn().RecordCount(), 0);
+        QCOMPARE(columnsOf(fixture.db->Query(
+                     QStringLiteral("SELECT * FROM tbl_customers_history WHERE ID = ") +
+                     QString::number(id))),
+                 before);
+        QCOMPARE(roomRowsOf(QStringLiteral("101"), number), 0);
+        QCOMPARE(roomRowsOf(QStringLiteral("102"), number), 0);
+        // Ann's stay in room 101, the revenue and the list stay as they were.
+        QCOMPARE(fixture.db->Count(QStringLiteral("room_101")), 1);
+        QCOMPARE(columnsOf(fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"))),
+                 revenue);
+        QCOMPARE(list->customerList->ListItems().Count(), rowsShown);
+        QCOMPARE(updateLogRows(), 0);
+    }
+
+    void answeringNoRemovesNothingAndCloses() {
+        QPointer<frmCustomerDetails> form = openJohn();
+        pressRemove(form, false);
+        QTRY_VERIFY(!form);
+        QCOMPARE(storedJohn().RecordCount(), 1);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 0);
+        QCOMPARE(roomRowsOf(QStringLiteral("102"), number), 1);
+    }
+
+    void failedRemovalRemovesNothing_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("history copy") << "INSERT"
+                                      << "tbl_customers_history"
+                                      << "DB0003";
+        QTest::newRow("second room") << "DELETE"
+                                     << "room_102"
+                                     << "DB0002";
+        QTest::newRow("the booking") << "DELETE"
+                                     << "tbl_customers"
+                                     << "DB0002";
+    }
+    void failedRemovalRemovesNothing() {
+        QFETCH(QString, statement);
+        QFETCH(QString, table);
+        QFETCH(QString, code);
+        frmCustomerDetails* form = openJohn();
+        QPointer<frmCustomerDetails> window = form;
+        const QStringList before = columnsOf(storedJohn());
+        QCOMPARE(fixture.Refuse(statement, table), QString());
+        pressRemove(form, true);
+        QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : ") + code), qPrintable(ErrMsg));
+        QVERIFY(!CustomerWindowsFixture::MessageTexts().contains(kRemoved));
+        QApplication::processEvents();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(columnsOf(storedJohn()), before);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 0);
+        QCOMPARE(roomRowsOf(QStringLiteral("101"), number), 1);
+        QCOMPARE(roomRowsOf(QStringLiteral("102"), number), 1);
+
+        // Once the database takes it again, the same window removes the booking.
+        QCOMPARE(fixture.DropRefusal(), QString());
+        pressRemove(form, true);
+        QTRY_VERIFY(!window);
+        QCOMPARE(storedJohn().RecordCount(), 0);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 1);
+    }
+
+    void bookingRemovedMeanwhileIsNotWrittenAgain() {
+        frmCustomerDetails* first = openJohn();
+        frmCustomerDetails* second = openJohn();
+        QVERIFY(first && second && first != second);
+        pressRemove(first, true);
+        QCOMPARE(storedJohn().RecordCount(), 0);
+        Dialogs::Testing::Reset();
+
+        second->txtLName->setText(QStringLiteral("Smythe"));
+        pressUpdate(second, true);
+        QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Update Records"));
+        QVERIFY(
+            Dialogs::Testing::Record().last().text.contains(QStringLiteral("no longer exists")));
+        QCOMPARE(updateLogRows(), 0);
+        QCOMPARE(storedJohn().RecordCount(), 0);
+
+        QPointer<frmCustomerDetails> window = second;
+        pressRemove(second, true);
+        QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Remove Customer"));
+        QVERIFY(
+            Dialogs::Testing::Record().last().text.contains(QStringLiteral("no longer exists")));
+        QVERIFY(!CustomerWindowsFixture::MessageTexts().contains(kRemoved));
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 1);
+        QTRY_VERIFY(!window);
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    void bookingOfARemovedRoomCanStillBeRemoved() {
+        frmCustomerDetails* form = openJohn();
+        // The rooms page drops a removed room's table with its rows.
+        QCOMPARE(fixture.db->Run(QStringLiteral("DELETE FROM tbl_Rooms WHERE RoomNameID = '102'")),
+                 QString());
+        QCOMPARE(fixture.db->Run(QStringLiteral("DROP TABLE [room_102]")), QString());
+        pressRemove(form, true);
+        QCOMPARE(CustomerWindowsFixture::MessageTexts().last(), kRemoved);
+        QCOMPARE(storedJohn().RecordCount(), 0);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 1);
+        QCOMPARE(roomRowsOf(QStringLiteral("101"), number), 0);
+    }
+
+    void textViewShowsTheBookingAsPlainText() {
+        frmCustomerDetails* form = openJohn();
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        auto* view = fixture.main->findChild<QPlainTextEdit*>(QStringLiteral("frmTextView"));
+        QVERIFY(view);
+        QVERIFY(view->isReadOnly());
+        QVERIFY(view->isVisible());
+        const QStringList lines = view->toPlainText().split(QLatin1Char('\n'));
+        for (const QString& line :
+             {QStringLiteral("Customer ID : ") + number,
+              QStringLiteral("Customer Name : Mr. John Smith"),
+              QStringLiteral("Booking Status : Confirmed"), QStringLiteral("    101    $80.00"),
+              QStringLiteral("    102    $1,500.00"), QStringLiteral("Due : ") + money("4640"),
+              QStringLiteral("Payment Details : VISA !*! 4111"),
+              QStringLiteral("Additional Note : Late arrival")})
+            QVERIFY2(lines.contains(line), qPrintable(line));
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    void windowStateComesFromCusDstate_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("minimised");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("nothing stored") << "" << false << false;
+        QTest::newRow("normal") << "0" << false << false;
+        QTest::newRow("minimised") << "1" << true << false;
+        QTest::newRow("maximised") << "2" << false << true;
+    }
+    void windowStateComesFromCusDstate() {
+        QFETCH(QString, stored);
+        QFETCH(bool, minimised);
+        QFETCH(bool, maximised);
+        if (!stored.isEmpty())
+            WriteConfigValue(QStringLiteral("CusD"), QStringLiteral("CusDstate"), stored);
+        frmCustomerDetails* form = openJohn();
+        auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        QVERIFY(window);
+        QCOMPARE(window->isMinimized(), minimised);
+        QCOMPARE(window->isMaximized(), maximised);
+    }
+
+    void placementIsKeptInCusD() {
+        frmCustomerDetails* form = openJohn();
+        auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        window->setGeometry(30, 20, 640, 500);
+        window->close();
+        form = openJohn();
+        window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        QCOMPARE(window->geometry(), QRect(30, 20, 640, 500));
+        QCOMPARE(ReadConfigValue(QStringLiteral("CusD"), QStringLiteral("CusDstate")),
+                 QStringLiteral("0"));
+    }
+};
+
+STAYMARK_TEST_MAIN(TestFrmCustomerDetails)
+#include "tst_frmCustomerDetails.moc"

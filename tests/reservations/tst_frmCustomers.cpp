@@ -1,0 +1,398 @@
+#include "CustomerWindowsFixture.h"
+
+#include "core/ErrorReport.h"
+#include "core/WindowNotices.h"
+#include "core/ui/ExtLV.h"
+#include "food_orders/FoodOrderNumber.h"
+#include "food_orders/FoodOrderStore.h"
+#include "food_orders/frmFoodDetails.h"
+#include "food_orders/frmFoodingBook.h"
+#include "tests/core_ui/SheetReader.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QTemporaryDir>
+
+namespace {
+
+QString money(const char* amount) {
+    return Currency::FromText(QString::fromLatin1(amount), QLocale::c()).Format();
+}
+
+QString shortDate(const QDate& date) {
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QPoint centreOfRow(ExtLV* list, int row) {
+    QApplication::processEvents();
+    return list->visualRect(list->model()->index(row - 1, 0)).center();
+}
+
+} // namespace
+
+// The customer list driven through its controls: what it shows of each booking, the search,
+// the status filter and refresh, the pictures, the right-click menu and the export.
+class TestFrmCustomers : public QObject {
+    Q_OBJECT
+
+    CustomerWindowsFixture fixture;
+
+    QStringList firstNames(frmCustomers* form) {
+        QStringList names = CustomerWindowsFixture::Column(form->customerList, 1);
+        names.sort();
+        return names;
+    }
+
+    void bookFourGuests() {
+        using F = CustomerWindowsFixture;
+        QVERIFY(!F::Book(F::Stay("Mr.", "John", "Smith", {"101"}, 3, "Confirmed")).isEmpty());
+        QVERIFY(!F::Book(F::Stay("Mrs.", "Ann", "OHara", {"102"}, 2, "Checked In")).isEmpty());
+        QVERIFY(!F::Book(F::Stay("Dr.", "Amy", "Lee", {"103"}, 1, "Checked Out")).isEmpty());
+        QVERIFY(!F::Book(F::Stay("Miss.", "Zoe", "Smithers", {"101"}, 1, "N/A")).isEmpty());
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartAtTheDesk();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() { fixture.Stop(); }
+
+    void opensOnceWithEveryColumnOfEachBooking() {
+        BookingRecord stay = CustomerWindowsFixture::Stay(
+            QStringLiteral("Mrs."), QStringLiteral("Ma!*!ry"), QStringLiteral("O!*!Neil"),
+            {QStringLiteral("102"), QStringLiteral("101")}, 3);
+        stay.address = QStringLiteral("1 King!*!s Road");
+        stay.phone = QStringLiteral("555!*!01");
+        stay.minors = 1;
+        stay.tax = Currency::FromText(QStringLiteral("157.5"), QLocale::c());
+        stay.grandTotal = stay.roomRate + stay.tax;
+        stay.advance = Currency::FromText(QStringLiteral("100"), QLocale::c());
+        stay.due = stay.grandTotal - stay.advance;
+        stay.paymentMethod = QStringLiteral("Credit Card");
+        stay.paymentDetails = QStringLiteral("VISA !*! 4111");
+        const QString number = CustomerWindowsFixture::Book(stay);
+        QVERIFY(!number.isEmpty());
+
+        frmCustomers* form = fixture.OpenCustomerList();
+        QVERIFY(form);
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Customer List"));
+        QCOMPARE(form->QueryMode, qint16(3));
+        QStringList filter;
+        for (int i = 0; i < form->comboStatus->count(); ++i)
+            filter << form->comboStatus->itemText(i);
+        QCOMPARE(filter, (QStringList{"View All Status", "Checked In", "Confirmed", "Checked Out",
+                                      "Not Confirmed", "Checked Out", "N/A"}));
+        QCOMPARE(form->comboStatus->currentText(), QStringLiteral("View All Status"));
+
+        ExtLV* list = form->customerList;
+        QCOMPARE(list->ListItems().Count(), 1);
+        QCOMPARE(list->ColumnHeaders().Count(), 21);
+        const ListItem row = list->ListItems().Item(1);
+        QStringList cells{row.Text()};
+        for (int column = 1; column <= 20; ++column)
+            cells << row.SubItems(column);
+        const QStringList expected{"Mrs.",
+                                   "Ma'ry",
+                                   "O'Neil",
+                                   "1 King's Road",
+                                   "555'01",
+                                   "2",
+                                   "1",
+                                   shortDate(BookingWindowFixture::kToday),
+                                   shortDate(BookingWindowFixture::kToday.addDays(3)),
+                                   "3",
+                                   money("4740"),
+                                   money("157.5"),
+                                   money("4897.5"),
+                                   money("100"),
+                                   money("4797.5"),
+                                   "Credit Card",
+                                   "VISA !*! 4111",
+                                   "102,101",
+                                   number,
+                                   "Confirmed",
+                                   QString::number(fixture.IdOf(number))};
+        QCOMPARE(cells, expected);
+
+        // The command again brings the same window forward.
+        QCOMPARE(fixture.OpenCustomerList(), form);
+        QCOMPARE(fixture.main->findChildren<frmCustomers*>().size(), 1);
+    }
+
+    void refillShowsAmountsAndDatesInTheLocaleOfTheMoment() {
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                                  QStringLiteral("Smith"), {QStringLiteral("102")}))
+                     .isEmpty());
+        frmCustomers* form = fixture.OpenCustomerList();
+        const ListItem row = form->customerList->ListItems().Item(1);
+        QCOMPARE(row.SubItems(10), QStringLiteral("$4,500.00"));
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QLocale::setDefault(german);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        const ListItem refilled = form->customerList->ListItems().Item(1);
+        const QString amount = refilled.SubItems(10);
+        const QString checkIn = refilled.SubItems(7);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(amount, german.toCurrencyString(4500.0));
+        QCOMPARE(checkIn, german.toString(BookingWindowFixture::kToday, QLocale::ShortFormat));
+    }
+
+    void searchComparesTheWholeText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("pressEnter");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("empty box lists every row")
+            << "" << false << QStringList{"Amy", "Ann", "John", "Zoe"};
+        QTest::newRow("a last name") << "Smith" << false << QStringList{"John"};
+        QTest::newRow("Enter searches too") << "Smith" << true << QStringList{"John"};
+        QTest::newRow("any case") << "aNN" << false << QStringList{"Ann"};
+        QTest::newRow("first letters find nothing") << "Smi" << false << QStringList{};
+        QTest::newRow("apostrophe removed") << "O'Hara" << false << QStringList{"Ann"};
+        QTest::newRow("order sign removed") << "#Amy" << false << QStringList{"Amy"};
+        QTest::newRow("typed wildcard kept") << "Sm%" << false << QStringList{"John", "Zoe"};
+        QTest::newRow("only an apostrophe finds nothing") << "'" << false << QStringList{};
+    }
+    void searchComparesTheWholeText() {
+        QFETCH(QString, typed);
+        QFETCH(bool, pressEnter);
+        QFETCH(QStringList, found);
+        bookFourGuests();
+        frmCustomers* form = fixture.OpenCustomerList();
+        form->comboStatus->setCurrentText(QStringLiteral("Confirmed"));
+        QTest::keyClicks(form->txtSearchCustomer, typed);
+        if (pressEnter)
+            QTest::keyClick(form->txtSearchCustomer, Qt::Key_Return);
+        else
+            QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QCOMPARE(firstNames(form), found);
+        QCOMPARE(form->QueryMode, qint16(1));
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    void customerNumberCarriesTheOrderSignAndIsFoundWithIt() {
+        const QString number = CustomerWindowsFixture::Book(
+            CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                         QStringLiteral("Smith"), {QStringLiteral("101")}));
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mrs."), QStringLiteral("Ann"),
+                                                  QStringLiteral("Lee"), {QStringLiteral("102")}))
+                     .isEmpty());
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        frmCustomers* form = fixture.OpenCustomerList();
+        const QString shown = form->customerList->ListItems().Item(1).SubItems(18);
+        QCOMPARE(shown, QStringLiteral("#") + number);
+        form->txtSearchCustomer->setText(shown);
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QCOMPARE(firstNames(form), QStringList{"John"});
+    }
+
+    void statusFilterAndRefresh() {
+        bookFourGuests();
+        frmCustomers* form = fixture.OpenCustomerList();
+        QCOMPARE(firstNames(form), (QStringList{"Amy", "Ann", "John", "Zoe"}));
+        // The filter ignores the search box.
+        form->txtSearchCustomer->setText(QStringLiteral("Smith"));
+        form->comboStatus->setCurrentIndex(1);
+        QCOMPARE(firstNames(form), QStringList{"Ann"});
+        QCOMPARE(form->QueryMode, qint16(3));
+        form->comboStatus->setCurrentIndex(3);
+        QCOMPARE(firstNames(form), QStringList{"Amy"});
+        form->comboStatus->setCurrentIndex(5);
+        QCOMPARE(firstNames(form), QStringList{"Amy"});
+        form->comboStatus->setCurrentIndex(6);
+        QCOMPARE(firstNames(form), QStringList{"Zoe"});
+        // Refresh goes by the search box and leaves the status shown.
+        form->txtSearchCustomer->clear();
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(firstNames(form), (QStringList{"Amy", "Ann", "John", "Zoe"}));
+        QCOMPARE(form->comboStatus->currentText(), QStringLiteral("N/A"));
+        QCOMPARE(form->QueryMode, qint16(2));
+        form->comboStatus->setCurrentIndex(0);
+        QCOMPARE(firstNames(form).size(), 4);
+    }
+
+    void pictureFollowsTheTitle_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("Mr.") << "Mr." << 1;
+        QTest::newRow("Dr.") << "Dr." << 1;
+        QTest::newRow("Prof.") << "Prof." << 1;
+        QTest::newRow("Master") << "Master" << 1;
+        QTest::newRow("Shri") << "Shri" << 1;
+        QTest::newRow("Mrs.") << "Mrs." << 2;
+        QTest::newRow("Miss.") << "Miss." << 2;
+        QTest::newRow("lower case mr.") << "mr." << 2;
+        QTest::newRow("no title") << "" << 2;
+    }
+    void pictureFollowsTheTitle() {
+        QFETCH(QString, title);
+        QFETCH(int, picture);
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(title, QStringLiteral("Sam"),
+                                                  QStringLiteral("Doe"), {QStringLiteral("101")}))
+                     .isEmpty());
+        frmCustomers* form = fixture.OpenCustomerList();
+        QCOMPARE(form->customerList->ListItems().Item(1).Text(), title);
+        QCOMPARE(form->customerList->ListItems().Item(1).SmallIcon(), picture);
+        QCOMPARE(form->ImageList1.size(), 2);
+    }
+
+    void menuOpensOnlyOnASelectedRow() {
+        frmCustomers* form = fixture.OpenCustomerList();
+        ExtLV* list = form->customerList;
+        QMenu* menu = form->AGMyPopUp1->Menu();
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!menu->isVisible());
+
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                                  QStringLiteral("Smith"), {QStringLiteral("101")}))
+                     .isEmpty());
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOfRow(list, 1));
+        QTRY_VERIFY(menu->isVisible());
+        QStringList items;
+        for (const QAction* item : menu->actions())
+            items << item->objectName() + QLatin1Char('|') + item->text();
+        QCOMPARE(items, (QStringList{"mnuCustomerDetail|&Show Customer Details",
+                                     "mnuFoodBeveragesDetails|&Show Food && Beverages Details",
+                                     "sepd|", "mnuFoodOrder|&New Food && Beverages Order", "kkk|",
+                                     "mnuExportExcel|Export List To Excel"}));
+        menu->hide();
+
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuCustomerDetail")));
+        const QList<frmCustomerDetails*> details =
+            fixture.main->findChildren<frmCustomerDetails*>();
+        QCOMPARE(details.size(), 1);
+        QCOMPARE(details.first()->windowTitle(), QStringLiteral("Details of Mr. John Smith"));
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuCustomerDetail")));
+        QCOMPARE(fixture.main->findChildren<frmCustomerDetails*>().size(), 2);
+    }
+
+    void foodMenuItemsOpenTheSelectedCustomersOrders() {
+        const QString number = CustomerWindowsFixture::Book(
+            CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                         QStringLiteral("Smith"), {QStringLiteral("101")}));
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mrs."), QStringLiteral("Ann"),
+                                                  QStringLiteral("Lee"), {QStringLiteral("102")}))
+                     .isEmpty());
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        frmCustomers* form = fixture.OpenCustomerList();
+        const int john = int(CustomerWindowsFixture::Column(form->customerList, 18)
+                                 .indexOf(QStringLiteral("#") + number)) +
+                         1;
+        form->customerList->ListItems().Item(john).Selected(true);
+
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuFoodBeveragesDetails")));
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(),
+                 QStringList{"Mr. John Smith has not ordered for anything! \r\nTherefore, No "
+                             "Food & Beverages details to show!"});
+        QVERIFY(!LoadedInstance<frmFoodDetails>());
+
+        FoodOrder tea{
+            number,
+            FoodOrderNumber::NewNumber(),
+            QStringLiteral("Mr."),
+            QStringLiteral("John"),
+            QStringLiteral("Smith"),
+            Currency::FromText(QStringLiteral("2.5"), QLocale::c()),
+            QStringLiteral("Due"),
+            BookingWindowFixture::kToday,
+            {{QStringLiteral("Tea"), Currency::FromText(QStringLiteral("2.5"), QLocale::c())}}};
+        QVERIFY(FoodOrderStore::SaveOrder(tea));
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuFoodBeveragesDetails")));
+        frmFoodDetails* orders = LoadedInstance<frmFoodDetails>();
+        QVERIFY(orders);
+        QCOMPARE(orders->xOrderNo, number);
+        QCOMPARE(orders->txtFName->text(), QStringLiteral("John"));
+
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuFoodOrder")));
+        frmFoodingBook* order = LoadedInstance<frmFoodingBook>();
+        QVERIFY(order);
+        QCOMPARE(order->txtCFname->text(), QStringLiteral("John"));
+        QCOMPARE(order->txtCLname->text(), QStringLiteral("Smith"));
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    void newOrderSignShowsInTheOpenWindows() {
+        const QString number = CustomerWindowsFixture::Book(
+            CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                         QStringLiteral("Smith"), {QStringLiteral("101")}));
+        frmCustomers* form = fixture.OpenCustomerList();
+        frmCustomerDetails* details = fixture.OpenDetails(form, 1);
+        QCOMPARE(form->customerList->ListItems().Item(1).SubItems(18), number);
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        emit WindowNotices::Instance().HotelInfoChanged();
+        QCOMPARE(form->customerList->ListItems().Item(1).SubItems(18),
+                 QStringLiteral("#") + number);
+        QCOMPARE(details->Frame1->title(), QStringLiteral("Customer ID : #") + number);
+    }
+
+    void exportWritesTheWholeList() {
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                                  QStringLiteral("Smith"), {QStringLiteral("101")}))
+                     .isEmpty());
+        frmCustomers* form = fixture.OpenCustomerList();
+        form->customerList->ListItems().Item(1).Selected(true);
+        // Cancelled: nothing written.
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuExportExcel")));
+        QCOMPARE(Dialogs::Testing::Record().last().kind, QStringLiteral("save"));
+        QVERIFY(Dialogs::Testing::Record().last().initialPath.endsWith(
+            QStringLiteral("/Customer List")));
+
+        QTemporaryDir folder;
+        Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("guests")));
+        QVERIFY(CustomerWindowsFixture::ChooseMenuItem(form->AGMyPopUp1,
+                                                       QStringLiteral("mnuExportExcel")));
+        const SheetReader::Sheet sheet =
+            SheetReader::ReadFirstSheet(folder.filePath(QStringLiteral("guests.xls")));
+        QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
+        QCOMPARE(sheet.rows.size(), 2);
+        QCOMPARE(sheet.rows[0].size(), 20);
+        QCOMPARE(sheet.rows[0].first(), QStringLiteral("Title"));
+        QCOMPARE(sheet.rows[0].last(), QStringLiteral("Status"));
+        QCOMPARE(sheet.rows[1].mid(0, 3), (QStringList{"Mr.", "John", "Smith"}));
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    void placementIsKeptInCuspos() {
+        frmCustomers* form = fixture.OpenCustomerList();
+        auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        QVERIFY(window);
+        window->resize(700, 520);
+        window->move(40, 30);
+        window->close();
+        QTRY_VERIFY(!LoadedInstance<frmCustomers>());
+        form = fixture.OpenCustomerList();
+        window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        QCOMPARE(window->size(), QSize(700, 520));
+        QCOMPARE(window->pos(), QPoint(40, 30));
+        QVERIFY(!window->isMinimized());
+    }
+
+    void failingFillIsReportedUnderItsCode() {
+        frmCustomers* form = fixture.OpenCustomerList();
+        QCOMPARE(fixture.db->Run(QStringLiteral("DROP TABLE tbl_customers")), QString());
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : FRCUS004\r\n")),
+                 qPrintable(ErrMsg));
+        QCOMPARE(LastSQL, QStringLiteral("SELECT * FROM tbl_customers"));
+        QCOMPARE(form->customerList->ListItems().Count(), 0);
+    }
+};
+
+STAYMARK_TEST_MAIN(TestFrmCustomers)
+#include "tst_frmCustomers.moc"

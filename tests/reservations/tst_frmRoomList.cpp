@@ -1,0 +1,154 @@
+#include "CustomerWindowsFixture.h"
+
+#include "core/ui/ExtLV.h"
+#include "tests/core_ui/SheetReader.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+QString shortDate(int daysFromToday) {
+    return QLocale().toString(BookingWindowFixture::kToday.addDays(daysFromToday),
+                              QLocale::ShortFormat);
+}
+
+QStringList comboItems(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+} // namespace
+
+// The room schedule driven through its controls: the room chooser, each booking joined with
+// its customer, the order by check-out, the name orders, its own failure messages and the
+// export.
+class TestFrmRoomList : public QObject {
+    Q_OBJECT
+
+    CustomerWindowsFixture fixture;
+
+    // Stays booked from today for the nights given; check-out is today plus the nights.
+    void bookStays() {
+        using F = CustomerWindowsFixture;
+        QVERIFY(!F::Book(F::Stay("Mr.", "John", "Smith", {"101", "102"}, 5)).isEmpty());
+        QVERIFY(!F::Book(F::Stay("Mrs.", "Ann", "Lee", {"102"}, 1)).isEmpty());
+        QVERIFY(!F::Book(F::Stay("Dr.", "Amy", "Kay", {"101"}, 2)).isEmpty());
+        QVERIFY(!F::Book(F::Stay("Miss.", "Zoe", "Park", {"101"}, 9)).isEmpty());
+    }
+
+    static QStringList rows(frmRoomList* form) {
+        QStringList shown;
+        ExtLV* list = form->listRoomView;
+        for (int i = 1; i <= list->ListItems().Count(); ++i) {
+            const ListItem row = list->ListItems().Item(i);
+            shown << row.Text() + QLatin1Char('|') + row.SubItems(1) + QLatin1Char('|') +
+                         row.SubItems(2);
+        }
+        return shown;
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartAtTheDesk();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() { fixture.Stop(); }
+
+    void eachRoomListsItsBookingsByCheckOut() {
+        bookStays();
+        frmRoomList* form = fixture.OpenRoomSchedule();
+        QVERIFY(form);
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Room(s) Booking Schedules"));
+        QCOMPARE(comboItems(form->ComboRooms), (QStringList{"101", "102", "103"}));
+        QCOMPARE(form->ComboRooms->currentText(), QStringLiteral("101"));
+        QVERIFY(form->Option1[0]->isChecked());
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Booking Details for Room :101"));
+        QCOMPARE(rows(form), (QStringList{"Dr. Amy Kay|" + shortDate(0) + "|" + shortDate(2),
+                                          "Mr. John Smith|" + shortDate(0) + "|" + shortDate(5),
+                                          "Miss. Zoe Park|" + shortDate(0) + "|" + shortDate(9)}));
+        form->ComboRooms->setCurrentIndex(1);
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Booking Details for Room :102"));
+        QCOMPARE(rows(form), (QStringList{"Mrs. Ann Lee|" + shortDate(0) + "|" + shortDate(1),
+                                          "Mr. John Smith|" + shortDate(0) + "|" + shortDate(5)}));
+        form->ComboRooms->setCurrentIndex(2);
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Booking Details for Room :103"));
+        QCOMPARE(rows(form), QStringList());
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+    }
+
+    void nameViewOrdersTheNames_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("title, first, last") << 0 << "Mr. John Smith";
+        QTest::newRow("last, first, title") << 1 << "Smith John Mr.";
+        QTest::newRow("first, last, title") << 2 << "John Smith Mr.";
+    }
+    void nameViewOrdersTheNames() {
+        QFETCH(int, option);
+        QFETCH(QString, name);
+        QVERIFY(!CustomerWindowsFixture::Book(
+                     CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                                  QStringLiteral("Smith"), {QStringLiteral("101")}))
+                     .isEmpty());
+        frmRoomList* form = fixture.OpenRoomSchedule();
+        // A second option first, so that every row switches from one order to another.
+        const int other = (option + 1) % 3;
+        QTest::mouseClick(form->Option1[other], Qt::LeftButton, {},
+                          QPoint(6, form->Option1[other]->height() / 2));
+        QTest::mouseClick(form->Option1[option], Qt::LeftButton, {},
+                          QPoint(6, form->Option1[option]->height() / 2));
+        QVERIFY(form->Option1[option]->isChecked());
+        QCOMPARE(form->listRoomView->ListItems().Count(), 1);
+        QCOMPARE(form->listRoomView->ListItems().Item(1).Text(), name);
+    }
+
+    void missingRoomTableIsReportedInACriticalBox() {
+        QCOMPARE(fixture.db->Run(QStringLiteral("DROP TABLE [room_103]")), QString());
+        frmRoomList* form = fixture.OpenRoomSchedule();
+        form->ComboRooms->setCurrentIndex(2);
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, Dialogs::Icon::Critical);
+        QCOMPARE(shown[0].title, QStringLiteral("Staymark"));
+        QVERIFY2(shown[0].text.startsWith(QStringLiteral("Error : 0\r\n")),
+                 qPrintable(shown[0].text));
+        QVERIFY2(shown[0].text.contains(QStringLiteral("room_103")), qPrintable(shown[0].text));
+        QCOMPARE(form->listRoomView->ListItems().Count(), 0);
+    }
+
+    void withoutRoomsNothingIsListed() {
+        QCOMPARE(fixture.db->Run(QStringLiteral("DELETE FROM tbl_Rooms")), QString());
+        frmRoomList* form = fixture.OpenRoomSchedule();
+        QCOMPARE(form->ComboRooms->count(), 0);
+        QCOMPARE(form->listRoomView->ListItems().Count(), 0);
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Booking Details for Room :"));
+        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+    }
+
+    void exportWritesTheSchedule() {
+        bookStays();
+        frmRoomList* form = fixture.OpenRoomSchedule();
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(Dialogs::Testing::Record().last().kind, QStringLiteral("save"));
+        QCOMPARE(Dialogs::Testing::Record().last().initialPath, QDir::currentPath());
+
+        QTemporaryDir folder;
+        Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("room 101.xls")));
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        const SheetReader::Sheet sheet =
+            SheetReader::ReadFirstSheet(folder.filePath(QStringLiteral("room 101.xls")));
+        QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
+        QCOMPARE(sheet.rows.size(), 4);
+        QCOMPARE(sheet.rows[0], (QStringList{"Bookedy By", "Check In", "Check Out"}));
+        QCOMPARE(sheet.rows[1].first(), QStringLiteral("Dr. Amy Kay"));
+    }
+};
+
+STAYMARK_TEST_MAIN(TestFrmRoomList)
+#include "tst_frmRoomList.moc"
