@@ -2,6 +2,7 @@
 
 #include "administration/FoodCatalogueStore.h"
 #include "core/Clock.h"
+#include "core/ErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/ExtLV.h"
 #include "food_orders/frmFoodingBook.h"
@@ -12,41 +13,37 @@
 #include <QTreeWidget>
 
 // A logged-in desk on a fixed day with a small catalogue and two booked stays.
-struct FoodOrderFixture : MainWindowFixture {
+class FoodOrderFixture : public MainWindowFixture {
+    Q_OBJECT
+
+protected:
     static inline const QDate kToday{2026, 12, 10};
 
     // Customer numbers of the two stays.
     QString ann;
     QString bob;
 
-    QString StartDesk() {
-        const QString error = Start();
+    QString startProgram() override {
+        const QString error = MainWindowFixture::startProgram();
         if (!error.isEmpty())
             return error;
         Clock::SetFixedNow(QDateTime(kToday, QTime(10, 0)));
-        const bool catalogue =
-            FoodCatalogueStore::AddCategory(QStringLiteral("Drinks")) &&
-            FoodCatalogueStore::AddCategory(QStringLiteral("Meals")) &&
-            FoodCatalogueStore::AddItem(QStringLiteral("Tea"), money("2.5"), QStringLiteral("hot"),
-                                        1) &&
-            FoodCatalogueStore::AddItem(QStringLiteral("Pasta"), money("12.75"),
-                                        QStringLiteral("with cheese"), 2) &&
-            FoodCatalogueStore::AddItem(QStringLiteral("Coffee"), money("3"), QString(), 1);
-        if (!catalogue)
-            return QStringLiteral("catalogue not made");
+        if (!makeCatalogue())
+            return QStringLiteral("catalogue not made: ") + ErrMsg;
         ann = Book(QStringLiteral("Mrs."), QStringLiteral("Ann"), QStringLiteral("Lee"));
         bob = Book(QStringLiteral("Mr."), QStringLiteral("Bob"), QStringLiteral("Stone"));
         if (ann.isEmpty() || bob.isEmpty())
-            return QStringLiteral("stays not booked");
+            return QStringLiteral("stays not booked: ") + ErrMsg;
         const QString user =
-            AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"));
+            db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"));
         if (!user.isEmpty())
             return user;
-        Action(QStringLiteral("mnuLoginLogOut"))->trigger();
+        if (!triggerAction(QStringLiteral("mnuLoginLogOut")))
+            return QStringLiteral("no login command");
         TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
         if (!GlobalLogin::IsLoggedIn)
-            return QStringLiteral("not logged in");
-        Dialogs::Testing::Reset();
+            return QStringLiteral("not logged in: ") + TestSupport::LastMessage();
+        Dialogs::Testing::Reset(); // the login's own greeting
         return {};
     }
 
@@ -85,22 +82,15 @@ struct FoodOrderFixture : MainWindowFixture {
         QTest::mouseClick(form->Command1, Qt::LeftButton);
     }
 
-    static QStringList Rows(ExtLV* list, int columns) {
-        QStringList rows;
-        for (int i = 1; i <= list->ListItems().Count(); ++i) {
-            const ListItem item = list->ListItems().Item(i);
-            QString row = item.Text();
-            for (int column = 1; column < columns; ++column)
-                row += QLatin1Char('|') + item.SubItems(column);
-            rows << row;
-        }
-        return rows;
-    }
-
-    static QStringList Messages() {
-        QStringList texts;
-        for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
-            texts << shown.text;
-        return texts;
+private:
+    // Drinks (Tea, Coffee) and Meals (Pasta), as the catalogue page makes them.
+    static bool makeCatalogue() {
+        return FoodCatalogueStore::AddCategory(QStringLiteral("Drinks")) &&
+               FoodCatalogueStore::AddCategory(QStringLiteral("Meals")) &&
+               FoodCatalogueStore::AddItem(QStringLiteral("Tea"), money("2.5"),
+                                           QStringLiteral("hot"), 1) &&
+               FoodCatalogueStore::AddItem(QStringLiteral("Pasta"), money("12.75"),
+                                           QStringLiteral("with cheese"), 2) &&
+               FoodCatalogueStore::AddItem(QStringLiteral("Coffee"), money("3"), QString(), 1);
     }
 };

@@ -15,11 +15,12 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-// The road of a food order, from the stay it is charged to until it is removed.
-class TestFoodOrderRoad : public QObject {
-    Q_OBJECT
+using TestSupport::Messages;
+using TestSupport::RowsOf;
 
-    FoodOrderFixture fixture;
+// The road of a food order, from the stay it is charged to until it is removed.
+class TestFoodOrderRoad : public FoodOrderFixture {
+    Q_OBJECT
 
     // The customer list's "&New Food && Beverages Order" on the row whose "Customer ID" cell
     // this is. To be driven through the customer list's menu once that window is on main.
@@ -39,27 +40,23 @@ class TestFoodOrderRoad : public QObject {
 
     void saveOrder(frmFoodingBook* form, const QStringList& items, const QString& status) {
         for (const QString& item : items)
-            FoodOrderFixture::AddItem(form, item);
+            AddItem(form, item);
         form->Combo1->setCurrentText(status);
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(form->Command4, Qt::LeftButton);
-        QCOMPARE(FoodOrderFixture::Messages().last(),
-                 QStringLiteral("Food & Beverages order added into the record"));
+        QCOMPARE(Messages().last(), QStringLiteral("Food & Beverages order added into the record"));
+    }
+
+    void initTest() override {
+        VERIFY_RAN(db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = 1")));
+        GlobalLogin::LoadHotelInfo();
+        VERIFY_RAN(AdminStatements::AddTax(QStringLiteral("Service"), QStringLiteral("8"), 2));
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.StartDesk();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QVERIFY(
-            fixture.db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET AddOrderSign = 1")).isEmpty());
-        GlobalLogin::LoadHotelInfo();
-        QVERIFY(AdminStatements::AddTax(QStringLiteral("Service"), QStringLiteral("8"), 2));
-    }
-    void cleanup() { fixture.Stop(); }
 
     void orderedChargedBilledAndRemoved() {
-        const QString annsCell = QStringLiteral("#") + fixture.ann;
+        const QString annsCell = QStringLiteral("#") + ann;
         QVERIFY(!orderDetailsFromTheCustomerListMenu(annsCell));
 
         frmFoodingBook* entry = newOrderFromTheCustomerListMenu(annsCell);
@@ -69,13 +66,13 @@ private slots:
                   QStringLiteral("Due"));
         saveOrder(entry, {QStringLiteral("Coffee")}, QStringLiteral("Paid"));
 
-        Recordset day = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
+        Recordset day = db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
         QCOMPARE(day.RecordCount(), 1);
         QCOMPARE(day.Fields(QStringLiteral("tBookings")).toInt(), 2);
         QCOMPARE(day.Fields(QStringLiteral("tFoodOrders")).toInt(), 2);
-        QCOMPARE(day.Money(QStringLiteral("tBookingRevenue")), FoodOrderFixture::money("160"));
-        QCOMPARE(day.Money(QStringLiteral("tFoodDrinkRevenue")), FoodOrderFixture::money("20.75"));
-        QCOMPARE(day.Money(QStringLiteral("tRevenue")), FoodOrderFixture::money("180.75"));
+        QCOMPARE(day.Money(QStringLiteral("tBookingRevenue")), money("160"));
+        QCOMPARE(day.Money(QStringLiteral("tFoodDrinkRevenue")), money("20.75"));
+        QCOMPARE(day.Money(QStringLiteral("tRevenue")), money("180.75"));
 
         frmFoodDetails* details = orderDetailsFromTheCustomerListMenu(annsCell);
         QVERIFY(details);
@@ -83,13 +80,13 @@ private slots:
         const QString dueOrder = details->OrderLV->ListItems().Item(1).Text();
         QVERIFY(dueOrder.startsWith(QLatin1Char('#')));
         QCOMPARE(details->OrderLV->ListItems().Item(1).SubItems(2), QStringLiteral("Due"));
-        QCOMPARE(FoodOrderFixture::Rows(details->ItemsLV, 2),
+        QCOMPARE(RowsOf(details->ItemsLV, 2),
                  (QStringList{"Tea|$2.50", "Pasta|$12.75", "Tea|$2.50"}));
         // Only the due order counts; 8% of $17.75 is $1.42.
-        QCOMPARE(details->txtTotalAmount->text(), FoodOrderFixture::shown("17.75"));
+        QCOMPARE(details->txtTotalAmount->text(), shown("17.75"));
         QCOMPARE(details->lbPercent->text(), QStringLiteral("8"));
-        QCOMPARE(details->txtTax->text(), FoodOrderFixture::shown("1.42"));
-        QCOMPARE(details->txtAmoutWithTax->text(), FoodOrderFixture::shown("19.17"));
+        QCOMPARE(details->txtTax->text(), shown("1.42"));
+        QCOMPARE(details->txtAmoutWithTax->text(), shown("19.17"));
 
         QTest::mouseClick(details->Command3, Qt::LeftButton);
         frmFoodTxtView* bill = LoadedInstance<frmFoodTxtView>();
@@ -122,14 +119,14 @@ private slots:
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(details->Command5, Qt::LeftButton);
         const QString number = QString(dueOrder).remove(QLatin1Char('#'));
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_FoodOrders"),
-                                   QStringLiteral("FoodOrderID = '%1'").arg(number)),
+        QCOMPARE(db->Count(QStringLiteral("tbl_FoodOrders"),
+                           QStringLiteral("FoodOrderID = '%1'").arg(number)),
                  0);
         QVERIFY(!theDBworks::TableExists(FoodOrderStore::ItemTableName(number)));
         QCOMPARE(details->OrderLV->ListItems().Count(), 1);
         QCOMPARE(details->OrderLV->ListItems().Item(1).SubItems(2), QStringLiteral("Paid"));
-        QCOMPARE(FoodOrderFixture::Rows(details->ItemsLV, 2), QStringList{"Coffee|$3.00"});
-        day = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
+        QCOMPARE(RowsOf(details->ItemsLV, 2), QStringList{"Coffee|$3.00"});
+        day = db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
         QCOMPARE(day.Fields(QStringLiteral("tFoodOrders")).toInt(), 2);
     }
 };

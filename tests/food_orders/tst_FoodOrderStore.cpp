@@ -6,7 +6,7 @@
 #include "food_orders/FoodOrderNumber.h"
 #include "food_orders/FoodOrderStore.h"
 #include "reservations/BookingStore.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -14,9 +14,8 @@
 #include <QSet>
 #include <QTest>
 
-#include <memory>
-
 using TestSupport::Backend;
+using TestSupport::Write;
 
 namespace {
 
@@ -78,24 +77,12 @@ int workAtAnotherDesk(const QString& work, const QString& folder, int count) {
     return 0;
 }
 
-QString refusingTrigger(Backend backend, const char* table, const char* statement) {
-    return backend == Backend::SQLite
-               ? QStringLiteral("CREATE TRIGGER refuse BEFORE %2 ON %1 BEGIN SELECT "
-                                "RAISE(ABORT, 'refused'); END")
-                     .arg(QLatin1String(table), QLatin1String(statement))
-               : QStringLiteral("CREATE TRIGGER refuse BEFORE %2 ON %1 FOR EACH ROW "
-                                "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'")
-                     .arg(QLatin1String(table), QLatin1String(statement));
-}
-
 } // namespace
 
 // The food orders' statements: order numbers, a removal that takes the row and the item
 // table together, values stored as typed, and two desks selling at once.
-class TestFoodOrderStore : public QObject {
+class TestFoodOrderStore : public TestSupport::DatabaseTest {
     Q_OBJECT
-
-    std::unique_ptr<TestSupport::TestDatabase> db;
 
     bool orderStored(const QString& number) {
         return db->Count(QStringLiteral("tbl_FoodOrders"),
@@ -106,12 +93,6 @@ class TestFoodOrderStore : public QObject {
     }
 
 private slots:
-    void init() {
-        db = std::make_unique<TestSupport::TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-    }
-    void cleanup() { db.reset(); }
-
     void numbersAreSixNumbersFromOneSeed() {
         const QRegularExpression sixNumbers(QStringLiteral("^(9|[1-9][0-9]|10[0-8]){6}$"));
         QSet<QString> drawn;
@@ -127,8 +108,7 @@ private slots:
     void aNumberInUseIsDrawnAgain() {
         QVERIFY(FoodOrderStore::SaveOrder(anOrder(QStringLiteral("101112131415"))));
         // A table left without its order row holds its number too.
-        QVERIFY(
-            db->Run(QStringLiteral("CREATE TABLE tbl_FoodOrder_202122232425 (ID INT)")).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("CREATE TABLE tbl_FoodOrder_202122232425 (ID INT)")));
         QStringList draws{QStringLiteral("101112131415"), QStringLiteral("202122232425"),
                           QStringLiteral("303132333435")};
         int drawsMade = 0;
@@ -172,14 +152,14 @@ private slots:
         QCOMPARE(day.Fields(QStringLiteral("tFoodOrders")).toInt(), 2);
         QCOMPARE(day.Money(QStringLiteral("tFoodDrinkRevenue")), money("15"));
         // An order whose table is already gone still goes.
-        QVERIFY(db->Run(QStringLiteral("DROP TABLE tbl_FoodOrder_212223242526")).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE tbl_FoodOrder_212223242526")));
         QVERIFY(FoodOrderStore::RemoveOrder(QStringLiteral("212223242526")));
         QCOMPARE(db->Count(QStringLiteral("tbl_FoodOrders")), 0);
     }
 
     void refusedRemovalKeepsTheRowAndTheTable() {
         QVERIFY(FoodOrderStore::SaveOrder(anOrder(QStringLiteral("121314151617"))));
-        QVERIFY(db->Run(refusingTrigger(db->Which(), "tbl_FoodOrders", "DELETE")).isEmpty());
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_FoodOrders"), Write::Delete));
         QVERIFY(!FoodOrderStore::RemoveOrder(QStringLiteral("121314151617")));
         QCOMPARE(ErrMsg, QStringLiteral("Error Code : DB0002"));
         QVERIFY(orderStored(QStringLiteral("121314151617")));
@@ -194,9 +174,8 @@ private slots:
         if (db->Which() != Backend::MariaDB)
             QSKIP("SQLite drops the table inside the unit of work");
         QVERIFY(FoodOrderStore::SaveOrder(anOrder(QStringLiteral("121314151617"))));
-        QVERIFY(db->Run(QStringLiteral("CREATE TABLE pin (ref INT, FOREIGN KEY (ref) REFERENCES "
-                                       "tbl_FoodOrder_121314151617(ID)) ENGINE=InnoDB"))
-                    .isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("CREATE TABLE pin (ref INT, FOREIGN KEY (ref) REFERENCES "
+                                          "tbl_FoodOrder_121314151617(ID)) ENGINE=InnoDB")));
         QVERIFY(!FoodOrderStore::RemoveOrder(QStringLiteral("121314151617")));
         QCOMPARE(ErrMsg, QStringLiteral("Error Code : DB0002"));
         Recordset row = db->Query(QStringLiteral("SELECT * FROM tbl_FoodOrders"));
@@ -244,7 +223,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     TestSupport::PrepareProcess();
     TestFoodOrderStore test;
-    return QTest::qExec(&test, argc, argv);
+    const int failed = QTest::qExec(&test, argc, argv);
+    return TestSupport::FinishProcess() ? failed : 1;
 }
 
 #include "tst_FoodOrderStore.moc"

@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+using TestSupport::Messages;
+using TestSupport::RowsOf;
+
 namespace {
 
 const QString kPaid = QStringLiteral("111111111111");
@@ -20,18 +23,13 @@ const QString kDue = QStringLiteral("222222222222");
 const QString kNotConfirmed = QStringLiteral("333333333333");
 const QString kBobs = QStringLiteral("444444444444");
 
-QString money(const char* plain) {
-    return FoodOrderFixture::shown(plain);
-}
-
 } // namespace
 
 // The order details window: the customer's orders from the join, the chosen order's items,
 // the total of what is not paid, the food taxes, removal, refresh and the Tax button.
-class TestFrmFoodDetails : public QObject {
+class TestFrmFoodDetails : public FoodOrderFixture {
     Q_OBJECT
 
-    FoodOrderFixture fixture;
     // What the customer list's selected row holds in its "Customer ID" cell.
     QString selectedCell;
     frmFoodDetails* form = nullptr;
@@ -42,7 +40,7 @@ class TestFrmFoodDetails : public QObject {
         o.customerNumber = customer;
         o.orderId = number;
         o.status = QString::fromLatin1(status);
-        o.date = FoodOrderFixture::kToday;
+        o.date = kToday;
         o.lines = lines;
         for (const FoodOrderLine& line : lines)
             o.total += line.price;
@@ -66,114 +64,107 @@ class TestFrmFoodDetails : public QObject {
                 form->txtAmoutWithTax->text()};
     }
 
-private slots:
-    void init() {
-        const QString error = fixture.StartDesk();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        const auto m = FoodOrderFixture::money;
-        QVERIFY(order(kPaid, fixture.ann, "Paid",
-                      {{QStringLiteral("Tea"), m("2.5")}, {QStringLiteral("Pasta"), m("12.5")}}));
-        QVERIFY(order(kDue, fixture.ann, "Due", {{QStringLiteral("Coffee"), m("3")}}));
-        QVERIFY(
-            order(kNotConfirmed, fixture.ann, "Not Confirmed", {{QStringLiteral("Cake"), m("4")}}));
-        QVERIFY(order(kBobs, fixture.bob, "Due", {{QStringLiteral("Soup"), m("6")}}));
-        QVERIFY(AdminStatements::AddTax(QStringLiteral("VAT"), QStringLiteral("4"), 2));
-        QVERIFY(AdminStatements::AddTax(QStringLiteral("City"), QStringLiteral("6"), 2));
-        QVERIFY(AdminStatements::AddTax(QStringLiteral("Room"), QStringLiteral("50"), 1));
-        selectedCell = fixture.ann;
+    void initTest() override {
+        QVERIFY(order(
+            kPaid, ann, "Paid",
+            {{QStringLiteral("Tea"), money("2.5")}, {QStringLiteral("Pasta"), money("12.5")}}));
+        QVERIFY(order(kDue, ann, "Due", {{QStringLiteral("Coffee"), money("3")}}));
+        QVERIFY(order(kNotConfirmed, ann, "Not Confirmed", {{QStringLiteral("Cake"), money("4")}}));
+        QVERIFY(order(kBobs, bob, "Due", {{QStringLiteral("Soup"), money("6")}}));
+        VERIFY_RAN(AdminStatements::AddTax(QStringLiteral("VAT"), QStringLiteral("4"), 2));
+        VERIFY_RAN(AdminStatements::AddTax(QStringLiteral("City"), QStringLiteral("6"), 2));
+        VERIFY_RAN(AdminStatements::AddTax(QStringLiteral("Room"), QStringLiteral("50"), 1));
+        selectedCell = ann;
     }
-    void cleanup() {
+    void cleanupTest() override {
         form = nullptr;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        fixture.Stop();
     }
+
+private slots:
 
     void loadShowsTheOrdersAndWhatIsNotPaid() {
         open();
         QCOMPARE(form->windowTitle(), QStringLiteral("Food & Beverages Order Details"));
-        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : ") + fixture.ann);
-        QCOMPARE(form->xOrderNo, fixture.ann);
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : ") + ann);
+        QCOMPARE(form->xOrderNo, ann);
         QCOMPARE(form->txtTitle->text() + form->txtFName->text() + form->txtLName->text(),
                  QStringLiteral("Mrs.AnnLee"));
-        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 4),
-                 (QStringList{kPaid + QStringLiteral("|12/10/26|Paid|") + fixture.ann,
-                              kDue + QStringLiteral("|12/10/26|Due|") + fixture.ann,
-                              kNotConfirmed + QStringLiteral("|12/10/26|Not Confirmed|") +
-                                  fixture.ann}));
-        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 2),
-                 (QStringList{"Tea|$2.50", "Pasta|$12.50"}));
+        QCOMPARE(RowsOf(form->OrderLV, 4),
+                 (QStringList{kPaid + QStringLiteral("|12/10/26|Paid|") + ann,
+                              kDue + QStringLiteral("|12/10/26|Due|") + ann,
+                              kNotConfirmed + QStringLiteral("|12/10/26|Not Confirmed|") + ann}));
+        QCOMPARE(RowsOf(form->ItemsLV, 2), (QStringList{"Tea|$2.50", "Pasta|$12.50"}));
         // The paid order stays out of the total, as the note beside it says.
         QCOMPARE(form->Label5->text(),
                  QStringLiteral("Note : Paid Orders are not included in Total Amount"));
-        QCOMPARE(amounts(), (QStringList{money("7"), "10", money("0.7"), money("7.7")}));
+        QCOMPARE(amounts(), (QStringList{shown("7"), "10", shown("0.7"), shown("7.7")}));
         QVERIFY(ErrMsg.isEmpty());
     }
 
     void choosingAnOrderShowsItsItemsAndItsTax() {
         open();
         choose(2);
-        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 2), QStringList{"Coffee|$3.00"});
-        QCOMPARE(amounts(), (QStringList{money("3"), "10", money("0.3"), money("3.3")}));
+        QCOMPARE(RowsOf(form->ItemsLV, 2), QStringList{"Coffee|$3.00"});
+        QCOMPARE(amounts(), (QStringList{shown("3"), "10", shown("0.3"), shown("3.3")}));
         choose(1);
-        QCOMPARE(amounts(), (QStringList{money("15"), "10", money("1.5"), money("16.5")}));
+        QCOMPARE(amounts(), (QStringList{shown("15"), "10", shown("1.5"), shown("16.5")}));
     }
 
     void withoutFoodTaxesThePercentIsZero() {
-        QVERIFY(fixture.db->Run(QStringLiteral("DELETE FROM tbl_Tax WHERE TaxCat = 2")).isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("DELETE FROM tbl_Tax WHERE TaxCat = 2")));
         open();
-        QCOMPARE(amounts(), (QStringList{money("7"), "0", money("0"), money("7")}));
+        QCOMPARE(amounts(), (QStringList{shown("7"), "0", shown("0"), shown("7")}));
     }
 
     void aFractionalPercentIsReadInTheSystemsFormat() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QVERIFY(fixture.db
-                    ->Run(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 3.5 WHERE TaxName = "
-                                         "'VAT'"))
-                    .isEmpty());
+        VERIFY_RAN(
+            db->Run(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 3.5 WHERE TaxName = 'VAT'")));
         open();
         QCOMPARE(form->lbPercent->text(), QStringLiteral("9,5"));
         choose(3);
-        const auto m = FoodOrderFixture::money;
-        QCOMPARE(form->txtTax->text(), m("0.38").Format());
-        QCOMPARE(form->txtAmoutWithTax->text(), m("4.38").Format());
+        QCOMPARE(form->txtTax->text(), shown("0.38"));
+        QCOMPARE(form->txtAmoutWithTax->text(), shown("4.38"));
     }
 
     void theOrderSignShowsAndRemovalStillFindsTheOrder() {
         GlobalLogin::OrderSign = QStringLiteral("#");
-        selectedCell = QStringLiteral("#") + fixture.ann;
+        selectedCell = QStringLiteral("#") + ann;
         open();
-        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : #") + fixture.ann);
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : #") + ann);
         QCOMPARE(form->OrderLV->ListItems().Item(2).Text(), QStringLiteral("#") + kDue);
         choose(2);
+        Dialogs::Testing::AnswerNextQuestion(false);
         QTest::mouseClick(form->Command5, Qt::LeftButton);
         const Dialogs::Shown asked = Dialogs::Testing::Record().last();
         QCOMPARE(asked.text, QStringLiteral("Remove Food & Beverages Order '#") + kDue +
                                  QStringLiteral("' ? Are you sure!"));
         QCOMPARE(asked.title, QStringLiteral("Remove Order"));
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_FoodOrders")), 4);
+        QCOMPARE(db->Count(QStringLiteral("tbl_FoodOrders")), 4);
 
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(form->Command5, Qt::LeftButton);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_FoodOrders"),
-                                   QStringLiteral("FoodOrderID = '%1'").arg(kDue)),
+        QCOMPARE(db->Count(QStringLiteral("tbl_FoodOrders"),
+                           QStringLiteral("FoodOrderID = '%1'").arg(kDue)),
                  0);
         QVERIFY(!theDBworks::TableExists(FoodOrderStore::ItemTableName(kDue)));
-        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 1),
+        QCOMPARE(RowsOf(form->OrderLV, 1),
                  (QStringList{QStringLiteral("#") + kPaid, QStringLiteral("#") + kNotConfirmed}));
-        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 1), (QStringList{"Tea", "Pasta"}));
-        QCOMPARE(form->txtTotalAmount->text(), money("15"));
-        Recordset day = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
+        QCOMPARE(RowsOf(form->ItemsLV, 1), (QStringList{"Tea", "Pasta"}));
+        QCOMPARE(form->txtTotalAmount->text(), shown("15"));
+        Recordset day = db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
         QCOMPARE(day.Fields(QStringLiteral("tFoodOrders")).toInt(), 4);
     }
 
     // What stays when the last order goes is the customer's own row of the join.
     void afterTheLastOrderOnlyTheCustomerRowStays() {
         GlobalLogin::OrderSign = QStringLiteral("#");
-        selectedCell = QStringLiteral("#") + fixture.bob;
+        selectedCell = QStringLiteral("#") + bob;
         open();
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(form->Command5, Qt::LeftButton);
-        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 4), QStringList{"#|||"});
+        QCOMPARE(RowsOf(form->OrderLV, 4), QStringList{"#|||"});
         QCOMPARE(form->ItemsLV->ListItems().Count(), 0);
         QCOMPARE(form->txtFName->text(), QStringLiteral("Bob"));
         QVERIFY2(ErrMsg.isEmpty(), qPrintable(ErrMsg));
@@ -184,21 +175,21 @@ private slots:
         QVERIFY(!LoadedInstance<frmFoodTxtView>());
         // With nothing left to pay the customer owes nothing.
         form->LoadOrdersTotal();
-        QCOMPARE(form->txtTotalAmount->text(), money("0"));
+        QCOMPARE(form->txtTotalAmount->text(), shown("0"));
         QVERIFY(ErrMsg.isEmpty());
     }
 
     void refreshShowsTheCustomerTheListHasChosenNow() {
         open();
-        selectedCell = fixture.bob;
+        selectedCell = bob;
         frmFoodDetails::ShowForCustomer([this] { return selectedCell; });
         QCOMPARE(form->txtFName->text(), QStringLiteral("Ann"));
         QTest::mouseClick(form->Command1, Qt::LeftButton);
         QCOMPARE(form->txtFName->text(), QStringLiteral("Bob"));
-        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : ") + fixture.bob);
-        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 1), QStringList{kBobs});
-        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 2), QStringList{"Soup|$6.00"});
-        QCOMPARE(amounts(), (QStringList{money("6"), "10", money("0.6"), money("6.6")}));
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : ") + bob);
+        QCOMPARE(RowsOf(form->OrderLV, 1), QStringList{kBobs});
+        QCOMPARE(RowsOf(form->ItemsLV, 2), QStringList{"Soup|$6.00"});
+        QCOMPARE(amounts(), (QStringList{shown("6"), "10", shown("0.6"), shown("6.6")}));
     }
 
     void taxButtonNeedsTheTaxPrivilege_data() {
@@ -216,15 +207,15 @@ private slots:
         open();
         GlobalLogin::IsLoggedIn = loggedIn;
         GlobalLogin::PrivModifyTax = privilege;
-        QVERIFY(AdminStatements::AddTax(QStringLiteral("Bar"), QStringLiteral("5"), 2));
+        VERIFY_RAN(AdminStatements::AddTax(QStringLiteral("Bar"), QStringLiteral("5"), 2));
         QTest::mouseClick(form->Command4, Qt::LeftButton);
         QCOMPARE(bool(LoadedInstance<frmTax>()), opens);
         if (opens) {
-            QCOMPARE(amounts(), (QStringList{money("7"), "15", money("1.05"), money("8.05")}));
-            QVERIFY(Dialogs::Testing::Record().isEmpty());
+            QCOMPARE(amounts(), (QStringList{shown("7"), "15", shown("1.05"), shown("8.05")}));
+            VERIFY_NOTHING_SHOWN();
             delete LoadedInstance<frmTax>();
         } else {
-            QCOMPARE(FoodOrderFixture::Messages(), QStringList{GlobalLogin::NoPrivilegeMsg()});
+            QCOMPARE(Messages(), QStringList{GlobalLogin::NoPrivilegeMsg()});
             QCOMPARE(form->lbPercent->text(), QStringLiteral("10"));
         }
     }

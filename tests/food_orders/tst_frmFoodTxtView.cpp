@@ -3,7 +3,7 @@
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "food_orders/frmFoodTxtView.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,7 +94,7 @@ ReadBack readBack(const QString& path) {
 
 // The bill view: the bill's text, the tool band, formatting, editing, the right-click menu and
 // the rich-text file as other programs read it.
-class TestFrmFoodTxtView : public QObject {
+class TestFrmFoodTxtView : public TestSupport::ProgramTest {
     Q_OBJECT
 
     frmFoodTxtView* form = nullptr;
@@ -111,17 +111,17 @@ class TestFrmFoodTxtView : public QObject {
     }
     void press(const char* key) { form->Button(QString::fromLatin1(key))->trigger(); }
 
-private slots:
-    void init() {
-        TestSupport::ResetProgramState();
+    void initTest() override {
         frmFoodTxtView::ShowBill(aBill());
         form = LoadedInstance<frmFoodTxtView>();
         QVERIFY(form);
     }
-    void cleanup() {
-        delete form;
+    void cleanupTest() override {
+        form = nullptr;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
+
+private slots:
 
     void billIsTheTabAlignedLinesOfTheOrder() {
         QCOMPARE(form->windowTitle(), QStringLiteral("Food & Beverages Details"));

@@ -1,6 +1,7 @@
 #include "tests/support/WindowChecks.h"
 
 #include "core/ui/CBalloonToolTip.h"
+#include "core/ui/ExtLV.h"
 
 #include <QApplication>
 
@@ -52,6 +53,18 @@ Balloon ShownBalloon(const QWidget* window, const std::source_location& where) {
         seen.target = BalloonTarget;
     }
     return seen;
+}
+
+QStringList RowsOf(ExtLV* list, int visibleColumns) {
+    QStringList rows;
+    for (int i = 1; i <= list->ListItems().Count(); ++i) {
+        const ListItem item = list->ListItems().Item(i);
+        QStringList cells{item.Text()};
+        for (int column = 1; column < visibleColumns; ++column)
+            cells << item.SubItems(column);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
 }
 
 QStringList Messages() {

@@ -13,6 +13,8 @@
 #include <memory>
 #include <source_location>
 
+class ExtLV;
+
 // Checked helpers for tests that drive the program's windows as a user does: they fail the
 // test with a clear message, at the caller's line, where a window is not as the test expects,
 // and never leave it to crash on a missing control or hang in a modal loop.
@@ -59,6 +61,9 @@ struct Balloon {
 // at once fail the test.
 Balloon ShownBalloon(const QWidget* window,
                      const std::source_location& where = std::source_location::current());
+
+// Each row of a list as the user reads it: its first visibleColumns cells joined by "|".
+QStringList RowsOf(ExtLV* list, int visibleColumns);
 
 // The text of everything the dialogs module showed so far, in order (message texts, prompts,
 // file filters, the object names of modal windows), and the last of them.
