@@ -100,7 +100,8 @@ BookingRecord booking(int i) {
 bool fill() {
     for (int room = 0; room < kRooms; ++room)
         if (!AdminStatements::AddRoom(roomOf(room), QStringLiteral("Room"),
-                                      QStringLiteral("Twin Bed"), QStringLiteral("1250")))
+                                      QStringLiteral("Twin Bed"), QStringLiteral("1250"))
+                 .isEmpty())
             return false;
     for (int first = 0; first < kBookings; first += kBookingsPerUnit) {
         const bool saved = theDBworks::RunInTransaction([first] {
