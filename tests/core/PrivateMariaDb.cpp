@@ -1,16 +1,16 @@
 #include "tests/core/PrivateMariaDb.h"
 
+#include "tests/support/TestEnvironment.h"
+
 #include <QThread>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
-
-QString env(const char* name, const char* fallback) {
-    const QString value = qEnvironmentVariable(name);
-    return value.isEmpty() ? QString::fromLatin1(fallback) : value;
-}
 
 // mariadbd runs as the user that runs the tests.
 QString osUser() {
@@ -18,10 +18,28 @@ QString osUser() {
     return entry ? QString::fromLocal8Bit(entry->pw_name) : QStringLiteral("root");
 }
 
-// The tests connect as the user scripts/mariadb-test-server.sh makes.
+// A port on the loopback address that nothing listens on now, as the system hands it out; 0
+// when it hands out none.
+int freePort() {
+    const int probe = socket(AF_INET, SOCK_STREAM, 0);
+    if (probe < 0)
+        return 0;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    close(probe);
+    return port;
+}
+
+// The account the tests sign in with, as the shared test server has it.
 QString createTestUser() {
-    const QString user = env("STAYMARK_TEST_MYSQL_USER", "staymark_test");
-    const QString password = env("STAYMARK_TEST_MYSQL_PASSWORD", "staymark-test-pw");
+    const QString user = TestSupport::ServerUser();
+    const QString password = TestSupport::ServerPassword();
     QString sql;
     for (const char* host : {"127.0.0.1", "localhost"})
         sql += QStringLiteral("CREATE USER '%1'@'%3' IDENTIFIED BY '%2'; GRANT ALL PRIVILEGES ON "
@@ -32,8 +50,7 @@ QString createTestUser() {
 
 } // namespace
 
-PrivateMariaDb::PrivateMariaDb(int port)
-    : port_(port) {
+PrivateMariaDb::PrivateMariaDb() {
     server_.setStandardOutputFile(folder_.filePath(QStringLiteral("server.out")));
     server_.setStandardErrorFile(folder_.filePath(QStringLiteral("server.out")), QIODevice::Append);
 }
@@ -53,6 +70,9 @@ QString PrivateMariaDb::socket() const {
 QString PrivateMariaDb::Start() {
     if (!folder_.isValid())
         return QStringLiteral("no temporary folder for the server");
+    port_ = freePort();
+    if (port_ == 0)
+        return QStringLiteral("no free port for the server");
     QProcess install;
     install.start(QStringLiteral("mariadb-install-db"),
                   {QStringLiteral("--no-defaults"),

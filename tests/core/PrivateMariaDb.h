@@ -4,13 +4,14 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A MariaDB server of the test's own, on its own data folder and port, that the test can kill
-// and start again, as a server that goes away under a front desk.
+// A MariaDB server of the test's own, on its own data folder and on a port the system finds
+// free, so that runs side by side never meet: the test can kill it and start it again, as a
+// server that goes away under a front desk.
 class PrivateMariaDb final {
     Q_DISABLE_COPY_MOVE(PrivateMariaDb)
 
 public:
-    explicit PrivateMariaDb(int port);
+    PrivateMariaDb();
     ~PrivateMariaDb();
 
     // Makes the data folder and the tests' user, and starts the server: the empty text, or why
@@ -18,9 +19,10 @@ public:
     QString Start();
     // Ends the server at once, as a crash would.
     void Kill();
-    // Starts it again on the same data; the empty text, or why not.
+    // Starts it again on the same data and port; the empty text, or why not.
     QString Restart();
 
+    // The port it listens on, once started.
     int Port() const { return port_; }
 
 private:
@@ -28,7 +30,7 @@ private:
     bool answers();
     QString socket() const;
 
-    int port_;
+    int port_ = 0;
     QTemporaryDir folder_;
     QProcess server_;
 };

@@ -1,11 +1,14 @@
 #include "core/ErrorReport.h"
+#include "core/GlobalLogin.h"
 #include "core/Load_frms.h"
 #include "core/SqlLiteral.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "tests/core/DatabaseFaults.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/AdminStatements.h"
+#include "tests/support/ProgramTest.h"
+#include "tests/support/WindowChecks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,28 +16,25 @@
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 using DatabaseFaults::OtherDesk;
 using TestSupport::Backend;
-using TestSupport::TestDatabase;
+using TestSupport::ProbeInsertStatement;
 using namespace std::chrono_literals;
 using ExecuteOperation = std::function<bool(const QString&)>;
 Q_DECLARE_METATYPE(ExecuteOperation)
 
 namespace {
-const QString kTax =
-    QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values('%1','%2',%3)");
-
 const QString kHeldElsewhere = QStringLiteral(
     "Another front desk is using this record, so nothing was saved. Please try again in a moment.");
 
+// The probe row's note, as a statement of the test's own sets it.
+QString noteUpdate(const QString& note) {
+    return QStringLiteral("UPDATE tbl_probe SET Note = ") + SqlLiteral::Text(note);
+}
+
 int locateToolsOpened() {
-    int opened = 0;
-    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
-        opened +=
-            shown.kind == QLatin1String("modal") && shown.text == QLatin1String("frmDBLocateTool");
-    return opened;
+    return TestSupport::TimesOpenedModal(QStringLiteral("frmDBLocateTool"));
 }
 
 enum class Loss { ClosedByTheProgram, KilledByTheServer };
@@ -43,28 +43,26 @@ Q_DECLARE_METATYPE(Loss)
 Q_DECLARE_METATYPE(std::function<void()>)
 
 // The shared connection: the execute operations, the recordset, and transactions.
-class TestDBworks : public QObject {
+class TestDBworks : public TestSupport::DatabaseTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
+    void initTest() override { VERIFY_RAN(db->Run(TestSupport::ProbeTableStatement())); }
+
+    QString storedNote() {
+        return db->Query(QStringLiteral("SELECT Note FROM tbl_probe")).Text(QStringLiteral("Note"));
+    }
 
 private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-    }
-    void cleanup() { db.reset(); }
-
     void executeOperationsRunTheirStatements() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-        QCOMPARE(LastSQL, kTax.arg("VAT", "10", "1"));
-        QVERIFY(theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12.5")));
+        QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
+        QCOMPARE(LastSQL, ProbeInsertStatement("first"));
+        QVERIFY(theDBworks::ExecuteUpdateSQL(noteUpdate("x")));
         QVERIFY(theDBworks::ExecuteCreateSQL(QStringLiteral(
             "CREATE TABLE [room_9] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL)")));
         QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE [room_9]")));
-        QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_Tax WHERE ID = 1")));
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE from tbl_probe WHERE ID = 1")));
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
+        VERIFY_NOTHING_SHOWN();
     }
 
     void refusedStatementShowsItsCodeAndDescription_data() {
@@ -91,8 +89,8 @@ private slots:
         QFETCH(ExecuteOperation, operation);
         QFETCH(QString, code);
         QFETCH(QString, statement);
-        QVERIFY(db->Run(QStringLiteral("INSERT INTO tbl_revenueStats (tDate) values(#2026-12-10#)"))
-                    .isEmpty());
+        VERIFY_RAN(
+            db->Run(QStringLiteral("INSERT INTO tbl_revenueStats (tDate) values(#2026-12-10#)")));
         QVERIFY(!operation(statement));
         QCOMPARE(ErrMsg, QStringLiteral("Error Code : ") + code);
         QCOMPARE(LastSQL, statement);
@@ -111,7 +109,7 @@ private slots:
             "INSERT INTO tbl_revenueStats (tDate, tRevenue) values(#2026-12-10#, 5)");
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::Ran);
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(row), InsertOutcome::KeyTaken);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QCOMPARE(theDBworks::ExecuteInsertUnlessKeyTaken(
                      QStringLiteral("INSERT INTO tbl_nothere (a) values(1)")),
                  InsertOutcome::Failed);
@@ -120,7 +118,7 @@ private slots:
     }
 
     void failingQueryThrowsWithTheStatementAsLastSQL() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
         theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
         QCOMPARE(theDBworks::DBRecordset().RecordCount(), 1);
         const QString bad = QStringLiteral("SELECT * FROM tbl_nothere");
@@ -130,8 +128,8 @@ private slots:
     }
 
     void recordsetGivesRowsAndFieldsByNameWithoutCase() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("Service", "2.5", "1")));
+        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
+        VERIFY_RAN(AdminStatements::AddTax("Service", "2.5", 1));
         theDBworks::OpenRecordset(
             QStringLiteral("SELECT * FROM tbl_tax WHERE TaxCat=1 ORDER BY ID"));
         Recordset& rows = theDBworks::DBRecordset();
@@ -153,36 +151,36 @@ private slots:
 
     void noUserExistsUntilTheFirstAccount() {
         QVERIFY(Load_frms::NoUserExists());
-        QVERIFY(theDBworks::ExecuteInsertSQL(
-            QStringLiteral("INSERT INTO tbl_users (cusername, cpassword) VALUES('admin','AB')")));
+        VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
+                               QStringLiteral("0,0,0,0,0")));
         QVERIFY(!Load_frms::NoUserExists());
     }
 
     void transactionKeepsAllOrNothing() {
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("second")));
         }
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
             QVERIFY(!theDBworks::ExecuteInsertSQL(
                 QStringLiteral("INSERT INTO tbl_nothere (a) values(1)")));
         }
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 0);
         {
             DBTransaction transaction;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
             DBTransaction joined;
-            QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")));
+            QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("second")));
             QVERIFY(joined.Commit());
             QVERIFY(theDBworks::InTransaction());
             QVERIFY(transaction.Commit());
         }
         QVERIFY(!theDBworks::InTransaction());
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 2);
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 2);
     }
 
     void lostConnectionIsOpenedAgainWithoutAWord_data() {
@@ -200,18 +198,18 @@ private slots:
             }
             theDBworks::OpenRecordset(QStringLiteral("SELECT CONNECTION_ID() AS id"));
             const QString id = theDBworks::DBRecordset().Text(QStringLiteral("id"));
-            QVERIFY(db->Run(QStringLiteral("KILL ") + id).isEmpty());
+            VERIFY_RAN(db->Run(QStringLiteral("KILL ") + id));
         };
         loseTheConnection();
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
         loseTheConnection();
-        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
+        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_probe"));
         QCOMPARE(theDBworks::DBRecordset().RecordCount(), 1);
         loseTheConnection();
         QVERIFY(theDBworks::RunInTransaction(
-            [] { return theDBworks::ExecuteInsertSQL(kTax.arg("City", "1", "1")); }));
-        QCOMPARE(db->Count(QStringLiteral("tbl_Tax")), 2);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+            [] { return theDBworks::ExecuteInsertSQL(ProbeInsertStatement("second")); }));
+        QCOMPARE(db->Count(QStringLiteral("tbl_probe")), 2);
+        VERIFY_NOTHING_SHOWN();
     }
 
     // Only a reconnection that fails hands over to the locate tool, with its cause.
@@ -220,7 +218,7 @@ private slots:
         theDBworks::CloseConnection();
         const QString cause = db->Which() == Backend::SQLite ? QStringLiteral("Could not find file")
                                                              : QStringLiteral("Can't connect to");
-        const QString statement = kTax.arg("VAT", "10", "1");
+        const QString statement = ProbeInsertStatement("lost");
         Dialogs::Testing::CloseNextModal();
         QVERIFY(!theDBworks::ExecuteInsertSQL(statement));
         QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : DB0003\r\n") + cause),
@@ -231,7 +229,7 @@ private slots:
         // A query's handler ends quietly: the tool has told the user already.
         Dialogs::Testing::CloseNextModal();
         Guarded(QStringLiteral("GL0001"),
-                [] { theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax")); });
+                [] { theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_probe")); });
         QVERIFY2(ErrMsg.startsWith(cause), qPrintable(ErrMsg));
         QCOMPARE(locateToolsOpened(), 2);
 
@@ -256,7 +254,7 @@ private slots:
     void failedTransactionStatementIsTheLastSQL() {
         QFETCH(std::function<void()>, operation);
         QFETCH(QString, statement);
-        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
+        theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_probe"));
         theDBworks::CloseConnection();
         Guarded(QStringLiteral("BOK004"), operation);
         QCOMPARE(LastSQL, statement);
@@ -273,17 +271,17 @@ private slots:
     }
     void refusalInsideAUnitIsShownAfterTheRollback() {
         QFETCH(bool, workGoesOn);
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-        QVERIFY(DatabaseFaults::StopWaitingForLocks(*db).isEmpty());
+        QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
+        VERIFY_RAN(DatabaseFaults::StopWaitingForLocks(*db));
         const QString refused = QStringLiteral("INSERT INTO tbl_nothere (a) values(1)");
         QString otherDesk = QStringLiteral("not run");
         Dialogs::Testing::DuringNextMessage([&] {
             QVERIFY(!theDBworks::InTransaction());
             QCOMPARE(QApplication::overrideCursor(), nullptr);
-            otherDesk = db->Run(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11"));
+            otherDesk = db->Run(noteUpdate("other desk"));
         });
         QVERIFY(!theDBworks::RunInTransaction([&] {
-            if (!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12")))
+            if (!theDBworks::ExecuteUpdateSQL(noteUpdate("ours")))
                 return false;
             const bool ran = theDBworks::ExecuteInsertSQL(refused);
             return workGoesOn || ran;
@@ -294,32 +292,30 @@ private slots:
             QStringLiteral("Error Code : DB0003\r\n")));
         QCOMPARE(ErrMsg, QStringLiteral("Error Code : DB0003"));
         QCOMPARE(LastSQL, refused);
-        QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
-                 11.0);
+        QCOMPARE(storedNote(), QStringLiteral("other desk"));
     }
 
     // The session's wait is cut short here, so the first attempt loses the lock for certain.
     void workThatLosesALockIsRunAgainWithinTheBound() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
         QVERIFY(theDBworks::ExecuteUpdateSQL(
             db->Which() == Backend::SQLite
                 ? QStringLiteral("PRAGMA busy_timeout = 1000")
                 : QStringLiteral("SET SESSION innodb_lock_wait_timeout = 1")));
         OtherDesk desk(db->Which());
-        const QString held = desk.Hold(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11"), 1500ms);
+        const QString held = desk.Hold(noteUpdate("other desk"), 1500ms);
         QVERIFY2(held.isEmpty(), qPrintable(held));
         bool waitingShown = false;
         QVERIFY(theDBworks::RunInTransaction([&] {
             waitingShown = QApplication::overrideCursor() &&
                            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            return theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12"));
+            return theDBworks::ExecuteUpdateSQL(noteUpdate("ours"));
         }));
         desk.Finish();
         QVERIFY(waitingShown);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
-        QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
-                 12.0);
+        VERIFY_NOTHING_SHOWN();
+        QCOMPARE(storedNote(), QStringLiteral("ours"));
     }
 
     void lockHeldLongerThanTheBoundIsToldOnce_data() {
@@ -329,14 +325,13 @@ private slots:
     }
     void lockHeldLongerThanTheBoundIsToldOnce() {
         QFETCH(bool, inAUnit);
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
+        QVERIFY(theDBworks::ExecuteInsertSQL(ProbeInsertStatement("first")));
         const int bound = theDBworks::LockWaitSeconds();
         QVERIFY(bound >= 1 && bound <= 10);
         OtherDesk desk(db->Which());
-        const QString held =
-            desk.Hold(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 11"), (bound + 3) * 1000ms);
+        const QString held = desk.Hold(noteUpdate("other desk"), (bound + 3) * 1000ms);
         QVERIFY2(held.isEmpty(), qPrintable(held));
-        const QString ours = QStringLiteral("UPDATE tbl_Tax SET TaxRate = 12");
+        const QString ours = noteUpdate("ours");
         QElapsedTimer answered;
         answered.start();
         Dialogs::Testing::DuringNextMessage(
@@ -351,8 +346,7 @@ private slots:
         QCOMPARE(Dialogs::Testing::Record().at(0).icon, Dialogs::Icon::Information);
         QVERIFY(!theDBworks::InTransaction());
         desk.Finish();
-        QCOMPARE(db->Query(QStringLiteral("SELECT TaxRate FROM tbl_Tax")).Fields(0).toDouble(),
-                 11.0);
+        QCOMPARE(storedNote(), QStringLiteral("other desk"));
         QVERIFY(theDBworks::ExecuteUpdateSQL(ours));
     }
 
@@ -365,9 +359,7 @@ private slots:
     }
     void textIsStoredAndReadBackExactly() {
         QFETCH(QString, text);
-        QVERIFY(theDBworks::ExecuteInsertSQL(
-            QStringLiteral("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) values(") +
-            SqlLiteral::Text(text) + QStringLiteral(", 'u', 'Bookings')")));
+        QVERIFY(GlobalLogin::WriteLog(text, QStringLiteral("Bookings"), QStringLiteral("u")));
         theDBworks::OpenRecordset(
             QStringLiteral("SELECT LogText FROM tbl_logTable WHERE LogText = ") +
             SqlLiteral::Text(text));

@@ -1,4 +1,5 @@
 #include "core/ErrorReport.h"
+#include "core/frmDBLocateTool.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
 #include "tests/core/DatabaseFaults.h"
@@ -9,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 
+#include <utility>
+
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -16,6 +19,7 @@
 
 using DatabaseFaults::OtherDesk;
 using TestSupport::Backend;
+using TestSupport::Write;
 using namespace std::chrono_literals;
 
 namespace {
@@ -54,23 +58,22 @@ Q_DECLARE_METATYPE(Breakage)
 
 // The front desk when the database fails it: a file that cannot be opened, one that can only
 // be read, another desk that holds the record, a refusal in the middle of a booking.
-class TestDatabaseFaults : public QObject {
+class TestDatabaseFaults : public BookingWindowFixture {
     Q_OBJECT
 
-    BookingWindowFixture fixture;
     QString readOnlyFile;
 
-    QString dataFile() const { return fixture.db->Folder() + QStringLiteral("/data.db"); }
+    QString dataFile() const { return db->Folder() + QStringLiteral("/data.db"); }
 
-    // The program starts again on the database as it is now.
-    void restartProgram() {
-        delete fixture.main.data();
+    // The program ends, to start again on the database as the test leaves it.
+    void quitProgram() {
+        delete main.data();
         theDBworks::CloseConnection();
     }
 
-    void startProgram() {
-        fixture.main = new mainFrm();
-        fixture.main->show();
+    void startMainWindowAgain() {
+        main = new mainFrm();
+        main->show();
     }
 
     frmBooking* bookingFor(const QString& first, const QString& last) {
@@ -78,22 +81,16 @@ class TestDatabaseFaults : public QObject {
         form->txtFName->setText(first);
         form->txtLName->setText(last);
         form->comboStatus->setCurrentText(QStringLiteral("Confirmed"));
-        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
+        AddRoom(form, QStringLiteral("101"));
         return form;
     }
 
-private slots:
-    void init() {
-        const QString error = fixture.StartWithRooms();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() {
+    void cleanupTest() override {
         if (!readOnlyFile.isEmpty())
-            QVERIFY(allowWrites(readOnlyFile, true).isEmpty());
-        readOnlyFile.clear();
-        fixture.Stop();
+            VERIFY_RAN(allowWrites(std::exchange(readOnlyFile, QString()), true));
     }
 
+private slots:
     void databaseThatCannotBeOpenedLeadsToTheLocateTool_data() {
         QTest::addColumn<Breakage>("breakage");
         QTest::addColumn<QString>("cause");
@@ -108,7 +105,10 @@ private slots:
     void databaseThatCannotBeOpenedLeadsToTheLocateTool() {
         QFETCH(Breakage, breakage);
         QFETCH(QString, cause);
-        restartProgram();
+        // A file's cause names the file.
+        if (cause.contains(QLatin1String("%1")))
+            cause = cause.arg(dataFile());
+        quitProgram();
         for (const char* suffix : {"", "-wal", "-shm"})
             QFile::remove(dataFile() + QLatin1String(suffix));
         if (breakage == Breakage::RandomBytes) {
@@ -123,34 +123,35 @@ private slots:
             DatabaseFaults::BreakStoredSettings(Backend::MariaDB);
         QString explained;
         bool loginOpen = true;
-        Dialogs::Testing::HandleNextModal([&](QDialog& tool) {
-            explained = tool.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
+        const TestSupport::ModalSteps<frmDBLocateTool> tool([&](frmDBLocateTool& shown) {
+            explained = TestSupport::control<QPlainTextEdit>(shown, "Text2")->toPlainText();
             loginOpen = LoadedInstance<frmLogInOut>() != nullptr;
-            tool.reject();
+            shown.reject();
         });
-        startProgram();
+        startMainWindowAgain();
+        QVERIFY(tool.Ran());
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
         QCOMPARE(Dialogs::Testing::Record().at(0).text, QStringLiteral("frmDBLocateTool"));
-        QVERIFY2(explained.startsWith(cause.arg(dataFile())), qPrintable(explained));
+        QVERIFY2(explained.startsWith(cause), qPrintable(explained));
         QVERIFY(!loginOpen);
 
         // The login window meets the same cause, in the tool again, not a closed connection.
         Dialogs::Testing::CloseNextModal();
-        fixture.Action(QStringLiteral("mnuLoginLogOut"))->trigger();
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
         QCOMPARE(Dialogs::Testing::Record().size(), 2);
-        QVERIFY2(ErrMsg.startsWith(cause.arg(dataFile())), qPrintable(ErrMsg));
+        QVERIFY2(ErrMsg.startsWith(cause), qPrintable(ErrMsg));
         QVERIFY(!frmErrorReport::Instance());
     }
 
     void readOnlyFileIsToldOnceAtStart() {
-        if (fixture.db->Which() != Backend::SQLite)
+        if (db->Which() != Backend::SQLite)
             return; // a server has no file of its own to open
-        restartProgram();
-        QVERIFY(fixture.db->Run(QStringLiteral("PRAGMA journal_mode=DELETE")).isEmpty());
+        quitProgram();
+        VERIFY_RAN(db->Run(QStringLiteral("PRAGMA journal_mode=DELETE")));
         const QString cannot = allowWrites(dataFile(), false);
         QVERIFY2(cannot.isEmpty(), qPrintable(cannot));
         readOnlyFile = dataFile();
-        startProgram();
+        startMainWindowAgain();
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
         QCOMPARE(Dialogs::Testing::Record().at(0).text,
                  QStringLiteral("The database file '%1' can only be read: Staymark shows its "
@@ -158,28 +159,28 @@ private slots:
                                 "let this computer write to the file and its folder.")
                      .arg(dataFile()));
 
-        fixture.LogIn();
+        LogIn();
         QVERIFY(GlobalLogin::IsLoggedIn);
-        fixture.OpenBooking();
+        QVERIFY(OpenBooking());
         frmBooking* form = bookingFor(QStringLiteral("Ann"), QStringLiteral("Lee"));
         QTest::mouseClick(form->Command5, Qt::LeftButton);
         for (const Dialogs::Shown& shown : shownSince(1))
             QVERIFY2(!shown.text.startsWith(QStringLiteral("Error Code")) &&
                          shown.title != QLatin1String("Customer Added"),
                      qPrintable(shown.text));
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 0);
         QCOMPARE(form->txtFName->text(), QStringLiteral("Ann"));
     }
 
     // Another desk is in the middle of its own booking and holds the day's revenue row.
     void bookingMeetingAHeldRecordIsToldWithinTheBound() {
-        fixture.LogIn();
-        fixture.OpenBooking();
+        LogIn();
+        QVERIFY(OpenBooking());
         QTest::mouseClick(bookingFor(QStringLiteral("Bo"), QStringLiteral("Li"))->Command5,
                           Qt::LeftButton);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 1);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 1);
         const int bound = theDBworks::LockWaitSeconds();
-        OtherDesk desk(fixture.db->Which());
+        OtherDesk desk(db->Which());
         const QString held = desk.Hold(
             QStringLiteral("UPDATE tbl_revenueStats SET tBookings = tBookings WHERE tDate = ") +
                 kDay,
@@ -196,7 +197,7 @@ private slots:
         const QList<Dialogs::Shown> told = shownSince(before);
         QCOMPARE(told.size(), 1);
         QCOMPARE(told.at(0).text, kHeldElsewhere);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 1);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 1);
         QCOMPARE(form->txtFName->text(), QStringLiteral("Ann"));
         QCOMPARE(form->ListView2->ListItems().Count(), 1);
         QVERIFY(form->Command5->isEnabled());
@@ -204,25 +205,24 @@ private slots:
         desk.Finish();
         QTest::mouseClick(form->Command5, Qt::LeftButton);
         QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Customer Added"));
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 2);
-        QCOMPARE(fixture.db->Query(QStringLiteral("SELECT tBookings FROM tbl_revenueStats"))
-                     .Fields(0)
-                     .toInt(),
-                 2);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 2);
+        QCOMPARE(
+            db->Query(QStringLiteral("SELECT tBookings FROM tbl_revenueStats")).Fields(0).toInt(),
+            2);
     }
 
     // The log row is refused after the day's revenue row was written in the same unit: while
     // the box is open, another desk writes that row without waiting.
     void noLockIsHeldWhileTheRefusalIsOnScreen() {
-        fixture.LogIn();
-        fixture.OpenBooking();
-        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_logTable")).isEmpty());
-        QVERIFY(DatabaseFaults::StopWaitingForLocks(*fixture.db).isEmpty());
+        LogIn();
+        QVERIFY(OpenBooking());
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_logTable"), Write::Insert));
+        VERIFY_RAN(DatabaseFaults::StopWaitingForLocks(*db));
         QString otherDesk = QStringLiteral("not run");
         Dialogs::Testing::DuringNextMessage([&] {
-            otherDesk = fixture.db->Run(
-                QStringLiteral("INSERT INTO tbl_revenueStats (tDate, tRevenue) values(") + kDay +
-                QStringLiteral(", 7)"));
+            otherDesk =
+                db->Run(QStringLiteral("INSERT INTO tbl_revenueStats (tDate, tRevenue) values(") +
+                        kDay + QStringLiteral(", 7)"));
         });
         const qsizetype before = Dialogs::Testing::Record().size();
         frmBooking* form = bookingFor(QStringLiteral("Ann"), QStringLiteral("Lee"));
@@ -231,9 +231,9 @@ private slots:
         QCOMPARE(told.size(), 1);
         QVERIFY(told.at(0).text.startsWith(QStringLiteral("Error Code : DB0003\r\n")));
         QCOMPARE(otherDesk, QString());
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 0);
-        QCOMPARE(fixture.db->Count(QStringLiteral("room_101")), 0);
-        Recordset day = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 0);
+        QCOMPARE(db->Count(QStringLiteral("room_101")), 0);
+        Recordset day = db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
         QCOMPARE(day.RecordCount(), 1);
         QCOMPARE(day.Money(QStringLiteral("tRevenue")).ToPlainText(), QStringLiteral("7"));
         QCOMPARE(day.Fields(QStringLiteral("tBookings")).toInt(), 0);

@@ -9,9 +9,6 @@ using TestSupport::Backend;
 
 namespace {
 
-// The tests' own server, apart from the one the other tests share.
-constexpr int kServerPort = 33181;
-
 int countOf(const QString& accessSql) {
     return DatabaseFaults::QueryOnAFreshConnection(Backend::MariaDB, accessSql).Fields(0).toInt();
 }
@@ -19,18 +16,23 @@ int countOf(const QString& accessSql) {
 } // namespace
 
 // The booking window on a MariaDB server that goes away and comes back.
-class TestServerFaults : public QObject {
+class TestServerFaults : public BookingWindowFixture {
     Q_OBJECT
 
     std::unique_ptr<PrivateMariaDb> server;
-    BookingWindowFixture fixture;
+
+    void initTest() override {
+        LogIn();
+        QVERIFY(GlobalLogin::IsLoggedIn);
+        QVERIFY(OpenBooking());
+    }
 
     void submitBooking(const QString& first, const QString& last, const QString& roomId) {
         frmBooking* form = LoadedInstance<frmBooking>();
         form->txtFName->setText(first);
         form->txtLName->setText(last);
         form->comboStatus->setCurrentText(QStringLiteral("Confirmed"));
-        BookingWindowFixture::AddRoom(form, roomId);
+        AddRoom(form, roomId);
         QTest::mouseClick(form->Command5, Qt::LeftButton);
     }
 
@@ -56,22 +58,16 @@ class TestServerFaults : public QObject {
     QString lastTitle() const { return Dialogs::Testing::Record().last().title; }
 
 private slots:
+    // Every test of this class runs on the server it starts here, whatever the run asks for.
     void initTestCase() {
-        server = std::make_unique<PrivateMariaDb>(kServerPort);
+        server = std::make_unique<PrivateMariaDb>();
         const QString error = server->Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        qputenv("STAYMARK_TEST_MYSQL_PORT", QByteArray::number(kServerPort));
+        qputenv("STAYMARK_TEST_BACKEND", "mariadb");
+        qputenv("STAYMARK_TEST_MYSQL_HOST", "127.0.0.1");
+        qputenv("STAYMARK_TEST_MYSQL_PORT", QByteArray::number(server->Port()));
     }
     void cleanupTestCase() { server.reset(); }
-
-    void init() {
-        const QString error = fixture.StartWithRooms();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        fixture.LogIn();
-        QVERIFY(GlobalLogin::IsLoggedIn);
-        QVERIFY(fixture.OpenBooking());
-    }
-    void cleanup() { fixture.Stop(); }
 
     void bookingAfterTheServerCameBackGoesInWithoutAWord() {
         submitBooking(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("101"));

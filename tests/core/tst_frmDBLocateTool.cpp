@@ -1,14 +1,14 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/ErrorReport.h"
-#include "core/SqlScript.h"
 #include "core/frmDBLocateTool.h"
 #include "core/theDBworks.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
 #include "tests/core/DatabaseFaults.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
+#include "tests/support/WindowChecks.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,10 +21,13 @@
 #include <QTest>
 
 #include <functional>
-#include <memory>
+#include <source_location>
 
 using TestSupport::Backend;
-using TestSupport::TestDatabase;
+using TestSupport::control;
+using TestSupport::ServerHost;
+using TestSupport::ServerPassword;
+using TestSupport::ServerUser;
 
 namespace {
 
@@ -32,19 +35,14 @@ const QStringList kServerFields = {"txtSQLHost", "txtSQLDBName", "txtSQLUserName
                                    "txtSQLPassWord"};
 const QStringList kFileFields = {"Text1", "txtDBpass"};
 
-template <typename Control> Control* control(QWidget& tool, const QString& name) {
-    auto* found = tool.findChild<Control*>(name);
-    if (!found)
-        qFatal("the locate tool has no control %s", qPrintable(name));
-    return found;
+QLineEdit* field(QWidget& tool, const QString& name,
+                 const std::source_location& where = std::source_location::current()) {
+    return control<QLineEdit>(tool, name, where);
 }
 
-QLineEdit* field(QWidget& tool, const QString& name) {
-    return control<QLineEdit>(tool, name);
-}
-
-void typeInto(QWidget& tool, const QString& name, const QString& text) {
-    QLineEdit* edit = field(tool, name);
+void typeInto(QWidget& tool, const QString& name, const QString& text,
+              const std::source_location& where = std::source_location::current()) {
+    QLineEdit* edit = field(tool, name, where);
     edit->clear();
     QTest::keyClicks(edit, text);
 }
@@ -67,62 +65,20 @@ QByteArray configBytes() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString testEnv(const char* name, const QString& fallback) {
-    const QString value = qEnvironmentVariable(name);
-    return value.isEmpty() ? fallback : value;
-}
-
-QString serverHost() {
-    return testEnv("STAYMARK_TEST_MYSQL_HOST", QStringLiteral("127.0.0.1")) + QLatin1Char(':') +
-           testEnv("STAYMARK_TEST_MYSQL_PORT", QStringLiteral("33071"));
-}
-QString serverUser() {
-    return testEnv("STAYMARK_TEST_MYSQL_USER", QStringLiteral("staymark_test"));
-}
-QString serverPassword() {
-    return qEnvironmentVariable("STAYMARK_TEST_MYSQL_PASSWORD");
-}
-
-// A second embedded database with the base tables, to point the tool at.
-void makeEmbeddedDatabase(const QString& path) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "second");
-        db.setDatabaseName(path);
-        db.open();
-        SqlScript::RunFile(db, QStringLiteral(STAYMARK_SOURCE_DIR "/schema/sqlite.sql"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("second"));
-}
-
-int taxRowsIn(const QString& path) {
+// The rows a statement of the test's own left in an embedded database file.
+int probeRowsIn(const QString& path) {
     int rows = -1;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "check");
         db.setDatabaseName(path);
         db.open();
-        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM tbl_Tax"), db);
+        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM tbl_probe"), db);
         if (query.next())
             rows = query.value(0).toInt();
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
     return rows;
-}
-
-BalloonWindow* shownBalloon() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* balloon = qobject_cast<BalloonWindow*>(widget); balloon && balloon->isVisible())
-            return balloon;
-    return nullptr;
-}
-
-int modalsShown() {
-    int count = 0;
-    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
-        if (shown.kind == QLatin1String("modal") && shown.text == QLatin1String("frmDBLocateTool"))
-            ++count;
-    return count;
 }
 
 // The server page's fields are enabled and white, the file's disabled in a button's colour,
@@ -137,63 +93,43 @@ void verifyPage(QWidget& tool, bool serverPage) {
     }
 }
 
-const QString kInsert =
-    QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat ) values('VAT','10',1)");
+const QString kInsert = TestSupport::ProbeInsertStatement(QStringLiteral("located"));
 
 // What the user types to point the tool at the test's database again.
 void typeWorkingSettings(QWidget& tool, Backend backend) {
     if (backend == Backend::SQLite)
         typeInto(tool, "Text1", AppPaths::ProgramFolder() + "/data.db");
     else
-        typeInto(tool, "txtSQLHost", serverHost());
+        typeInto(tool, "txtSQLHost", ServerHost());
 }
 
 } // namespace
 
 // The database locate tool: what it shows, how it checks and stores the settings, and that
 // it reconnects; opened modal as the program opens it.
-class TestDBLocateTool : public QObject {
+class TestDBLocateTool : public TestSupport::DatabaseTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
-    bool stepsRan = false;
-    bool closedByTheSteps = false;
+    using ToolSteps = TestSupport::ModalSteps<frmDBLocateTool>;
 
-    // The steps run inside the tool's modal loop the next time it opens; a tool they leave
-    // open is closed afterwards.
-    void whenTheToolOpens(std::function<void(frmDBLocateTool&)> steps) {
-        stepsRan = closedByTheSteps = false;
-        Dialogs::Testing::HandleNextModal([this, steps](QDialog& dialog) {
-            auto* tool = qobject_cast<frmDBLocateTool*>(&dialog);
-            QVERIFY(tool);
-            stepsRan = true;
-            steps(*tool);
-            closedByTheSteps = !tool->isVisible();
-            if (tool->isVisible())
-                tool->reject();
-        });
-    }
+    void initTest() override { VERIFY_RAN(db->Run(TestSupport::ProbeTableStatement())); }
+    void cleanupTest() override { QVERIFY(!frmDBLocateTool::Instance()); }
 
-    void runTool(std::function<void(frmDBLocateTool&)> steps) {
-        whenTheToolOpens(std::move(steps));
+    // Opens the tool as the program does and runs the steps inside its modal loop.
+    static ToolSteps runTool(std::function<void(frmDBLocateTool&)> steps,
+                             const std::source_location& where = std::source_location::current()) {
+        ToolSteps run(std::move(steps), where);
         frmDBLocateTool::ShowModal();
-        QVERIFY(stepsRan);
+        if (!run.Ran())
+            TestSupport::FailAt(QStringLiteral("the locate tool did not open"), where);
+        return run;
     }
 
 private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        QVERIFY2(db->SetupError().isEmpty(), qPrintable(db->SetupError()));
-    }
-    void cleanup() {
-        db.reset();
-        QVERIFY(!frmDBLocateTool::Instance());
-    }
-
     void lostConnectionOpensTheToolOnceWithTheErrorAndTheStatement() {
         DatabaseFaults::BreakStoredSettings(db->Which());
         theDBworks::CloseConnection();
-        whenTheToolOpens([](frmDBLocateTool& tool) {
+        const ToolSteps opened([](frmDBLocateTool& tool) {
             QCOMPARE(tool.windowTitle(), QStringLiteral(" Database Error"));
             QVERIFY(tool.isModal());
             auto* error = control<QPlainTextEdit>(tool, "Text2");
@@ -208,20 +144,20 @@ private slots:
                                     "not match.\n  3. Internal Database query Error."));
 
             // While the tool is open a further failure only changes the error text.
-            QVERIFY(!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Tax SET TaxRate=1")));
+            QVERIFY(!theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_probe SET Note='x'")));
             QVERIFY(ErrMsg.startsWith("Error Code : DB0004\r\n"));
-            QCOMPARE(modalsShown(), 1);
+            QCOMPARE(TestSupport::TimesOpenedModal("frmDBLocateTool"), 1);
             QCOMPARE(error->toPlainText(), shown);
         });
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
-        QVERIFY(stepsRan);
-        QCOMPARE(modalsShown(), 1);
+        QVERIFY(opened.Ran());
+        QCOMPARE(TestSupport::TimesOpenedModal("frmDBLocateTool"), 1);
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
 
         // Closed, the next failure opens it again.
         Dialogs::Testing::CloseNextModal();
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
-        QCOMPARE(modalsShown(), 2);
+        QCOMPARE(TestSupport::TimesOpenedModal("frmDBLocateTool"), 2);
     }
 
     void withoutAnErrorTheErrorFieldsStayHidden() {
@@ -332,7 +268,7 @@ private slots:
         setSetting("UseSQL", "0");
         setSetting("db", "");
         const QByteArray before = configBytes();
-        runTool([&](frmDBLocateTool& tool) {
+        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
             if (serverPage)
                 control<QCheckBox>(tool, "Check1")->click();
             for (const QString& name : kServerFields + kFileFields)
@@ -340,19 +276,19 @@ private slots:
             // Enter in a field confirms, as the button does.
             QTest::keyClick(field(tool, serverPage ? "txtSQLHost" : "txtDBpass"), Qt::Key_Return);
             QVERIFY(tool.isVisible());
-            BalloonWindow* balloon = shownBalloon();
-            QVERIFY(balloon);
-            QCOMPARE(balloon->TitleText(), title);
-            QCOMPARE(balloon->BodyText(), text);
-            QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
-            QCOMPARE(BalloonTarget.data(), field(tool, rejected));
+            const TestSupport::Balloon balloon = TestSupport::ShownBalloon(&tool);
+            QVERIFY(balloon.shown);
+            QCOMPARE(balloon.title, title);
+            QCOMPARE(balloon.text, text);
+            QCOMPARE(balloon.icon, int(CBalloonToolTip::ErrorIcon));
+            QCOMPARE(balloon.target.data(), field(tool, rejected));
             QCOMPARE(tool.focusWidget(), field(tool, rejected));
 
             // Typing into the field takes the balloon away.
             QTest::keyClicks(field(tool, rejected), "a");
-            QVERIFY(!shownBalloon());
+            QVERIFY(!TestSupport::ShownBalloon(&tool).shown);
         });
-        QVERIFY(!closedByTheSteps);
+        QVERIFY(!run.ClosedByTheSteps());
         QCOMPARE(configBytes(), before);
     }
 
@@ -371,8 +307,8 @@ private slots:
         QFETCH(QString, storedPassword);
         // From whichever database the run uses, over to another embedded file.
         const QString path = db->Folder() + "/other.db";
-        makeEmbeddedDatabase(path);
-        runTool([&](frmDBLocateTool& tool) {
+        VERIFY_RAN(TestSupport::MakeEmbeddedDatabase(path, {TestSupport::ProbeTableStatement()}));
+        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
             auto* box = control<QCheckBox>(tool, "Check1");
             if (box->isChecked())
                 box->click();
@@ -381,7 +317,7 @@ private slots:
             control<QPushButton>(tool, "Command2")->click();
             QCOMPARE(tool.result(), int(QDialog::Accepted));
         });
-        QVERIFY(closedByTheSteps);
+        QVERIFY(run.ClosedByTheSteps());
         QCOMPARE(setting("db"), path);
         const QString key = setting("dbkey");
         QCOMPARE(key.isEmpty() ? QString() : decrypted(key), storedPassword);
@@ -390,26 +326,35 @@ private slots:
         QCOMPARE(theDBworks::Backend(), DbBackend::SQLite);
         QVERIFY(theDBworks::IsConnected());
         QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
-        QCOMPARE(taxRowsIn(path), 1);
+        QCOMPARE(probeRowsIn(path), 1);
     }
 
     void confirmingTheServerPageStoresItEncryptedAndReconnects() {
-        if (db->Which() != Backend::MariaDB)
-            return; // the SQLite run has no server to switch to
-        const QString database = setting("SQLDBname");
-        runTool([&](frmDBLocateTool& tool) {
-            QVERIFY(control<QCheckBox>(tool, "Check1")->isChecked());
-            QCOMPARE(field(tool, "txtSQLHost")->text(), serverHost());
+        // The MariaDB run's own database is already in config.ini; the SQLite run switches
+        // over to the server, to a database every user may open.
+        const bool stored = db->Which() == Backend::MariaDB;
+        const QString database = stored ? setting("SQLDBname") : "information_schema";
+        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
+            auto* box = control<QCheckBox>(tool, "Check1");
+            QCOMPARE(box->isChecked(), stored);
+            if (!stored) {
+                box->click();
+                typeInto(tool, "txtSQLHost", ServerHost());
+                typeInto(tool, "txtSQLDBName", database);
+                typeInto(tool, "txtSQLUserName", " " + ServerUser() + " ");
+                typeInto(tool, "txtSQLPassWord", ServerPassword());
+            }
+            QCOMPARE(field(tool, "txtSQLHost")->text(), ServerHost());
             QCOMPARE(field(tool, "txtSQLDBName")->text(), database);
-            QCOMPARE(field(tool, "txtSQLUserName")->text().trimmed(), serverUser());
-            QCOMPARE(field(tool, "txtSQLPassWord")->text(), serverPassword());
+            QCOMPARE(field(tool, "txtSQLUserName")->text().trimmed(), ServerUser());
+            QCOMPARE(field(tool, "txtSQLPassWord")->text(), ServerPassword());
             control<QPushButton>(tool, "Command2")->click();
         });
-        QVERIFY(closedByTheSteps);
-        QCOMPARE(setting("SQLhost"), serverHost());
+        QVERIFY(run.ClosedByTheSteps());
+        QCOMPARE(setting("SQLhost"), ServerHost());
         QCOMPARE(setting("SQLDBname"), database);
-        QCOMPARE(setting("SQLUserName"), EncryptSecret(serverUser()));
-        QCOMPARE(setting("SQLPassWord"), EncryptSecret(serverPassword()));
+        QCOMPARE(setting("SQLUserName"), EncryptSecret(ServerUser()));
+        QCOMPARE(setting("SQLPassWord"), EncryptSecret(ServerPassword()));
         QCOMPARE(setting("UseSQL"), QStringLiteral("1"));
 
         QCOMPARE(theDBworks::Backend(), DbBackend::MySQL);
@@ -421,15 +366,15 @@ private slots:
     void confirmingReconnectsFromInsideTheFailedStatement() {
         DatabaseFaults::BreakStoredSettings(db->Which());
         theDBworks::CloseConnection();
-        whenTheToolOpens([this](frmDBLocateTool& tool) {
+        const ToolSteps opened([this](frmDBLocateTool& tool) {
             typeWorkingSettings(tool, db->Which());
             control<QPushButton>(tool, "Command2")->click();
         });
         // The statement that met the failure is not sent again: the user repeats the action.
         QVERIFY(!theDBworks::ExecuteInsertSQL(kInsert));
-        QVERIFY(closedByTheSteps);
+        QVERIFY(opened.ClosedByTheSteps());
         QVERIFY(theDBworks::ExecuteInsertSQL(kInsert));
-        QCOMPARE(db->Count("tbl_Tax"), 1);
+        QCOMPARE(db->Count("tbl_probe"), 1);
     }
 
     void aConfirmationThatCannotConnectSaysWhyAndStays_data() {
@@ -443,7 +388,7 @@ private slots:
         QFETCH(QString, cause);
         const QString explanation =
             QStringLiteral("The database could not be opened with these settings:\r\n");
-        runTool([&](frmDBLocateTool& tool) {
+        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
             auto* box = control<QCheckBox>(tool, "Check1");
             if (box->isChecked() != serverPage)
                 box->click();
@@ -461,7 +406,7 @@ private slots:
             QVERIFY(!error->isHidden());
             QCOMPARE(error->toPlainText(), told.text.mid(explanation.size()));
         });
-        QVERIFY(!closedByTheSteps);
+        QVERIFY(!run.ClosedByTheSteps());
         QVERIFY(!theDBworks::IsConnected());
         QVERIFY(!frmDBLocateTool::Instance());
     }
