@@ -343,15 +343,23 @@ void runQuery(QSqlQuery& query, const QString& sql) {
     replaceRecordset(Recordset());
     LastSQL = sql;
     for (bool reconnected = false;; reconnected = true) {
-        QSqlDatabase db = database();
-        query = QSqlQuery(db);
-        query.setForwardOnly(true);
-        if (db.isOpen() && query.exec(SqlDialect::Translate(sql, currentBackend)))
-            return;
-        const QSqlError error = db.isOpen() ? query.lastError() : QSqlError();
-        const bool lost = !db.isOpen() || isConnectionFailure(error);
-        const QString description = db.isOpen() ? describe(error) : kNotOpen;
-        query = QSqlQuery();
+        QSqlError error;
+        bool lost = true;
+        QString description = kNotOpen;
+        {
+            // The handle on the connection goes before any reconnection replaces it.
+            QSqlDatabase db = database();
+            query = QSqlQuery(db);
+            query.setForwardOnly(true);
+            if (db.isOpen() && query.exec(SqlDialect::Translate(sql, currentBackend)))
+                return;
+            if (db.isOpen()) {
+                error = query.lastError();
+                lost = isConnectionFailure(error);
+                description = describe(error);
+            }
+            query = QSqlQuery();
+        }
         if (!lost) {
             if (transactionOpen && isConflict(error))
                 throw TransactionConflict(description);
