@@ -5,7 +5,6 @@
 #include "core/ui/FormControls.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core_ui/SheetReader.h"
-#include "tests/support/AdminStatements.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -17,63 +16,48 @@
 
 // The administration window itself: how it opens, its pages, its load and the room list's
 // export.
-class TestFrmAdminArea : public QObject {
+class TestFrmAdminArea : public AdminWindowFixture {
     Q_OBJECT
 
-    AdminWindowFixture fixture;
-
-    static QStringList headers(ExtLV* list) {
-        QStringList texts;
-        for (int column = 0; column < list->model()->columnCount(); ++column)
-            texts << list->model()->headerData(column, Qt::Horizontal).toString();
-        return texts;
-    }
-
     QString idOf(const QString& sql) const {
-        Recordset row = fixture.db->Query(sql);
+        Recordset row = db->Query(sql);
         return row.AtEOF() ? QString() : row.Fields(0).toString();
     }
 
-    static bool addFourRooms() {
-        return AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500") &&
-               AdminStatements::AddRoom("102", "Sea view", "Double Bed", "80.5") &&
-               AdminStatements::AddRoom("103", "", "Single Bed", "60") &&
-               AdminStatements::AddRoom("104", "Attic", "Single Bed", "45");
+    static QString addFourRooms() {
+        return AddRooms({{"101", "Chef's room", "Twin Bed", "1500"},
+                         {"102", "Sea view", "Double Bed", "80.5"},
+                         {"103", "", "Single Bed", "60"},
+                         {"104", "Attic", "Single Bed", "45"}});
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.StartLoggedIn();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { fixture.Stop(); }
-
     void opensOnceFromTheMenuAndTheToolbar() {
-        frmAdminArea* form = fixture.OpenAdmin();
+        frmAdminArea* form = OpenAdmin();
         QVERIFY(form);
-        const QList<QMdiSubWindow*> children = fixture.main->MdiArea->subWindowList();
+        const QList<QMdiSubWindow*> children = main->MdiArea->subWindowList();
         QCOMPARE(children.size(), 1);
         QCOMPARE(children.first()->widget(), form);
         QCOMPARE(children.first()->windowTitle(), QStringLiteral("Administration"));
         QCOMPARE(children.first()->size(), TwipsSize(9450, 7755));
 
-        fixture.Action(QStringLiteral("mnuAdministration"))->trigger();
-        fixture.Action(QStringLiteral("toolAdmin"))->trigger();
-        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
+        triggerAction(QStringLiteral("mnuAdministration"));
+        triggerAction(QStringLiteral("toolAdmin"));
+        QCOMPARE(main->MdiArea->subWindowList().size(), 1);
         QCOMPARE(LoadedInstance<frmAdminArea>(), form);
 
         // Closed, it is made afresh by the next command.
         children.first()->close();
         QTRY_VERIFY(!LoadedInstance<frmAdminArea>());
-        fixture.Action(QStringLiteral("toolAdmin"))->trigger();
+        triggerAction(QStringLiteral("toolAdmin"));
         QVERIFY(LoadedInstance<frmAdminArea>());
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
     }
 
     void loadShowsThePagesAndFillsTheLists() {
-        QVERIFY(AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500"));
-        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,1,0").isEmpty());
-        frmAdminArea* form = fixture.OpenAdmin();
+        VERIFY_RAN(AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500"));
+        VERIFY_RAN(db->AddUser("clerk", "pw", "0,0,0,1,0"));
+        frmAdminArea* form = OpenAdmin();
         QVERIFY(form);
         QCOMPARE(form->SSTab1->parentWidget(), form->PicInner);
         const QStringList captions{"Rooms", " Food && Beverage", "Database Settings",
@@ -96,14 +80,16 @@ private slots:
         }
 
         ExtLV* rooms = form->RoomsPage->listRoomView;
-        QCOMPARE(headers(rooms), (QStringList{"Room ID", "Descripton", "Room Type", "Tariff", ""}));
+        QCOMPARE(HeadersOf(rooms),
+                 (QStringList{"Room ID", "Descripton", "Room Type", "Tariff", ""}));
         QCOMPARE(rooms->header()->sectionSize(4), 0);
         const QString roomKey = idOf(QStringLiteral("SELECT RoomID FROM tbl_Rooms"));
         QCOMPARE(RowsOf(rooms, 5), QStringList{"101|Chef's room|Twin Bed|$1,500.00|" + roomKey});
 
         ExtLV* users = form->UsersPage->UserList;
-        QCOMPARE(headers(users), (QStringList{"User Name", "Settings", "Room View", "Tax View|Edit",
-                                              "Customer View|Edit", "View Report", ""}));
+        QCOMPARE(HeadersOf(users),
+                 (QStringList{"User Name", "Settings", "Room View", "Tax View|Edit",
+                              "Customer View|Edit", "View Report", ""}));
         QCOMPARE(users->header()->sectionSize(6), 0);
         const QString adminId = idOf(QStringLiteral("SELECT ID FROM tbl_users WHERE cusername = "
                                                     "'admin'"));
@@ -119,15 +105,15 @@ private slots:
         QCOMPARE(types->itemText(2), QStringLiteral("Double Bed"));
         QCOMPARE(types->currentText(), QStringLiteral("Twin Bed"));
         QVERIFY(!form->RoomsPage->ProgressBar1->isVisible());
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(ErrMsg.isEmpty());
     }
 
     void aListThatFailsIsReportedAndTheOthersStillLoad() {
-        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_Rooms")).isEmpty());
-        frmAdminArea* form = fixture.OpenAdmin();
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE tbl_Rooms")));
+        frmAdminArea* form = OpenAdmin();
         QVERIFY(form);
-        const QString report = AdminWindowFixture::ReportShown();
+        const QString report = ReportShown();
         QVERIFY2(report.startsWith(QStringLiteral("Error Code : ADM0016\n")), qPrintable(report));
         QVERIFY2(report.endsWith(QStringLiteral("-----SQL QUERY WAS----\nSELECT * FROM tbl_Rooms")),
                  qPrintable(report));
@@ -148,9 +134,9 @@ private slots:
     void exportWritesTheRoomListShowingItsProgress() {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
-        QVERIFY(addFourRooms());
+        VERIFY_RAN(addFourRooms());
         QTemporaryDir folder;
-        frmAdminArea* form = fixture.OpenAdmin();
+        frmAdminArea* form = OpenAdmin();
         QProgressBar* bar = form->RoomsPage->ProgressBar1;
         QList<int> values;
         QList<bool> busy;
@@ -160,8 +146,8 @@ private slots:
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor);
         });
         Dialogs::Testing::AnswerNextFile(folder.filePath(chosen));
-        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
-                                           "101", "mnuExportToExcel");
+        ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1, "101",
+                       "mnuExportToExcel");
 
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
         QCOMPARE(shown.size(), 1);
@@ -185,11 +171,12 @@ private slots:
     }
 
     void aCancelledExportWritesNothing() {
-        QVERIFY(addFourRooms());
-        frmAdminArea* form = fixture.OpenAdmin();
+        VERIFY_RAN(addFourRooms());
+        frmAdminArea* form = OpenAdmin();
         const QStringList before = QDir::current().entryList(QDir::Files);
-        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
-                                           "102", "mnuExportToExcel");
+        Dialogs::Testing::AnswerNextFile(QString());
+        ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1, "102",
+                       "mnuExportToExcel");
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
         QCOMPARE(QDir::current().entryList(QDir::Files), before);
         // Nothing was exported: the bar stays as the menu left it.
@@ -199,13 +186,13 @@ private slots:
     }
 
     void aFileThatCannotBeWrittenIsReportedUnderTheExportsCode() {
-        QVERIFY(addFourRooms());
+        VERIFY_RAN(addFourRooms());
         QTemporaryDir folder;
-        frmAdminArea* form = fixture.OpenAdmin();
+        frmAdminArea* form = OpenAdmin();
         Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("gone/rooms")));
-        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
-                                           "101", "mnuExportToExcel");
-        const QString report = AdminWindowFixture::ReportShown();
+        ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1, "101",
+                       "mnuExportToExcel");
+        const QString report = ReportShown();
         QVERIFY2(report.startsWith(QStringLiteral("Error Code : ADM0002\nPath/File access error")),
                  qPrintable(report));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
