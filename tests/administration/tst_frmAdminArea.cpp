@@ -1,14 +1,18 @@
 #include "administration/AdminCataloguePage.h"
 #include "administration/AdminDatabasePage.h"
 #include "administration/AdminHotelPage.h"
+#include "core/CIniFile.h"
 #include "core/ErrorReport.h"
+#include "core/SqlLiteral.h"
 #include "core/ui/FormControls.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core_ui/SheetReader.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
@@ -29,6 +33,23 @@ class TestFrmAdminArea : public AdminWindowFixture {
                          {"102", "Sea view", "Double Bed", "80.5"},
                          {"103", "", "Single Bed", "60"},
                          {"104", "Attic", "Single Bed", "45"}});
+    }
+
+    // A category with its items, each {name, price, note}, as another desk stored them.
+    QString storeCategory(const QString& name, const QList<QStringList>& items) {
+        QString error = db->Run(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES(") +
+                                SqlLiteral::Text(name) + QLatin1Char(')'));
+        const QString category =
+            idOf(QStringLiteral("SELECT MAX(ID) FROM tbl_foodCat WHERE catName = ") +
+                 SqlLiteral::Text(name));
+        for (const QStringList& item : items)
+            if (error.isEmpty())
+                error = db->Run(QStringLiteral("INSERT INTO tbl_FoodItem(ItemName, ItemPrice, "
+                                               "ItemNote, ItemCat) VALUES(") +
+                                SqlLiteral::Text(item.at(0)) + QLatin1Char(',') + item.at(1) +
+                                QLatin1Char(',') + SqlLiteral::Text(item.at(2)) + QLatin1Char(',') +
+                                category + QLatin1Char(')'));
+        return error;
     }
 
 private slots:
@@ -107,6 +128,55 @@ private slots:
         QVERIFY(!form->RoomsPage->ProgressBar1->isVisible());
         VERIFY_NOTHING_SHOWN();
         QVERIFY(ErrMsg.isEmpty());
+    }
+
+    void theHostedPagesLoadWithTheWindow() {
+        VERIFY_RAN(storeCategory("Starters", {{"Soup", "4.5", "hot"}, {"Salad", "3.25", ""}}));
+        VERIFY_RAN(storeCategory("Drinks", {{"Cola", "2", "can"}}));
+        VERIFY_RAN(db->Run("UPDATE tbl_HotelInfo SET HotelName = 'Grand Hotel', HotelPhoneNo = "
+                           "'555 0100', HotelFaxNo = '555 0101', HotelAddress = '1 Quay Street', "
+                           "AddOrderSign = 1"));
+        // The page shows the connection the program runs on, not what config.ini says since.
+        const bool server = db->Which() == TestSupport::Backend::MariaDB;
+        const QString file = ReadConfigValue("settings", "db");
+        const QString database = ReadConfigValue("settings", "SQLDBname");
+        for (const char* key : {"db", "SQLhost", "SQLDBname"})
+            WriteConfigValue("settings", QLatin1String(key), "/elsewhere");
+        WriteConfigValue("settings", "UseSQL", server ? "0" : "1");
+        frmAdminArea* form = OpenAdmin();
+        QVERIFY(form);
+
+        AdminCataloguePage* catalogue = form->CataloguePage;
+        QCOMPARE(form->SSTab1->widget(1), catalogue);
+        QCOMPARE(RowsOf(catalogue->ItemCatLV, 1), (QStringList{"Starters", "Drinks"}));
+        QVERIFY(catalogue->ItemCatLV->ListItems().Item(1).Selected());
+        QCOMPARE(RowsOf(catalogue->FoodLV, 3), (QStringList{"Soup|$4.50|hot", "Salad|$3.25|"}));
+        QCOMPARE(HeadersOf(catalogue->FoodLV),
+                 (QStringList{"Item Name", "Item Price", "Item Note", ""}));
+
+        AdminDatabasePage* settings = form->DatabasePage;
+        QCOMPARE(form->SSTab1->widget(2), settings);
+        QCOMPARE(settings->UseMySQL->isChecked(), server);
+        const QStringList shown{settings->txtDBpath->text(),      settings->txtDBpass->text(),
+                                settings->txtSQLHost->text(),     settings->txtSQLDBName->text(),
+                                settings->txtSQLUserName->text(), settings->txtSQLPassWord->text()};
+        const QStringList inUse = server ? QStringList{"",
+                                                       "",
+                                                       TestSupport::ServerHost(),
+                                                       database,
+                                                       TestSupport::ServerUser(),
+                                                       TestSupport::ServerPassword()}
+                                         : QStringList{file, "513097", "", "", "", ""};
+        QCOMPARE(shown, inUse);
+
+        AdminHotelPage* hotel = form->HotelPage;
+        QCOMPARE(form->SSTab1->widget(4), hotel);
+        QCOMPARE((QStringList{hotel->txtHotelName->text(), hotel->txtHotelPhone->text(),
+                              hotel->txtHotelFax->text(), hotel->txtHotelAddress->text()}),
+                 (QStringList{"Grand Hotel", "555 0100", "555 0101", "1 Quay Street"}));
+        QVERIFY(hotel->AddOrderSign->isChecked());
+        VERIFY_NOTHING_SHOWN();
+        QVERIFY(!frmErrorReport::Instance());
     }
 
     void aListThatFailsIsReportedAndTheOthersStillLoad() {
