@@ -4,54 +4,48 @@
 #include "administration/AdminUsersPage.h"
 #include "administration/frmAdminArea.h"
 #include "core/frmErrorReport.h"
-#include "core/ui/AGPopUp.h"
-#include "core/ui/CBalloonToolTip.h"
-#include "core/ui/ExtLV.h"
-#include "tests/administration/AdminPageHost.h"
+#include "tests/administration/AdminSteps.h"
+#include "tests/support/AdminStatements.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include <QComboBox>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-// A fresh database, an administrator logged in through the login window, and the
-// administration window opened by the main window's command.
-struct AdminWindowFixture : MainWindowFixture {
-    QString StartLoggedIn() {
-        QString error = Start();
-        if (error.isEmpty())
-            error =
-                AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"));
-        if (!error.isEmpty())
-            return error;
-        Action(QStringLiteral("mnuLoginLogOut"))->trigger();
-        TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
-        if (!GlobalLogin::IsLoggedIn)
-            return QStringLiteral("the administrator could not log in");
-        // What the login showed belongs to the login, not to the window under test.
-        Dialogs::Testing::Reset();
-        return {};
+// The administration window, opened by the main window's command, over a fresh database on
+// which the administrator "admin" (password "pw", every privilege) is logged in through the
+// login window, unless the test class starts with nobody logged in.
+class AdminWindowFixture : public MainWindowFixture {
+    Q_OBJECT
+
+protected:
+    QString startProgram() override {
+        QString error = MainWindowFixture::startProgram();
+        if (error.isEmpty() && startsLoggedIn())
+            error = logInAsAdministrator();
+        return error;
     }
 
-    frmAdminArea* OpenAdmin() {
-        Action(QStringLiteral("mnuAdministration"))->trigger();
+    // A test of the first login, or of a login that cannot happen, starts with no account and
+    // nobody logged in.
+    virtual bool startsLoggedIn() const { return true; }
+
+    frmAdminArea* OpenAdmin(const std::source_location& where = std::source_location::current()) {
+        triggerAction(QStringLiteral("mnuAdministration"), where);
         // Laid out, so that its lists' rows are where a click finds them.
         QApplication::processEvents();
-        return LoadedInstance<frmAdminArea>();
+        frmAdminArea* form = LoadedInstance<frmAdminArea>();
+        if (!form)
+            TestSupport::FailAt(QStringLiteral("the administration window did not open"), where);
+        return form;
     }
 
-    AdminRoomsPage* Rooms() const { return LoadedInstance<frmAdminArea>()->RoomsPage; }
-    AdminUsersPage* Users() const { return LoadedInstance<frmAdminArea>()->UsersPage; }
-
-    // A control of the window found by its name.
-    template <typename Control> static Control* Find(const QString& name) {
-        return LoadedInstance<frmAdminArea>()->findChild<Control*>(name);
-    }
+    static AdminRoomsPage* Rooms() { return LoadedInstance<frmAdminArea>()->RoomsPage; }
+    static AdminUsersPage* Users() { return LoadedInstance<frmAdminArea>()->UsersPage; }
 
     // Types the room into the rooms page and presses "&Add Room".
-    void AddRoom(const QString& id, const QString& description, const QString& type,
-                 const QString& price) const {
+    static void AddRoomOnPage(const QString& id, const QString& description, const QString& type,
+                              const QString& price) {
         AdminRoomsPage* page = Rooms();
         page->txtRoomID->setText(id);
         page->txtRoomDesc->setText(description);
@@ -60,54 +54,32 @@ struct AdminWindowFixture : MainWindowFixture {
         QTest::mouseClick(page->cmdAddRoom, Qt::LeftButton);
     }
 
-    // The 1-based position of the row whose first cell holds the text; 0 when none does.
-    static int RowOf(ExtLV* list, const QString& text) {
-        for (int i = 1; i <= list->ListItems().Count(); ++i)
-            if (list->ListItems().Item(i).Text() == text)
-                return i;
-        return 0;
-    }
-
-    // Presses a mouse button on the row whose first cell holds the text.
-    static void ClickRow(ExtLV* list, const QString& text, Qt::MouseButton button) {
-        const int row = RowOf(list, text);
-        QVERIFY2(row > 0, qPrintable(text));
-        // Rows filled a moment ago are laid out first.
-        QApplication::processEvents();
-        const QRect cell = list->visualRect(list->model()->index(row - 1, 0));
-        QTest::mouseClick(list->viewport(), button, {}, cell.center());
-    }
-
-    // Right-clicks the row and chooses the menu item by its name.
-    static void ChooseFromMenu(ExtLV* list, AGPopUp* menu, const QString& row,
-                               const QString& item) {
-        ClickRow(list, row, Qt::RightButton);
-        QMenu* shown = menu->Menu();
-        QVERIFY(shown && shown->isVisible());
-        QAction* action = shown->findChild<QAction*>(item);
-        QVERIFY2(action, qPrintable(item));
-        action->trigger();
-        shown->close();
-    }
-
-    // The columns of each row of a query joined by "|", in the order the query gives them.
-    QStringList Stored(const QString& sql, const QStringList& columns) const {
-        QStringList rows;
-        Recordset found = db->Query(sql);
-        for (found.MoveFirst(); !found.AtEOF(); found.MoveNext()) {
-            QStringList cells;
-            for (const QString& column : columns)
-                cells << found.Text(column);
-            rows << cells.join(QLatin1Char('|'));
+    // Rooms as the rooms page makes them, each {identifier, description, type, tariff}; the
+    // error text, or empty.
+    static QString AddRooms(const QList<QStringList>& rooms) {
+        for (const QStringList& room : rooms) {
+            const QString error =
+                AdminStatements::AddRoom(room.at(0), room.at(1), room.at(2), room.at(3));
+            if (!error.isEmpty())
+                return error;
         }
-        return rows;
+        return {};
     }
 
+    // One booking in the room's own table; the error text, or empty.
+    QString BookRoom(const QString& roomId) const {
+        return db->Run(QStringLiteral("INSERT INTO room_%1 (RoomNameID, cUniqueID, CheckInDate, "
+                                      "CheckOutDate, RoomBookedDate) VALUES ('%1', 'JSABCDEF', "
+                                      "#2026-12-10#, #2026-12-12#, #2026-12-10#)")
+                           .arg(roomId));
+    }
+
+    // The log rows the window wrote, as "text|user|key": the login's own rows left out.
     QStringList LogRows() const {
-        return Stored(
-            QStringLiteral("SELECT * FROM tbl_logTable WHERE LogKey <> 'LoginLogout' "
-                           "ORDER BY ID"),
-            {QStringLiteral("LogText"), QStringLiteral("LoggedUser"), QStringLiteral("LogKey")});
+        QStringList rows = LogRowsOf(*db);
+        rows.removeIf(
+            [](const QString& row) { return row.endsWith(QLatin1String("|LoginLogout")); });
+        return rows;
     }
 
     bool TableExists(const QString& table) const {
@@ -115,9 +87,10 @@ struct AdminWindowFixture : MainWindowFixture {
             .isEmpty();
     }
 
-    // Makes every statement of this kind on the table fail, on either back end.
-    QString Refuse(const QString& table, const QString& statement) const {
-        return RefuseOn(*db, table, statement);
+    // The validation balloon the administration window shows now.
+    static TestSupport::Balloon
+    ShownBalloon(const std::source_location& where = std::source_location::current()) {
+        return TestSupport::ShownBalloon(LoadedInstance<frmAdminArea>(), where);
     }
 
     // What the error report window shows, line breaks as "\n"; empty while it is not open.
@@ -128,12 +101,20 @@ struct AdminWindowFixture : MainWindowFixture {
                       : QString();
     }
 
-    static const BalloonWindow* ShownBalloon() {
-        const QList<BalloonWindow*> balloons =
-            LoadedInstance<frmAdminArea>()->findChildren<BalloonWindow*>();
-        for (const BalloonWindow* balloon : balloons)
-            if (balloon->isVisible())
-                return balloon;
-        return nullptr;
+private:
+    QString logInAsAdministrator() {
+        const QString error =
+            db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("1,1,1,1,1"));
+        if (!error.isEmpty())
+            return error;
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
+        TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
+        if (!GlobalLogin::IsLoggedIn ||
+            TestSupport::LastMessage() != QLatin1String("You are logged in as admin"))
+            return QStringLiteral("the administrator could not log in: ") +
+                   TestSupport::Messages().join(QLatin1Char('\n'));
+        // What the login showed belongs to the login, not to the window under test.
+        Dialogs::Testing::Reset();
+        return {};
     }
 };

@@ -7,11 +7,19 @@
 
 // A machine on which the password cipher cannot be loaded: no account is made without its
 // enciphered password.
-class TestAccountCipherFailure : public QObject {
+class TestAccountCipherFailure : public AdminWindowFixture {
     Q_OBJECT
 
-    AdminWindowFixture fixture;
     QTemporaryDir noCipherModules;
+
+    // No account can be made to log in with.
+    bool startsLoggedIn() const override { return false; }
+
+    void initTest() override {
+        GlobalLogin::IsLoggedIn = true;
+        GlobalLogin::LoggedUserName = QStringLiteral("admin");
+        GlobalLogin::PrivModifySettings = 1;
+    }
 
 private slots:
     void initTestCase() {
@@ -19,25 +27,17 @@ private slots:
         QVERIFY(noCipherModules.isValid());
         qputenv("OPENSSL_MODULES", QFile::encodeName(noCipherModules.path()));
     }
-    void init() {
-        const QString error = fixture.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        GlobalLogin::IsLoggedIn = true;
-        GlobalLogin::LoggedUserName = QStringLiteral("admin");
-        GlobalLogin::PrivModifySettings = 1;
-    }
-    void cleanup() { fixture.Stop(); }
 
     void anAccountWhosePasswordCannotBeEncipheredIsNotMade() {
-        fixture.OpenAdmin();
-        AdminUsersPage* page = fixture.Users();
+        OpenAdmin();
+        AdminUsersPage* page = Users();
         page->txtUserName->setText(QStringLiteral("clerk"));
         page->txtPassWord->setText(QStringLiteral("secret"));
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(page->Command1, Qt::LeftButton);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_users")), 0);
-        QVERIFY(fixture.LogRows().isEmpty());
-        QVERIFY(AdminWindowFixture::ReportShown().startsWith(QStringLiteral("Error Code : ENDN")));
+        QCOMPARE(db->Count(QStringLiteral("tbl_users")), 0);
+        QVERIFY(LogRows().isEmpty());
+        QVERIFY(ReportShown().startsWith(QStringLiteral("Error Code : ENDN")));
         const Dialogs::Shown& told = Dialogs::Testing::Record().last();
         QCOMPARE(told.text, QStringLiteral("The account was not created: its password could not "
                                            "be enciphered."));

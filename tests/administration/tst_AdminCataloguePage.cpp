@@ -12,33 +12,31 @@
 #include <QPushButton>
 #include <QTest>
 
+using TestSupport::Messages;
+using TestSupport::Write;
+
 // The food and beverage page on its own: the lists, the checks with their balloons, the
 // additions, the removals and the error codes.
-class TestAdminCataloguePage : public QObject {
+class TestAdminCataloguePage : public AdminPageHost<AdminCataloguePage> {
     Q_OBJECT
 
-    AdminPageHost<AdminCataloguePage> host;
-
-    AdminCataloguePage* page() const { return host.page; }
-
-    qint64 storeCategory(const QString& name) {
-        const QString error =
-            host.db->Run(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES(") +
-                         SqlLiteral::Text(name) + QLatin1Char(')'));
+    qint64 storeCategory(const QString& name,
+                         const std::source_location& where = std::source_location::current()) {
+        const QString error = db->Run(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES(") +
+                                      SqlLiteral::Text(name) + QLatin1Char(')'));
         if (!error.isEmpty())
-            qWarning("%s", qUtf8Printable(error));
-        Recordset id = host.db->Query(QStringLiteral("SELECT MAX(ID) AS id FROM tbl_foodCat"));
+            TestSupport::FailAt(error, where);
+        Recordset id = db->Query(QStringLiteral("SELECT MAX(ID) AS id FROM tbl_foodCat"));
         return id.Fields(0).toLongLong();
     }
 
     void storeItem(const QString& name, const QString& price, const QString& note,
                    qint64 category) {
-        QCOMPARE(host.db->Run(QStringLiteral("INSERT INTO tbl_FoodItem(ItemName, ItemPrice, "
-                                             "ItemNote, ItemCat) VALUES(") +
-                              SqlLiteral::Text(name) + QLatin1Char(',') + price + QLatin1Char(',') +
-                              SqlLiteral::Text(note) + QLatin1Char(',') +
-                              SqlLiteral::Number(category) + QLatin1Char(')')),
-                 QString());
+        VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_FoodItem(ItemName, ItemPrice, "
+                                          "ItemNote, ItemCat) VALUES(") +
+                           SqlLiteral::Text(name) + QLatin1Char(',') + price + QLatin1Char(',') +
+                           SqlLiteral::Text(note) + QLatin1Char(',') +
+                           SqlLiteral::Number(category) + QLatin1Char(')')));
     }
 
     // "Starters" with Soup and Salad, "Drinks" with Cola, as another desk stored them.
@@ -58,8 +56,7 @@ class TestAdminCataloguePage : public QObject {
 
     QStringList storedCategories() {
         QStringList names;
-        Recordset rows =
-            host.db->Query(QStringLiteral("SELECT catName FROM tbl_foodCat ORDER BY ID"));
+        Recordset rows = db->Query(QStringLiteral("SELECT catName FROM tbl_foodCat ORDER BY ID"));
         for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext())
             names << rows.Text(QStringLiteral("catName"));
         return names;
@@ -68,12 +65,12 @@ class TestAdminCataloguePage : public QObject {
     // Each item as "name|plain price|note|category name".
     QStringList storedItems() {
         QHash<QString, QString> categoryNames;
-        Recordset categories = host.db->Query(QStringLiteral("SELECT * FROM tbl_foodCat"));
+        Recordset categories = db->Query(QStringLiteral("SELECT * FROM tbl_foodCat"));
         for (categories.MoveFirst(); !categories.AtEOF(); categories.MoveNext())
             categoryNames.insert(categories.Text(QStringLiteral("ID")),
                                  categories.Text(QStringLiteral("catName")));
         QStringList items;
-        Recordset rows = host.db->Query(QStringLiteral("SELECT * FROM tbl_FoodItem ORDER BY ID"));
+        Recordset rows = db->Query(QStringLiteral("SELECT * FROM tbl_FoodItem ORDER BY ID"));
         for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext())
             items << QStringList{rows.Text(QStringLiteral("ItemName")),
                                  rows.Money(QStringLiteral("ItemPrice")).ToPlainText(),
@@ -82,13 +79,6 @@ class TestAdminCataloguePage : public QObject {
                                                      QStringLiteral("?"))}
                          .join(QLatin1Char('|'));
         return items;
-    }
-
-    static void clickRow(ExtLV* list, int row) {
-        // The list lays its rows out once the events of their filling have run.
-        QApplication::processEvents();
-        const QPoint at = list->visualRect(list->model()->index(row - 1, 0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     }
 
     QStringList categoryRows() const { return RowsOf(page()->ItemCatLV, 1); }
@@ -102,22 +92,18 @@ class TestAdminCataloguePage : public QObject {
     }
 
     void expectBalloon(const QString& target, const QString& title, const QString& text) {
-        const BalloonWindow* balloon = host.ShownBalloon();
-        QVERIFY2(balloon, qPrintable(QStringLiteral("no balloon; expected ") + title));
-        QCOMPARE(balloon->TitleText(), title);
-        QCOMPARE(balloon->BodyText(), text);
-        QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
-        QVERIFY(BalloonTarget);
-        QCOMPARE(BalloonTarget->objectName(), target);
+        const TestSupport::Balloon balloon = TestSupport::ShownBalloon(hostWindow());
+        QVERIFY2(balloon.shown, qPrintable(QStringLiteral("no balloon; expected ") + title));
+        QCOMPARE(balloon.title, title);
+        QCOMPARE(balloon.text, text);
+        QCOMPARE(balloon.icon, int(CBalloonToolTip::ErrorIcon));
+        QVERIFY(balloon.target);
+        QCOMPARE(balloon.TargetName(), target);
     }
+
+    bool balloonShown() const { return TestSupport::ShownBalloon(hostWindow()).shown; }
 
 private slots:
-    void init() {
-        const QString error = host.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { host.Stop(); }
-
     void loadListsTheCategoriesAndTheFirstOnesItems() {
         addStartersAndDrinks();
         load();
@@ -146,26 +132,22 @@ private slots:
             {page()->FoodLV, {"Item Name", "Item Price", "Item Note", ""}},
         };
         for (const auto& [list, expected] : headers) {
-            QStringList shown;
-            for (int column = 0; column < list->model()->columnCount(); ++column)
-                shown << list->model()->headerData(column, Qt::Horizontal).toString();
-            QCOMPARE(shown, expected);
+            QCOMPARE(HeadersOf(list), expected);
             // The last column holds the row's ID and is hidden.
             QCOMPARE(list->header()->sectionSize(int(expected.size()) - 1), 0);
         }
-        const qint64 starters = host.db
-                                    ->Query(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE "
-                                                           "catName = 'Starters'"))
+        const qint64 starters = db->Query(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE "
+                                                         "catName = 'Starters'"))
                                     .Fields(0)
                                     .toLongLong();
         QCOMPARE(page()->ItemCatLV->ListItems().Item(1).SubItems(1), QString::number(starters));
 
         // Choosing a category shows its items; a later fill keeps two columns, not four.
-        clickRow(page()->ItemCatLV, 2);
+        ClickRow(page()->ItemCatLV, 2);
         QCOMPARE(itemRows(), QStringList{"Cola|$2.00|can"});
         page()->ItemCategoryListShow();
         QCOMPARE(page()->ItemCatLV->ColumnHeaders().Count(), 2);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(!frmErrorReport::Instance());
     }
 
@@ -204,13 +186,13 @@ private slots:
         QCOMPARE(categoryRows(), stored);
         QCOMPARE(page()->itmCat->text(), typed);
         if (balloonTitle.isEmpty())
-            QVERIFY(!host.ShownBalloon());
+            QVERIFY(!balloonShown());
         else
             expectBalloon(QStringLiteral("itmCat"), balloonTitle,
                           balloonTitle == QLatin1String("Enter Category name")
                               ? QStringLiteral("Enter Category Name!")
                               : QStringLiteral("Category Name Already Exist!"));
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(!frmErrorReport::Instance());
     }
 
@@ -310,9 +292,8 @@ private slots:
         QFETCH(QString, balloonText);
         addStartersAndDrinks();
         storeItem(QStringLiteral("Chefs Pie"), QStringLiteral("6"), QString(),
-                  host.db
-                      ->Query(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE catName = "
-                                             "'Starters'"))
+                  db->Query(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE catName = "
+                                           "'Starters'"))
                       .Fields(0)
                       .toLongLong());
         load();
@@ -324,7 +305,7 @@ private slots:
             expectBalloon(balloonTarget, balloonTitle, balloonText);
         } else {
             QCOMPARE(storedItems(), before + QStringList{stored});
-            QVERIFY(!host.ShownBalloon());
+            QVERIFY(!balloonShown());
             const QStringList cells = stored.split(QLatin1Char('|'));
             QCOMPARE(itemRows().last(), cells.at(0) + QLatin1Char('|') +
                                             Currency::FromText(cells.at(1)).Format() +
@@ -332,23 +313,23 @@ private slots:
         }
         // The boxes keep what was typed.
         QCOMPARE(page()->itmName->text(), name);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(!frmErrorReport::Instance());
     }
 
     void anItemNeedsACategoryFirst() {
         load();
         typeItem(QStringLiteral("Tea"), QStringLiteral("1"));
-        QCOMPARE(ShownTexts(), QStringList{"First create new Category for the Items!"});
+        QCOMPARE(Messages(), QStringList{"First create new Category for the Items!"});
         QCOMPARE(Dialogs::Testing::Record().first().icon, Dialogs::Icon::Information);
         QCOMPARE(Dialogs::Testing::Record().first().title, Dialogs::ProgramTitle());
-        QVERIFY(!host.ShownBalloon());
-        QCOMPARE(host.db->Count(QStringLiteral("tbl_FoodItem")), 0);
+        QVERIFY(!balloonShown());
+        QCOMPARE(db->Count(QStringLiteral("tbl_FoodItem")), 0);
 
         // The box's checks come before it.
         Dialogs::Testing::Reset();
         typeItem(QString(), QStringLiteral("1"));
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         expectBalloon(QStringLiteral("itmName"), QStringLiteral("Item Name"),
                       QStringLiteral("Enter Item Name!"));
     }
@@ -356,7 +337,7 @@ private slots:
     void itemsGoToTheCategorySelectedAtThatTime() {
         addStartersAndDrinks();
         load();
-        clickRow(page()->ItemCatLV, 2);
+        ClickRow(page()->ItemCatLV, 2);
         typeItem(QStringLiteral("Juice"), QStringLiteral("3"));
         QCOMPARE(itemRows(), (QStringList{"Cola|$2.00|can", "Juice|$3.00|"}));
         QCOMPARE(storedItems().last(), QStringLiteral("Juice|3||Drinks"));
@@ -369,12 +350,12 @@ private slots:
                                       page()->itmNote, page()->FoodLV,  page()->ItemCatLV};
         for (QWidget* target : targets) {
             typeItem(QString(), QStringLiteral("1"));
-            QVERIFY(host.ShownBalloon());
+            QVERIFY(balloonShown());
             if (auto* list = qobject_cast<ExtLV*>(target))
-                clickRow(list, 1);
+                ClickRow(list, 1);
             else
                 QTest::mouseClick(target, Qt::LeftButton);
-            QVERIFY2(!host.ShownBalloon(), qPrintable(target->objectName()));
+            QVERIFY2(!balloonShown(), qPrintable(target->objectName()));
         }
     }
 
@@ -394,7 +375,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         load();
-        host.window->activateWindow();
+        hostWindow()->activateWindow();
         page()->itmPrice->setFocus();
         QTRY_VERIFY(page()->itmPrice->hasFocus());
         page()->itmPrice->setText(typed);
@@ -445,7 +426,7 @@ private slots:
         storeItem(QStringLiteral("Beer"), QStringLiteral("3"), QString(), first);
         storeItem(QStringLiteral("Gin"), QStringLiteral("5"), QString(), second);
         load();
-        clickRow(page()->ItemCatLV, 2);
+        ClickRow(page()->ItemCatLV, 2);
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(page()->Command6, Qt::LeftButton);
         QCOMPARE(storedCategories(), QStringList{"Bar"});
@@ -455,13 +436,13 @@ private slots:
     void aRefusedCategoryRemovalRemovesNothing() {
         addStartersAndDrinks();
         load();
-        QCOMPARE(host.Refuse(QStringLiteral("tbl_foodCat"), QStringLiteral("DELETE")), QString());
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_foodCat"), Write::Delete));
         const QStringList items = storedItems();
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(page()->Command6, Qt::LeftButton);
 
-        QCOMPARE(ShownTexts().size(), 2);
-        QVERIFY(ShownTexts().last().startsWith(QStringLiteral("Error Code : DB0002\r\n")));
+        QCOMPARE(Messages().size(), 2);
+        QVERIFY(Messages().last().startsWith(QStringLiteral("Error Code : DB0002\r\n")));
         // The items were deleted first, and came back with the unit of work.
         QCOMPARE(storedItems(), items);
         QCOMPARE(storedCategories(), (QStringList{"Starters", "Drinks"}));
@@ -489,7 +470,7 @@ private slots:
         // Another desk adds an item; a Yes fills the list again and shows it.
         storeItem(QStringLiteral("Wrap"), QStringLiteral("5"), QString(),
                   page()->ItemCatLV->SelectedItem().SubItems(1).toLongLong());
-        clickRow(page()->FoodLV, 2);
+        ClickRow(page()->FoodLV, 2);
         Dialogs::Testing::AnswerNextQuestion(yes);
         QTest::mouseClick(page()->Command7, Qt::LeftButton);
 
@@ -508,7 +489,7 @@ private slots:
         load();
         QTest::mouseClick(page()->Command6, Qt::LeftButton);
         QTest::mouseClick(page()->Command7, Qt::LeftButton);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(!frmErrorReport::Instance());
     }
 
@@ -526,7 +507,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QStringList, categoriesShown);
         addStartersAndDrinks();
-        QCOMPARE(host.db->Run(QStringLiteral("DROP TABLE ") + dropped), QString());
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE ") + dropped));
         load();
         QVERIFY(frmErrorReport::Instance());
         QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : ") + code + kLineBreak));
@@ -547,14 +528,14 @@ private slots:
         QFETCH(QString, code);
         addStartersAndDrinks();
         load();
-        QCOMPARE(host.db->Run(QStringLiteral("DROP TABLE ") + dropped), QString());
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE ") + dropped));
         if (code == QLatin1String("ADM0007"))
             QTest::mouseClick(page()->Command4, Qt::LeftButton);
         else
             typeItem(QStringLiteral("Tea"), QStringLiteral("1"));
         QVERIFY(frmErrorReport::Instance());
         QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : ") + code + kLineBreak));
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
     }
 };
 

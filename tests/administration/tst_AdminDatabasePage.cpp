@@ -20,6 +20,7 @@
 #include <sys/resource.h>
 
 using TestSupport::Backend;
+using TestSupport::Messages;
 using TestSupport::TestDatabase;
 
 namespace {
@@ -106,12 +107,8 @@ DatabasePlace placeOf(TestDatabase& db) {
 
 // The database settings page on its own: what it shows, the boxes it switches, Browse, and
 // the settings it saves for the next start.
-class TestAdminDatabasePage : public QObject {
+class TestAdminDatabasePage : public AdminPageHost<AdminDatabasePage> {
     Q_OBJECT
-
-    AdminPageHost<AdminDatabasePage> host;
-
-    AdminDatabasePage* page() const { return host.page; }
 
     // Settings that each save keeps or replaces.
     static void writeOldSettings() {
@@ -157,18 +154,8 @@ class TestAdminDatabasePage : public QObject {
         save(true);
         const QStringList browsed =
             place.server ? QStringList() : QStringList{QStringLiteral("SQLite database (*.db)")};
-        QCOMPARE(ShownTexts(), browsed + QStringList({kQuestion, kNotice}));
+        QCOMPARE(Messages(), browsed + QStringList({kQuestion, kNotice}));
         theDBworks::OpenConnection();
-    }
-
-    QStringList logRows(TestDatabase& db) {
-        QStringList rows;
-        Recordset log = db.Query(QStringLiteral("SELECT * FROM tbl_logTable ORDER BY ID"));
-        for (log.MoveFirst(); !log.AtEOF(); log.MoveNext())
-            rows << log.Text(QStringLiteral("LogText")) + QLatin1Char('|') +
-                        log.Text(QStringLiteral("LoggedUser")) + QLatin1Char('|') +
-                        log.Text(QStringLiteral("LogKey"));
-        return rows;
     }
 
     void expectBoxesInUse(bool server) {
@@ -184,12 +171,6 @@ class TestAdminDatabasePage : public QObject {
     }
 
 private slots:
-    void init() {
-        const QString error = host.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { host.Stop(); }
-
     void showsTheConnectionInUse() {
         page()->LoadSettings();
         QCOMPARE(page()->Frame3->title(), QStringLiteral("Other Settings"));
@@ -202,7 +183,7 @@ private slots:
         QCOMPARE(page()->txtDBpass->echoMode(), QLineEdit::Password);
         QCOMPARE(page()->txtSQLPassWord->echoMode(), QLineEdit::Normal);
 
-        const DatabasePlace place = placeOf(*host.db);
+        const DatabasePlace place = placeOf(*db);
         QCOMPARE(page()->UseMySQL->isChecked(), place.server);
         expectBoxesInUse(place.server);
         QCOMPARE(page()->txtDBpath->text(), place.path);
@@ -212,7 +193,7 @@ private slots:
         QCOMPARE(page()->txtSQLDBName->text(), place.name);
         QCOMPARE(page()->txtSQLUserName->text(), place.user);
         QCOMPARE(page()->txtSQLPassWord->text(), place.password);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
     }
 
     void showsTheSettingsInMemoryNotTheFile_data() {
@@ -265,7 +246,7 @@ private slots:
                 now << box->text();
             QCOMPARE(now, texts);
         }
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(!frmErrorReport::Instance());
     }
 
@@ -338,14 +319,14 @@ private slots:
         for (const QString& key : kSecretKeys)
             if (!setting(key).isEmpty())
                 QCOMPARE(setting(key).size() % 16, 0);
-        QCOMPARE(ShownTexts(), (QStringList{kQuestion, kNotice}));
+        QCOMPARE(Messages(), (QStringList{kQuestion, kNotice}));
         const Dialogs::Shown& question = Dialogs::Testing::Record().first();
         QCOMPARE(question.kind, QStringLiteral("question"));
         QCOMPARE(question.icon, Dialogs::Icon::Information);
         const Dialogs::Shown& notice = Dialogs::Testing::Record().last();
         QCOMPARE(notice.icon, Dialogs::Icon::Information);
         QCOMPARE(notice.title, Dialogs::ProgramTitle());
-        QCOMPARE(logRows(*host.db),
+        QCOMPARE(LogRowsOf(*db),
                  QStringList{QStringLiteral("Database Settings Modified (Use SQL : ") +
                              (server ? QStringLiteral("Yes") : QStringLiteral("No")) +
                              QStringLiteral(")|admin|DBChanges")});
@@ -368,8 +349,8 @@ private slots:
         QCOMPARE(setting(QStringLiteral("SQLUserName")), QString());
         QCOMPARE(DecryptSecret(setting(QStringLiteral("SQLPassWord"))), QStringLiteral("pw"));
         QCOMPARE(setting(QStringLiteral("UseSQL")), QStringLiteral("1"));
-        QCOMPARE(ShownTexts(), (QStringList{kQuestion, kNotice}));
-        QCOMPARE(logRows(*host.db).size(), 1);
+        QCOMPARE(Messages(), (QStringList{kQuestion, kNotice}));
+        QCOMPARE(LogRowsOf(*db).size(), 1);
     }
 
     void answeringNoWritesAndLogsNothing() {
@@ -384,8 +365,8 @@ private slots:
         const QByteArray before = fileBytes(AppPaths::ConfigIniPath());
         save(false);
         QCOMPARE(fileBytes(AppPaths::ConfigIniPath()), before);
-        QCOMPARE(ShownTexts(), QStringList{kQuestion});
-        QCOMPARE(logRows(*host.db), QStringList());
+        QCOMPARE(Messages(), QStringList{kQuestion});
+        QCOMPARE(LogRowsOf(*db), QStringList());
     }
 
     void aSettingsFileThatCannotBeWrittenStaysWhole() {
@@ -409,24 +390,23 @@ private slots:
         QVERIFY(frmErrorReport::Instance());
         QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : ADM0006\r\nCould not write ")));
         // Nothing was changed, so nothing is logged or announced.
-        QCOMPARE(ShownTexts(), QStringList{kQuestion});
-        QCOMPARE(logRows(*host.db), QStringList());
+        QCOMPARE(Messages(), QStringList{kQuestion});
+        QCOMPARE(LogRowsOf(*db), QStringList());
     }
 
     void switchesToTheOtherDatabaseAndBack() {
-        const Backend other =
-            host.db->Which() == Backend::SQLite ? Backend::MariaDB : Backend::SQLite;
+        const Backend other = db->Which() == Backend::SQLite ? Backend::MariaDB : Backend::SQLite;
         // The other database is made first, so that this test's program folder and connection
         // are the page's again afterwards.
-        host.Stop();
+        stopProgram();
         TestDatabase otherDb(other);
         if (!otherDb.SetupError().isEmpty()) {
             if (qEnvironmentVariableIsEmpty("STAYMARK_TEST_MYSQL_REQUIRED"))
                 QSKIP("No MariaDB server for the other end of the switch");
             QFAIL(qPrintable(otherDb.SetupError()));
         }
-        QCOMPARE(host.Start(), QString());
-        const DatabasePlace here = placeOf(*host.db);
+        QCOMPARE(startProgram(), QString());
+        const DatabasePlace here = placeOf(*db);
         const DatabasePlace there = placeOf(otherDb);
         const DbBackend hereBackend = theDBworks::Backend();
         page()->LoadSettings();
@@ -451,9 +431,10 @@ private slots:
                                                 "DBChanges");
         const QString toFile = QStringLiteral("Database Settings Modified (Use SQL : No)|admin|"
                                               "DBChanges");
-        QCOMPARE(logRows(*host.db), QStringList{there.server ? toServer : toFile});
-        QCOMPARE(logRows(otherDb), QStringList{there.server ? toFile : toServer});
-        host.Stop();
+        QCOMPARE(LogRowsOf(*db), QStringList{there.server ? toServer : toFile});
+        QCOMPARE(LogRowsOf(otherDb), QStringList{there.server ? toFile : toServer});
+        // This test's own database goes before the other one.
+        stopProgram();
     }
 };
 

@@ -11,6 +11,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using TestSupport::Messages;
+using TestSupport::Write;
+
 namespace {
 
 const QString kSaveQuestion = QStringLiteral("Do you want to save the changes?");
@@ -21,29 +24,19 @@ const QString kClearQuestion = QStringLiteral("Do you really want to clear all C
 
 // The hotel information page on its own: the details with the order sign, and the clearing of
 // the customer history.
-class TestAdminHotelPage : public QObject {
+class TestAdminHotelPage : public AdminPageHost<AdminHotelPage> {
     Q_OBJECT
 
-    AdminPageHost<AdminHotelPage> host;
-
-    AdminHotelPage* page() const { return host.page; }
-
     void storeHotelInfo(const QString& values) {
-        QCOMPARE(host.db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET ") + values), QString());
+        VERIFY_RAN(db->Run(QStringLiteral("UPDATE tbl_HotelInfo SET ") + values));
     }
 
     // Each row as "name|phone|fax|address|sign", by ID.
     QStringList storedHotelInfo() {
-        QStringList rows;
-        Recordset info = host.db->Query(QStringLiteral("SELECT * FROM tbl_HotelInfo ORDER BY ID"));
-        for (info.MoveFirst(); !info.AtEOF(); info.MoveNext())
-            rows << QStringList{info.Text(QStringLiteral("HotelName")),
-                                info.Text(QStringLiteral("HotelPhoneNo")),
-                                info.Text(QStringLiteral("HotelFaxNo")),
-                                info.Text(QStringLiteral("HotelAddress")),
-                                info.Text(QStringLiteral("AddOrderSign"))}
-                        .join(QLatin1Char('|'));
-        return rows;
+        return StoredRows(*db, QStringLiteral("SELECT * FROM tbl_HotelInfo ORDER BY ID"),
+                          {QStringLiteral("HotelName"), QStringLiteral("HotelPhoneNo"),
+                           QStringLiteral("HotelFaxNo"), QStringLiteral("HotelAddress"),
+                           QStringLiteral("AddOrderSign")});
     }
 
     QStringList shownDetails() const {
@@ -64,13 +57,11 @@ class TestAdminHotelPage : public QObject {
     // Two removed bookings in the history and one booking still held.
     void addHistoryAndABooking() {
         for (const char* row : {"7, 'Ann', 'AMBCDEFG'", "9, 'Bob', 'BKBCDEFG'"})
-            QCOMPARE(host.db->Run(QStringLiteral("INSERT INTO tbl_customers_history (ID, "
-                                                 "cFirstName, cUniqueNo) VALUES (") +
-                                  QLatin1String(row) + QLatin1Char(')')),
-                     QString());
-        QCOMPARE(host.db->Run(QStringLiteral("INSERT INTO tbl_customers (cFirstName, cUniqueNo) "
-                                             "VALUES ('Cy', 'CZBCDEFG')")),
-                 QString());
+            VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_customers_history (ID, "
+                                              "cFirstName, cUniqueNo) VALUES (") +
+                               QLatin1String(row) + QLatin1Char(')')));
+        VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_customers (cFirstName, cUniqueNo) "
+                                          "VALUES ('Cy', 'CZBCDEFG')")));
     }
 
     void press(QPushButton* button, bool yes) {
@@ -79,12 +70,6 @@ class TestAdminHotelPage : public QObject {
     }
 
 private slots:
-    void init() {
-        const QString error = host.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { host.Stop(); }
-
     void loadShowsTheHotelInformation_data() {
         QTest::addColumn<int>("storedSign");
         QTest::addColumn<bool>("ticked");
@@ -114,7 +99,7 @@ private slots:
     }
 
     void loadWithoutTheRowReportsItsCode() {
-        QCOMPARE(host.db->Run(QStringLiteral("DELETE FROM tbl_HotelInfo")), QString());
+        VERIFY_RAN(db->Run(QStringLiteral("DELETE FROM tbl_HotelInfo")));
         typeDetails({"before", "before", "before", "before"}, true);
         page()->HotelInfoShow();
         QVERIFY(frmErrorReport::Instance());
@@ -147,9 +132,8 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, sign);
         // The save changes every row the table holds.
-        QCOMPARE(host.db->Run(QStringLiteral("INSERT INTO tbl_HotelInfo (ID, HotelName, "
-                                             "AddOrderSign) VALUES (2, 'Annex', 0)")),
-                 QString());
+        VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_HotelInfo (ID, HotelName, "
+                                          "AddOrderSign) VALUES (2, 'Annex', 0)")));
         storeHotelInfo(QStringLiteral("AddOrderSign=") + (orderSign ? "0" : "1"));
         GlobalLogin::OrderSign = orderSign ? QString() : QStringLiteral("#");
         page()->HotelInfoShow();
@@ -158,7 +142,7 @@ private slots:
         press(page()->Command9, true);
 
         QCOMPARE(storedHotelInfo(), (QStringList{stored, stored}));
-        QCOMPARE(ShownTexts(), (QStringList{kSaveQuestion, "Hotel Info Successfully Saved!"}));
+        QCOMPARE(Messages(), (QStringList{kSaveQuestion, "Hotel Info Successfully Saved!"}));
         const Dialogs::Shown& question = Dialogs::Testing::Record().first();
         QCOMPARE(question.kind, QStringLiteral("question"));
         QCOMPARE(question.title, QStringLiteral("Save Changes"));
@@ -185,11 +169,11 @@ private slots:
         QSignalSpy announced(&WindowNotices::Instance(), &WindowNotices::HotelInfoChanged);
         typeDetails({"Grand", "1", "2", "3"}, true);
         const QStringList before = storedHotelInfo();
-        press(page()->findChild<QPushButton*>(button), false);
+        press(TestSupport::control<QPushButton>(page(), button), false);
 
-        QCOMPARE(ShownTexts(), QStringList{question});
+        QCOMPARE(Messages(), QStringList{question});
         QCOMPARE(storedHotelInfo(), before);
-        QCOMPARE(host.db->Count(QStringLiteral("tbl_customers_history")), 2);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 2);
         QCOMPARE(GlobalLogin::OrderSign, QString());
         QCOMPARE(announced.count(), 0);
     }
@@ -197,9 +181,9 @@ private slots:
     void clearingTheHistoryKeepsTheBookings() {
         addHistoryAndABooking();
         press(page()->Command8, true);
-        QCOMPARE(host.db->Count(QStringLiteral("tbl_customers_history")), 0);
-        QCOMPARE(host.db->Count(QStringLiteral("tbl_customers")), 1);
-        QCOMPARE(ShownTexts(), (QStringList{kClearQuestion, "Cleared All Customer History"}));
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 1);
+        QCOMPARE(Messages(), (QStringList{kClearQuestion, "Cleared All Customer History"}));
         const Dialogs::Shown& question = Dialogs::Testing::Record().first();
         QCOMPARE(question.kind, QStringLiteral("question"));
         QCOMPARE(question.title, Dialogs::ProgramTitle());
@@ -209,36 +193,34 @@ private slots:
     void aRefusedStatementIsReportedInsteadOfSuccess_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("statement");
+        QTest::addColumn<Write>("write");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("code");
         QTest::newRow("save") << "Command9"
-                              << "tbl_HotelInfo"
-                              << "UPDATE" << kSaveQuestion << "DB0004";
-        QTest::newRow("clear history") << "Command8"
-                                       << "tbl_customers_history"
-                                       << "DELETE" << kClearQuestion << "DB0002";
+                              << "tbl_HotelInfo" << Write::Update << kSaveQuestion << "DB0004";
+        QTest::newRow("clear history")
+            << "Command8"
+            << "tbl_customers_history" << Write::Delete << kClearQuestion << "DB0002";
     }
     void aRefusedStatementIsReportedInsteadOfSuccess() {
         QFETCH(QString, button);
         QFETCH(QString, table);
-        QFETCH(QString, statement);
+        QFETCH(Write, write);
         QFETCH(QString, question);
         QFETCH(QString, code);
         addHistoryAndABooking();
         page()->HotelInfoShow();
         typeDetails({"Grand", "1", "2", "3"}, true);
         const QStringList before = storedHotelInfo();
-        QCOMPARE(host.Refuse(table, statement), QString());
+        VERIFY_RAN(db->RefuseWrites(table, write));
         QSignalSpy announced(&WindowNotices::Instance(), &WindowNotices::HotelInfoChanged);
-        press(page()->findChild<QPushButton*>(button), true);
+        press(TestSupport::control<QPushButton>(page(), button), true);
 
-        QCOMPARE(ShownTexts().size(), 2);
-        QCOMPARE(ShownTexts().first(), question);
-        QVERIFY(
-            ShownTexts().last().startsWith(QStringLiteral("Error Code : ") + code + kLineBreak));
+        QCOMPARE(Messages().size(), 2);
+        QCOMPARE(Messages().first(), question);
+        QVERIFY(Messages().last().startsWith(QStringLiteral("Error Code : ") + code + kLineBreak));
         QCOMPARE(storedHotelInfo(), before);
-        QCOMPARE(host.db->Count(QStringLiteral("tbl_customers_history")), 2);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 2);
         QCOMPARE(GlobalLogin::OrderSign, QString());
         QCOMPARE(announced.count(), 0);
     }

@@ -2,23 +2,24 @@
 #include "core/Currency.h"
 #include "core/ErrorReport.h"
 #include "tests/administration/AdminWindowFixture.h"
-#include "tests/support/AdminStatements.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
+using TestSupport::Messages;
+using TestSupport::ModalSteps;
+using TestSupport::Write;
+
 // The rooms page driven through its controls: adding with its checks and balloons, the stored
 // forms, the booking tables, the log rows, removal and the list's menu.
-class TestAdminRooms : public QObject {
+class TestAdminRooms : public AdminWindowFixture {
     Q_OBJECT
-
-    AdminWindowFixture fixture;
 
     // Each room as "identifier|description|type|tariff", the tariff as plain decimal text.
     QStringList storedRooms() const {
         QStringList rooms =
-            fixture.Stored(QStringLiteral("SELECT * FROM tbl_Rooms ORDER BY RoomID"),
-                           {"RoomNameID", "Description", "RoomType", "RoomPrice"});
+            StoredRows(*db, QStringLiteral("SELECT * FROM tbl_Rooms ORDER BY RoomID"),
+                       {"RoomNameID", "Description", "RoomType", "RoomPrice"});
         for (QString& room : rooms) {
             const QString tariff = room.section('|', 3);
             room = room.section('|', 0, 2) + '|' +
@@ -28,23 +29,13 @@ class TestAdminRooms : public QObject {
     }
 
     // Two rooms, 101 with one booking in its table.
-    bool twoRoomsOneBooked() const {
-        return AdminStatements::AddRoom("101", "Garden", "Twin Bed", "80") &&
-               AdminStatements::AddRoom("102", "Suite", "Double Bed", "150") &&
-               fixture.db
-                   ->Run("INSERT INTO room_101 (RoomNameID, cUniqueID, CheckInDate, CheckOutDate, "
-                         "RoomBookedDate) VALUES ('101', 'JSABCDEF', #2026-12-10#, #2026-12-12#, "
-                         "#2026-12-10#)")
-                   .isEmpty();
+    QString twoRoomsOneBooked() const {
+        const QString error =
+            AddRooms({{"101", "Garden", "Twin Bed", "80"}, {"102", "Suite", "Double Bed", "150"}});
+        return error.isEmpty() ? BookRoom("101") : error;
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.StartLoggedIn();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { fixture.Stop(); }
-
     void addStoresTheRoomWithItsBookingTable_data() {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("description");
@@ -85,29 +76,29 @@ private slots:
         QFETCH(QString, price);
         QFETCH(QString, stored);
         QFETCH(QString, listed);
-        fixture.OpenAdmin();
-        AdminRoomsPage* page = fixture.Rooms();
-        fixture.AddRoom(id, description, type, price);
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
+        AddRoomOnPage(id, description, type, price);
 
         QCOMPARE(storedRooms(), QStringList{stored});
         const QString roomId = stored.section('|', 0, 0);
-        QVERIFY(fixture.TableExists("room_" + roomId));
-        QCOMPARE(fixture.LogRows(), QStringList{"Added Room -" + id + "|admin|RoomAddedRemove"});
-        QCOMPARE(ShownTexts(), QStringList{"Room " + id + " Added on the Room List!"});
+        QVERIFY(TableExists("room_" + roomId));
+        QCOMPARE(LogRows(), QStringList{"Added Room -" + id + "|admin|RoomAddedRemove"});
+        QCOMPARE(Messages(), QStringList{"Room " + id + " Added on the Room List!"});
         QCOMPARE(Dialogs::Testing::Record().first().icon, Dialogs::Icon::Information);
         QCOMPARE(Dialogs::Testing::Record().first().title, QStringLiteral("Staymark"));
         QCOMPARE(RowsOf(page->listRoomView, 4), QStringList{listed});
         // The boxes keep what was typed, and the next room can be added.
         QCOMPARE(page->txtRoomID->text(), id);
         QVERIFY(page->cmdAddRoom->isEnabled());
-        QVERIFY(!AdminWindowFixture::ShownBalloon());
+        QVERIFY(!ShownBalloon().shown);
     }
 
     void theTariffIsStoredAlikeInEveryLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        fixture.OpenAdmin();
-        fixture.AddRoom("101", "Garten", "Twin Bed", "1.500,50");
-        const QStringList listed = RowsOf(fixture.Rooms()->listRoomView, 4);
+        OpenAdmin();
+        AddRoomOnPage("101", "Garten", "Twin Bed", "1.500,50");
+        const QStringList listed = RowsOf(Rooms()->listRoomView, 4);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(storedRooms(), QStringList{"101|Garten|Twin Bed|1500.5"});
         QCOMPARE(listed,
@@ -163,35 +154,35 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        fixture.OpenAdmin();
-        AdminRoomsPage* page = fixture.Rooms();
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
         page->txtRoomDesc->setFocus();
-        fixture.AddRoom(id, "Garden", "Twin Bed", price);
-        const BalloonWindow* balloon = AdminWindowFixture::ShownBalloon();
-        QVERIFY(balloon);
-        QCOMPARE(balloon->TitleText(), title);
-        QCOMPARE(balloon->BodyText(), text);
-        QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
-        QCOMPARE(BalloonTarget->objectName(), target);
+        AddRoomOnPage(id, "Garden", "Twin Bed", price);
+        const TestSupport::Balloon balloon = ShownBalloon();
+        QVERIFY(balloon.shown);
+        QCOMPARE(balloon.title, title);
+        QCOMPARE(balloon.text, text);
+        QCOMPARE(balloon.icon, int(CBalloonToolTip::ErrorIcon));
+        QCOMPARE(balloon.TargetName(), target);
         // The balloon leaves the focus where it was.
-        QVERIFY(QApplication::focusWidget() != BalloonTarget.data());
+        QVERIFY(QApplication::focusWidget() != balloon.target.data());
         QVERIFY(page->cmdAddRoom->isEnabled());
-        QCOMPARE(fixture.db->Count("tbl_Rooms"), 0);
-        QVERIFY(fixture.LogRows().isEmpty());
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QCOMPARE(db->Count("tbl_Rooms"), 0);
+        QVERIFY(LogRows().isEmpty());
+        VERIFY_NOTHING_SHOWN();
     }
 
     void aTakenIdentifierWaitsForAChange() {
-        QVERIFY(AdminStatements::AddRoom("101", "Garden", "Twin Bed", "80"));
-        fixture.OpenAdmin();
-        AdminRoomsPage* page = fixture.Rooms();
+        VERIFY_RAN(AdminStatements::AddRoom("101", "Garden", "Twin Bed", "80"));
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
         // Checked in its stored form, blanks and all.
-        fixture.AddRoom(" 101 ", "Another", "Twin Bed", "90");
-        const BalloonWindow* balloon = AdminWindowFixture::ShownBalloon();
-        QVERIFY(balloon);
-        QCOMPARE(balloon->TitleText(), QStringLiteral("Room Already Exist!"));
-        QCOMPARE(balloon->BodyText(), QStringLiteral("Please Enter Room ID!"));
-        QCOMPARE(BalloonTarget.data(), page->txtRoomID);
+        AddRoomOnPage(" 101 ", "Another", "Twin Bed", "90");
+        const TestSupport::Balloon balloon = ShownBalloon();
+        QVERIFY(balloon.shown);
+        QCOMPARE(balloon.title, QStringLiteral("Room Already Exist!"));
+        QCOMPARE(balloon.text, QStringLiteral("Please Enter Room ID!"));
+        QCOMPARE(balloon.target.data(), page->txtRoomID);
         QVERIFY(!page->cmdAddRoom->isEnabled());
         QCOMPARE(storedRooms().size(), 1);
         // Any of the four fields enables it again.
@@ -201,47 +192,42 @@ private slots:
 
     void addingIsAllOrNothing_data() {
         QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("code");
         QTest::newRow("room row refused") << "tbl_Rooms"
-                                          << "INSERT"
                                           << "DB0003";
         QTest::newRow("log row refused") << "tbl_logTable"
-                                         << "INSERT"
                                          << "DB0003";
         QTest::newRow("booking table already there") << ""
-                                                     << ""
                                                      << "DB0005";
     }
     void addingIsAllOrNothing() {
         QFETCH(QString, table);
-        QFETCH(QString, statement);
         QFETCH(QString, code);
         if (table.isEmpty())
-            QVERIFY(fixture.db->Run("CREATE TABLE room_101 (ID INT, Kept INT)").isEmpty());
+            VERIFY_RAN(db->Run("CREATE TABLE room_101 (ID INT, Kept INT)"));
         else
-            QVERIFY(fixture.Refuse(table, statement).isEmpty());
-        fixture.OpenAdmin();
-        fixture.AddRoom("101", "Garden", "Twin Bed", "80");
-        QCOMPARE(fixture.db->Count("tbl_Rooms"), 0);
-        QVERIFY(fixture.LogRows().isEmpty());
+            VERIFY_RAN(db->RefuseWrites(table, Write::Insert));
+        OpenAdmin();
+        AddRoomOnPage("101", "Garden", "Twin Bed", "80");
+        QCOMPARE(db->Count("tbl_Rooms"), 0);
+        QVERIFY(LogRows().isEmpty());
         // A table that was there before stays; one made for the room goes again.
-        QCOMPARE(fixture.TableExists("room_101"), table.isEmpty());
+        QCOMPARE(TableExists("room_101"), table.isEmpty());
         if (table.isEmpty())
-            QVERIFY(fixture.db->Run("SELECT Kept FROM room_101").isEmpty());
-        const QStringList messages = ShownTexts();
+            VERIFY_RAN(db->Run("SELECT Kept FROM room_101"));
+        const QStringList messages = Messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith("Error Code : " + code + "\r\n"),
                  qPrintable(messages.first()));
-        QVERIFY(fixture.Rooms()->cmdAddRoom->isEnabled());
-        QCOMPARE(fixture.Rooms()->listRoomView->ListItems().Count(), 0);
+        QVERIFY(Rooms()->cmdAddRoom->isEnabled());
+        QCOMPARE(Rooms()->listRoomView->ListItems().Count(), 0);
     }
 
     void removeTakesTheRowItsBookingsAndLogsIt() {
-        QVERIFY(twoRoomsOneBooked());
-        fixture.OpenAdmin();
-        AdminRoomsPage* page = fixture.Rooms();
-        AdminWindowFixture::ClickRow(page->listRoomView, "101", Qt::LeftButton);
+        VERIFY_RAN(twoRoomsOneBooked());
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
+        ClickRow(page->listRoomView, "101", Qt::LeftButton);
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(page->cmdRemoveRoom, Qt::LeftButton);
 
@@ -252,43 +238,39 @@ private slots:
         QCOMPARE(shown[0].title, QStringLiteral("Remove Room"));
         QCOMPARE(shown[1].text, QStringLiteral("Room 101 Removed!"));
         QCOMPARE(storedRooms(), QStringList{"102|Suite|Double Bed|150"});
-        QVERIFY(!fixture.TableExists("room_101"));
-        QVERIFY(fixture.TableExists("room_102"));
-        QCOMPARE(fixture.LogRows(), QStringList{"Removed Room 101|admin|RoomAddedRemove"});
+        QVERIFY(!TableExists("room_101"));
+        QVERIFY(TableExists("room_102"));
+        QCOMPARE(LogRows(), QStringList{"Removed Room 101|admin|RoomAddedRemove"});
         QCOMPARE(RowsOf(page->listRoomView, 1), QStringList{"102"});
         // The removed room's table name is free again.
-        fixture.AddRoom("101", "New", "Twin Bed", "70");
-        QVERIFY(fixture.TableExists("room_101"));
-        QCOMPARE(fixture.db->Count("room_101"), 0);
+        AddRoomOnPage("101", "New", "Twin Bed", "70");
+        QVERIFY(TableExists("room_101"));
+        QCOMPARE(db->Count("room_101"), 0);
     }
 
     void removalIsAllOrNothing_data() {
         QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("statement");
+        QTest::addColumn<Write>("write");
         QTest::addColumn<bool>("answer");
-        QTest::newRow("answered No") << ""
-                                     << "" << false;
-        QTest::newRow("room row refused") << "tbl_Rooms"
-                                          << "DELETE" << true;
-        QTest::newRow("log row refused") << "tbl_logTable"
-                                         << "INSERT" << true;
+        QTest::newRow("answered No") << "" << Write::Delete << false;
+        QTest::newRow("room row refused") << "tbl_Rooms" << Write::Delete << true;
+        QTest::newRow("log row refused") << "tbl_logTable" << Write::Insert << true;
     }
     void removalIsAllOrNothing() {
         QFETCH(QString, table);
-        QFETCH(QString, statement);
+        QFETCH(Write, write);
         QFETCH(bool, answer);
-        QVERIFY(twoRoomsOneBooked());
+        VERIFY_RAN(twoRoomsOneBooked());
         if (!table.isEmpty())
-            QVERIFY(fixture.Refuse(table, statement).isEmpty());
-        fixture.OpenAdmin();
-        AdminRoomsPage* page = fixture.Rooms();
+            VERIFY_RAN(db->RefuseWrites(table, write));
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
         Dialogs::Testing::AnswerNextQuestion(answer);
-        AdminWindowFixture::ChooseFromMenu(page->listRoomView, page->AGPopUp1, "101",
-                                           "mnuRemoveRoom");
+        ChooseFromMenu(page->listRoomView, page->AGPopUp1, "101", "mnuRemoveRoom");
         QCOMPARE(storedRooms().size(), 2);
-        QCOMPARE(fixture.db->Count("room_101"), 1);
-        QVERIFY(fixture.LogRows().isEmpty());
-        const QStringList messages = ShownTexts();
+        QCOMPARE(db->Count("room_101"), 1);
+        QVERIFY(LogRows().isEmpty());
+        const QStringList messages = Messages();
         QCOMPARE(messages.first(), QStringLiteral("Remove Selected Room! Are you Sure?"));
         QCOMPARE(messages.size(), answer ? 2 : 1);
         if (answer)
@@ -297,24 +279,23 @@ private slots:
     }
 
     void aRoomWhoseTableIsMissingIsReportedAndStays() {
-        QVERIFY(twoRoomsOneBooked());
-        QVERIFY(fixture.db->Run("DROP TABLE room_102").isEmpty());
-        fixture.OpenAdmin();
+        VERIFY_RAN(twoRoomsOneBooked());
+        VERIFY_RAN(db->Run("DROP TABLE room_102"));
+        OpenAdmin();
         Dialogs::Testing::AnswerNextQuestion(true);
-        AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
-                                           "102", "mnuRemoveRoom");
+        ChooseFromMenu(Rooms()->listRoomView, Rooms()->AGPopUp1, "102", "mnuRemoveRoom");
         QCOMPARE(storedRooms().size(), 2);
-        QVERIFY(fixture.LogRows().isEmpty());
-        QVERIFY(ShownTexts().last().startsWith("Error Code : DB0002\r\n"));
+        QVERIFY(LogRows().isEmpty());
+        QVERIFY(Messages().last().startsWith("Error Code : DB0002\r\n"));
     }
 
     void removingWithoutASelectionIsReported() {
-        QVERIFY(twoRoomsOneBooked());
-        fixture.OpenAdmin();
+        VERIFY_RAN(twoRoomsOneBooked());
+        OpenAdmin();
         Dialogs::Testing::AnswerNextQuestion(true);
-        QTest::mouseClick(fixture.Rooms()->cmdRemoveRoom, Qt::LeftButton);
-        QCOMPARE(ShownTexts(), QStringList{"Remove Selected Room! Are you Sure?"});
-        const QString report = AdminWindowFixture::ReportShown();
+        QTest::mouseClick(Rooms()->cmdRemoveRoom, Qt::LeftButton);
+        QCOMPARE(Messages(), QStringList{"Remove Selected Room! Are you Sure?"});
+        const QString report = ReportShown();
         QVERIFY2(report.startsWith("Error Code : ADM0003\nObject variable or With block variable "
                                    "not set"),
                  qPrintable(report));
@@ -322,8 +303,8 @@ private slots:
     }
 
     void theIdentifierBoxDropsQuotesSemicolonsAndQuestionMarks() {
-        fixture.OpenAdmin();
-        QLineEdit* box = fixture.Rooms()->txtRoomID;
+        OpenAdmin();
+        QLineEdit* box = Rooms()->txtRoomID;
         box->clear();
         box->setFocus();
         QTest::keyClicks(box, "1'0;1?");
@@ -360,45 +341,45 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, after);
         QFETCH(bool, balloonGoes);
-        fixture.OpenAdmin();
-        fixture.AddRoom("", "Garden", "Twin Bed", "80");
-        QVERIFY(AdminWindowFixture::ShownBalloon());
-        auto* field = AdminWindowFixture::Find<QLineEdit>(box);
-        QVERIFY(field);
+        OpenAdmin();
+        AddRoomOnPage("", "Garden", "Twin Bed", "80");
+        QVERIFY(ShownBalloon().shown);
+        auto* field = TestSupport::control<QLineEdit>(LoadedInstance<frmAdminArea>(), box);
         field->setText(text);
         QTest::mouseClick(field, Qt::LeftButton);
         QCOMPARE(field->text(), after);
-        QCOMPARE(AdminWindowFixture::ShownBalloon() == nullptr, balloonGoes);
+        QCOMPARE(!ShownBalloon().shown, balloonGoes);
     }
 
     void aBalloonGoesWithItsPage() {
-        QVERIFY(twoRoomsOneBooked());
-        frmAdminArea* form = fixture.OpenAdmin();
-        fixture.AddRoom("", "Garden", "Twin Bed", "80");
-        QVERIFY(AdminWindowFixture::ShownBalloon());
+        VERIFY_RAN(twoRoomsOneBooked());
+        frmAdminArea* form = OpenAdmin();
+        AddRoomOnPage("", "Garden", "Twin Bed", "80");
+        QVERIFY(ShownBalloon().shown);
         form->SSTab1->setCurrentIndex(3);
-        QVERIFY(!AdminWindowFixture::ShownBalloon());
+        QVERIFY(!ShownBalloon().shown);
         form->SSTab1->setCurrentIndex(0);
-        fixture.AddRoom("", "Garden", "Twin Bed", "80");
+        AddRoomOnPage("", "Garden", "Twin Bed", "80");
         bool balloonOverEditor = true;
-        Dialogs::Testing::HandleNextModal([&](QDialog& editor) {
-            balloonOverEditor = AdminWindowFixture::ShownBalloon() != nullptr;
-            editor.close();
+        const ModalSteps<frmRoomAdminFloat> editor([&](frmRoomAdminFloat& window) {
+            balloonOverEditor = ShownBalloon().shown;
+            window.close();
         });
-        AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
-                                           "101", "mnuEditSelected");
+        ChooseFromMenu(Rooms()->listRoomView, Rooms()->AGPopUp1, "101", "mnuEditSelected");
+        QVERIFY(editor.Ran());
         QVERIFY(!balloonOverEditor);
     }
 
     void theListsMenuOffersItsItemsInOrder() {
-        QVERIFY(twoRoomsOneBooked());
-        fixture.OpenAdmin();
-        AdminRoomsPage* page = fixture.Rooms();
-        AdminWindowFixture::ClickRow(page->listRoomView, "102", Qt::LeftButton);
+        VERIFY_RAN(twoRoomsOneBooked());
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
+        ClickRow(page->listRoomView, "102", Qt::LeftButton);
         QTest::mouseDClick(
             page->listRoomView->viewport(), Qt::LeftButton, {},
             page->listRoomView->visualRect(page->listRoomView->currentIndex()).center());
         QMenu* menu = page->AGPopUp1->Menu();
+        QVERIFY(menu);
         QTRY_VERIFY(menu->isVisible());
         QStringList items;
         for (const QAction* action : menu->actions())
@@ -407,13 +388,12 @@ private slots:
                                      "-", "mnuExportToExcel Export to Excel"}));
         menu->close();
 
-        Dialogs::Testing::HandleNextModal([](QDialog& editor) {
-            auto& room = static_cast<frmRoomAdminFloat&>(editor);
+        const ModalSteps<frmRoomAdminFloat> editor([](frmRoomAdminFloat& room) {
             QCOMPARE(room.txtRoomIDedit->text(), QStringLiteral("102"));
-            editor.close();
+            room.close();
         });
-        AdminWindowFixture::ChooseFromMenu(page->listRoomView, page->AGPopUp1, "102",
-                                           "mnuEditSelected");
+        ChooseFromMenu(page->listRoomView, page->AGPopUp1, "102", "mnuEditSelected");
+        QVERIFY(editor.Ran());
         const Dialogs::Shown& opened = Dialogs::Testing::Record().last();
         QCOMPARE(opened.kind, QStringLiteral("modal"));
         QCOMPARE(opened.text, QStringLiteral("frmRoomAdminFloat"));

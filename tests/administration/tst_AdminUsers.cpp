@@ -7,37 +7,39 @@
 #include <QPushButton>
 
 #include <functional>
+#include <optional>
+
+using TestSupport::Messages;
+using TestSupport::Write;
 
 // The user accounts page and the privilege editor, driven through their controls.
-class TestAdminUsers : public QObject {
+class TestAdminUsers : public AdminWindowFixture {
     Q_OBJECT
-
-    AdminWindowFixture fixture;
 
     // Each account as "name|cmodifysettings|croomlist|cmodifytax|ccustomerviewedit|
     // canViewReport|cusertype", in the order they were made.
     QStringList storedAccounts() const {
-        return fixture.Stored(QStringLiteral("SELECT * FROM tbl_users ORDER BY ID"),
-                              {"cusername", "cmodifysettings", "croomlist", "cmodifytax",
-                               "ccustomerviewedit", "canViewReport", "cusertype"});
+        return StoredRows(*db, QStringLiteral("SELECT * FROM tbl_users ORDER BY ID"),
+                          {"cusername", "cmodifysettings", "croomlist", "cmodifytax",
+                           "ccustomerviewedit", "canViewReport", "cusertype"});
     }
 
     QString storedPassword(const QString& name) const {
         Recordset row =
-            fixture.db->Query("SELECT cpassword FROM tbl_users WHERE cusername = '" + name + "'");
+            db->Query("SELECT cpassword FROM tbl_users WHERE cusername = '" + name + "'");
         return row.AtEOF() ? QString() : row.Text("cpassword");
     }
 
     AdminUsersPage* openUsers() {
-        fixture.OpenAdmin();
-        LoadedInstance<frmAdminArea>()->SSTab1->setCurrentIndex(3);
+        OpenAdmin()->SSTab1->setCurrentIndex(3);
         QApplication::processEvents();
-        return fixture.Users();
+        return Users();
     }
 
-    // Types the account, ticks the boxes given as five "0"/"1" flags, presses Add and answers.
+    // Types the account, ticks the boxes given as five "0"/"1" flags, presses Add and answers
+    // the question, unless no question is to be asked.
     static void addAccount(AdminUsersPage* page, const QString& name, const QString& password,
-                           const QString& flags, bool yes = true) {
+                           const QString& flags, std::optional<bool> answer = true) {
         page->txtUserName->setText(name);
         page->txtPassWord->setText(password);
         const QList<QCheckBox*> boxes{page->CheckModifySettings, page->CheckCanViewRoomList,
@@ -45,39 +47,30 @@ class TestAdminUsers : public QObject {
                                       page->CheckCanViewEditCustomreList, page->canViewReport};
         for (int i = 0; i < boxes.size(); ++i)
             boxes[i]->setChecked(flags.at(i) == QLatin1Char('1'));
-        Dialogs::Testing::AnswerNextQuestion(yes);
+        if (answer)
+            Dialogs::Testing::AnswerNextQuestion(*answer);
         QTest::mouseClick(page->Command1, Qt::LeftButton);
     }
 
     QString addMaster() const {
-        return fixture.db->Run(
+        return db->Run(
             "INSERT INTO tbl_users (cusername, cpassword, cmodifysettings, croomlist, cmodifytax, "
             "canViewReport, ccustomerviewedit, cusertype) VALUES ('boss', 'X', 1, 1, 1, 1, 1, 1)");
     }
 
     // Opens the privilege editor on the account from the list's menu; `inside` runs while it is
     // open. True when the editor was still open after `inside`.
-    bool editPrivileges(const QString& account, const std::function<void(UserEditFloat&)>& inside) {
-        bool stayedOpen = false;
-        Dialogs::Testing::HandleNextModal([&](QDialog& dialog) {
-            auto& editor = static_cast<UserEditFloat&>(dialog);
-            inside(editor);
-            stayedOpen = editor.isVisible();
-            if (stayedOpen)
-                editor.close();
-        });
+    bool editPrivileges(const QString& account, const std::function<void(UserEditFloat&)>& inside,
+                        const std::source_location& where = std::source_location::current()) {
+        const TestSupport::ModalSteps<UserEditFloat> editor(inside, where);
         AdminUsersPage* page = openUsers();
-        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, account, "mnuEditUser");
-        return stayedOpen;
+        ChooseFromMenu(page->UserList, page->AGPopUp2, account, "mnuEditUser", where);
+        if (!editor.Ran())
+            TestSupport::FailAt(QStringLiteral("the privilege editor did not open"), where);
+        return editor.Ran() && !editor.ClosedByTheSteps();
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.StartLoggedIn();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { fixture.Stop(); }
-
     void addStoresTheAccountAsTheLoginWillCheckIt_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
@@ -121,8 +114,8 @@ private slots:
         const QString storedName = stored.section('|', 0, 0);
         QCOMPARE(storedAccounts().last(), stored);
         QCOMPARE(storedPassword(storedName), GlobalLogin::EncryptPassword(password));
-        QCOMPARE(fixture.LogRows(), QStringList{"New Account Created with User Name : " +
-                                                storedName + "|admin|UserAddRemove"});
+        QCOMPARE(LogRows(), QStringList{"New Account Created with User Name : " + storedName +
+                                        "|admin|UserAddRemove"});
         QCOMPARE(RowsOf(page->UserList, 6).last(), listed);
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
         QCOMPARE(shown.size(), 1);
@@ -164,18 +157,19 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
         AdminUsersPage* page = openUsers();
-        addAccount(page, name, password, "11111");
-        const BalloonWindow* balloon = AdminWindowFixture::ShownBalloon();
-        QVERIFY(balloon);
-        QCOMPARE(balloon->TitleText(), title);
-        QCOMPARE(balloon->BodyText(), text);
-        QCOMPARE(BalloonTarget->objectName(), target);
-        QVERIFY(QApplication::focusWidget() != BalloonTarget.data());
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        // Refused before the question.
+        addAccount(page, name, password, "11111", std::nullopt);
+        const TestSupport::Balloon balloon = ShownBalloon();
+        QVERIFY(balloon.shown);
+        QCOMPARE(balloon.title, title);
+        QCOMPARE(balloon.text, text);
+        QCOMPARE(balloon.TargetName(), target);
+        QVERIFY(QApplication::focusWidget() != balloon.target.data());
+        VERIFY_NOTHING_SHOWN();
         QCOMPARE(storedAccounts().size(), 1);
         // A click in either box takes it away.
         QTest::mouseClick(page->txtPassWord, Qt::LeftButton);
-        QVERIFY(!AdminWindowFixture::ShownBalloon());
+        QVERIFY(!ShownBalloon().shown);
     }
 
     void noAccountWithoutYesOrUnderATakenName() {
@@ -184,9 +178,9 @@ private slots:
         QCOMPARE(storedAccounts().size(), 1);
         addAccount(page, " Admin", "pw", "00001");
         QCOMPARE(storedAccounts().size(), 1);
-        QCOMPARE(ShownTexts(), (QStringList{"Add new user?", "Add new user?",
-                                            "Username  Admin already exist!, Try another name."}));
-        QVERIFY(fixture.LogRows().isEmpty());
+        QCOMPARE(Messages(), (QStringList{"Add new user?", "Add new user?",
+                                          "Username  Admin already exist!, Try another name."}));
+        QVERIFY(LogRows().isEmpty());
     }
 
     void theAccountAndItsLogRowAreStoredTogether_data() {
@@ -196,12 +190,12 @@ private slots:
     }
     void theAccountAndItsLogRowAreStoredTogether() {
         QFETCH(QString, table);
-        QVERIFY(fixture.Refuse(table, "INSERT").isEmpty());
+        VERIFY_RAN(db->RefuseWrites(table, Write::Insert));
         AdminUsersPage* page = openUsers();
         addAccount(page, "clerk", "pw", "00001");
         QCOMPARE(storedAccounts().size(), 1);
-        QVERIFY(fixture.LogRows().isEmpty());
-        const QStringList messages = ShownTexts();
+        QVERIFY(LogRows().isEmpty());
+        const QStringList messages = Messages();
         QCOMPARE(messages.size(), 2);
         QVERIFY2(messages.last().startsWith("Error Code : DB0003\r\n"),
                  qPrintable(messages.last()));
@@ -209,16 +203,14 @@ private slots:
     }
 
     void removeDeletesTheSelectedAccount() {
-        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,1,0").isEmpty());
-        QVERIFY(fixture.AddUser("cook", "pw", "0,0,0,0,0").isEmpty());
+        VERIFY_RAN(db->AddUser("clerk", "pw", "0,0,0,1,0"));
+        VERIFY_RAN(db->AddUser("cook", "pw", "0,0,0,0,0"));
         AdminUsersPage* page = openUsers();
         Dialogs::Testing::AnswerNextQuestion(false);
-        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk",
-                                           "mnuRemoveUser");
+        ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk", "mnuRemoveUser");
         QCOMPARE(storedAccounts().size(), 3);
         Dialogs::Testing::AnswerNextQuestion(true);
-        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk",
-                                           "mnuRemoveUser");
+        ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk", "mnuRemoveUser");
         QCOMPARE(storedAccounts(), (QStringList{"admin|1|1|1|1|1|0", "cook|0|0|0|0|0|0"}));
         QCOMPARE(RowsOf(page->UserList, 1), (QStringList{"admin", "cook"}));
         const Dialogs::Shown& question = Dialogs::Testing::Record().last();
@@ -226,7 +218,7 @@ private slots:
         QCOMPARE(question.text, QStringLiteral("Remove 'clerk' user from the record?"));
         QCOMPARE(question.title, QStringLiteral("Add User"));
         QCOMPARE(Dialogs::Testing::Record().size(), 2);
-        QVERIFY(fixture.LogRows().isEmpty());
+        QVERIFY(LogRows().isEmpty());
     }
 
     void theMasterAndTheLoggedInAccountsStay_data() {
@@ -242,12 +234,11 @@ private slots:
     void theMasterAndTheLoggedInAccountsStay() {
         QFETCH(QString, account);
         QFETCH(QString, message);
-        QVERIFY(addMaster().isEmpty());
+        VERIFY_RAN(addMaster());
         AdminUsersPage* page = openUsers();
-        Dialogs::Testing::AnswerNextQuestion(true);
-        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, account,
-                                           "mnuRemoveUser");
-        QCOMPARE(ShownTexts(), QStringList{message});
+        // Refused before any question is asked.
+        ChooseFromMenu(page->UserList, page->AGPopUp2, account, "mnuRemoveUser");
+        QCOMPARE(Messages(), QStringList{message});
         QCOMPARE(storedAccounts().size(), 2);
     }
 
@@ -262,10 +253,10 @@ private slots:
         QFETCH(QString, account);
         QFETCH(bool, firstBoxEnabled);
         QFETCH(QString, checked);
-        QVERIFY(addMaster().isEmpty());
-        QVERIFY(fixture.AddUser("clerk", "pw", "1,0,0,0,1").isEmpty());
+        VERIFY_RAN(addMaster());
+        VERIFY_RAN(db->AddUser("clerk", "pw", "1,0,0,0,1"));
         const bool stayedOpen = editPrivileges(account, [&](UserEditFloat& editor) {
-            ExtLV* list = fixture.Users()->UserList;
+            ExtLV* list = Users()->UserList;
             QCOMPARE(editor.pos(), QPoint(list->ItemX(), list->ItemY()));
             QCOMPARE(editor.windowTitle(), QStringLiteral("User Prevelages Editor"));
             QCOMPARE(editor.lbusername->text(), "User Name : " + account);
@@ -285,7 +276,7 @@ private slots:
     }
 
     void modifyStoresTheFiveValuesAndRefreshesTheList() {
-        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,0,0").isEmpty());
+        VERIFY_RAN(db->AddUser("clerk", "pw", "0,0,0,0,0"));
         const bool stayedOpen = editPrivileges("clerk", [&](UserEditFloat& editor) {
             ClickCheckBox(editor.canViewReport);
             QVERIFY(editor.Command1->isEnabled());
@@ -294,16 +285,15 @@ private slots:
         });
         QVERIFY(!stayedOpen);
         QCOMPARE(storedAccounts().last(), QStringLiteral("clerk|0|0|1|0|1|0"));
-        QCOMPARE(RowsOf(fixture.Users()->UserList, 6).last(),
-                 QStringLiteral("clerk|No|No|Yes|No|Yes"));
-        QCOMPARE(ShownTexts().last(),
+        QCOMPARE(RowsOf(Users()->UserList, 6).last(), QStringLiteral("clerk|No|No|Yes|No|Yes"));
+        QCOMPARE(Messages().last(),
                  QStringLiteral("Succesfully Modified User's privileges!\r\nYou need to restart "
                                 "the program after this change."));
         QCOMPARE(Dialogs::Testing::Record().last().icon, Dialogs::Icon::Information);
     }
 
     void theMasterAccountKeepsItsAdministration() {
-        QVERIFY(addMaster().isEmpty());
+        VERIFY_RAN(addMaster());
         editPrivileges("boss", [&](UserEditFloat& editor) {
             editor.CheckModifySettings->setChecked(false);
             QVERIFY(editor.CheckModifySettings->isChecked());
@@ -317,13 +307,13 @@ private slots:
     }
 
     void aRefusedUpdateIsNotCalledASuccess() {
-        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,0,0").isEmpty());
-        QVERIFY(fixture.Refuse("tbl_users", "UPDATE").isEmpty());
+        VERIFY_RAN(db->AddUser("clerk", "pw", "0,0,0,0,0"));
+        VERIFY_RAN(db->RefuseWrites("tbl_users", Write::Update));
         QVERIFY(!editPrivileges("clerk", [&](UserEditFloat& editor) {
             editor.canViewReport->setChecked(true);
             QTest::mouseClick(editor.Command1, Qt::LeftButton);
         }));
-        const QStringList messages = ShownTexts();
+        const QStringList messages = Messages();
         QCOMPARE(messages.size(), 2);
         QVERIFY2(messages.last().startsWith("Error Code : DB0004\r\n"),
                  qPrintable(messages.last()));
@@ -331,12 +321,12 @@ private slots:
     }
 
     void anAccountRemovedMeanwhileOpensNoEditor() {
-        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,0,0").isEmpty());
+        VERIFY_RAN(db->AddUser("clerk", "pw", "0,0,0,0,0"));
         AdminUsersPage* page = openUsers();
-        QVERIFY(fixture.db->Run("DELETE FROM tbl_users WHERE cusername = 'clerk'").isEmpty());
-        AdminWindowFixture::ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk", "mnuEditUser");
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
-        QVERIFY(AdminWindowFixture::ReportShown().isEmpty());
+        VERIFY_RAN(db->Run("DELETE FROM tbl_users WHERE cusername = 'clerk'"));
+        ChooseFromMenu(page->UserList, page->AGPopUp2, "clerk", "mnuEditUser");
+        VERIFY_NOTHING_SHOWN();
+        QVERIFY(ReportShown().isEmpty());
     }
 };
 

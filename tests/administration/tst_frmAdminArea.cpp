@@ -1,15 +1,18 @@
 #include "administration/AdminCataloguePage.h"
 #include "administration/AdminDatabasePage.h"
 #include "administration/AdminHotelPage.h"
+#include "core/CIniFile.h"
 #include "core/ErrorReport.h"
+#include "core/SqlLiteral.h"
 #include "core/ui/FormControls.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core_ui/SheetReader.h"
-#include "tests/support/AdminStatements.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
@@ -17,63 +20,65 @@
 
 // The administration window itself: how it opens, its pages, its load and the room list's
 // export.
-class TestFrmAdminArea : public QObject {
+class TestFrmAdminArea : public AdminWindowFixture {
     Q_OBJECT
 
-    AdminWindowFixture fixture;
-
-    static QStringList headers(ExtLV* list) {
-        QStringList texts;
-        for (int column = 0; column < list->model()->columnCount(); ++column)
-            texts << list->model()->headerData(column, Qt::Horizontal).toString();
-        return texts;
-    }
-
     QString idOf(const QString& sql) const {
-        Recordset row = fixture.db->Query(sql);
+        Recordset row = db->Query(sql);
         return row.AtEOF() ? QString() : row.Fields(0).toString();
     }
 
-    static bool addFourRooms() {
-        return AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500") &&
-               AdminStatements::AddRoom("102", "Sea view", "Double Bed", "80.5") &&
-               AdminStatements::AddRoom("103", "", "Single Bed", "60") &&
-               AdminStatements::AddRoom("104", "Attic", "Single Bed", "45");
+    static QString addFourRooms() {
+        return AddRooms({{"101", "Chef's room", "Twin Bed", "1500"},
+                         {"102", "Sea view", "Double Bed", "80.5"},
+                         {"103", "", "Single Bed", "60"},
+                         {"104", "Attic", "Single Bed", "45"}});
+    }
+
+    // A category with its items, each {name, price, note}, as another desk stored them.
+    QString storeCategory(const QString& name, const QList<QStringList>& items) {
+        QString error = db->Run(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES(") +
+                                SqlLiteral::Text(name) + QLatin1Char(')'));
+        const QString category =
+            idOf(QStringLiteral("SELECT MAX(ID) FROM tbl_foodCat WHERE catName = ") +
+                 SqlLiteral::Text(name));
+        for (const QStringList& item : items)
+            if (error.isEmpty())
+                error = db->Run(QStringLiteral("INSERT INTO tbl_FoodItem(ItemName, ItemPrice, "
+                                               "ItemNote, ItemCat) VALUES(") +
+                                SqlLiteral::Text(item.at(0)) + QLatin1Char(',') + item.at(1) +
+                                QLatin1Char(',') + SqlLiteral::Text(item.at(2)) + QLatin1Char(',') +
+                                category + QLatin1Char(')'));
+        return error;
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.StartLoggedIn();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { fixture.Stop(); }
-
     void opensOnceFromTheMenuAndTheToolbar() {
-        frmAdminArea* form = fixture.OpenAdmin();
+        frmAdminArea* form = OpenAdmin();
         QVERIFY(form);
-        const QList<QMdiSubWindow*> children = fixture.main->MdiArea->subWindowList();
+        const QList<QMdiSubWindow*> children = main->MdiArea->subWindowList();
         QCOMPARE(children.size(), 1);
         QCOMPARE(children.first()->widget(), form);
         QCOMPARE(children.first()->windowTitle(), QStringLiteral("Administration"));
         QCOMPARE(children.first()->size(), TwipsSize(9450, 7755));
 
-        fixture.Action(QStringLiteral("mnuAdministration"))->trigger();
-        fixture.Action(QStringLiteral("toolAdmin"))->trigger();
-        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
+        triggerAction(QStringLiteral("mnuAdministration"));
+        triggerAction(QStringLiteral("toolAdmin"));
+        QCOMPARE(main->MdiArea->subWindowList().size(), 1);
         QCOMPARE(LoadedInstance<frmAdminArea>(), form);
 
         // Closed, it is made afresh by the next command.
         children.first()->close();
         QTRY_VERIFY(!LoadedInstance<frmAdminArea>());
-        fixture.Action(QStringLiteral("toolAdmin"))->trigger();
+        triggerAction(QStringLiteral("toolAdmin"));
         QVERIFY(LoadedInstance<frmAdminArea>());
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
     }
 
     void loadShowsThePagesAndFillsTheLists() {
-        QVERIFY(AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500"));
-        QVERIFY(fixture.AddUser("clerk", "pw", "0,0,0,1,0").isEmpty());
-        frmAdminArea* form = fixture.OpenAdmin();
+        VERIFY_RAN(AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500"));
+        VERIFY_RAN(db->AddUser("clerk", "pw", "0,0,0,1,0"));
+        frmAdminArea* form = OpenAdmin();
         QVERIFY(form);
         QCOMPARE(form->SSTab1->parentWidget(), form->PicInner);
         const QStringList captions{"Rooms", " Food && Beverage", "Database Settings",
@@ -96,14 +101,16 @@ private slots:
         }
 
         ExtLV* rooms = form->RoomsPage->listRoomView;
-        QCOMPARE(headers(rooms), (QStringList{"Room ID", "Descripton", "Room Type", "Tariff", ""}));
+        QCOMPARE(HeadersOf(rooms),
+                 (QStringList{"Room ID", "Descripton", "Room Type", "Tariff", ""}));
         QCOMPARE(rooms->header()->sectionSize(4), 0);
         const QString roomKey = idOf(QStringLiteral("SELECT RoomID FROM tbl_Rooms"));
         QCOMPARE(RowsOf(rooms, 5), QStringList{"101|Chef's room|Twin Bed|$1,500.00|" + roomKey});
 
         ExtLV* users = form->UsersPage->UserList;
-        QCOMPARE(headers(users), (QStringList{"User Name", "Settings", "Room View", "Tax View|Edit",
-                                              "Customer View|Edit", "View Report", ""}));
+        QCOMPARE(HeadersOf(users),
+                 (QStringList{"User Name", "Settings", "Room View", "Tax View|Edit",
+                              "Customer View|Edit", "View Report", ""}));
         QCOMPARE(users->header()->sectionSize(6), 0);
         const QString adminId = idOf(QStringLiteral("SELECT ID FROM tbl_users WHERE cusername = "
                                                     "'admin'"));
@@ -119,15 +126,64 @@ private slots:
         QCOMPARE(types->itemText(2), QStringLiteral("Double Bed"));
         QCOMPARE(types->currentText(), QStringLiteral("Twin Bed"));
         QVERIFY(!form->RoomsPage->ProgressBar1->isVisible());
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(ErrMsg.isEmpty());
     }
 
-    void aListThatFailsIsReportedAndTheOthersStillLoad() {
-        QVERIFY(fixture.db->Run(QStringLiteral("DROP TABLE tbl_Rooms")).isEmpty());
-        frmAdminArea* form = fixture.OpenAdmin();
+    void theHostedPagesLoadWithTheWindow() {
+        VERIFY_RAN(storeCategory("Starters", {{"Soup", "4.5", "hot"}, {"Salad", "3.25", ""}}));
+        VERIFY_RAN(storeCategory("Drinks", {{"Cola", "2", "can"}}));
+        VERIFY_RAN(db->Run("UPDATE tbl_HotelInfo SET HotelName = 'Grand Hotel', HotelPhoneNo = "
+                           "'555 0100', HotelFaxNo = '555 0101', HotelAddress = '1 Quay Street', "
+                           "AddOrderSign = 1"));
+        // The page shows the connection the program runs on, not what config.ini says since.
+        const bool server = db->Which() == TestSupport::Backend::MariaDB;
+        const QString file = ReadConfigValue("settings", "db");
+        const QString database = ReadConfigValue("settings", "SQLDBname");
+        for (const char* key : {"db", "SQLhost", "SQLDBname"})
+            WriteConfigValue("settings", QLatin1String(key), "/elsewhere");
+        WriteConfigValue("settings", "UseSQL", server ? "0" : "1");
+        frmAdminArea* form = OpenAdmin();
         QVERIFY(form);
-        const QString report = AdminWindowFixture::ReportShown();
+
+        AdminCataloguePage* catalogue = form->CataloguePage;
+        QCOMPARE(form->SSTab1->widget(1), catalogue);
+        QCOMPARE(RowsOf(catalogue->ItemCatLV, 1), (QStringList{"Starters", "Drinks"}));
+        QVERIFY(catalogue->ItemCatLV->ListItems().Item(1).Selected());
+        QCOMPARE(RowsOf(catalogue->FoodLV, 3), (QStringList{"Soup|$4.50|hot", "Salad|$3.25|"}));
+        QCOMPARE(HeadersOf(catalogue->FoodLV),
+                 (QStringList{"Item Name", "Item Price", "Item Note", ""}));
+
+        AdminDatabasePage* settings = form->DatabasePage;
+        QCOMPARE(form->SSTab1->widget(2), settings);
+        QCOMPARE(settings->UseMySQL->isChecked(), server);
+        const QStringList shown{settings->txtDBpath->text(),      settings->txtDBpass->text(),
+                                settings->txtSQLHost->text(),     settings->txtSQLDBName->text(),
+                                settings->txtSQLUserName->text(), settings->txtSQLPassWord->text()};
+        const QStringList inUse = server ? QStringList{"",
+                                                       "",
+                                                       TestSupport::ServerHost(),
+                                                       database,
+                                                       TestSupport::ServerUser(),
+                                                       TestSupport::ServerPassword()}
+                                         : QStringList{file, "513097", "", "", "", ""};
+        QCOMPARE(shown, inUse);
+
+        AdminHotelPage* hotel = form->HotelPage;
+        QCOMPARE(form->SSTab1->widget(4), hotel);
+        QCOMPARE((QStringList{hotel->txtHotelName->text(), hotel->txtHotelPhone->text(),
+                              hotel->txtHotelFax->text(), hotel->txtHotelAddress->text()}),
+                 (QStringList{"Grand Hotel", "555 0100", "555 0101", "1 Quay Street"}));
+        QVERIFY(hotel->AddOrderSign->isChecked());
+        VERIFY_NOTHING_SHOWN();
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void aListThatFailsIsReportedAndTheOthersStillLoad() {
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE tbl_Rooms")));
+        frmAdminArea* form = OpenAdmin();
+        QVERIFY(form);
+        const QString report = ReportShown();
         QVERIFY2(report.startsWith(QStringLiteral("Error Code : ADM0016\n")), qPrintable(report));
         QVERIFY2(report.endsWith(QStringLiteral("-----SQL QUERY WAS----\nSELECT * FROM tbl_Rooms")),
                  qPrintable(report));
@@ -148,9 +204,9 @@ private slots:
     void exportWritesTheRoomListShowingItsProgress() {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
-        QVERIFY(addFourRooms());
+        VERIFY_RAN(addFourRooms());
         QTemporaryDir folder;
-        frmAdminArea* form = fixture.OpenAdmin();
+        frmAdminArea* form = OpenAdmin();
         QProgressBar* bar = form->RoomsPage->ProgressBar1;
         QList<int> values;
         QList<bool> busy;
@@ -160,8 +216,8 @@ private slots:
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor);
         });
         Dialogs::Testing::AnswerNextFile(folder.filePath(chosen));
-        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
-                                           "101", "mnuExportToExcel");
+        ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1, "101",
+                       "mnuExportToExcel");
 
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
         QCOMPARE(shown.size(), 1);
@@ -185,11 +241,12 @@ private slots:
     }
 
     void aCancelledExportWritesNothing() {
-        QVERIFY(addFourRooms());
-        frmAdminArea* form = fixture.OpenAdmin();
+        VERIFY_RAN(addFourRooms());
+        frmAdminArea* form = OpenAdmin();
         const QStringList before = QDir::current().entryList(QDir::Files);
-        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
-                                           "102", "mnuExportToExcel");
+        Dialogs::Testing::AnswerNextFile(QString());
+        ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1, "102",
+                       "mnuExportToExcel");
         QCOMPARE(Dialogs::Testing::Record().size(), 1);
         QCOMPARE(QDir::current().entryList(QDir::Files), before);
         // Nothing was exported: the bar stays as the menu left it.
@@ -199,13 +256,13 @@ private slots:
     }
 
     void aFileThatCannotBeWrittenIsReportedUnderTheExportsCode() {
-        QVERIFY(addFourRooms());
+        VERIFY_RAN(addFourRooms());
         QTemporaryDir folder;
-        frmAdminArea* form = fixture.OpenAdmin();
+        frmAdminArea* form = OpenAdmin();
         Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("gone/rooms")));
-        AdminWindowFixture::ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1,
-                                           "101", "mnuExportToExcel");
-        const QString report = AdminWindowFixture::ReportShown();
+        ChooseFromMenu(form->RoomsPage->listRoomView, form->RoomsPage->AGPopUp1, "101",
+                       "mnuExportToExcel");
+        const QString report = ReportShown();
         QVERIFY2(report.startsWith(QStringLiteral("Error Code : ADM0002\nPath/File access error")),
                  qPrintable(report));
         QCOMPARE(QApplication::overrideCursor(), nullptr);

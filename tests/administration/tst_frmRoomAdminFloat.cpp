@@ -2,57 +2,48 @@
 #include "core/Currency.h"
 #include "core/ProductInfo.h"
 #include "tests/administration/AdminWindowFixture.h"
-#include "tests/support/AdminStatements.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <functional>
 
+using TestSupport::Messages;
+using TestSupport::Write;
+
 // The room editor, opened from the room list's menu: what it loads, what Modify changes as one
 // piece, and what it refuses.
-class TestFrmRoomAdminFloat : public QObject {
+class TestFrmRoomAdminFloat : public AdminWindowFixture {
     Q_OBJECT
-
-    AdminWindowFixture fixture;
 
     QStringList storedRooms() const {
         QStringList rooms =
-            fixture.Stored(QStringLiteral("SELECT * FROM tbl_Rooms ORDER BY RoomID"),
-                           {"RoomNameID", "Description", "RoomPrice"});
+            StoredRows(*db, QStringLiteral("SELECT * FROM tbl_Rooms ORDER BY RoomID"),
+                       {"RoomNameID", "Description", "RoomPrice"});
         for (QString& room : rooms)
             room = room.section('|', 0, 1) + '|' +
                    Currency::FromText(room.section('|', 2), QLocale::c()).ToPlainText();
         return rooms;
     }
 
-    // 101 and 102; 103 has a booking.
-    bool threeRooms() const {
-        return AdminStatements::AddRoom("101", "Chef's room", "Twin Bed", "1500") &&
-               AdminStatements::AddRoom("102", "Suite", "Double Bed", "80") &&
-               AdminStatements::AddRoom("103", "Attic", "Single Bed", "45") &&
-               fixture.db
-                   ->Run("INSERT INTO room_103 (RoomNameID, cUniqueID, CheckInDate, CheckOutDate, "
-                         "RoomBookedDate) VALUES ('103', 'JSABCDEF', #2026-12-10#, #2026-12-12#, "
-                         "#2026-12-10#)")
-                   .isEmpty();
+    // 101, 102 and 103, which has a booking.
+    QString threeRooms() const {
+        const QString error = AddRooms({{"101", "Chef's room", "Twin Bed", "1500"},
+                                        {"102", "Suite", "Double Bed", "80"},
+                                        {"103", "Attic", "Single Bed", "45"}});
+        return error.isEmpty() ? BookRoom("103") : error;
     }
 
     // Opens the editor on the room from the list's menu; `inside` runs while it is open and
     // leaves it open or closed. True when the editor was still open after `inside`.
-    bool edit(const QString& room, const std::function<void(frmRoomAdminFloat&)>& inside) {
-        bool stayedOpen = false;
-        Dialogs::Testing::HandleNextModal([&](QDialog& dialog) {
-            auto& editor = static_cast<frmRoomAdminFloat&>(dialog);
-            inside(editor);
-            stayedOpen = editor.isVisible();
-            if (stayedOpen)
-                editor.close();
-        });
-        fixture.OpenAdmin();
-        AdminWindowFixture::ChooseFromMenu(fixture.Rooms()->listRoomView, fixture.Rooms()->AGPopUp1,
-                                           room, "mnuEditSelected");
-        return stayedOpen;
+    bool edit(const QString& room, const std::function<void(frmRoomAdminFloat&)>& inside,
+              const std::source_location& where = std::source_location::current()) {
+        const TestSupport::ModalSteps<frmRoomAdminFloat> editor(inside, where);
+        OpenAdmin(where);
+        ChooseFromMenu(Rooms()->listRoomView, Rooms()->AGPopUp1, room, "mnuEditSelected", where);
+        if (!editor.Ran())
+            TestSupport::FailAt(QStringLiteral("the room editor did not open"), where);
+        return editor.Ran() && !editor.ClosedByTheSteps();
     }
 
     static void modify(frmRoomAdminFloat& editor, const QString& id, const QString& note,
@@ -66,24 +57,19 @@ class TestFrmRoomAdminFloat : public QObject {
 
     // The messages shown after the editor opened.
     static QStringList messagesAfterOpening() {
-        QStringList texts = ShownTexts();
+        QStringList texts = Messages();
         texts.removeFirst();
         return texts;
     }
 
-private slots:
-    void init() {
-        const QString error = fixture.StartLoggedIn();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QVERIFY(threeRooms());
-    }
-    void cleanup() { fixture.Stop(); }
+    void initTest() override { VERIFY_RAN(threeRooms()); }
 
+private slots:
     void loadShowsTheSelectedRoomWhereTheRowIs() {
         ExtLV* list = nullptr;
         QPoint expected;
         edit("101", [&](frmRoomAdminFloat& editor) {
-            list = fixture.Rooms()->listRoomView;
+            list = Rooms()->listRoomView;
             expected = QPoint(list->ItemX(), list->ItemY());
             QCOMPARE(QPoint(editor.WX, editor.WY), expected);
             QCOMPARE(editor.pos(), expected);
@@ -130,9 +116,9 @@ private slots:
         QVERIFY(!stayedOpen);
         QCOMPARE(storedRooms().first(), stored);
         const QString newId = stored.section('|', 0, 0);
-        QVERIFY(fixture.TableExists("room_" + newId));
-        QCOMPARE(fixture.TableExists("room_101"), newId == QLatin1String("101"));
-        QCOMPARE(RowsOf(fixture.Rooms()->listRoomView, 4).first(), listed);
+        QVERIFY(TableExists("room_" + newId));
+        QCOMPARE(TableExists("room_101"), newId == QLatin1String("101"));
+        QCOMPARE(RowsOf(Rooms()->listRoomView, 4).first(), listed);
         const Dialogs::Shown& question = Dialogs::Testing::Record().at(1);
         QCOMPARE(question.kind, QStringLiteral("question"));
         QCOMPARE(question.text, QStringLiteral("Update Selected Room?"));
@@ -167,8 +153,8 @@ private slots:
         QVERIFY(stayedOpen);
         QCOMPARE(messagesAfterOpening(), (QStringList{"Update Selected Room?", message}));
         QCOMPARE(storedRooms(), before);
-        QVERIFY(fixture.TableExists("room_" + room));
-        QCOMPARE(fixture.db->Count("room_103"), 1);
+        QVERIFY(TableExists("room_" + room));
+        QCOMPARE(db->Count("room_103"), 1);
     }
 
     void aTariffThatIsNotMoneyChangesNothing() {
@@ -177,7 +163,7 @@ private slots:
             "101", [&](frmRoomAdminFloat& editor) { modify(editor, "111", "Changed", "abc"); });
         QVERIFY(!stayedOpen);
         QCOMPARE(storedRooms(), before);
-        QVERIFY(fixture.TableExists("room_101"));
+        QVERIFY(TableExists("room_101"));
         const Dialogs::Shown& shown = Dialogs::Testing::Record().last();
         QCOMPARE(shown.icon, Dialogs::Icon::Critical);
         QCOMPARE(shown.title, QStringLiteral("Staymark"));
@@ -194,13 +180,13 @@ private slots:
     void aRefusedUpdateLeavesTheRoomAndItsTable() {
         QFETCH(QString, id);
         const QStringList before = storedRooms();
-        QVERIFY(fixture.Refuse("tbl_Rooms", "UPDATE").isEmpty());
+        VERIFY_RAN(db->RefuseWrites("tbl_Rooms", Write::Update));
         const bool stayedOpen =
             edit("101", [&](frmRoomAdminFloat& editor) { modify(editor, id, "Changed", "99"); });
         QVERIFY(!stayedOpen);
         QCOMPARE(storedRooms(), before);
-        QVERIFY(fixture.TableExists("room_101"));
-        QVERIFY(!fixture.TableExists("room_111"));
+        QVERIFY(TableExists("room_101"));
+        QVERIFY(!TableExists("room_111"));
         const QStringList messages = messagesAfterOpening();
         QCOMPARE(messages.size(), 2);
         QVERIFY2(messages.last().startsWith("Error Code : DB0004\r\n"),
@@ -217,7 +203,7 @@ private slots:
             QTest::mouseClick(editor.cmdCancelIt, Qt::LeftButton);
         }));
         QCOMPARE(storedRooms(), before);
-        QVERIFY(fixture.TableExists("room_102"));
+        QVERIFY(TableExists("room_102"));
     }
 
     void theIdentifierBoxDropsWhatTheRoomsPageDrops() {
@@ -231,7 +217,7 @@ private slots:
 
     void aRoomRemovedMeanwhileIsNotUpdated() {
         const bool stayedOpen = edit("102", [&](frmRoomAdminFloat& editor) {
-            QVERIFY(fixture.db->Run("DELETE FROM tbl_Rooms WHERE RoomNameID = '102'").isEmpty());
+            VERIFY_RAN(db->Run("DELETE FROM tbl_Rooms WHERE RoomNameID = '102'"));
             editor.close();
         });
         QVERIFY(!stayedOpen);
@@ -243,7 +229,7 @@ private slots:
         QCOMPARE(messagesAfterOpening().last(),
                  QStringLiteral("Room 102 is not on the Room List any more!"));
         QCOMPARE(storedRooms().size(), 2);
-        QCOMPARE(RowsOf(fixture.Rooms()->listRoomView, 1), (QStringList{"101", "103"}));
+        QCOMPARE(RowsOf(Rooms()->listRoomView, 1), (QStringList{"101", "103"}));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/ExtLV.h"
 #include "reservations/frmBooking.h"
+#include "tests/administration/AdminSteps.h"
 #include "tests/support/AdminStatements.h"
 #include "tests/support/MainWindowFixture.h"
 
@@ -24,12 +25,7 @@ namespace {
 
 // Each row as "name|rate", as the list shows it.
 QStringList rowsOf(ExtLV* list) {
-    QStringList rows;
-    for (int i = 1; i <= list->ListItems().Count(); ++i) {
-        const ListItem item = list->ListItems().Item(i);
-        rows << item.Text() + QLatin1Char('|') + item.SubItems(1);
-    }
-    return rows;
+    return RowsOf(list, 2);
 }
 
 // The stored taxes as "name|rate|category", in the table's order.
@@ -83,11 +79,6 @@ class TestFrmTax : public MainWindowFixture {
         return number == 1 ? form->ListView1 : form->ListView2;
     }
 
-    static void clickRow(ExtLV* list, int row, Qt::MouseButton button) {
-        const QPoint at = list->visualRect(list->model()->index(row - 1, 0)).center();
-        QTest::mouseClick(list->viewport(), button, {}, at);
-    }
-
     // Page 1 or 2: types the name and the percent and presses that page's "&Add Tax".
     static void add(frmTax* form, int page, const QString& name, const QString& percent) {
         showList(form, page);
@@ -99,7 +90,7 @@ class TestFrmTax : public MainWindowFixture {
     // Right-clicks the first row of a list and chooses "&Remove Tax", answering the question.
     static void removeFromMenu(frmTax* form, int listNumber, bool yes) {
         ExtLV* list = showList(form, listNumber);
-        clickRow(list, 1, Qt::RightButton);
+        ClickRow(list, 1, Qt::RightButton);
         QMenu* menu = form->AGPopUp1->Menu();
         QVERIFY(menu && menu->isVisible());
         QAction* remove = TestSupport::control<QAction>(menu, QStringLiteral("TaxRemove"));
@@ -352,7 +343,7 @@ private slots:
         if (leftClicked != 0) {
             ExtLV* list = showList(form, leftClicked);
             // The room list's second row, the food list's only row.
-            clickRow(list, leftClicked == 1 ? 2 : 1, Qt::LeftButton);
+            ClickRow(list, leftClicked == 1 ? 2 : 1, Qt::LeftButton);
             QCOMPARE(form->ListViewClcked, qint16(leftClicked));
             if (deselect)
                 list->SelectedItem().Selected(false);
@@ -385,7 +376,7 @@ private slots:
         Dialogs::Testing::Reset();
         VERIFY_RAN(db->AllowWrites(QStringLiteral("tbl_Tax"), Write::Insert));
         VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_Tax"), Write::Delete));
-        clickRow(showList(form, 1), 1, Qt::LeftButton);
+        ClickRow(showList(form, 1), 1, Qt::LeftButton);
         removeFromMenu(form, 1, true);
         QCOMPARE(Messages().size(), 2);
         QVERIFY(Messages().last().startsWith(QStringLiteral("Error Code : DB0002\r\n")));
@@ -409,7 +400,7 @@ private slots:
         frmTax* form = open();
         form->txtTaxName->setText(QStringLiteral("Typed"));
         form->Text2->setText(QStringLiteral("9"));
-        clickRow(showList(form, 2), 1, Qt::LeftButton);
+        ClickRow(showList(form, 2), 1, Qt::LeftButton);
         QCOMPARE(form->ListViewClcked, qint16(2));
         QCOMPARE(form->Command1->text(), QStringLiteral("&OK"));
         QTest::mouseClick(form->Command1, Qt::LeftButton);
