@@ -5,7 +5,19 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-Recordset Recordset::FromQuery(QSqlQuery& query) {
+namespace {
+
+QVariantList currentValues(const QSqlQuery& query, int columns) {
+    QVariantList row;
+    row.reserve(columns);
+    for (int i = 0; i < columns; ++i)
+        row.append(query.value(i));
+    return row;
+}
+
+} // namespace
+
+Recordset Recordset::columnsOf(QSqlQuery& query) {
     Recordset set;
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i) {
@@ -14,14 +26,27 @@ Recordset Recordset::FromQuery(QSqlQuery& query) {
         if (!set.indexByLowerName_.contains(record.fieldName(i).toLower()))
             set.indexByLowerName_.insert(record.fieldName(i).toLower(), i);
     }
-    while (query.next()) {
-        QVariantList row;
-        row.reserve(record.count());
-        for (int i = 0; i < record.count(); ++i)
-            row.append(query.value(i));
-        set.rows_.append(std::move(row));
-    }
     return set;
+}
+
+Recordset Recordset::FromQuery(QSqlQuery& query) {
+    Recordset set = columnsOf(query);
+    const int columns = int(set.columns_.size());
+    while (query.next())
+        set.rows_.append(currentValues(query, columns));
+    return set;
+}
+
+void Recordset::Stream(QSqlQuery& query, const std::function<void(const Recordset&)>& body) {
+    Recordset row = columnsOf(query);
+    const int columns = int(row.columns_.size());
+    row.rows_.resize(1);
+    while (query.next()) {
+        row.rows_.first() = currentValues(query, columns);
+        row.current_ = 0;
+        if (!row.FirstColumnEmpty())
+            body(row);
+    }
 }
 
 const QVariantList& Recordset::currentRow() const {

@@ -21,6 +21,10 @@ public:
     Recordset() = default;
     // Reads every row of an executed query.
     static Recordset FromQuery(QSqlQuery& query);
+    // Reads an executed query's rows one at a time, each as the only row of one recordset, and
+    // hands every row a list shows (first column not empty) to `body`, keeping none: a list of
+    // very many rows then costs only its own cells.
+    static void Stream(QSqlQuery& query, const std::function<void(const Recordset&)>& body);
 
     int RecordCount() const { return int(rows_.size()); }
     // True past the last row (and at once when there is none).
@@ -47,6 +51,7 @@ public:
     const QStringList& ColumnNames() const { return columns_; }
 
 private:
+    static Recordset columnsOf(QSqlQuery& query);
     const QVariantList& currentRow() const;
 
     QStringList columns_;

@@ -239,6 +239,20 @@ void runControl(const QString& statement) {
         throw DatabaseError(describe(query.lastError()));
 }
 
+// A query's first step: the shared recordset released, the statement recorded and run.
+QSqlQuery runQuery(const QString& sql) {
+    replaceRecordset(Recordset());
+    LastSQL = sql;
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        throw DatabaseError(kNotOpen);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(SqlDialect::Translate(sql, currentBackend)))
+        throw DatabaseError(describe(query.lastError()));
+    return query;
+}
+
 } // namespace
 
 namespace theDBworks {
@@ -330,16 +344,13 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
 }
 
 void OpenRecordset(const QString& sql) {
-    replaceRecordset(Recordset());
-    LastSQL = sql;
-    QSqlDatabase db = database();
-    if (!db.isOpen())
-        throw DatabaseError(kNotOpen);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(SqlDialect::Translate(sql, currentBackend)))
-        throw DatabaseError(describe(query.lastError()));
+    QSqlQuery query = runQuery(sql);
     currentRecordset() = Recordset::FromQuery(query);
+}
+
+void StreamRecords(const QString& sql, const std::function<void(const Recordset&)>& body) {
+    QSqlQuery query = runQuery(sql);
+    Recordset::Stream(query, body);
 }
 
 void ForEachRecord(const std::function<void(const Recordset&)>& body) {

@@ -66,6 +66,10 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql);
 void OpenRecordset(const QString& sql);
 Recordset& DBRecordset();
 void CloseRecordset();
+// Runs a query and hands its rows that a list shows to `body` one at a time as they are read,
+// keeping none, for a list that may hold very many rows. The shared recordset is released
+// first and stays empty. Throws like OpenRecordset.
+void StreamRecords(const QString& sql, const std::function<void(const Recordset&)>& body);
 // Walks the shared recordset's rows as every reader does (Recordset's ForEachRow). The body
 // must not run another query, which would replace the rows being walked: that throws.
 void ForEachRecord(const std::function<void(const Recordset&)>& body);

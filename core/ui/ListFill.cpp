@@ -25,13 +25,18 @@ void AddColumns(ExtLV& list, const ListColumns& columns) {
         list.ColumnHeaders().Add(column.header, column.widthSample);
 }
 
+ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record) {
+    ListItem row = list.ListItems().Add(columns.value(0).cell(record));
+    for (int column = 1; column < columns.size(); ++column)
+        row.SubItems(column, columns.at(column).cell(record));
+    return row;
+}
+
 void FillFromRecordset(ExtLV& list, const ListColumns& columns,
                        const std::function<void(ListItem&, const Recordset&)>& eachRow) {
     list.ListItems().Clear();
     theDBworks::ForEachRecord([&](const Recordset& record) {
-        ListItem row = list.ListItems().Add(columns.value(0).cell(record));
-        for (int column = 1; column < columns.size(); ++column)
-            row.SubItems(column, columns.at(column).cell(record));
+        ListItem row = AddListRow(list, columns, record);
         if (eachRow)
             eachRow(row, record);
     });

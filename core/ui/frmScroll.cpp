@@ -56,6 +56,10 @@ void ScrollableWindow::SetContentSize(const QSize& size) {
     frmScroll::ScrollForm(*this);
 }
 
+QSize ScrollableWindow::sizeHint() const {
+    return PicInner->size();
+}
+
 void ScrollableWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     frmScroll::ScrollForm(*this);

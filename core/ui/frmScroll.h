@@ -18,6 +18,8 @@ public:
 
     // The content panel's designed size; the window is laid out again at once.
     void SetContentSize(const QSize& size);
+    // A window opens at its content's designed size.
+    QSize sizeHint() const override;
 
     QFrame* PicOuter = nullptr;
     QWidget* PicInner = nullptr;
