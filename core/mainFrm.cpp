@@ -13,6 +13,8 @@
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/Shell.h"
+#include "reports/frmLog.h"
+#include "reports/frmStats.h"
 #include "reservations/frmBooking.h"
 
 #include <QApplication>
@@ -354,12 +356,12 @@ void mainFrm::mnuCustomerHistoryList_Click() {
 
 // "&Overall Report": the revenue chart.
 void mainFrm::mnuReport_Click() {
-    runGated(Command::Report, {});
+    runGated(Command::Report, [] { frmStats::ShowWindow(); });
 }
 
 // "&View Log": the activity-log viewer.
 void mainFrm::mnuLog_Click() {
-    runGated(Command::Log, {});
+    runGated(Command::Log, [] { frmLog::ShowWindow(); });
 }
 
 // "A&dministration": the administration window.
