@@ -85,6 +85,14 @@ frmTax::frmTax() {
     setWindowTitle(QStringLiteral(" Tax Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    buildControls();
+    connectEvents();
+    Form_Load();
+}
+
+frmTax::~frmTax() = default;
+
+void frmTax::buildControls() {
     txtTaxName = NewTextBox(nullptr, QStringLiteral("txtTaxName"));
     txtTaxName->setText(kNamePlaceholder);
     txtTaxPercent = NewTextBox(nullptr, QStringLiteral("txtTaxPercent"));
@@ -114,12 +122,7 @@ frmTax::frmTax() {
     layout->addWidget(SSTab1);
     layout->addWidget(Command1, 0, Qt::AlignRight);
     resize(480, 360);
-
-    connectEvents();
-    Form_Load();
 }
-
-frmTax::~frmTax() = default;
 
 void frmTax::ShowWindow() {
     mainFrm::ShowChild(DefaultInstance<frmTax>());

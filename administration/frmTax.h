@@ -67,6 +67,7 @@ private:
         QString percentBalloonText;
     };
 
+    void buildControls();
     void connectEvents();
     void Form_Load();
     void txtTaxName_MouseDown();

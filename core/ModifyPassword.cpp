@@ -21,11 +21,14 @@ ModifyPassword::ModifyPassword()
     setObjectName(QStringLiteral("ModifyPassword"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Modify Password"));
-    Frame1 = new QGroupBox(QStringLiteral("Modify Password"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = NewLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("User Name : "));
-    Label2 = NewLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
-    Label3 = NewLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("New Password : "));
+    buildControls();
+    connectEvents();
+}
+
+ModifyPassword::~ModifyPassword() = default;
+
+void ModifyPassword::buildControls() {
+    Frame1 = NewFrame(this, QStringLiteral("Modify Password"), QStringLiteral("Frame1"));
     txtUserName = NewTextBox(Frame1, QStringLiteral("txtUserName"));
     txtPassWord = NewTextBox(Frame1, QStringLiteral("txtPassWord"));
     txtNewPassWord = NewTextBox(Frame1, QStringLiteral("txtNewPassWord"));
@@ -37,25 +40,25 @@ ModifyPassword::ModifyPassword()
     Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("&Modify"));
 
     auto* fields = new QGridLayout(Frame1);
-    fields->addWidget(Label1, 0, 0);
-    fields->addWidget(txtUserName, 0, 1);
-    fields->addWidget(Label2, 1, 0);
-    fields->addWidget(txtPassWord, 1, 1);
+    Label1 = Named(AddCaptionRow(fields, 0, QStringLiteral("User Name : "), txtUserName),
+                   QStringLiteral("Label1"));
+    Label2 = Named(AddCaptionRow(fields, 1, QStringLiteral("Password : "), txtPassWord),
+                   QStringLiteral("Label2"));
     fields->addWidget(Line1, 2, 0, 1, 2);
-    fields->addWidget(Label3, 3, 0);
-    fields->addWidget(txtNewPassWord, 3, 1);
+    Label3 = Named(AddCaptionRow(fields, 3, QStringLiteral("New Password : "), txtNewPassWord),
+                   QStringLiteral("Label3"));
     auto* layout = new QGridLayout(this);
     layout->addWidget(Frame1, 0, 0);
     layout->addWidget(Command1, 1, 0, Qt::AlignRight);
+}
 
+void ModifyPassword::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &ModifyPassword::Command1_Click);
     for (QWidget* clickable :
          {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(txtUserName),
           static_cast<QWidget*>(txtPassWord), static_cast<QWidget*>(txtNewPassWord)})
         clickable->installEventFilter(this);
 }
-
-ModifyPassword::~ModifyPassword() = default;
 
 void ModifyPassword::ShowWindow() {
     ShowDefaultInstance<ModifyPassword>();

@@ -39,6 +39,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void buildControls();
+    void connectEvents();
     // The first empty field gets its balloon; true when all three hold text.
     bool fieldsFilled();
 

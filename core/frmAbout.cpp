@@ -2,6 +2,7 @@
 
 #include "core/ProductInfo.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
 
 #include "core/ui/FormControls.h"
@@ -9,8 +10,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QUrl>
 #include <QVersionNumber>
@@ -18,29 +17,6 @@
 namespace {
 
 constexpr int kLogoSize = 64;
-
-// A bookmark ribbon on a rounded tile: the mark of a stay.
-QPixmap productLogo() {
-    QPixmap logo(kLogoSize, kLogoSize);
-    logo.fill(Qt::transparent);
-    QPainter painter(&logo);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x1f, 0x6f, 0x78));
-    painter.drawRoundedRect(QRectF(2, 2, kLogoSize - 4, kLogoSize - 4), 12, 12);
-    QPainterPath ribbon;
-    ribbon.moveTo(20, 12);
-    ribbon.lineTo(44, 12);
-    ribbon.lineTo(44, 52);
-    ribbon.lineTo(32, 42);
-    ribbon.lineTo(20, 52);
-    ribbon.closeSubpath();
-    painter.setBrush(Qt::white);
-    painter.drawPath(ribbon);
-    painter.setBrush(QColor(0xf2, 0xb1, 0x34));
-    painter.drawEllipse(QPointF(32, 24), 5, 5);
-    return logo;
-}
 
 QString versionText() {
     const QVersionNumber version = QVersionNumber::fromString(ProductInfo::Version());
@@ -65,7 +41,8 @@ frmAbout::frmAbout()
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("About ") + ProductInfo::Name());
     setMouseTracking(true);
-    buildForm();
+    buildControls();
+    connectEvents();
     Form_Load();
 }
 
@@ -76,9 +53,9 @@ void frmAbout::ShowModal() {
     Dialogs::RunModal(box);
 }
 
-void frmAbout::buildForm() {
+void frmAbout::buildControls() {
     Picture1 = NewLabel(this, QStringLiteral("Picture1"), QString());
-    Picture1->setPixmap(productLogo());
+    Picture1->setPixmap(Icons::Get(Icons::Name::Program).pixmap(kLogoSize, kLogoSize));
     Label1 = NewLabel(this, QStringLiteral("Label1"), ProductInfo::Name());
     QFont title = Label1->font();
     title.setBold(true);
@@ -95,12 +72,9 @@ void frmAbout::buildForm() {
     rule->setFrameShadow(QFrame::Sunken);
     lblDisclaimer = NewLabel(this, QStringLiteral("lblDisclaimer"), legalNotice());
     lblDisclaimer->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = NewButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setAutoDefault(false);
+    cmdSysInfo = NewButton(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Picture1, 0, 0, 4, 1, Qt::AlignTop);
@@ -114,7 +88,9 @@ void frmAbout::buildForm() {
     layout->addWidget(cmdSysInfo, 6, 2, Qt::AlignTop);
     layout->setColumnStretch(1, 1);
     resize(460, sizeHint().height());
+}
 
+void frmAbout::connectEvents() {
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }

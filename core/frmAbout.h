@@ -32,7 +32,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void buildForm();
+    void buildControls();
+    void connectEvents();
     void Form_Load();
     // "OK": closes the box.
     void cmdOK_Click();

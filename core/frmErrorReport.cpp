@@ -2,13 +2,13 @@
 
 #include "core/ErrorReport.h"
 #include "core/ui/AlwaysOnTop.h"
+#include "core/ui/Icons.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 frmErrorReport* openWindow = nullptr;
@@ -23,7 +23,7 @@ frmErrorReport::frmErrorReport()
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
+    Image1->setPixmap(Icons::Get(Icons::Name::Error).pixmap(32, 32));
     Label1 = new QLabel(QStringLiteral("Error occurred"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtError = new QPlainTextEdit(this);

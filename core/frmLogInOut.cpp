@@ -7,6 +7,7 @@
 #include "core/UserStore.h"
 #include "core/mainFrm.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/Icons.h"
 #include "core/ui/PasswordEcho.h"
 
 #include "core/ui/FormControls.h"
@@ -16,18 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-
-namespace {
-
-QLabel* picture(QWidget* parent, const QString& name, QStyle::StandardPixmap icon) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(parent->style()->standardIcon(icon).pixmap(48, 48));
-    return label;
-}
-
-} // namespace
 
 frmLogInOut::frmLogInOut()
     : QDialog(mainFrm::Instance()) {
@@ -35,33 +24,41 @@ frmLogInOut::frmLogInOut()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Login/LogOut"));
 
-    Image1 = picture(this, QStringLiteral("Image1"), QStyle::SP_DialogApplyButton);
-    Image2 = picture(this, QStringLiteral("Image2"), QStyle::SP_FileDialogNewFolder);
+    buildControls();
+    connectEvents();
+    Form_Load();
+}
+
+frmLogInOut::~frmLogInOut() = default;
+
+void frmLogInOut::buildControls() {
+    Image1 = NewPicture(this, QStringLiteral("Image1"), Icons::Get(Icons::Name::Login), 48);
+    Image2 =
+        NewPicture(this, QStringLiteral("Image2"), Icons::Get(Icons::Name::NewMasterAccount), 48);
     loginLabel = NewLabel(this, QStringLiteral("loginLabel"),
                           QStringLiteral("You are not logged in or you do not have permission to "
                                          "access this Program."));
     loginLabel->setWordWrap(true);
-    Frame1 = new QGroupBox(QStringLiteral("Existing user log in"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = NewLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Username : "));
-    Label2 = NewLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("Password : "));
+    Frame1 = NewFrame(this, QStringLiteral("Existing user log in"), QStringLiteral("Frame1"));
     txtUserName = NewTextBox(Frame1, QStringLiteral("txtUserName"));
     txtPassWord = NewTextBox(Frame1, QStringLiteral("txtPassWord"));
     MaskWithAsterisks(txtPassWord);
     Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("Log &In"));
 
     auto* fields = new QGridLayout(Frame1);
-    fields->addWidget(Label1, 0, 0);
-    fields->addWidget(txtUserName, 0, 1);
-    fields->addWidget(Label2, 1, 0);
-    fields->addWidget(txtPassWord, 1, 1);
+    Label1 = Named(AddCaptionRow(fields, 0, QStringLiteral("Username : "), txtUserName),
+                   QStringLiteral("Label1"));
+    Label2 = Named(AddCaptionRow(fields, 1, QStringLiteral("Password : "), txtPassWord),
+                   QStringLiteral("Label2"));
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0);
     layout->addWidget(Image2, 0, 0);
     layout->addWidget(loginLabel, 0, 1);
     layout->addWidget(Frame1, 1, 0, 1, 2);
     layout->addWidget(Command1, 2, 1, Qt::AlignRight);
+}
 
+void frmLogInOut::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
     // Enter in either field logs in.
     connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
@@ -69,10 +66,7 @@ frmLogInOut::frmLogInOut()
     connect(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
     txtUserName->installEventFilter(this);
     txtPassWord->installEventFilter(this);
-    Form_Load();
 }
-
-frmLogInOut::~frmLogInOut() = default;
 
 void frmLogInOut::ShowWindow() {
     ShowDefaultInstance<frmLogInOut>();

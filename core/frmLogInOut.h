@@ -38,6 +38,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls();
+    void connectEvents();
     void Form_Load();
     void txtPassWord_Change();
     // Makes the master account from the typed name and password; false when it was not stored.

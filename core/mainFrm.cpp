@@ -12,6 +12,7 @@
 #include "core/frmLogInOut.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
 #include "reports/frmLog.h"
 #include "reports/frmStats.h"
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -177,22 +177,22 @@ void mainFrm::buildToolbar() {
     Toolbar1->setMovable(false);
     struct Button {
         const char* key;
-        const char* text;
-        QStyle::StandardPixmap icon;
+        const char* text; // an action's text: "&&" shows one "&"
+        Icons::Name icon;
     };
     const Button buttons[] = {
-        {"toolNewBooking", "New Booking", QStyle::SP_FileDialogNewFolder},
-        {"toolNewFoodOrder", "New Food & Beverages Order", QStyle::SP_FileIcon},
-        {"toolCustomerList", "Customer List", QStyle::SP_FileDialogDetailedView},
-        {"toolRoomSchedule", "Room(s) Schedule", QStyle::SP_FileDialogListView},
-        {"toolStats", "Stats View", QStyle::SP_FileDialogInfoView},
-        {"toolLogView", "Log View", QStyle::SP_FileDialogContentsView},
-        {"toolAdmin", "Administrator", QStyle::SP_ComputerIcon},
+        {"toolNewBooking", "New Booking", Icons::Name::NewBooking},
+        {"toolNewFoodOrder", "New Food && Beverages Order", Icons::Name::NewFoodOrder},
+        {"toolCustomerList", "Customer List", Icons::Name::CustomerList},
+        {"toolRoomSchedule", "Room(s) Schedule", Icons::Name::RoomSchedule},
+        {"toolStats", "Stats View", Icons::Name::StatsView},
+        {"toolLogView", "Log View", Icons::Name::LogView},
+        {"toolAdmin", "Administrator", Icons::Name::Administrator},
     };
     for (const Button& button : buttons) {
         const QString key = QString::fromLatin1(button.key);
-        QAction* action = Toolbar1->addAction(style()->standardIcon(button.icon),
-                                              QString::fromLatin1(button.text));
+        QAction* action =
+            Toolbar1->addAction(Icons::Get(button.icon), QString::fromLatin1(button.text));
         action->setObjectName(key);
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }

@@ -1,11 +1,12 @@
 #include "core/ui/CBalloonToolTip.h"
 
+#include "core/ui/Icons.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
 #include <QTimer>
 #include <QToolTip>
 
@@ -22,14 +23,14 @@ constexpr int kSpacing = 4;
 constexpr int kMaxTextWidth = 320;
 constexpr int kCornerRadius = 8;
 
-QStyle::StandardPixmap pixmapFor(int icon) {
+Icons::Name pictureFor(int icon) {
     switch (icon) {
     case CBalloonToolTip::InfoIcon:
-        return QStyle::SP_MessageBoxInformation;
+        return Icons::Name::Information;
     case CBalloonToolTip::WarningIcon:
-        return QStyle::SP_MessageBoxWarning;
+        return Icons::Name::Warning;
     default:
-        return QStyle::SP_MessageBoxCritical;
+        return Icons::Name::Error;
     }
 }
 
@@ -214,9 +215,7 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
     if (!titleText_.isEmpty()) {
         int x = kMargin;
         if (titleIcon_) {
-            style()
-                ->standardIcon(pixmapFor(titleIcon_))
-                .paint(&painter, x, y, kIconSize, kIconSize);
+            Icons::Get(pictureFor(titleIcon_)).paint(&painter, x, y, kIconSize, kIconSize);
             x += kIconSize + kSpacing;
         }
         painter.setFont(boldFont(font()));

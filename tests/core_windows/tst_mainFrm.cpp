@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QThread>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -36,6 +38,17 @@ int holdLock(const char* path) {
     fflush(stdout);
     QThread::sleep(30);
     return 0;
+}
+
+// A button's caption as it shows: "&&" draws one "&", a lone "&" marks the access key.
+QString shownText(const QString& caption) {
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        shown += caption[i];
+    }
+    return shown;
 }
 
 QWidget* childForm(const QString& name) {
@@ -121,12 +134,26 @@ private slots:
 
     void toolbarOpensTheLoginWindowWhileLoggedOut_data() {
         QTest::addColumn<QString>("key");
-        for (const char* key : {"toolNewBooking", "toolNewFoodOrder", "toolCustomerList",
-                                "toolRoomSchedule", "toolStats", "toolLogView", "toolAdmin"})
-            QTest::newRow(key) << QString::fromLatin1(key);
+        QTest::addColumn<QString>("text");
+        const std::pair<const char*, const char*> buttons[] = {
+            {"toolNewBooking", "New Booking"},
+            {"toolNewFoodOrder", "New Food & Beverages Order"},
+            {"toolCustomerList", "Customer List"},
+            {"toolRoomSchedule", "Room(s) Schedule"},
+            {"toolStats", "Stats View"},
+            {"toolLogView", "Log View"},
+            {"toolAdmin", "Administrator"},
+        };
+        for (const auto& [key, text] : buttons)
+            QTest::newRow(key) << QString::fromLatin1(key) << QString::fromLatin1(text);
     }
     void toolbarOpensTheLoginWindowWhileLoggedOut() {
         QFETCH(QString, key);
+        QFETCH(QString, text);
+        const auto* button = qobject_cast<QToolButton*>(
+            fixture.main->Toolbar1->widgetForAction(fixture.Action(key)));
+        QVERIFY(button && !button->icon().isNull());
+        QCOMPARE(shownText(button->text()), text);
         enter(State::LoggedOutAfterTaxLogin);
         fixture.Action(key)->trigger();
         QCOMPARE(seen(), Seen::Login);
