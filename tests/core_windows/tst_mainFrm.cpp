@@ -105,8 +105,8 @@ private slots:
             {"mnuCustomerList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuRoomList", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"mnuCustomerHistoryList", Seen::Nothing, Seen::NoPrivilege, Seen::Login, Seen::Login},
-            {"mnuReport", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
-            {"mnuLog", open, Seen::NoLogPrivilege, Seen::Login, Seen::Login},
+            {"mnuReport", Seen::Window, Seen::NoPrivilege, Seen::Login, Seen::Login},
+            {"mnuLog", Seen::Window, Seen::NoLogPrivilege, Seen::Login, Seen::Login},
             {"mnuAdministration", open, Seen::NoPrivilege, Seen::Login, Seen::Login},
             {"taxEditor", Seen::Window, Seen::NoPrivilege, Seen::NoPrivilege, Seen::Login},
         };
