@@ -469,8 +469,8 @@ void frmStats::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-// The tool band across the top, the chart below it; a window lower than the band leaves the
-// chart with no height rather than a negative one.
+// The tool band across the top, the chart below it; in a window lower than the band the chart
+// keeps the smallest size it takes rather than a negative one.
 void frmStats::Form_Resize() {
     const int band = CoolBar1->sizeHint().height();
     CoolBar1->setGeometry(0, 0, width(), band);

@@ -49,7 +49,7 @@ RevenueChart::RevenueChart(QWidget* parent)
     drawing->legend()->setAlignment(Qt::AlignRight);
     axes_ = Chart::AddAxes(*drawing);
     dayLabelsFont_ = axes_.days->labelsFont();
-    const auto geometryNow = [this] { return geometry(); };
+    const auto geometryNow = [this] { return drawnGeometry(); };
     const auto contentNow = [this]() -> const Chart::Content& { return content_; };
     walls_ =
         new Chart::DepthLayer(drawing, Chart::DepthLayer::Layer::Walls, geometryNow, contentNow);
@@ -65,7 +65,7 @@ RevenueChart::RevenueChart(QWidget* parent)
 
 RevenueChart::~RevenueChart() = default;
 
-Chart::Geometry RevenueChart::geometry() const {
+Chart::Geometry RevenueChart::drawnGeometry() const {
     return Chart::Geometry(*chart(), content_, drawn_);
 }
 
@@ -262,18 +262,18 @@ QPointF RevenueChart::toChart(const QPoint& viewportPoint) const {
 
 Chart::Hit RevenueChart::PartAt(const QPoint& viewportPoint) {
     Redraw();
-    return Chart::PartAt(*this, geometry(), content_, *labels_, viewportPoint);
+    return Chart::PartAt(*this, drawnGeometry(), content_, *labels_, viewportPoint);
 }
 
 QPoint RevenueChart::RowPosition(int row) {
     checkRow(row);
     Redraw();
-    return mapFromScene(chart()->mapToScene(geometry().ValuePoint(row - 1)));
+    return mapFromScene(chart()->mapToScene(drawnGeometry().ValuePoint(row - 1)));
 }
 
 QPointF RevenueChart::DepthOffset() {
     Redraw();
-    return geometry().Depth();
+    return drawnGeometry().Depth();
 }
 
 QImage RevenueChart::Picture() {

@@ -90,7 +90,7 @@ private:
     void applyLook();
     void refreshLayers();
     void fitDayLabels();
-    Chart::Geometry geometry() const;
+    Chart::Geometry drawnGeometry() const;
     QPointF toChart(const QPoint& viewportPoint) const;
     void checkRow(int row) const;
 
