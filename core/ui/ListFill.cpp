@@ -26,10 +26,11 @@ void AddColumns(ExtLV& list, const ListColumns& columns) {
 }
 
 ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record) {
-    ListItem row = list.ListItems().Add(columns.value(0).cell(record));
-    for (int column = 1; column < columns.size(); ++column)
-        row.SubItems(column, columns.at(column).cell(record));
-    return row;
+    QStringList cells;
+    cells.reserve(columns.size());
+    for (const ListColumn& column : columns)
+        cells << column.cell(record);
+    return list.ListItems().Add(cells);
 }
 
 void FillFromRecordset(ExtLV& list, const ListColumns& columns,
