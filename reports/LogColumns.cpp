@@ -5,9 +5,11 @@
 #include "core/ui/FormControls.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -19,13 +21,72 @@ constexpr qsizetype kDateColumn = 2;
 // What a cell needs beside its text.
 constexpr int kCellPadding = 12;
 
-QString dateText(const Recordset& row) {
-    return QLocale().toString(row.DateTime(kDateLine).date(), kDateFormat);
+// The texts of the dates and times shown, each made once: a long log repeats the same days
+// and minutes over and over, and each row's date and time come from one stored value. Made
+// afresh when the system's language changes.
+class MomentTexts {
+public:
+    QString DateText(const Recordset& row) {
+        const QDate date = momentOf(row).date;
+        auto found = dates_.constFind(date.toJulianDay());
+        if (found == dates_.constEnd())
+            found = dates_.insert(date.toJulianDay(), locale_.toString(date, kDateFormat));
+        return *found;
+    }
+
+    // "hh" with "AP" counts the hours of the 12-hour clock.
+    QString TimeText(const Recordset& row) {
+        const QTime time = momentOf(row).time;
+        if (!time.isValid())
+            return {};
+        QString& text = minutes_[std::size_t(time.hour() * 60 + time.minute())];
+        if (text.isNull())
+            text = locale_.toString(QTime(time.hour(), time.minute()), QStringLiteral("hh:mmAP"));
+        return text;
+    }
+
+private:
+    struct Moment {
+        QDate date;
+        QTime time;
+    };
+
+    const Moment& momentOf(const Recordset& row) {
+        follow(QLocale());
+        const QVariant stored = row.Fields(kDateLine);
+        if (stored != stored_) {
+            stored_ = stored;
+            moment_ = {row.Date(kDateLine), row.Time(kDateLine)};
+        }
+        return moment_;
+    }
+
+    void follow(const QLocale& locale) {
+        if (locale == locale_)
+            return;
+        locale_ = locale;
+        dates_.clear();
+        minutes_.fill(QString());
+    }
+
+    QLocale locale_ = QLocale::c();
+    QHash<qint64, QString> dates_;
+    std::array<QString, 24 * 60> minutes_;
+    QVariant stored_;
+    Moment moment_;
+};
+
+MomentTexts& momentTexts() {
+    static MomentTexts texts;
+    return texts;
 }
 
-// "hh" with "AP" counts the hours of the 12-hour clock.
+QString dateText(const Recordset& row) {
+    return momentTexts().DateText(row);
+}
+
 QString timeText(const Recordset& row) {
-    return QLocale().toString(row.DateTime(kDateLine).time(), QStringLiteral("hh:mmAP"));
+    return momentTexts().TimeText(row);
 }
 
 // The width of a date of the longest month name, so that no date is cut short.
