@@ -31,6 +31,19 @@ void OpenItem(qint64 itemId) {
                               SqlLiteral::Number(itemId));
 }
 
+bool CategoryExists(const QString& name) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_foodCat WHERE catName= ") +
+                              SqlLiteral::Text(withoutApostrophes(name)));
+    return theDBworks::DBRecordset().RecordCount() > 0;
+}
+
+bool ItemExists(const QString& name, qint64 categoryId) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT ItemName FROM tbl_FoodItem WHERE ItemName=") +
+                              SqlLiteral::Text(withoutApostrophes(name)) +
+                              QStringLiteral(" AND ItemCat = ") + SqlLiteral::Number(categoryId));
+    return theDBworks::DBRecordset().RecordCount() > 0;
+}
+
 bool AddCategory(const QString& name) {
     return theDBworks::ExecuteInsertSQL(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES(") +
                                         SqlLiteral::Text(withoutApostrophes(name)) +
@@ -43,6 +56,21 @@ bool AddItem(const QString& name, const Currency& price, const QString& note, qi
         SqlLiteral::Text(withoutApostrophes(name)) + QLatin1Char(',') + SqlLiteral::Money(price) +
         QLatin1Char(',') + SqlLiteral::Text(withoutApostrophes(note)) + QStringLiteral(", ") +
         SqlLiteral::Number(categoryId) + QLatin1Char(')'));
+}
+
+bool RemoveCategory(qint64 categoryId) {
+    return theDBworks::RunInTransaction([categoryId] {
+        return theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE FROM tbl_FoodItem WHERE "
+                                                           "ItemCat = ") +
+                                            SqlLiteral::Number(categoryId)) &&
+               theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE FROM tbl_foodCat WHERE ID = ") +
+                                            SqlLiteral::Number(categoryId));
+    });
+}
+
+bool RemoveItem(qint64 itemId) {
+    return theDBworks::ExecuteDeleteSQL(QStringLiteral("DELETE FROM tbl_FoodItem WHERE ID = ") +
+                                        SqlLiteral::Number(itemId));
 }
 
 } // namespace FoodCatalogueStore

@@ -14,8 +14,16 @@ void OpenItems();
 void OpenItemsOf(qint64 categoryId);
 void OpenItem(qint64 itemId);
 
-// True when the insert ran; a refusal reports itself.
+// Whether a category, or an item of the category, already holds the name as it would be
+// stored (the letter case aside). Each runs its query into the shared recordset.
+bool CategoryExists(const QString& name);
+bool ItemExists(const QString& name, qint64 categoryId);
+
+// True when the statements ran; a refusal reports itself.
 bool AddCategory(const QString& name);
 bool AddItem(const QString& name, const Currency& price, const QString& note, qint64 categoryId);
+// The category's items and the category itself, in one unit of work: both or neither.
+bool RemoveCategory(qint64 categoryId);
+bool RemoveItem(qint64 itemId);
 
 } // namespace FoodCatalogueStore

@@ -1,6 +1,7 @@
 #include "core/CIniFile.h"
 
 #include "core/AppPaths.h"
+#include "core/Errors.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -49,12 +50,17 @@ QStringList readLines(const QString& path) {
     return lines;
 }
 
-void writeLines(const QString& path, const QStringList& lines) {
+// Replaces the file with the lines in one step: the new file takes the old one's place only
+// once it is complete. The error's text, or empty when the file was replaced.
+QString replaceFile(const QString& path, const QStringList& lines) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return;
-    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    file.commit();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        const QByteArray text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+        // A flush that fails must stop the commit, which does not check it itself.
+        if (file.write(text) == text.size() && file.flush() && file.commit())
+            return {};
+    }
+    return file.errorString();
 }
 
 // Range of the section's lines: [header, end). header is -1 when the section is missing.
@@ -96,7 +102,17 @@ QString CIniFile::readKey(const QString& key) const {
 }
 
 void CIniFile::writeKey(const QString& key, const QString& value) {
+    writeKeys({{key, value}});
+}
+
+QString CIniFile::writeKeys(const KeyValues& keyValues) {
     QStringList lines = readLines(path_);
+    for (const auto& [key, value] : keyValues)
+        setKey(lines, key, value);
+    return replaceFile(path_, lines);
+}
+
+void CIniFile::setKey(QStringList& lines, const QString& key, const QString& value) const {
     auto [header, end] = findSection(lines, section_);
     const QString line = key + QLatin1Char('=') + value;
     if (header < 0) {
@@ -104,13 +120,11 @@ void CIniFile::writeKey(const QString& key, const QString& value) {
             lines.append(QString());
         lines.append(QLatin1Char('[') + section_ + QLatin1Char(']'));
         lines.append(line);
-        writeLines(path_, lines);
         return;
     }
     for (qsizetype i = header + 1; i < end; ++i) {
         if (keyOf(lines.at(i)).compare(key, Qt::CaseInsensitive) == 0) {
             lines[i] = line;
-            writeLines(path_, lines);
             return;
         }
     }
@@ -119,7 +133,13 @@ void CIniFile::writeKey(const QString& key, const QString& value) {
     while (insertAt > header + 1 && lines.at(insertAt - 1).trimmed().isEmpty())
         --insertAt;
     lines.insert(insertAt, line);
-    writeLines(path_, lines);
+}
+
+void CIniFile::WriteValues(const KeyValues& keyValues) {
+    const QString error = writeKeys(keyValues);
+    if (!error.isEmpty())
+        throw StaymarkError(QStringLiteral("Could not write ") + path_ + QStringLiteral(": ") +
+                            error);
 }
 
 void CIniFile::SaveFormPos(const QWidget* form) {
@@ -128,10 +148,10 @@ void CIniFile::SaveFormPos(const QWidget* form) {
     const QRect place = form->isWindow() ? form->normalGeometry() : form->geometry();
     if (!place.isValid())
         return;
-    writeKey(QStringLiteral("Left"), QString::number(place.x()));
-    writeKey(QStringLiteral("Top"), QString::number(place.y()));
-    writeKey(QStringLiteral("Width"), QString::number(place.width()));
-    writeKey(QStringLiteral("Height"), QString::number(place.height()));
+    writeKeys({{QStringLiteral("Left"), QString::number(place.x())},
+               {QStringLiteral("Top"), QString::number(place.y())},
+               {QStringLiteral("Width"), QString::number(place.width())},
+               {QStringLiteral("Height"), QString::number(place.height())}});
 }
 
 void CIniFile::LoadFormPos(QWidget* form, int minWidthTwips, int minHeightTwips) const {

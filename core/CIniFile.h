@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <utility>
 
 class QWidget;
 
@@ -18,6 +22,12 @@ public:
     // Writes the key, creating the file and the section when missing.
     void Value(const QString& value);
 
+    using KeyValues = QList<std::pair<QString, QString>>;
+    // Writes every key of the list into the current section in one replacement of the file:
+    // the new file takes the old one's place only once it is complete, so a crash or a full
+    // disk leaves the old file whole. Throws StaymarkError when the file cannot be replaced.
+    void WriteValues(const KeyValues& keyValues);
+
     // Stores the window's position and size under the current section.
     void SaveFormPos(const QWidget* form);
     // Restores what SaveFormPos stored. A stored size below minWidthTwips x minHeightTwips
@@ -27,6 +37,9 @@ public:
 private:
     QString readKey(const QString& key) const;
     void writeKey(const QString& key, const QString& value);
+    // The error's text, or empty when the file was replaced.
+    QString writeKeys(const KeyValues& keyValues);
+    void setKey(QStringList& lines, const QString& key, const QString& value) const;
 
     QString path_;
     QString section_;

@@ -2,12 +2,14 @@
 
 #include "core/RuntimeErrors.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <tuple>
 
 namespace {
 
-constexpr int kDecimals = 4;
-constexpr int kMaxWholeDigits = 14;
+constexpr int kDecimals = Currency::kDecimals;
 
 QString withoutSpaces(QString text) {
     text.replace(QChar(0x00A0), QLatin1Char(' ')).replace(QChar(0x202F), QLatin1Char(' '));
@@ -60,9 +62,40 @@ bool allDigits(const QString& text) {
     return true;
 }
 
-// Digits with optional group separators and one decimal separator, rounded to four places.
-std::optional<qint64> parseDigits(const QString& text, const QString& decimal,
-                                  const QString& group) {
+[[noreturn]] void overflow() {
+    throw RuntimeError::Overflow();
+}
+
+constexpr quint64 kLargestMagnitude = quint64(std::numeric_limits<qint64>::max());
+
+// 10 to the power `exponent`, 0 to 4.
+quint64 powerOfTen(int exponent) {
+    quint64 power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
+}
+
+quint64 magnitudeOf(qint64 units) {
+    return units < 0 ? 0 - quint64(units) : quint64(units);
+}
+
+// How many whole steps the magnitude holds, the last half step or more counted as one.
+quint64 roundedSteps(quint64 magnitude, quint64 step) {
+    const quint64 steps = magnitude / step;
+    return 2 * (magnitude % step) >= step ? steps + 1 : steps;
+}
+
+qint64 signedUnits(bool negative, quint64 magnitude) {
+    if (magnitude > kLargestMagnitude + (negative ? 1 : 0))
+        overflow();
+    return negative ? qint64(0 - magnitude) : qint64(magnitude);
+}
+
+// Digits with optional group separators and one decimal separator, rounded to four places;
+// nothing when they are no number or too large.
+std::optional<quint64> parseDigits(const QString& text, const QString& decimal,
+                                   const QString& group) {
     const qsizetype point = text.indexOf(decimal);
     if (point >= 0 && text.indexOf(decimal, point + 1) >= 0)
         return std::nullopt;
@@ -72,27 +105,108 @@ std::optional<qint64> parseDigits(const QString& text, const QString& decimal,
         whole.remove(group);
     if (!allDigits(whole) || !allDigits(fraction) || (whole.isEmpty() && fraction.isEmpty()))
         return std::nullopt;
-    qsizetype zeros = 0;
-    while (zeros + 1 < whole.size() && whole.at(zeros) == QLatin1Char('0'))
-        ++zeros;
-    whole.remove(0, zeros);
-    if (whole.size() > kMaxWholeDigits)
-        return std::nullopt;
-    qint64 units = whole.isEmpty() ? 0 : whole.toLongLong() * Currency::kUnitsPerWhole;
     const QString kept = fraction.left(kDecimals).leftJustified(kDecimals, QLatin1Char('0'));
-    units += kept.toLongLong();
+    quint64 units = 0;
+    for (QChar digit : whole + kept)
+        if (__builtin_mul_overflow(units, 10u, &units) ||
+            __builtin_add_overflow(units, quint64(digit.unicode() - u'0'), &units))
+            return std::nullopt;
     if (fraction.size() > kDecimals && fraction.at(kDecimals) >= QLatin1Char('5'))
-        units += 1;
+        ++units;
+    if (units > kLargestMagnitude)
+        return std::nullopt;
     return units;
+}
+
+// ASCII digits written with the locale's digits.
+QString localDigits(const QString& ascii, const QLocale& locale) {
+    const QString zero = locale.zeroDigit();
+    if (zero == QLatin1String("0"))
+        return ascii;
+    const char32_t zeroPoint = zero.toUcs4().value(0, U'0');
+    QString text;
+    for (QChar digit : ascii) {
+        const char32_t point = zeroPoint + (digit.unicode() - u'0');
+        text += QString::fromUcs4(&point, 1);
+    }
+    return text;
+}
+
+// The locale's digits of a magnitude of `decimals` places: grouped whole part, then the
+// decimals without trailing zeros unless `allDecimals`.
+QString numberText(quint64 magnitude, int decimals, bool allDecimals, const QLocale& locale,
+                   bool grouped) {
+    const quint64 scale = powerOfTen(decimals);
+    QString text = grouped ? locale.toString(qulonglong(magnitude / scale))
+                           : localDigits(QString::number(magnitude / scale), locale);
+    QString fraction =
+        QString::number(magnitude % scale).rightJustified(decimals, QLatin1Char('0'));
+    if (!allDecimals)
+        while (fraction.endsWith(QLatin1Char('0')))
+            fraction.chop(1);
+    if (decimals > 0 && !fraction.isEmpty())
+        text += locale.decimalPoint() + localDigits(fraction, locale);
+    return text;
+}
+
+// How the locale writes an amount of money: the texts around the number, and its decimals.
+struct MoneyStyle {
+    QString positivePrefix;
+    QString positiveSuffix;
+    QString negativePrefix;
+    QString negativeSuffix;
+    int decimals = 2;
+};
+
+std::pair<QString, QString> around(const QString& text, const QString& number) {
+    const qsizetype at = text.indexOf(number);
+    if (at < 0)
+        return {};
+    return {text.left(at), text.mid(at + number.size())};
+}
+
+int currencyDecimals(const QLocale& locale) {
+    const QString zero = locale.toCurrencyString(0.0);
+    const QString point = locale.decimalPoint();
+    const QString digit = locale.zeroDigit();
+    qsizetype at = zero.indexOf(point);
+    if (at < 0)
+        return 0;
+    int decimals = 0;
+    for (at += point.size(); decimals < kDecimals && zero.mid(at, digit.size()) == digit;
+         at += digit.size())
+        ++decimals;
+    return decimals;
+}
+
+// Read from the locale's own currency texts of 1 and -1, once per locale.
+const MoneyStyle& styleOf(const QLocale& locale) {
+    thread_local QLocale cachedLocale;
+    thread_local std::optional<MoneyStyle> cached;
+    if (cached && cachedLocale == locale)
+        return *cached;
+    MoneyStyle style;
+    style.decimals = currencyDecimals(locale);
+    const QString one = locale.toString(1.0, 'f', style.decimals);
+    std::tie(style.positivePrefix, style.positiveSuffix) =
+        around(locale.toCurrencyString(1.0), one);
+    std::tie(style.negativePrefix, style.negativeSuffix) =
+        around(locale.toCurrencyString(-1.0), one);
+    cachedLocale = locale;
+    cached = style;
+    return *cached;
 }
 
 } // namespace
 
 Currency Currency::FromDouble(double value) {
-    const double scaled = std::nearbyint(value * kUnitsPerWhole);
-    if (!std::isfinite(scaled) || std::fabs(scaled) > 9.2e18)
-        throw RuntimeError::Overflow();
-    return Currency(static_cast<qint64>(scaled));
+    if (!std::isfinite(value))
+        overflow();
+    const std::optional<Currency> amount =
+        Parse(QString::number(value, 'f', QLocale::FloatingPointShortest), QLocale::c());
+    if (!amount)
+        overflow();
+    return *amount;
 }
 
 std::optional<Currency> Currency::Parse(const QString& text, const QLocale& locale) {
@@ -100,12 +214,13 @@ std::optional<Currency> Currency::Parse(const QString& text, const QLocale& loca
     if (body.isEmpty())
         return std::nullopt;
     const bool negative = stripSignAndSymbol(body, locale);
-    std::optional<qint64> units = parseDigits(body, locale.decimalPoint(), locale.groupSeparator());
+    std::optional<quint64> units =
+        parseDigits(body, locale.decimalPoint(), locale.groupSeparator());
     if (!units)
         units = parseDigits(body, QStringLiteral("."), QStringLiteral(","));
     if (!units)
         return std::nullopt;
-    return Currency(negative ? -*units : *units);
+    return Currency(negative ? -qint64(*units) : qint64(*units));
 }
 
 Currency Currency::FromText(const QString& text, const QLocale& locale) {
@@ -116,17 +231,74 @@ Currency Currency::FromText(const QString& text, const QLocale& locale) {
 }
 
 QString Currency::ToPlainText() const {
-    const qint64 magnitude = units_ < 0 ? -units_ : units_;
-    QString text = QString::number(magnitude / kUnitsPerWhole);
-    QString fraction =
-        QString::number(magnitude % kUnitsPerWhole).rightJustified(kDecimals, QLatin1Char('0'));
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    if (!fraction.isEmpty())
-        text += QLatin1Char('.') + fraction;
+    const QString text = numberText(magnitudeOf(units_), kDecimals, false, QLocale::c(), false);
     return units_ < 0 ? QLatin1Char('-') + text : text;
 }
 
+QString Currency::ToNumberText(const QLocale& locale) const {
+    const QString text = numberText(magnitudeOf(units_), kDecimals, false, locale, false);
+    return units_ < 0 ? locale.negativeSign() + text : text;
+}
+
 QString Currency::Format(const QLocale& locale) const {
-    return locale.toCurrencyString(ToDouble());
+    const MoneyStyle& style = styleOf(locale);
+    const quint64 shown = roundedSteps(magnitudeOf(units_), powerOfTen(kDecimals - style.decimals));
+    const QString number = numberText(shown, style.decimals, true, locale, true);
+    if (units_ < 0 && shown != 0)
+        return style.negativePrefix + number + style.negativeSuffix;
+    return style.positivePrefix + number + style.positiveSuffix;
+}
+
+Currency Currency::Rounded(int decimals) const {
+    if (decimals >= kDecimals)
+        return *this;
+    const quint64 step = powerOfTen(kDecimals - std::max(decimals, 0));
+    quint64 magnitude = 0;
+    if (__builtin_mul_overflow(roundedSteps(magnitudeOf(units_), step), step, &magnitude))
+        overflow();
+    return Currency(signedUnits(units_ < 0, magnitude));
+}
+
+Currency Currency::Percent(const Currency& rate) const {
+    __extension__ typedef __int128 Wide;
+    const Wide product = Wide(units_) * rate.units_;
+    const bool negative = product < 0;
+    const Wide magnitude = negative ? -product : product;
+    const Wide divisor = Wide(100) * kUnitsPerWhole;
+    Wide steps = magnitude / divisor;
+    if (2 * (magnitude % divisor) >= divisor)
+        ++steps;
+    if (steps > Wide(kLargestMagnitude) + 1)
+        overflow();
+    return Currency(signedUnits(negative, quint64(steps)));
+}
+
+Currency Currency::operator+(Currency other) const {
+    qint64 sum = 0;
+    if (__builtin_add_overflow(units_, other.units_, &sum))
+        overflow();
+    return Currency(sum);
+}
+
+Currency Currency::operator-(Currency other) const {
+    qint64 difference = 0;
+    if (__builtin_sub_overflow(units_, other.units_, &difference))
+        overflow();
+    return Currency(difference);
+}
+
+Currency Currency::operator-() const {
+    return Currency() - *this;
+}
+
+Currency Currency::operator*(qint64 factor) const {
+    qint64 product = 0;
+    if (__builtin_mul_overflow(units_, factor, &product))
+        overflow();
+    return Currency(product);
+}
+
+Currency& Currency::operator+=(Currency other) {
+    *this = *this + other;
+    return *this;
 }

@@ -30,4 +30,8 @@ StaymarkError IndexOutOfBounds() {
     return StaymarkError(QStringLiteral("Index out of bounds"), 35600);
 }
 
+StaymarkError ElementNotFound() {
+    return StaymarkError(QStringLiteral("Element not found"), 35601);
+}
+
 } // namespace RuntimeError

@@ -13,5 +13,6 @@ StaymarkError PathFileAccess();       // 75 "Path/File access error"
 StaymarkError ObjectNotSet();         // 91 "Object variable or With block variable not set"
 StaymarkError InvalidPropertyValue(); // 380 "Invalid property value"
 StaymarkError IndexOutOfBounds();     // 35600 "Index out of bounds"
+StaymarkError ElementNotFound();      // 35601 "Element not found"
 
 } // namespace RuntimeError

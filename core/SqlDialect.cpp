@@ -262,18 +262,18 @@ private:
             out_ += QLatin1String(" AUTOINCREMENT");
             return;
         case Keyword::Memo:
-            out_ += sqlite() ? QLatin1String("TEXT COLLATE NOCASE") : QLatin1String("LONGTEXT");
+            out_ += QLatin1String(sqlite() ? "TEXT" : "LONGTEXT");
+            out_ += textColumnSuffix();
             return;
         case Keyword::Money:
             out_ += QLatin1String("DECIMAL(19,4)");
             return;
         case Keyword::TextType:
-            if (!creatingTable_ || !sqlite())
+            if (!creatingTable_)
                 break;
-            // Text columns compare without regard to case, as the Access file did.
             if (nextToken() != QLatin1String("(")) {
                 out_ += word;
-                out_ += QLatin1String(" COLLATE NOCASE");
+                out_ += textColumnSuffix();
                 return;
             }
             textTypePending_ = true;
@@ -294,8 +294,14 @@ private:
         out_ += text;
         if (textTypePending_ && text == QLatin1String(")")) {
             textTypePending_ = false;
-            out_ += QLatin1String(" COLLATE NOCASE");
+            out_ += textColumnSuffix();
         }
+    }
+
+    // Text columns of the tables the program makes compare without regard to case, as the
+    // Access file did, and hold any text whatever the server's default character set.
+    QLatin1String textColumnSuffix() const {
+        return QLatin1String(sqlite() ? " COLLATE NOCASE" : " CHARACTER SET utf8mb4");
     }
 
     QList<Token> tokens_;

@@ -17,6 +17,9 @@ public:
 signals:
     // The room taxes changed: the booking window reloads its room-tax percent.
     void RoomTaxesChanged();
+    // The hotel information was saved and the order sign read again: the customer and order
+    // windows show their numbers with the new sign.
+    void HotelInfoChanged();
 
 private:
     WindowNotices() = default;

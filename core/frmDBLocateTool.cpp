@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
+#include "core/DatabaseSettings.h"
 #include "core/ErrorReport.h"
 #include "core/ProductInfo.h"
 #include "core/theDBworks.h"
@@ -27,19 +28,6 @@ const QString kNewLine = QStringLiteral("\n");
 
 QString readSetting(const QString& key) {
     return ReadConfigValue(QStringLiteral("settings"), key);
-}
-
-void writeSetting(const QString& key, const QString& value) {
-    WriteConfigValue(QStringLiteral("settings"), key, value);
-}
-
-// An enabled field is white; a disabled one takes the colour of a button's face.
-void setFieldEnabled(QLineEdit* field, bool enabled) {
-    field->setEnabled(enabled);
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base,
-                     enabled ? QColor(Qt::white) : field->palette().color(QPalette::Button));
-    field->setPalette(palette);
 }
 
 QString explanation() {
@@ -172,9 +160,9 @@ void frmDBLocateTool::Check1_Click() {
 
 void frmDBLocateTool::enableMySqlPage(bool mySql) {
     for (QLineEdit* field : {txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord})
-        setFieldEnabled(field, mySql);
+        ShowFieldInUse(field, mySql);
     for (QLineEdit* field : {Text1, txtDBpass})
-        setFieldEnabled(field, !mySql);
+        ShowFieldInUse(field, !mySql);
 }
 
 void frmDBLocateTool::Command1_Click() {
@@ -205,12 +193,7 @@ bool frmDBLocateTool::saveFilePage() {
     if (!allFilled({{Text1, QStringLiteral("Please enter Database path"),
                      QStringLiteral("Please enter Database path!")}}))
         return false;
-    writeSetting(QStringLiteral("db"), Text1->text());
-    // A one-letter password is not kept: the default one applies.
-    const QString key = txtDBpass->text().trimmed();
-    writeSetting(QStringLiteral("dbkey"), key.size() >= 2 ? EncryptSecret(key) : QString());
-    // Back to the file, also for a system that was switched to the server.
-    writeSetting(QStringLiteral("UseSQL"), QStringLiteral("0"));
+    IgnoreErrors([this] { DatabaseSettings::SaveFile(Text1->text(), txtDBpass->text()); });
     return true;
 }
 
@@ -225,11 +208,10 @@ bool frmDBLocateTool::saveMySqlPage() {
              QStringLiteral("Please enter SQL username!")},
         }))
         return false;
-    writeSetting(QStringLiteral("SQLhost"), txtSQLHost->text());
-    writeSetting(QStringLiteral("SQLDBname"), txtSQLDBName->text());
-    writeSetting(QStringLiteral("SQLUserName"), EncryptSecret(txtSQLUserName->text().trimmed()));
-    writeSetting(QStringLiteral("SQLPassWord"), EncryptSecret(txtSQLPassWord->text().trimmed()));
-    writeSetting(QStringLiteral("UseSQL"), QStringLiteral("1"));
+    IgnoreErrors([this] {
+        DatabaseSettings::SaveServer({txtSQLHost->text(), txtSQLDBName->text(),
+                                      txtSQLUserName->text(), txtSQLPassWord->text()});
+    });
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
+#include "food_orders/frmFoodingBook.h"
 #include "reports/frmLog.h"
 #include "reports/frmStats.h"
 #include "reservations/frmBooking.h"
@@ -336,7 +337,7 @@ void mainFrm::mnuBooking_Click() {
 
 // "New &Food && Beverages Order": the food order entry.
 void mainFrm::mnuFoodOrder_Click() {
-    runGated(Command::FoodOrder, {});
+    runGated(Command::FoodOrder, [] { frmFoodingBook::ShowWindow(); });
 }
 
 // "&Customer List": the customer list.
@@ -446,7 +447,9 @@ void mainFrm::fillWindowMenu() {
         return;
     windowListActions_.append(mnuWin->addSeparator());
     for (QMdiSubWindow* child : children) {
-        QAction* action = mnuWin->addAction(child->windowTitle());
+        // A title's "&" ("New Food & Beverages Order") is shown, not taken as an access key.
+        QAction* action =
+            mnuWin->addAction(QString(child->windowTitle()).replace(u'&', QStringLiteral("&&")));
         action->setCheckable(true);
         action->setChecked(child == MdiArea->activeSubWindow());
         connect(action, &QAction::triggered, this, [this, child = QPointer<QMdiSubWindow>(child)] {

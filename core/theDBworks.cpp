@@ -3,6 +3,7 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/ErrorReport.h"
+#include "core/SqlLiteral.h"
 #include "core/ui/CCrypto.h"
 
 #include <QDateTime>
@@ -361,6 +362,26 @@ void ForEachRecord(const std::function<void(const Recordset&)>& body) {
             throw StaymarkError(QStringLiteral("The rows being read were replaced by another "
                                                "query"));
     });
+}
+
+bool TableExists(const QString& name) {
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        throw DatabaseError(kNotOpen);
+    QSqlQuery query(db);
+    const QString statement =
+        currentBackend == DbBackend::SQLite
+            ? QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                             "name = %1 COLLATE NOCASE")
+            : QStringLiteral("SELECT table_name FROM information_schema.tables WHERE "
+                             "table_schema = DATABASE() AND LOWER(table_name) = LOWER(%1)");
+    if (!query.exec(statement.arg(SqlLiteral::Text(name))))
+        throw DatabaseError(describe(query.lastError()));
+    return query.next();
+}
+
+bool TableChangesJoinUnitOfWork() {
+    return currentBackend == DbBackend::SQLite;
 }
 
 Recordset& DBRecordset() {

@@ -74,6 +74,14 @@ void StreamRecords(const QString& sql, const std::function<void(const Recordset&
 // must not run another query, which would replace the rows being walked: that throws.
 void ForEachRecord(const std::function<void(const Recordset&)>& body);
 
+// Whether the database holds a table of this name (compared without regard to case); leaves
+// the shared recordset alone. Throws DatabaseError when the catalogue cannot be read.
+bool TableExists(const QString& name);
+// Whether CREATE and DROP TABLE take part in a unit of work. MariaDB commits by itself before
+// and after either, so a unit that makes or drops a table does that step outside and undoes it
+// by hand.
+bool TableChangesJoinUnitOfWork();
+
 // One user action that writes several rows runs in one transaction: all or nothing.
 void BeginTrans();
 void CommitTrans();

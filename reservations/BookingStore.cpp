@@ -58,6 +58,17 @@ bool writeBookingLog(const BookingRecord& b) {
 
 namespace BookingStore {
 
+bool IsBookableRoomId(const QString& roomId) {
+    if (roomId.isEmpty())
+        return false;
+    for (QChar c : roomId)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    bool fits = false;
+    roomId.toInt(&fits);
+    return fits;
+}
+
 bool SaveBooking(BookingRecord& booking, const QDate& today) {
     return theDBworks::RunInTransaction([&] {
         booking.uniqueNo = CustomerNumber::NewNumber(booking.firstName, booking.lastName);

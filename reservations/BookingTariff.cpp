@@ -2,17 +2,13 @@
 
 namespace BookingTariff {
 
-double PercentFunction(double Percent, double PercentOf) {
-    return Percent / 100 * PercentOf;
+Currency PercentFunction(const Currency& Percent, const Currency& PercentOf) {
+    return PercentOf.Percent(Percent);
 }
 
 Currency MoveRoom(Currency roomRate, Currency tariff, int days, bool adding) {
-    const Currency stay = Currency::FromDouble(tariff.ToDouble() * days);
+    const Currency stay = tariff * days;
     return adding ? roomRate + stay : roomRate - stay;
-}
-
-Currency Tax(double percent, Currency roomRate) {
-    return Currency::FromDouble(PercentFunction(percent, roomRate.ToDouble()));
 }
 
 Currency Due(Currency grandTotal, Currency advance) {

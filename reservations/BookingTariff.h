@@ -9,13 +9,12 @@
 // takes amounts parsed from that text and gives the amount the box shows next.
 namespace BookingTariff {
 
-// Percent / 100 x PercentOf.
-double PercentFunction(double Percent, double PercentOf);
+// Percent / 100 x PercentOf, exact to four places: the rate and the amount are both
+// four-decimal values.
+Currency PercentFunction(const Currency& Percent, const Currency& PercentOf);
 
 // The room rate after a room of this tariff joins (or leaves) the booking for `days` nights.
 Currency MoveRoom(Currency roomRate, Currency tariff, int days, bool adding);
-// The room tax on a rate; the percent is the sum of the room-tax rates.
-Currency Tax(double percent, Currency roomRate);
 // What the customer still owes: the grand total less the advance, nothing while the grand
 // total is below zero; an advance above the total leaves a negative due.
 Currency Due(Currency grandTotal, Currency advance);

@@ -22,12 +22,16 @@ QString threeLetters() {
     return letters;
 }
 
-QChar initialOf(const QString& name) {
+// The first whole character: one outside the Basic Multilingual Plane (an emoji, a rare CJK
+// letter) is two UTF-16 units, and half of it is no character at all.
+QString initialOf(const QString& name) {
     QString cleaned = name;
     cleaned.remove(QLatin1Char('\''));
     if (cleaned.isEmpty())
         throw RuntimeError::InvalidCall();
-    return cleaned.at(0);
+    const bool pair =
+        cleaned.size() > 1 && cleaned.at(0).isHighSurrogate() && cleaned.at(1).isLowSurrogate();
+    return cleaned.left(pair ? 2 : 1);
 }
 
 // Held by a booking, a removed booking or a food order: one query for the three.
@@ -54,7 +58,7 @@ QString RandomLetters() {
 
 QString NewNumber(const QString& firstName, const QString& lastName,
                   const std::function<QString()>& letters) {
-    const QString initials = QString(initialOf(firstName)) + initialOf(lastName);
+    const QString initials = initialOf(firstName) + initialOf(lastName);
     QString number;
     do
         number = initials + letters();

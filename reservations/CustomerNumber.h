@@ -4,7 +4,8 @@
 
 #include <functional>
 
-// The customer number of a booking: the initials as typed, then six capital letters.
+// The customer number of a booking: the initials as typed (whole characters), then six capital
+// letters.
 namespace CustomerNumber {
 
 // Six random letters from "A" to "Y", from a generator seeded once per run.

@@ -16,6 +16,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/NumberBoxes.h"
 #include "core/ui/Shell.h"
 #include "core/ui/WindowPlacement.h"
 #include "reservations/BookingTariff.h"
@@ -32,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 namespace {
@@ -64,6 +66,7 @@ frmBooking::frmBooking()
     setWindowTitle(QStringLiteral("New Booking"));
     setAttribute(Qt::WA_DeleteOnClose);
     layOut();
+    setTabOrderAsShown();
     connectEvents();
     Form_Load();
 }
@@ -93,6 +96,8 @@ void frmBooking::layOut() {
     auto* notes = NewFrame(PicInner, QStringLiteral("Additional Notes"));
     txtAdditionalNote = Named(new QPlainTextEdit(notes), QStringLiteral("txtAdditionalNote"));
     txtAdditionalNote->setFixedHeight(60);
+    // Tab goes on to the buttons, so that Submit is reachable from the keyboard.
+    txtAdditionalNote->setTabChangesFocus(true);
     (new QGridLayout(notes))->addWidget(txtAdditionalNote, 0, 0);
     Command3 = NewButton(PicInner, QStringLiteral("Command3"), QStringLiteral("&Refresh && Reset"),
                          QStringLiteral("Refresh & Reset Fields."));
@@ -109,6 +114,22 @@ void frmBooking::layOut() {
     buttons->addWidget(Command5);
     grid->addLayout(buttons, 3, 0, 1, 2);
     SetContentSize(grid->sizeHint());
+}
+
+// Tab walks the window as it reads: the customer, the rooms with their buttons, the tariff,
+// the payments, the notes, then the buttons below.
+void frmBooking::setTabOrderAsShown() {
+    const QList<QWidget*> order{
+        comboTitle,       txtFName,          txtLName,         txtAddress,
+        txtPhone,         comboAdults,       comboMinors,      dtArrival,
+        dtDepature,       comboStatus,       ListView1,        Command1,
+        Command2,         ListView2,         txtNumberDays,    txtRoomRate,
+        txtTax,           txtGrandTotal,     Command7,         Command4,
+        Command6,         txtAdvance,        txtDue,           paymentMethod[0],
+        paymentMethod[1], paymentMethod[2],  paymentMethod[3], txtPaymentDetails,
+        Command8,         txtAdditionalNote, Command3,         Command5};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void frmBooking::buildCustomerDetails(QWidget* panel) {
@@ -323,8 +344,7 @@ void frmBooking::Form_Load() {
         paymentMethod[0]->setChecked(true);
         paymentMethod[0]->blockSignals(false);
         picPayDetails->hide();
-        dtArrival->setDate(Clock::Today());
-        dtDepature->setDate(dtArrival->date().addDays(1));
+        showStayFrom(Clock::Today());
         getRoomList();
         getAllTax();
     });
@@ -348,29 +368,37 @@ QVariant frmBooking::getAllTax() {
         lbPercent->setText(QStringLiteral("0"));
         TaxStore::OpenTaxRates(TaxStore::kRoomTax);
         theDBworks::ForEachRecord([this](const Recordset& tax) {
-            const double percent =
-                roomTaxPercent() + tax.Fields(QStringLiteral("TaxRate")).toDouble();
-            lbPercent->setText(QLocale().toString(percent, 'g', 15));
+            const Currency percent = roomTaxPercent() + tax.Money(QStringLiteral("TaxRate"));
+            lbPercent->setText(percent.ToNumberText());
         });
         return QVariant();
     });
 }
 
-double frmBooking::PercentFunction(double Percent, double PercentOf) {
+Currency frmBooking::PercentFunction(const Currency& Percent, const Currency& PercentOf) {
     return Guarded(QStringLiteral("BOK012"),
                    [&] { return BookingTariff::PercentFunction(Percent, PercentOf); });
 }
 
-double frmBooking::roomTaxPercent() const {
-    bool ok = false;
-    const double percent = QLocale().toDouble(lbPercent->text(), &ok);
-    if (!ok)
-        throw RuntimeError::TypeMismatch();
-    return percent;
+// The summed rates, exact to the four places the tax editor stores.
+Currency frmBooking::roomTaxPercent() const {
+    return Currency::FromText(lbPercent->text());
 }
 
 int frmBooking::numberOfDays() const {
     return BookingTariff::LeadingNumber(txtNumberDays->text());
+}
+
+// Both dates at once, so that the date-order check never sees a new arrival beside an old
+// departure; then the days as the dates give them.
+void frmBooking::showStayFrom(const QDate& arrival) {
+    {
+        const QSignalBlocker quietArrival(dtArrival);
+        const QSignalBlocker quietDeparture(dtDepature);
+        dtArrival->setDate(arrival);
+        dtDepature->setDate(arrival.addDays(1));
+    }
+    CalculateNoDay();
 }
 
 QVariant frmBooking::CalculateNoDay() {
@@ -401,9 +429,7 @@ QVariant frmBooking::getDue() {
 }
 
 void frmBooking::showTaxAndTotal() {
-    const Currency roomRate = moneyIn(txtRoomRate);
-    const Currency tax =
-        Currency::FromDouble(PercentFunction(roomTaxPercent(), roomRate.ToDouble()));
+    const Currency tax = PercentFunction(roomTaxPercent(), moneyIn(txtRoomRate));
     ShowText(txtTax, tax.Format());
     ShowText(txtGrandTotal, (moneyIn(txtTax) + moneyIn(txtRoomRate)).Format());
 }
@@ -421,6 +447,8 @@ void frmBooking::moveRoom(ExtLV* from, ExtLV* to, bool adding) {
     const int index = room.Index();
     if (txtRoomRate->text().isEmpty())
         txtRoomRate->setText(QStringLiteral("0"));
+    if (!NumbersAccepted(balloon_.Tip(), {MoneyBox(txtRoomRate, QStringLiteral("Room(s) Rate"))}))
+        return;
     txtRoomRate->setText(
         BookingTariff::MoveRoom(moneyIn(txtRoomRate), tariff, numberOfDays(), adding).Format());
     ListItem moved = to->ListItems().Add(roomId);

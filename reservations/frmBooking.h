@@ -8,8 +8,10 @@
 
 #include <array>
 
+class Currency;
 class ExtLV;
 class QComboBox;
+class QDate;
 class QDateEdit;
 class QFrame;
 class QLabel;
@@ -73,7 +75,7 @@ public:
 
     QVariant getRoomList();
     QVariant getAllTax();
-    double PercentFunction(double Percent, double PercentOf);
+    Currency PercentFunction(const Currency& Percent, const Currency& PercentOf);
     QVariant CalculateNoDay();
     QVariant getDue();
     QString getRndNumber();
@@ -99,6 +101,7 @@ private:
     void buildTariff(QWidget* panel);
     void buildPayments(QWidget* panel);
     void layOut();
+    void setTabOrderAsShown();
     void connectEvents();
     void Form_Load();
     void restorePlacement(QMdiSubWindow* window);
@@ -107,18 +110,23 @@ private:
     void moveRoom(ExtLV* from, ExtLV* to, bool adding);
     // Tax and grand total from the room rate in its box.
     void showTaxAndTotal();
-    double roomTaxPercent() const;
+    Currency roomTaxPercent() const;
+    void showStayFrom(const QDate& arrival);
     int numberOfDays() const;
 
     // The submission's steps.
     bool fieldsValid();
     void writeDefaults();
+    bool numbersValid();
+    bool roomsBookable();
     BookingRecord readBooking() const;
     void clearForNextBooking();
 
     QString paymentMethodText() const;
     QString paymentDetailsText() const;
     bool showsAPrompt() const;
+    // The chosen method's prompt in the details box: no details entered.
+    void showPaymentPrompt();
 
     FormBalloon balloon_;
     WindowPlacement* placement_;

@@ -24,6 +24,10 @@ bool frmBooking::showsAPrompt() const {
     return !text.isEmpty() && prompts().contains(text);
 }
 
+void frmBooking::showPaymentPrompt() {
+    txtPaymentDetails->setText(prompts().value(PaymentMethodIndex));
+}
+
 void frmBooking::paymentMethod_Click(int index) {
     Guarded(QStringLiteral("BOK014"), [this, index] {
         if (index != 0) {

@@ -8,6 +8,7 @@
 #include "core/RuntimeErrors.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
+#include "core/ui/NumberBoxes.h"
 #include "core/ui/PlaySound.h"
 #include "reservations/BookingStore.h"
 #include "reservations/CustomerNumber.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -29,12 +29,15 @@ Currency moneyIn(const QLineEdit* box) {
     return Currency::FromText(withoutApostrophes(box->text()));
 }
 
+// What the schema's count columns hold.
+constexpr int kFewestGuests = 0;
+constexpr int kMostGuests = 50;
+
 int countIn(const QComboBox* box) {
-    bool ok = false;
-    const int count = box->currentText().trimmed().toInt(&ok);
-    if (!ok)
+    const std::optional<int> count = CountIn(box->currentText(), kFewestGuests, kMostGuests);
+    if (!count)
         throw RuntimeError::TypeMismatch();
-    return count;
+    return *count;
 }
 
 } // namespace
@@ -50,6 +53,8 @@ void frmBooking::Command5_Click() {
         if (!fieldsValid())
             return;
         writeDefaults();
+        if (!numbersValid() || !roomsBookable())
+            return;
         BookingRecord booking = readBooking();
         // A statement that failed has reported itself, and nothing of the booking was kept.
         if (!BookingStore::SaveBooking(booking, Clock::Today()))
@@ -108,6 +113,34 @@ void frmBooking::writeDefaults() {
             amount->setText(QStringLiteral("0"));
 }
 
+bool frmBooking::numbersValid() {
+    return NumbersAccepted(
+        balloon_.Tip(),
+        {CountBox(comboAdults, QStringLiteral("No. of Adults"), kFewestGuests, kMostGuests),
+         CountBox(comboMinors, QStringLiteral("Minors"), kFewestGuests, kMostGuests),
+         MoneyBox(txtRoomRate, QStringLiteral("Room(s) Rate")),
+         MoneyBox(txtTax, QStringLiteral("Tax(s)")),
+         MoneyBox(txtGrandTotal, QStringLiteral("Grand Total")),
+         MoneyBox(txtAdvance, QStringLiteral("Advance")), MoneyBox(txtDue, QStringLiteral("Due"))});
+}
+
+// A room's own table keeps its identifier in a whole-number column: a room named otherwise
+// cannot be booked on every back end, so none is.
+bool frmBooking::roomsBookable() {
+    for (int i = 1; i <= ListView2->ListItems().Count(); ++i) {
+        const QString roomId = ListView2->ListItems().Item(i).Text();
+        if (BookingStore::IsBookableRoomId(roomId))
+            continue;
+        Dialogs::Message(QStringLiteral("Room ") + roomId +
+                         QStringLiteral(" cannot be booked: its identifier is not a whole "
+                                        "number. Take it out of the Added Room(s); the "
+                                        "administrator can give the room a number."));
+        ListView2->setFocus();
+        return false;
+    }
+    return true;
+}
+
 BookingRecord frmBooking::readBooking() const {
     BookingRecord booking;
     booking.title = withoutApostrophes(comboTitle->currentText());
@@ -140,14 +173,13 @@ BookingRecord frmBooking::readBooking() const {
 void frmBooking::clearForNextBooking() {
     for (QLineEdit* box : {txtFName, txtLName, txtAddress, txtPhone})
         box->clear();
-    comboAdults->setCurrentIndex(0);
-    comboMinors->setCurrentIndex(0);
-    dtArrival->setDate(Clock::Today());
-    dtDepature->setDate(dtArrival->date().addDays(1));
-    // Emptied together: the grand total's change would put "0" back into the amounts.
-    for (QLineEdit* box : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue}) {
-        const QSignalBlocker quiet(box);
+    comboAdults->setCurrentText(QStringLiteral("0"));
+    comboMinors->setCurrentText(QStringLiteral("0"));
+    showStayFrom(Clock::Today());
+    // Emptying the grand total puts "0" back into it, as Refresh & Reset does.
+    for (QLineEdit* box : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue})
         box->clear();
-    }
     txtAdditionalNote->clear();
+    // The method stays; the previous guest's cheque or card never reaches the next one.
+    showPaymentPrompt();
 }

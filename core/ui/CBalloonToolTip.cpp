@@ -5,10 +5,20 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QTimer>
 #include <QToolTip>
+
+#include <algorithm>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
 
 QPointer<QWidget> BalloonTarget;
 
@@ -40,7 +50,59 @@ QFont boldFont(const QFont& font) {
     return bold;
 }
 
+#if QT_CONFIG(xcb)
+// The screen number of the display the program runs on ("host:0.1" is screen 1).
+QByteArray x11ScreenNumber() {
+    const QByteArray display = qgetenv("DISPLAY");
+    const qsizetype dot = display.lastIndexOf('.');
+    const qsizetype colon = display.lastIndexOf(':');
+    return dot > colon ? display.mid(dot + 1) : QByteArrayLiteral("0");
+}
+
+// A compositing manager owns the selection _NET_WM_CM_S<screen> while it runs.
+bool x11CompositingManagerRuns() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return false;
+    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S") + x11ScreenNumber();
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, quint16(name.size()), name.constData()),
+        nullptr);
+    if (!atom)
+        return false;
+    bool owned = false;
+    if (atom->atom != XCB_NONE) {
+        xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+        owned = owner && owner->owner != XCB_NONE;
+        std::free(owner);
+    }
+    std::free(atom);
+    return owned;
+}
+#endif
+
+// The screen that shows the point, or the primary one.
+QRect screenAround(const QPoint& point) {
+    QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(point, QSize(1, 1));
+}
+
 } // namespace
+
+bool DesktopShowsTranslucency() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return true;
+#if QT_CONFIG(xcb)
+    if (platform == QLatin1String("xcb"))
+        return x11CompositingManagerRuns();
+#endif
+    return false;
+}
 
 CBalloonToolTip::CBalloonToolTip() = default;
 
@@ -143,10 +205,14 @@ void ShowValidationBalloon(CBalloonToolTip& tip, QWidget* target, const QString&
 
 BalloonWindow::BalloonWindow(QWidget* parentWindow, bool balloonShape)
     : QWidget(parentWindow, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
-    , balloonShape_(balloonShape) {
+    , balloonShape_(balloonShape)
+    , masked_(!DesktopShowsTranslucency())
+    , stemX_(balloonShape ? kStemOffset : 0) {
     setObjectName(QStringLiteral("BalloonToolTip"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Without a compositor a translucent window's clear parts show black: cut the shape out.
+    if (!masked_)
+        setAttribute(Qt::WA_TranslucentBackground);
     relayout();
 }
 
@@ -180,38 +246,64 @@ void BalloonWindow::relayout() {
         height += std::max(kIconSize, title.height()) + kSpacing;
     }
     bodySize_ = QSize(std::max(width, kStemOffset + kStemWidth), height);
-    const int stem = balloonShape_ ? kStemHeight : 0;
-    resize(bodySize_.width() + 2 * kMargin, bodySize_.height() + 2 * kMargin + stem);
+    resize(bodySize_.width() + 2 * kMargin, bodySize_.height() + 2 * kMargin + stemHeight());
     update();
+}
+
+int BalloonWindow::stemHeight() const {
+    return balloonShape_ ? kStemHeight : 0;
+}
+
+int BalloonWindow::bodyTop() const {
+    return stemBelow_ ? 0 : stemHeight();
 }
 
 QPainterPath BalloonWindow::outline() const {
     QPainterPath path;
-    const int stem = balloonShape_ ? kStemHeight : 0;
-    const QRectF body(0.5, stem + 0.5, width() - 1.0, height() - stem - 1.0);
+    const int stem = stemHeight();
+    const QRectF body(0.5, bodyTop() + 0.5, width() - 1.0, height() - stem - 1.0);
     if (!balloonShape_) {
         path.addRect(body);
         return path;
     }
     path.addRoundedRect(body, kCornerRadius, kCornerRadius);
+    // The stem's straight edge rises from its point; its slope leans to the side with room.
+    const double tipY = stemBelow_ ? height() - 0.5 : 0.5;
+    const double baseY = stemBelow_ ? body.bottom() - 1.0 : body.top() + 1.0;
+    const int lean = stemX_ + kStemWidth <= width() - kCornerRadius ? kStemWidth : -kStemWidth;
     QPainterPath stemPath;
-    stemPath.moveTo(kStemOffset, 0.5);
-    stemPath.lineTo(kStemOffset, stem + 1.0);
-    stemPath.lineTo(kStemOffset + kStemWidth, stem + 1.0);
+    stemPath.moveTo(stemX_, tipY);
+    stemPath.lineTo(stemX_, baseY);
+    stemPath.lineTo(stemX_ + lean, baseY);
     stemPath.closeSubpath();
     return path.united(stemPath);
+}
+
+void BalloonWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateShape();
+}
+
+void BalloonWindow::updateShape() {
+    if (masked_)
+        setMask(QRegion(outline().toFillPolygon().toPolygon()));
+    update();
 }
 
 void BalloonWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette tipPalette = QToolTip::palette();
+    const QColor background = back_.isValid() ? back_ : tipPalette.color(QPalette::ToolTipBase);
+    // The mask keeps whole pixels: those along the edge take the balloon's colour.
+    if (masked_)
+        painter.fillRect(rect(), background);
     painter.setPen(tipPalette.color(QPalette::ToolTipText));
-    painter.setBrush(back_.isValid() ? back_ : tipPalette.color(QPalette::ToolTipBase));
+    painter.setBrush(background);
     painter.drawPath(outline());
     const QColor textColor = fore_.isValid() ? fore_ : tipPalette.color(QPalette::ToolTipText);
     painter.setPen(textColor);
-    int y = (balloonShape_ ? kStemHeight : 0) + kMargin;
+    int y = bodyTop() + kMargin;
     if (!titleText_.isEmpty()) {
         int x = kMargin;
         if (titleIcon_) {
@@ -230,15 +322,21 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
 }
 
 QPoint BalloonWindow::StemPoint() const {
-    return balloonShape_ ? pos() + QPoint(kStemOffset, 0) : pos();
+    return pos() + QPoint(stemX_, stemBelow_ ? height() - 1 : 0);
 }
 
 void BalloonWindow::PointAt(const QPoint& screenPoint, bool centredBelow, const QRect& toolRect) {
-    if (centredBelow) {
-        move(toolRect.center().x() - width() / 2, toolRect.bottom() + 1);
-        return;
-    }
-    move(balloonShape_ ? screenPoint - QPoint(kStemOffset, 0) : screenPoint);
+    const QPoint point =
+        centredBelow ? QPoint(toolRect.center().x(), toolRect.bottom() + 1) : screenPoint;
+    const QRect screen = screenAround(point);
+    const int wanted = centredBelow ? width() / 2 : (balloonShape_ ? kStemOffset : 0);
+    const int left =
+        std::max(screen.left(), std::min(point.x() - wanted, screen.right() + 1 - width()));
+    stemX_ = std::clamp(point.x() - left, 0, width() - 1);
+    stemBelow_ =
+        point.y() + height() - 1 > screen.bottom() && point.y() - height() + 1 >= screen.top();
+    move(point.x() - stemX_, stemBelow_ ? point.y() - height() + 1 : point.y());
+    updateShape();
 }
 
 void BalloonWindow::FollowHover(QWidget* tool, int delayMs, int visibleMs) {

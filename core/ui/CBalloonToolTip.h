@@ -92,7 +92,13 @@ private:
 void ShowValidationBalloon(CBalloonToolTip& tip, QWidget* target, const QString& title,
                            const QString& text, QWidget* placeOn = nullptr);
 
-// The tip window itself: a frameless tool window painted as a balloon or a rectangle.
+// Whether the desktop shows the see-through parts of a translucent window: a Wayland
+// compositor always does; on X11 only while a compositing manager runs. Elsewhere the balloon
+// is cut to its shape with a window mask, which looks the same on every desktop.
+bool DesktopShowsTranslucency();
+
+// The tip window itself: a frameless tool window painted as a balloon or a rectangle. It stays
+// on the screen: moved sideways near an edge, and above its point when there is no room below.
 class BalloonWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(BalloonWindow)
@@ -103,8 +109,10 @@ public:
     void SetTitleLine(int icon, const QString& title);
     void SetText(const QString& text);
     void SetColors(const QColor& fore, const QColor& back);
-    // Places the window so that its stem (or its top-left corner) is at this screen point.
+    // Places the window so that its stem (or a corner) is at this screen point.
     void PointAt(const QPoint& screenPoint, bool centredBelow, const QRect& toolRect);
+    // True when the window is cut to its shape rather than drawn translucent.
+    bool IsMasked() const { return masked_; }
 
     bool IsBalloonShape() const { return balloonShape_; }
     int TitleIcon() const { return titleIcon_; }
@@ -117,13 +125,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void relayout();
     QPainterPath outline() const;
+    // The mask follows the outline where the balloon is cut to its shape.
+    void updateShape();
+    int stemHeight() const;
+    // The body's top: below the stem, or at the top when the stem points down.
+    int bodyTop() const;
 
     bool balloonShape_;
+    bool masked_;
+    int stemX_;              // where the stem's point is, from the left edge
+    bool stemBelow_ = false; // the balloon sits above its point
     int titleIcon_ = 0;
     QString titleText_;
     QString bodyText_;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -115,6 +116,13 @@ QStringList NumbersUpTo(int last) {
     for (int i = 0; i <= last; ++i)
         numbers << QString::number(i);
     return numbers;
+}
+
+void ShowFieldInUse(QLineEdit* box, bool inUse) {
+    box->setEnabled(inUse);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, inUse ? QColor(Qt::white) : palette.color(QPalette::Button));
+    box->setPalette(palette);
 }
 
 void ShowText(QLineEdit* box, const QString& text) {

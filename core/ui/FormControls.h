@@ -69,6 +69,10 @@ QLabel* AddCaptionRow(QGridLayout* grid, int row, const QString& caption, QWidge
 // "0", "1", ... up to `last`, for count boxes.
 QStringList NumbersUpTo(int last);
 
+// A box in use is enabled and white; one not in use is disabled in the colour of a button's
+// face. Either way it keeps its text.
+void ShowFieldInUse(QLineEdit* box, bool inUse);
+
 // Shows the text unless the box holds it already: setting the same text would still lay the
 // box out and signal a change.
 void ShowText(QLineEdit* box, const QString& text);

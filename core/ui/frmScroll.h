@@ -18,7 +18,7 @@ public:
 
     // The content panel's designed size; the window is laid out again at once.
     void SetContentSize(const QSize& size);
-    // A window opens at its content's designed size.
+    // The whole content, for a frame that opens or cascades the window.
     QSize sizeHint() const override;
 
     QFrame* PicOuter = nullptr;

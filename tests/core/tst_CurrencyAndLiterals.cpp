@@ -6,9 +6,18 @@
 #include <QApplication>
 #include <QTest>
 
+#include <limits>
+
 namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
+const QLocale kJapan(QLocale::Japanese, QLocale::Japan);
+constexpr qint64 kLargest = std::numeric_limits<qint64>::max();
+constexpr qint64 kSmallest = std::numeric_limits<qint64>::min();
+
+Currency money(const char* text) {
+    return Currency::FromText(QString::fromLatin1(text), QLocale::c());
+}
 } // namespace
 
 class TestCurrencyAndLiterals : public QObject {
@@ -76,6 +85,100 @@ private slots:
         QCOMPARE(Currency::FromText(formatted, kUs).Format(kUs), formatted);
     }
 
+    // A tie is decided on the exact four-decimal value, away from zero, wherever it is shown.
+    void tiesRoundAwayFromZero_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("formatted");
+        QTest::addColumn<QString>("rounded");
+        QTest::newRow("1.005") << kUs << "1.005"
+                               << "$1.01"
+                               << "1.01";
+        QTest::newRow("2.675") << kUs << "2.675"
+                               << "$2.68"
+                               << "2.68";
+        QTest::newRow("1.115") << kUs << "1.115"
+                               << "$1.12"
+                               << "1.12";
+        QTest::newRow("0.125") << kUs << "0.125"
+                               << "$0.13"
+                               << "0.13";
+        QTest::newRow("0.025") << kUs << "0.025"
+                               << "$0.03"
+                               << "0.03";
+        QTest::newRow("-1.005") << kUs << "-1.005"
+                                << "($1.01)"
+                                << "-1.01";
+        QTest::newRow("below the tie") << kUs << "1.0049"
+                                       << "$1.00"
+                                       << "1";
+        QTest::newRow("carries into the whole") << kUs << "999.995"
+                                                << "$1,000.00"
+                                                << "1000";
+        QTest::newRow("rounds to zero, no sign") << kUs << "-0.004"
+                                                 << "$0.00"
+                                                 << "0";
+        QTest::newRow("German") << kGerman << "2.675"
+                                << "2,68\u00a0\u20ac"
+                                << "2.68";
+    }
+    void tiesRoundAwayFromZero() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, amount);
+        QFETCH(QString, formatted);
+        QFETCH(QString, rounded);
+        const Currency value = Currency::FromText(amount, QLocale::c());
+        QCOMPARE(value.Format(locale), formatted);
+        QCOMPARE(value.Rounded(2).ToPlainText(), rounded);
+    }
+
+    void currencyWithoutDecimalsRoundsToWholeUnits() {
+        QCOMPARE(money("2.5").Format(kJapan), QLocale(kJapan).toCurrencyString(3.0));
+        QCOMPARE(money("-2.5").Format(kJapan), QLocale(kJapan).toCurrencyString(-3.0));
+        QCOMPARE(money("2.4999").Format(kJapan), QLocale(kJapan).toCurrencyString(2.0));
+    }
+
+    void percentOfAnAmount_data() {
+        QTest::addColumn<Currency>("rate");
+        QTest::addColumn<Currency>("amount");
+        QTest::addColumn<Currency>("expected");
+        QTest::newRow("5 % of 20.10") << money("5") << money("20.10") << money("1.005");
+        QTest::newRow("12.5 % of 299.97, a tie in the fifth place")
+            << money("12.5") << money("299.97") << money("37.4963");
+        QTest::newRow("negative amount") << money("12.5") << money("-299.97") << money("-37.4963");
+        QTest::newRow("a rate with four decimals")
+            << money("7.0001") << money("100") << money("7.0001");
+        QTest::newRow("below the tie") << money("0.0001") << money("0.4999") << Currency();
+        QTest::newRow("no tax") << Currency() << money("200") << Currency();
+        QTest::newRow("the largest amount")
+            << money("100") << Currency::FromUnits(kLargest) << Currency::FromUnits(kLargest);
+    }
+    void percentOfAnAmount() {
+        QFETCH(Currency, rate);
+        QFETCH(Currency, amount);
+        QFETCH(Currency, expected);
+        QCOMPARE(amount.Percent(rate), expected);
+    }
+
+    void largestAmountsKeepEveryDigit() {
+        const Currency largest = Currency::FromUnits(kLargest);
+        const Currency smallest = Currency::FromUnits(kSmallest);
+        QCOMPARE(largest.ToPlainText(), QStringLiteral("922337203685477.5807"));
+        QCOMPARE(smallest.ToPlainText(), QStringLiteral("-922337203685477.5808"));
+        QCOMPARE(largest.Format(kUs), QStringLiteral("$922,337,203,685,477.58"));
+        QCOMPARE(smallest.Format(kUs), QStringLiteral("($922,337,203,685,477.58)"));
+        QCOMPARE(Currency::FromText(QStringLiteral("922337203685477.5807"), kUs), largest);
+        QCOMPARE(Currency::FromText(QStringLiteral("$922,337,203,685,477.58"), kUs),
+                 money("922337203685477.58"));
+        QVERIFY(!Currency::Parse(QStringLiteral("922337203685477.5808"), kUs));
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, largest + Currency::FromUnits(1));
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, smallest - Currency::FromUnits(1));
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, -smallest);
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, largest * 2);
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, largest.Rounded(0));
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, largest.Percent(money("100.0001")));
+    }
+
     void plainTextIgnoresTheLocale() {
         QLocale::setDefault(kGerman);
         const Currency value = Currency::FromText(QStringLiteral("1.234,5"));
@@ -89,6 +192,10 @@ private slots:
     void doublesBecomeCurrencyExactly() {
         QCOMPARE(Currency::FromDouble(99.99 * 3).Units(), qint64(2999700));
         QCOMPARE(Currency::FromDouble(200.0 / 100 * 12.5).Units(), qint64(250000));
+        // The amount the double was written as decides a tie, not its binary neighbour.
+        QCOMPARE(Currency::FromDouble(1.00005).Units(), qint64(10001));
+        QCOMPARE(Currency::FromDouble(-2.67505).Units(), qint64(-26751));
+        QCOMPARE(Currency::FromDouble(0.1).Units(), qint64(1000));
         QVERIFY_THROWS_EXCEPTION(StaymarkError, Currency::FromDouble(1e300));
     }
 

@@ -33,15 +33,17 @@ private slots:
         QTest::newRow("room table, MySQL")
             << my << kRoomTable
             << QStringLiteral("CREATE TABLE `room_101` ( ID INT AUTO_INCREMENT PRIMARY KEY, "
-                              "RoomNameID INT NOT NULL, cUniqueID VARCHAR(225) NOT NULL, "
-                              "CheckInDate DATETIME, CheckOutDate DATETIME, RoomBookedDate "
-                              "DATETIME, RoomNote LONGTEXT NULL)");
+                              "RoomNameID INT NOT NULL, cUniqueID VARCHAR(225) CHARACTER SET "
+                              "utf8mb4 NOT NULL, CheckInDate DATETIME, CheckOutDate DATETIME, "
+                              "RoomBookedDate DATETIME, RoomNote LONGTEXT CHARACTER SET utf8mb4 "
+                              "NULL)");
         QTest::newRow("food order table, MySQL")
             << my
             << QStringLiteral("CREATE TABLE tbl_FoodOrder_91011 ( ID AUTOINCREMENT PRIMARY "
                               "KEY,FoodItem VARCHAR(225) NOT NULL, Price Currency NOT NULL)")
             << QStringLiteral("CREATE TABLE tbl_FoodOrder_91011 ( ID INT AUTO_INCREMENT PRIMARY "
-                              "KEY,FoodItem VARCHAR(225) NOT NULL, Price DECIMAL(19,4) NOT NULL)");
+                              "KEY,FoodItem VARCHAR(225) CHARACTER SET utf8mb4 NOT NULL, Price "
+                              "DECIMAL(19,4) NOT NULL)");
         QTest::newRow("drop bracketed")
             << my << QStringLiteral("DROP TABLE [room_7]") << QStringLiteral("DROP TABLE `room_7`");
         QTest::newRow("ISO date literal")

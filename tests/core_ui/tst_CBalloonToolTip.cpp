@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -106,6 +107,62 @@ private slots:
         tip.Show(5, 7);
         QVERIFY(!tip.TipWindow()->IsBalloonShape());
         QCOMPARE(tip.TipWindow()->StemPoint(), first->mapToGlobal(QPoint(5, 7)));
+    }
+
+    // Where no compositor shows see-through pixels (here: offscreen), the balloon is cut to
+    // its shape instead of sitting on a black rectangle.
+    void balloonIsCutToItsShapeWithoutACompositor() {
+        QVERIFY(!DesktopShowsTranslucency());
+        CBalloonToolTip tip;
+        ShowValidationBalloon(tip, first, QStringLiteral("First Name"),
+                              QStringLiteral("Please enter First Name of the Customer!"));
+        const BalloonWindow* balloon = tip.TipWindow();
+        QVERIFY(balloon->IsMasked());
+        QVERIFY(!balloon->testAttribute(Qt::WA_TranslucentBackground));
+        const QRegion shape = balloon->mask();
+        const QPoint stem = balloon->StemPoint() - balloon->pos();
+        QVERIFY(shape.contains(balloon->rect().center()));
+        QVERIFY(shape.contains(stem + QPoint(1, 3)));
+        QVERIFY(!shape.contains(QPoint(0, 0)));
+        QVERIFY(!shape.contains(QPoint(balloon->width() - 1, balloon->height() - 1)));
+    }
+
+    // A field at the screen's edge: the balloon moves sideways, or above the field when there
+    // is no room below, and its stem still touches the field's lower left.
+    void balloonNearTheScreenEdgeStaysOnIt_data() {
+        QTest::addColumn<QPoint>("fromCorner"); // the stem's point, from the screen's corners
+        QTest::addColumn<bool>("above");
+        QTest::newRow("right edge") << QPoint(-30, 100) << false;
+        QTest::newRow("left edge") << QPoint(8, 100) << false;
+        QTest::newRow("bottom edge") << QPoint(100, -5) << true;
+        QTest::newRow("bottom right corner") << QPoint(-30, -5) << true;
+    }
+    void balloonNearTheScreenEdgeStaysOnIt() {
+        QFETCH(QPoint, fromCorner);
+        QFETCH(bool, above);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint point(fromCorner.x() < 0 ? screen.right() + 1 + fromCorner.x()
+                                              : screen.left() + fromCorner.x(),
+                           fromCorner.y() < 0 ? screen.bottom() + 1 + fromCorner.y()
+                                              : screen.top() + fromCorner.y());
+        QLineEdit field;
+        field.resize(30, 24);
+        field.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&field));
+        // Wherever a window manager puts its frame, the field's lower left goes to the point.
+        const auto lowerLeft = [&field] {
+            return field.mapToGlobal(QPoint(0, field.height() - 1));
+        };
+        field.move(field.pos() + point - lowerLeft());
+        QTRY_COMPARE(lowerLeft(), point);
+        CBalloonToolTip tip;
+        ShowValidationBalloon(tip, &field, QStringLiteral("Enter Tax Percent"),
+                              QStringLiteral("Please Enter Tax Percent!(eg: 10, 20 etc.) Do Not "
+                                             "Enter any Characters."));
+        const BalloonWindow* balloon = tip.TipWindow();
+        QVERIFY(screen.contains(balloon->geometry()));
+        QCOMPARE(balloon->StemPoint(), point);
+        QCOMPARE(balloon->geometry().bottom() <= point.y(), above);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "core/Errors.h"
+#include "reservations/BookingStore.h"
 #include "reservations/BookingTariff.h"
 #include "reservations/CustomerNumber.h"
 #include "reservations/RoomPrices.h"
@@ -52,12 +53,12 @@ private slots:
     }
 
     void taxAndDue() {
-        QCOMPARE(BookingTariff::Tax(5 + 7.5, money("200")), money("25"));
-        QCOMPARE(BookingTariff::Tax(0, money("200")), Currency());
+        QCOMPARE(BookingTariff::PercentFunction(money("5") + money("7.5"), money("200")),
+                 money("25"));
+        QCOMPARE(BookingTariff::PercentFunction(Currency(), money("200")), Currency());
         QCOMPARE(BookingTariff::Due(money("225"), money("300")), money("-75"));
         QCOMPARE(BookingTariff::Due(money("225"), money("25")), money("200"));
         QCOMPARE(BookingTariff::Due(money("-160"), money("0")), Currency());
-        QCOMPARE(BookingTariff::PercentFunction(12.5, 200), 25.0);
     }
 
     void leadingNumber_data() {
@@ -73,6 +74,26 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, number);
         QCOMPARE(BookingTariff::LeadingNumber(text), number);
+    }
+
+    // What a room table's whole-number RoomNameID column holds on every back end.
+    void bookableRoomIds_data() {
+        QTest::addColumn<QString>("roomId");
+        QTest::addColumn<bool>("bookable");
+        QTest::newRow("number") << "101" << true;
+        QTest::newRow("leading zero") << "007" << true;
+        QTest::newRow("largest INT") << "2147483647" << true;
+        QTest::newRow("beyond INT") << "2147483648" << false;
+        QTest::newRow("letter") << "1A" << false;
+        QTest::newRow("sign") << "-1" << false;
+        QTest::newRow("blank inside") << "10 1" << false;
+        QTest::newRow("other digits") << "\u0967\u0966\u0967" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void bookableRoomIds() {
+        QFETCH(QString, roomId);
+        QFETCH(bool, bookable);
+        QCOMPARE(BookingStore::IsBookableRoomId(roomId), bookable);
     }
 
     void randomLettersAreSixFromAToY() {

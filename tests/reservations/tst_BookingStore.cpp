@@ -100,6 +100,39 @@ private slots:
         QCOMPARE(log.Text(QStringLiteral("LogKey")), QStringLiteral("Bookings"));
     }
 
+    // The initials are whole characters, also those outside the Basic Multilingual Plane.
+    void customerNumberBeginsWithWholeCharacters_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("initials");
+        QTest::newRow("emoji first name") << "\U0001F600nna"
+                                          << "Lee"
+                                          << "\U0001F600L";
+        QTest::newRow("rare CJK letters") << "\U0002000Bwen"
+                                          << "\U00020089li"
+                                          << "\U0002000B\U00020089";
+        QTest::newRow("accented letters") << "\u00C9lodie"
+                                          << "\u00D8st"
+                                          << "\u00C9\u00D8";
+    }
+    void customerNumberBeginsWithWholeCharacters() {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, initials);
+        BookingRecord booking = aBooking();
+        booking.firstName = first;
+        booking.lastName = last;
+        QVERIFY(BookingStore::SaveBooking(booking, kToday));
+        Recordset customer = db->Query(QStringLiteral("SELECT * FROM tbl_customers"));
+        const QString number = customer.Text(QStringLiteral("cUniqueNo"));
+        QCOMPARE(number, booking.uniqueNo);
+        QCOMPARE(number.left(initials.size()), initials);
+        QCOMPARE(number.size(), initials.size() + 6);
+        QCOMPARE(customer.Text(QStringLiteral("cFirstName")), first);
+        Recordset room = db->Query(QStringLiteral("SELECT * FROM room_101"));
+        QCOMPARE(room.Text(QStringLiteral("cUniqueID")), number);
+    }
+
     // Two front desks booking at the same moment: one revenue row, every amount counted.
     void twoDesksAtOnceShareOneRevenueRow() {
         const int perDesk = 25;

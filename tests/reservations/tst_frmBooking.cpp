@@ -22,6 +22,22 @@ void choose(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
+QStringList shownTexts() {
+    QStringList texts;
+    for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
+        texts << shown.text;
+    return texts;
+}
+
+// The control that has the focus, named as the window names it: an editable box's own line
+// stands for the box.
+QString focusedControl() {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && focused->objectName().isEmpty() && focused->parentWidget())
+        focused = focused->parentWidget();
+    return focused ? focused->objectName() : QString();
+}
+
 QStringList roomIds(const ExtLV* list) {
     QStringList ids;
     ExtLV* rows = const_cast<ExtLV*>(list);
@@ -52,9 +68,11 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         fixture.LogIn();
         QVERIFY(GlobalLogin::IsLoggedIn);
+        Dialogs::Testing::Reset(); // the login's own greeting
         form = fixture.OpenBooking();
         QVERIFY(form);
-        Dialogs::Testing::Reset();
+        // Opening the window shows the receptionist nothing.
+        QCOMPARE(shownTexts(), QStringList());
     }
     void cleanup() {
         form = nullptr;
@@ -358,12 +376,12 @@ private slots:
                  QStringLiteral("New Booking of Customer : Ann OHara"));
         QCOMPARE(log.Text(QStringLiteral("LoggedUser")), QStringLiteral("admin"));
 
-        // Cleared for the next booking; title, status and payment kept.
-        for (QLineEdit* box :
-             {form->txtFName, form->txtLName, form->txtAddress, form->txtPhone, form->txtRoomRate,
-              form->txtTax, form->txtGrandTotal, form->txtAdvance, form->txtDue})
+        // Cleared for the next booking; title, status and payment method kept.
+        for (QLineEdit* box : {form->txtFName, form->txtLName, form->txtAddress, form->txtPhone,
+                               form->txtRoomRate, form->txtTax, form->txtAdvance, form->txtDue})
             QVERIFY2(box->text().isEmpty(),
                      qPrintable(box->objectName() + QLatin1Char('=') + box->text()));
+        QCOMPARE(form->txtGrandTotal->text(), QStringLiteral("0"));
         QCOMPARE(form->txtAdditionalNote->toPlainText(), QString());
         QCOMPARE(form->comboAdults->currentText(), QStringLiteral("0"));
         QCOMPARE(form->comboMinors->currentText(), QStringLiteral("0"));
@@ -373,7 +391,7 @@ private slots:
         QCOMPARE(form->comboTitle->currentText(), QStringLiteral("Dr."));
         QCOMPARE(form->comboStatus->currentText(), QStringLiteral("Confirmed"));
         QVERIFY(form->paymentMethod[1]->isChecked());
-        QCOMPARE(form->txtPaymentDetails->text(), QStringLiteral("Chq 12'3"));
+        QCOMPARE(form->txtPaymentDetails->text(), QStringLiteral("Enter Cheque Details"));
         QCOMPARE(roomIds(form->ListView1), (QStringList{"101", "102", "103"}));
         QCOMPARE(form->ListView2->ListItems().Count(), 0);
         QVERIFY(form->Command5->isEnabled());
@@ -389,6 +407,179 @@ private slots:
         QCOMPARE(day.Money(QStringLiteral("tBookingRevenue")).ToPlainText(),
                  QStringLiteral("5422.5"));
         QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 2);
+        // The next guest pays by cheque too, but not with the previous guest's cheque.
+        Recordset next = fixture.db->Query(
+            QStringLiteral("SELECT * FROM tbl_customers WHERE cFirstName = 'Bo'"));
+        QCOMPARE(next.Text(QStringLiteral("cPaymentMethod")), QStringLiteral("Cheque"));
+        QCOMPARE(next.Text(QStringLiteral("cPaymentMethodDetails")), QStringLiteral("N/A"));
+    }
+
+    // A booking whose stay lies in the past: clearing the window brings back today and
+    // tomorrow without a word about the dates.
+    void clearingAfterAStayInThePastShowsNoMessage() {
+        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        form->dtArrival->setDate(BookingWindowFixture::kToday.addDays(-10));
+        form->dtDepature->setDate(BookingWindowFixture::kToday.addDays(-8));
+        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QCOMPARE(shownTexts(),
+                 QStringList{QStringLiteral("Customer details has been added to the Record")});
+        Recordset customer = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_customers"));
+        QCOMPARE(customer.Date(QStringLiteral("cCheckOutDate")),
+                 BookingWindowFixture::kToday.addDays(-8));
+        QCOMPARE(form->dtArrival->date(), BookingWindowFixture::kToday);
+        QCOMPARE(form->dtDepature->date(), BookingWindowFixture::kToday.addDays(1));
+        QCOMPARE(form->txtNumberDays->text(), QStringLiteral("1"));
+    }
+
+    // 5 % of 20.10 is 1.005: a tie, shown and stored as 1.01, and the total that follows.
+    void taxTieIsRoundedAwayFromZeroAndStoredAsShown() {
+        QVERIFY(AdminStatements::AddRoom(QStringLiteral("104"), QStringLiteral("Attic"),
+                                         QStringLiteral("Single Bed"), QStringLiteral("20.10")));
+        QVERIFY(AdminStatements::AddTax(QStringLiteral("VAT"), QStringLiteral("5"), 1));
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QTest::mouseClick(form->Command7, Qt::LeftButton);
+        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        BookingWindowFixture::AddRoom(form, QStringLiteral("104"));
+        QCOMPARE(form->txtTax->text(), QStringLiteral("$1.01"));
+        QCOMPARE(form->txtGrandTotal->text(), QStringLiteral("$21.11"));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        Recordset customer = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_customers"));
+        QCOMPARE(customer.Money(QStringLiteral("cTax")).ToPlainText(), QStringLiteral("1.01"));
+        QCOMPARE(customer.Money(QStringLiteral("cGrandTotal")).ToPlainText(),
+                 QStringLiteral("21.11"));
+        QCOMPARE(customer.Money(QStringLiteral("cDue")).ToPlainText(), QStringLiteral("21.11"));
+        Recordset day = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
+        QCOMPARE(day.Money(QStringLiteral("tRevenue")).ToPlainText(), QStringLiteral("21.11"));
+    }
+
+    // The room's own table keeps a whole number: a room named otherwise is refused on every
+    // back end before anything is written.
+    void roomThatIsNoWholeNumberIsRefusedBeforeAnythingIsWritten() {
+        QVERIFY(AdminStatements::AddRoom(QStringLiteral("1A"), QStringLiteral("Annex"),
+                                         QStringLiteral("Twin Bed"), QStringLiteral("60")));
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
+        BookingWindowFixture::AddRoom(form, QStringLiteral("1A"));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QCOMPARE(shownTexts(),
+                 QStringList{QStringLiteral(
+                     "Room 1A cannot be booked: its identifier is not a whole number. Take it out "
+                     "of the Added Room(s); the administrator can give the room a number.")});
+        for (const char* table : {"tbl_customers", "room_101", "room_1A", "tbl_revenueStats"})
+            QCOMPARE(fixture.db->Count(QString::fromLatin1(table)), 0);
+        QCOMPARE(ErrMsg, QString());
+        QCOMPARE(form->ListView2->ListItems().Count(), 2);
+        QVERIFY(form->Command5->isEnabled());
+    }
+
+    // Each box that feeds a text column takes no more than the column holds, so both back ends
+    // store the same.
+    void textBoxesTakeNoMoreThanTheirColumnsHold() {
+        const QString typed(300, QLatin1Char('x'));
+        fillCustomer(QString(), QString());
+        QTest::keyClicks(form->txtFName, typed);
+        QTest::keyClicks(form->txtLName, typed);
+        QTest::keyClicks(form->txtAddress, typed);
+        QTest::keyClicks(form->txtPhone, typed);
+        form->comboTitle->setEditText(typed);
+        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        Recordset customer = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_customers"));
+        QCOMPARE(customer.RecordCount(), 1);
+        for (const char* column : {"cTitle", "cFirstName", "cLastName", "cAddress", "cPhone"})
+            QCOMPARE(customer.Text(QString::fromLatin1(column)), typed.left(255));
+    }
+
+    // Letters in a money or count box, or a count beyond what its column holds, are answered
+    // at the box: the balloon names it, the focus goes there, nothing is written.
+    void numberBoxThatHoldsNoNumberGetsTheBalloon_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("letters in Advance") << "txtAdvance"
+                                            << "abc"
+                                            << "Advance";
+        QTest::newRow("a word in adults") << "comboAdults"
+                                          << "two"
+                                          << "No. of Adults";
+        QTest::newRow("adults beyond 50") << "comboAdults"
+                                          << "51"
+                                          << "No. of Adults";
+        QTest::newRow("minors below 0") << "comboMinors"
+                                        << "-1"
+                                        << "Minors";
+        QTest::newRow("letters in the tax") << "txtTax"
+                                            << "a lot"
+                                            << "Tax(s)";
+        QTest::newRow("letters in the due") << "txtDue"
+                                            << "none"
+                                            << "Due";
+    }
+    void numberBoxThatHoldsNoNumberGetsTheBalloon() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QApplication::setActiveWindow(fixture.main);
+        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
+        QWidget* control = form->findChild<QWidget*>(box);
+        if (auto* combo = qobject_cast<QComboBox*>(control))
+            combo->setEditText(text);
+        else
+            qobject_cast<QLineEdit*>(control)->setText(text);
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        const BalloonWindow* balloon = form->findChild<BalloonWindow*>();
+        QVERIFY(balloon && balloon->isVisible());
+        QCOMPARE(balloon->TitleText(), title);
+        QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
+        QCOMPARE(focusedControl(), box);
+        QCOMPARE(ErrMsg, QString());
+        QCOMPARE(shownTexts(), QStringList());
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 0);
+        QCOMPARE(fixture.db->Count(QStringLiteral("room_101")), 0);
+        QVERIFY(form->Command5->isEnabled());
+    }
+
+    void roomRateThatIsNoMoneyGetsTheBalloonWhenARoomMoves() {
+        QApplication::setActiveWindow(fixture.main);
+        form->txtRoomRate->setText(QStringLiteral("lots"));
+        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
+        QCOMPARE(shownBalloonTitle(form), QStringLiteral("Room(s) Rate"));
+        QCOMPARE(focusedControl(), QStringLiteral("txtRoomRate"));
+        QCOMPARE(ErrMsg, QString());
+        QCOMPARE(roomIds(form->ListView1), (QStringList{"101", "102", "103"}));
+    }
+
+    void tabWalksTheWindowInTheOrderItReads() {
+        QApplication::setActiveWindow(fixture.main);
+        form->paymentMethod[1]->setChecked(true); // the details panel shown
+        form->comboTitle->setFocus();
+        const QStringList expected{"txtFName",  "txtLName",          "txtAddress",
+                                   "txtPhone",  "comboAdults",       "comboMinors",
+                                   "dtArrival", "dtDepature",        "comboStatus",
+                                   "ListView1", "Command1",          "Command2",
+                                   "ListView2", "txtNumberDays",     "txtRoomRate",
+                                   "txtTax",    "txtGrandTotal",     "Command7",
+                                   "Command4",  "Command6",          "txtAdvance",
+                                   "txtDue",    "paymentMethod",     "txtPaymentDetails",
+                                   "Command8",  "txtAdditionalNote", "Command3",
+                                   "Command5"};
+        // A date box steps through its day, month and year before Tab leaves it; the payment
+        // options are one stop, the arrow keys move between them.
+        QStringList walked;
+        for (int presses = 0; presses < 60 && walked.size() < expected.size(); ++presses) {
+            const QString before = focusedControl();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QString now = focusedControl();
+            if (now.startsWith(QLatin1String("paymentMethod")))
+                now = QStringLiteral("paymentMethod");
+            if (now != before && (walked.isEmpty() || walked.last() != now))
+                walked << now;
+        }
+        QCOMPARE(walked, expected);
+        QCOMPARE(form->txtAdditionalNote->toPlainText(), QString());
     }
 
     void cashBookingStoresCashAndDefaults() {
@@ -421,16 +612,6 @@ private slots:
                  0);
         QCOMPARE(form->txtFName->text(), QStringLiteral("Ann"));
         QCOMPARE(form->ListView2->ListItems().Count(), 2);
-        QVERIFY(form->Command5->isEnabled());
-    }
-
-    void moneyThatIsNotMoneyStopsTheSubmission() {
-        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
-        BookingWindowFixture::AddRoom(form, QStringLiteral("101"));
-        form->txtTax->setText(QStringLiteral("a lot"));
-        QTest::mouseClick(form->Command5, Qt::LeftButton);
-        QCOMPARE(ErrMsg, QStringLiteral("Error Code : BOK004\r\nType mismatch"));
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers")), 0);
         QVERIFY(form->Command5->isEnabled());
     }
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+#include <optional>
+
+class CBalloonToolTip;
+
+// Boxes that must hold a number before a form can use them: an amount of money, or a count
+// within the range its column holds.
+struct NumberBox {
+    QWidget* box = nullptr; // a text box or an editable combo box
+    QString name;           // the box's caption without its colon: "Advance", "No. of Adults"
+    bool count = false;
+    int lowest = 0;
+    int highest = 0;
+};
+
+NumberBox MoneyBox(QWidget* box, const QString& name);
+NumberBox CountBox(QWidget* box, const QString& name, int lowest, int highest);
+
+// The count a box holds: a whole number of ASCII digits within the range; nothing otherwise.
+std::optional<int> CountIn(const QString& text, int lowest, int highest);
+
+// The first box that does not hold its number gets the form's error balloon, titled with the
+// box's name, and the focus; true when every box holds what it should.
+bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/Currency.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// One line of an order: the item by name, at its price when ordered.
+struct FoodOrderLine {
+    QString item;
+    Currency price;
+};
+
+// One food and beverage order charged to a customer (a stay of tbl_customers).
+struct FoodOrder {
+    QString customerNumber; // cUniqueNo, without the order sign
+    QString orderId;        // FoodOrderNumber
+    QString title;
+    QString firstName;
+    QString lastName;
+    Currency total;
+    QString status;
+    QDate date; // the day it counts in the revenue
+    QList<FoodOrderLine> lines;
+};
+
+// The statements of tbl_FoodOrders and of each order's own item table tbl_FoodOrder_<number>.
+namespace FoodOrderStore {
+
+QString ItemTableName(const QString& orderId);
+
+// Queries into the shared recordset.
+// The customer's row joined with each of its orders: one row with empty order columns when it
+// has none.
+void OpenCustomerOrders(const QString& customerNumber);
+void OpenOrderItems(const QString& orderId);
+void OpenOrder(const QString& orderId);
+
+bool OrderExists(const QString& orderId);
+// Whether any order is charged to the customer.
+bool HasOrders(const QString& customerNumber);
+// What the customer owes for food: the totals of its orders that are not paid.
+Currency UnpaidTotal(const QString& customerNumber);
+
+// Saves the order as one unit of work: its row, its item table with one row per line, and the
+// day's revenue; false, with nothing kept, when a statement failed (it reports itself).
+bool SaveOrder(const FoodOrder& order);
+// Removes the order's row and its item table, both or neither; the revenue keeps the order.
+bool RemoveOrder(const QString& orderId);
+
+} // namespace FoodOrderStore

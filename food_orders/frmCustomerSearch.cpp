@@ -1,0 +1,129 @@
+#include "food_orders/frmCustomerSearch.h"
+
+#include "core/DefaultInstance.h"
+#include "core/ErrorReport.h"
+#include "core/mainFrm.h"
+#include "core/ui/AlwaysOnTop.h"
+#include "core/ui/ExtLV.h"
+#include "core/ui/FormControls.h"
+#include "core/ui/ListFill.h"
+#include "food_orders/CustomerLookup.h"
+#include "food_orders/frmFoodingBook.h"
+
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const ListColumns& customerColumns() {
+    static const ListColumns columns{
+        TextColumn(QStringLiteral("Customer ID"), QStringLiteral("Abbrdrev78897 iuy iyiyoiyiy"),
+                   QStringLiteral("cUniqueNo")),
+        StoredTextColumn(QStringLiteral("First Name"),
+                         QStringLiteral("Abbrdrev3653565387687hlkhlhkl"),
+                         QStringLiteral("cFirstName")),
+        StoredTextColumn(QStringLiteral("Last Name"),
+                         QStringLiteral("Abbrdrev3653565387687hlkhlhklwxyz"),
+                         QStringLiteral("cLastName")),
+    };
+    return columns;
+}
+
+} // namespace
+
+// A window of its own above the main window, closed with it.
+frmCustomerSearch::frmCustomerSearch()
+    : QWidget(mainFrm::Instance(), Qt::Window) {
+    setObjectName(QStringLiteral("frmCustomerSearch"));
+    setWindowTitle(QStringLiteral(" Search Customers"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    layOut();
+    connectEvents();
+    Form_Load();
+}
+
+frmCustomerSearch::~frmCustomerSearch() = default;
+
+void frmCustomerSearch::ShowWindow() {
+    // A search for another text lists its own customers, not those of the one before.
+    delete LoadedInstance<frmCustomerSearch>();
+    frmCustomerSearch* form = DefaultInstance<frmCustomerSearch>();
+    form->show();
+    form->raise();
+    form->activateWindow();
+    form->searchLV->setFocus();
+}
+
+void frmCustomerSearch::layOut() {
+    auto* column = new QVBoxLayout(this);
+    searchLV = Named(new ExtLV(this), QStringLiteral("searchLV"));
+    Command1 = NewButton(this, QStringLiteral("Command1"), QStringLiteral("&Close"));
+    column->addWidget(new QLabel(QStringLiteral("Double Click on Customer to Select :"), this));
+    column->addWidget(searchLV);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    column->addLayout(buttons);
+    resize(TwipsSize(7500, 4500));
+}
+
+void frmCustomerSearch::connectEvents() {
+    connect(searchLV, &ExtLV::DblClick, this, &frmCustomerSearch::searchLV_DblClick);
+    connect(searchLV, &ExtLV::KeyPress, this, [this](int keyAscii) {
+        if (keyAscii == 13)
+            searchLV_DblClick();
+    });
+    connect(Command1, &QPushButton::clicked, this, &frmCustomerSearch::Command1_Click);
+    // A double-click where no row is still a double-click on the list.
+    searchLV->viewport()->installEventFilter(this);
+}
+
+bool frmCustomerSearch::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == searchLV->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        if (click->button() == Qt::LeftButton &&
+            !searchLV->indexAt(click->position().toPoint()).isValid()) {
+            searchLV_DblClick();
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmCustomerSearch::Form_Load() {
+    AddColumns(*searchLV, customerColumns());
+    const frmFoodingBook* orderEntry = LoadedInstance<frmFoodingBook>();
+    CustomerLookup::OpenCustomersMatching(orderEntry ? orderEntry->CustomerSearchString
+                                                     : QString());
+    FillFromRecordset(*searchLV, customerColumns());
+    AlwaysOnTop::SetTopMost(this, true);
+}
+
+void frmCustomerSearch::searchLV_DblClick() {
+    frmFoodingBook* orderEntry = LoadedInstance<frmFoodingBook>();
+    IgnoreErrors([&] {
+        const QString number = searchLV->SelectedItem().Text();
+        if (orderEntry)
+            orderEntry->MyOrderID = number;
+    });
+    IgnoreErrors([&] {
+        if (orderEntry)
+            orderEntry->GetCustomerDetails();
+    });
+    IgnoreErrors([&] {
+        if (!orderEntry)
+            return;
+        mainFrm::ShowChild(orderEntry);
+        orderEntry->activateWindow();
+        orderEntry->setFocus();
+    });
+    close();
+}
+
+// "&Close": closes the search.
+void frmCustomerSearch::Command1_Click() {
+    close();
+}

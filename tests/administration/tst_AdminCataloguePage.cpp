@@ -1,0 +1,562 @@
+#include "administration/AdminCataloguePage.h"
+#include "core/ErrorReport.h"
+#include "core/SqlLiteral.h"
+#include "core/frmErrorReport.h"
+#include "core/ui/Icons.h"
+#include "tests/administration/AdminPageHost.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// The food and beverage page on its own: the lists, the checks with their balloons, the
+// additions, the removals and the error codes.
+class TestAdminCataloguePage : public QObject {
+    Q_OBJECT
+
+    AdminPageHost<AdminCataloguePage> host;
+
+    AdminCataloguePage* page() const { return host.page; }
+
+    qint64 storeCategory(const QString& name) {
+        const QString error =
+            host.db->Run(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES(") +
+                         SqlLiteral::Text(name) + QLatin1Char(')'));
+        if (!error.isEmpty())
+            qWarning("%s", qUtf8Printable(error));
+        Recordset id = host.db->Query(QStringLiteral("SELECT MAX(ID) AS id FROM tbl_foodCat"));
+        return id.Fields(0).toLongLong();
+    }
+
+    void storeItem(const QString& name, const QString& price, const QString& note,
+                   qint64 category) {
+        QCOMPARE(host.db->Run(QStringLiteral("INSERT INTO tbl_FoodItem(ItemName, ItemPrice, "
+                                             "ItemNote, ItemCat) VALUES(") +
+                              SqlLiteral::Text(name) + QLatin1Char(',') + price + QLatin1Char(',') +
+                              SqlLiteral::Text(note) + QLatin1Char(',') +
+                              SqlLiteral::Number(category) + QLatin1Char(')')),
+                 QString());
+    }
+
+    // "Starters" with Soup and Salad, "Drinks" with Cola, as another desk stored them.
+    void addStartersAndDrinks() {
+        const qint64 starters = storeCategory(QStringLiteral("Starters"));
+        const qint64 drinks = storeCategory(QStringLiteral("Drinks"));
+        storeItem(QStringLiteral("Soup"), QStringLiteral("4.5"), QStringLiteral("hot"), starters);
+        storeItem(QStringLiteral("Salad"), QStringLiteral("3.25"), QString(), starters);
+        storeItem(QStringLiteral("Cola"), QStringLiteral("2"), QStringLiteral("can"), drinks);
+    }
+
+    // What the administration window's load does for this page.
+    void load() {
+        page()->AddFoodColumns();
+        page()->ItemCategoryListShow();
+    }
+
+    QStringList storedCategories() {
+        QStringList names;
+        Recordset rows =
+            host.db->Query(QStringLiteral("SELECT catName FROM tbl_foodCat ORDER BY ID"));
+        for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext())
+            names << rows.Text(QStringLiteral("catName"));
+        return names;
+    }
+
+    // Each item as "name|plain price|note|category name".
+    QStringList storedItems() {
+        QHash<QString, QString> categoryNames;
+        Recordset categories = host.db->Query(QStringLiteral("SELECT * FROM tbl_foodCat"));
+        for (categories.MoveFirst(); !categories.AtEOF(); categories.MoveNext())
+            categoryNames.insert(categories.Text(QStringLiteral("ID")),
+                                 categories.Text(QStringLiteral("catName")));
+        QStringList items;
+        Recordset rows = host.db->Query(QStringLiteral("SELECT * FROM tbl_FoodItem ORDER BY ID"));
+        for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext())
+            items << QStringList{rows.Text(QStringLiteral("ItemName")),
+                                 rows.Money(QStringLiteral("ItemPrice")).ToPlainText(),
+                                 rows.Text(QStringLiteral("ItemNote")),
+                                 categoryNames.value(rows.Text(QStringLiteral("ItemCat")),
+                                                     QStringLiteral("?"))}
+                         .join(QLatin1Char('|'));
+        return items;
+    }
+
+    static void clickRow(ExtLV* list, int row) {
+        // The list lays its rows out once the events of their filling have run.
+        QApplication::processEvents();
+        const QPoint at = list->visualRect(list->model()->index(row - 1, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    QStringList categoryRows() const { return RowsOf(page()->ItemCatLV, 1); }
+    QStringList itemRows() const { return RowsOf(page()->FoodLV, 3); }
+
+    void typeItem(const QString& name, const QString& price, const QString& note = {}) {
+        page()->itmName->setText(name);
+        page()->itmPrice->setText(price);
+        page()->itmNote->setText(note);
+        QTest::mouseClick(page()->Command5, Qt::LeftButton);
+    }
+
+    void expectBalloon(const QString& target, const QString& title, const QString& text) {
+        const BalloonWindow* balloon = host.ShownBalloon();
+        QVERIFY2(balloon, qPrintable(QStringLiteral("no balloon; expected ") + title));
+        QCOMPARE(balloon->TitleText(), title);
+        QCOMPARE(balloon->BodyText(), text);
+        QCOMPARE(balloon->TitleIcon(), int(CBalloonToolTip::ErrorIcon));
+        QVERIFY(BalloonTarget);
+        QCOMPARE(BalloonTarget->objectName(), target);
+    }
+
+private slots:
+    void init() {
+        const QString error = host.Start();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanup() { host.Stop(); }
+
+    void loadListsTheCategoriesAndTheFirstOnesItems() {
+        addStartersAndDrinks();
+        load();
+        QCOMPARE(page()->Frame5->title(), QStringLiteral("&Add / Remove Items"));
+        QCOMPARE(page()->itmCat->text(), QStringLiteral("Desserts"));
+        QCOMPARE(page()->itmName->text(), QString());
+        QCOMPARE(page()->itmPrice->text(), QStringLiteral("0"));
+        QCOMPARE(page()->itmNote->text(), QString());
+        // The four buttons show only their pictures: add, remove.
+        const QList<std::pair<QPushButton*, Icons::Name>> pictures{
+            {page()->Command4, Icons::Name::Add},
+            {page()->Command6, Icons::Name::Remove},
+            {page()->Command5, Icons::Name::Add},
+            {page()->Command7, Icons::Name::Remove},
+        };
+        for (const auto& [button, picture] : pictures) {
+            QCOMPARE(button->text(), QString());
+            QCOMPARE(button->icon().pixmap(16).toImage(), Icons::Get(picture).pixmap(16).toImage());
+        }
+
+        QCOMPARE(categoryRows(), (QStringList{"Starters", "Drinks"}));
+        QVERIFY(page()->ItemCatLV->ListItems().Item(1).Selected());
+        QCOMPARE(itemRows(), (QStringList{"Soup|$4.50|hot", "Salad|$3.25|"}));
+        const QList<std::pair<ExtLV*, QStringList>> headers{
+            {page()->ItemCatLV, {"Categories", ""}},
+            {page()->FoodLV, {"Item Name", "Item Price", "Item Note", ""}},
+        };
+        for (const auto& [list, expected] : headers) {
+            QStringList shown;
+            for (int column = 0; column < list->model()->columnCount(); ++column)
+                shown << list->model()->headerData(column, Qt::Horizontal).toString();
+            QCOMPARE(shown, expected);
+            // The last column holds the row's ID and is hidden.
+            QCOMPARE(list->header()->sectionSize(int(expected.size()) - 1), 0);
+        }
+        const qint64 starters = host.db
+                                    ->Query(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE "
+                                                           "catName = 'Starters'"))
+                                    .Fields(0)
+                                    .toLongLong();
+        QCOMPARE(page()->ItemCatLV->ListItems().Item(1).SubItems(1), QString::number(starters));
+
+        // Choosing a category shows its items; a later fill keeps two columns, not four.
+        clickRow(page()->ItemCatLV, 2);
+        QCOMPARE(itemRows(), QStringList{"Cola|$2.00|can"});
+        page()->ItemCategoryListShow();
+        QCOMPARE(page()->ItemCatLV->ColumnHeaders().Count(), 2);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void addCategory_data() {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("balloonTitle");
+        QTest::addColumn<QStringList>("stored");
+        const QString exists = QStringLiteral("Category Name Already Exist");
+        QTest::newRow("the example text as it stands") << QStringList{"Starters"} << "Desserts"
+                                                       << "" << QStringList{"Starters", "Desserts"};
+        QTest::newRow("the example text again")
+            << QStringList{"Desserts"} << "Desserts" << exists << QStringList{"Desserts"};
+        QTest::newRow("in other letter case")
+            << QStringList{"Desserts"} << "DESSERTS" << exists << QStringList{"Desserts"};
+        QTest::newRow("apostrophes removed") << QStringList{} << "Chef's Special"
+                                             << "" << QStringList{"Chefs Special"};
+        QTest::newRow("apostrophe name again") << QStringList{"Chefs Special"} << "Chef's Special"
+                                               << exists << QStringList{"Chefs Special"};
+        QTest::newRow("empty") << QStringList{"Starters"} << ""
+                               << "Enter Category name" << QStringList{"Starters"};
+    }
+    void addCategory() {
+        QFETCH(QStringList, existing);
+        QFETCH(QString, typed);
+        QFETCH(QString, balloonTitle);
+        QFETCH(QStringList, stored);
+        for (const QString& name : existing)
+            storeCategory(name);
+        load();
+        if (typed != QLatin1String("Desserts"))
+            page()->itmCat->setText(typed);
+        QTest::mouseClick(page()->Command4, Qt::LeftButton);
+
+        QCOMPARE(storedCategories(), stored);
+        QCOMPARE(categoryRows(), stored);
+        QCOMPARE(page()->itmCat->text(), typed);
+        if (balloonTitle.isEmpty())
+            QVERIFY(!host.ShownBalloon());
+        else
+            expectBalloon(QStringLiteral("itmCat"), balloonTitle,
+                          balloonTitle == QLatin1String("Enter Category name")
+                              ? QStringLiteral("Enter Category Name!")
+                              : QStringLiteral("Category Name Already Exist!"));
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void addItem_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("stored"); // "" when refused
+        QTest::addColumn<QString>("balloonTarget");
+        QTest::addColumn<QString>("balloonTitle");
+        QTest::addColumn<QString>("balloonText");
+        const QString priceText = QStringLiteral("Enter Numeric valies in Item Price !");
+        QTest::newRow("plain") << "Tea"
+                               << "1.5"
+                               << "green"
+                               << "Tea|1.5|green|Starters"
+                               << ""
+                               << ""
+                               << "";
+        QTest::newRow("currency text") << "Wine"
+                                       << "$1,234.50"
+                                       << ""
+                                       << "Wine|1234.5||Starters"
+                                       << ""
+                                       << ""
+                                       << "";
+        QTest::newRow("zero") << "Water"
+                              << "0"
+                              << ""
+                              << "Water|0||Starters"
+                              << ""
+                              << ""
+                              << "";
+        QTest::newRow("negative") << "Voucher"
+                                  << "-2"
+                                  << ""
+                                  << "Voucher|-2||Starters"
+                                  << ""
+                                  << ""
+                                  << "";
+        QTest::newRow("apostrophes removed") << "Chef's Special"
+                                             << "9"
+                                             << "the chef's own"
+                                             << "Chefs Special|9|the chefs own|Starters"
+                                             << ""
+                                             << ""
+                                             << "";
+        QTest::newRow("name of an item in another category") << "Cola"
+                                                             << "2.5"
+                                                             << ""
+                                                             << "Cola|2.5||Starters"
+                                                             << ""
+                                                             << ""
+                                                             << "";
+        QTest::newRow("name taken in this category") << "soup"
+                                                     << "5"
+                                                     << ""
+                                                     << ""
+                                                     << "itmName"
+                                                     << "Item Already exist"
+                                                     << "Item Already exist in this Category!";
+        QTest::newRow("apostrophe name taken in this category")
+            << "Chef's Pie"
+            << "5"
+            << ""
+            << ""
+            << "itmName"
+            << "Item Already exist"
+            << "Item Already exist in this Category!";
+        QTest::newRow("no name") << ""
+                                 << "abc"
+                                 << ""
+                                 << ""
+                                 << "itmName"
+                                 << "Item Name"
+                                 << "Enter Item Name!";
+        QTest::newRow("no price") << "Tea"
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << "itmPrice"
+                                  << "Invalid Price" << priceText;
+        QTest::newRow("letters for a price") << "Tea"
+                                             << "cheap"
+                                             << ""
+                                             << ""
+                                             << "itmPrice"
+                                             << "Enter Price" << priceText;
+    }
+    void addItem() {
+        QFETCH(QString, name);
+        QFETCH(QString, price);
+        QFETCH(QString, note);
+        QFETCH(QString, stored);
+        QFETCH(QString, balloonTarget);
+        QFETCH(QString, balloonTitle);
+        QFETCH(QString, balloonText);
+        addStartersAndDrinks();
+        storeItem(QStringLiteral("Chefs Pie"), QStringLiteral("6"), QString(),
+                  host.db
+                      ->Query(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE catName = "
+                                             "'Starters'"))
+                      .Fields(0)
+                      .toLongLong());
+        load();
+        const QStringList before = storedItems();
+        typeItem(name, price, note);
+
+        if (stored.isEmpty()) {
+            QCOMPARE(storedItems(), before);
+            expectBalloon(balloonTarget, balloonTitle, balloonText);
+        } else {
+            QCOMPARE(storedItems(), before + QStringList{stored});
+            QVERIFY(!host.ShownBalloon());
+            const QStringList cells = stored.split(QLatin1Char('|'));
+            QCOMPARE(itemRows().last(), cells.at(0) + QLatin1Char('|') +
+                                            Currency::FromText(cells.at(1)).Format() +
+                                            QLatin1Char('|') + cells.at(2));
+        }
+        // The boxes keep what was typed.
+        QCOMPARE(page()->itmName->text(), name);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void anItemNeedsACategoryFirst() {
+        load();
+        typeItem(QStringLiteral("Tea"), QStringLiteral("1"));
+        QCOMPARE(ShownTexts(), QStringList{"First create new Category for the Items!"});
+        QCOMPARE(Dialogs::Testing::Record().first().icon, Dialogs::Icon::Information);
+        QCOMPARE(Dialogs::Testing::Record().first().title, Dialogs::ProgramTitle());
+        QVERIFY(!host.ShownBalloon());
+        QCOMPARE(host.db->Count(QStringLiteral("tbl_FoodItem")), 0);
+
+        // The box's checks come before it.
+        Dialogs::Testing::Reset();
+        typeItem(QString(), QStringLiteral("1"));
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        expectBalloon(QStringLiteral("itmName"), QStringLiteral("Item Name"),
+                      QStringLiteral("Enter Item Name!"));
+    }
+
+    void itemsGoToTheCategorySelectedAtThatTime() {
+        addStartersAndDrinks();
+        load();
+        clickRow(page()->ItemCatLV, 2);
+        typeItem(QStringLiteral("Juice"), QStringLiteral("3"));
+        QCOMPARE(itemRows(), (QStringList{"Cola|$2.00|can", "Juice|$3.00|"}));
+        QCOMPARE(storedItems().last(), QStringLiteral("Juice|3||Drinks"));
+    }
+
+    void clickingABoxOrAListTakesTheBalloonAway() {
+        addStartersAndDrinks();
+        load();
+        const QList<QWidget*> targets{page()->itmCat,  page()->itmName, page()->itmPrice,
+                                      page()->itmNote, page()->FoodLV,  page()->ItemCatLV};
+        for (QWidget* target : targets) {
+            typeItem(QString(), QStringLiteral("1"));
+            QVERIFY(host.ShownBalloon());
+            if (auto* list = qobject_cast<ExtLV*>(target))
+                clickRow(list, 1);
+            else
+                QTest::mouseClick(target, Qt::LeftButton);
+            QVERIFY2(!host.ShownBalloon(), qPrintable(target->objectName()));
+        }
+    }
+
+    void priceIsShownAsCurrencyOnceLeft_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("number") << "12.5"
+                                << "$12.50";
+        QTest::newRow("currency text") << "$1,000"
+                                       << "$1,000.00";
+        QTest::newRow("no amount") << "cheap"
+                                   << "cheap";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void priceIsShownAsCurrencyOnceLeft() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        load();
+        host.window->activateWindow();
+        page()->itmPrice->setFocus();
+        QTRY_VERIFY(page()->itmPrice->hasFocus());
+        page()->itmPrice->setText(typed);
+        page()->itmName->setFocus();
+        QTRY_COMPARE(page()->itmPrice->text(), shown);
+    }
+
+    void removeCategory_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("categories");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("yes") << true << QStringList{"Drinks", "Menu"}
+                             << QStringList{"Cola|2|can|Drinks"};
+        QTest::newRow("no") << false << QStringList{"Starters", "Drinks", "Menu"}
+                            << QStringList{"Soup|4.5|hot|Starters", "Salad|3.25||Starters",
+                                           "Cola|2|can|Drinks"};
+    }
+    void removeCategory() {
+        QFETCH(bool, yes);
+        QFETCH(QStringList, categories);
+        QFETCH(QStringList, items);
+        addStartersAndDrinks();
+        load();
+        // Another desk's category shows once the list is filled again, whatever the answer.
+        storeCategory(QStringLiteral("Menu"));
+        Dialogs::Testing::AnswerNextQuestion(yes);
+        QTest::mouseClick(page()->Command6, Qt::LeftButton);
+
+        const Dialogs::Shown& question = Dialogs::Testing::Record().first();
+        QCOMPARE(question.kind, QStringLiteral("question"));
+        QCOMPARE(question.text, QStringLiteral("Remove 'Starters' Category? All the items inside "
+                                               "it will also be removed!"));
+        QCOMPARE(question.title, QStringLiteral("Remove Category"));
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QCOMPARE(storedCategories(), categories);
+        QCOMPARE(storedItems(), items);
+        QCOMPARE(categoryRows(), categories);
+        // The list's first category is selected again and its items shown.
+        const QStringList firstCategorysItems =
+            yes ? QStringList{"Cola|$2.00|can"} : QStringList{"Soup|$4.50|hot", "Salad|$3.25|"};
+        QCOMPARE(itemRows(), firstCategorysItems);
+    }
+
+    void removingACategoryTakesOnlyTheSelectedOne() {
+        // Two categories of one name, as an older database may hold them.
+        const qint64 first = storeCategory(QStringLiteral("Bar"));
+        const qint64 second = storeCategory(QStringLiteral("Bar"));
+        storeItem(QStringLiteral("Beer"), QStringLiteral("3"), QString(), first);
+        storeItem(QStringLiteral("Gin"), QStringLiteral("5"), QString(), second);
+        load();
+        clickRow(page()->ItemCatLV, 2);
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(page()->Command6, Qt::LeftButton);
+        QCOMPARE(storedCategories(), QStringList{"Bar"});
+        QCOMPARE(storedItems(), QStringList{"Beer|3||Bar"});
+    }
+
+    void aRefusedCategoryRemovalRemovesNothing() {
+        addStartersAndDrinks();
+        load();
+        QCOMPARE(host.Refuse(QStringLiteral("tbl_foodCat"), QStringLiteral("DELETE")), QString());
+        const QStringList items = storedItems();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(page()->Command6, Qt::LeftButton);
+
+        QCOMPARE(ShownTexts().size(), 2);
+        QVERIFY(ShownTexts().last().startsWith(QStringLiteral("Error Code : DB0002\r\n")));
+        // The items were deleted first, and came back with the unit of work.
+        QCOMPARE(storedItems(), items);
+        QCOMPARE(storedCategories(), (QStringList{"Starters", "Drinks"}));
+        QCOMPARE(categoryRows(), (QStringList{"Starters", "Drinks"}));
+        QCOMPARE(itemRows(), (QStringList{"Soup|$4.50|hot", "Salad|$3.25|"}));
+    }
+
+    void removeItem_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("yes") << true << QStringList{"Soup|4.5|hot|Starters", "Cola|2|can|Drinks"}
+                             << QStringList{"Soup|$4.50|hot", "Wrap|$5.00|"};
+        QTest::newRow("no") << false
+                            << QStringList{"Soup|4.5|hot|Starters", "Salad|3.25||Starters",
+                                           "Cola|2|can|Drinks", "Wrap|5||Starters"}
+                            << QStringList{"Soup|$4.50|hot", "Salad|$3.25|"};
+    }
+    void removeItem() {
+        QFETCH(bool, yes);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, listed);
+        addStartersAndDrinks();
+        load();
+        // Another desk adds an item; a Yes fills the list again and shows it.
+        storeItem(QStringLiteral("Wrap"), QStringLiteral("5"), QString(),
+                  page()->ItemCatLV->SelectedItem().SubItems(1).toLongLong());
+        clickRow(page()->FoodLV, 2);
+        Dialogs::Testing::AnswerNextQuestion(yes);
+        QTest::mouseClick(page()->Command7, Qt::LeftButton);
+
+        const Dialogs::Shown& question = Dialogs::Testing::Record().first();
+        QCOMPARE(question.text, QStringLiteral("Do you want to remove selected Item?"));
+        QCOMPARE(question.title, QStringLiteral("Remove Item"));
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
+        QStringList expected = stored;
+        if (yes)
+            expected.append(QStringLiteral("Wrap|5||Starters"));
+        QCOMPARE(storedItems(), expected);
+        QCOMPARE(itemRows(), listed);
+    }
+
+    void removeButtonsOnEmptyListsDoNothing() {
+        load();
+        QTest::mouseClick(page()->Command6, Qt::LeftButton);
+        QTest::mouseClick(page()->Command7, Qt::LeftButton);
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void failuresAreReportedUnderTheHandlersCodes_data() {
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("categoriesShown");
+        QTest::newRow("categories") << "tbl_foodCat"
+                                    << "ADM0008" << QStringList{};
+        QTest::newRow("items") << "tbl_FoodItem"
+                               << "ADM0017" << QStringList{"Starters", "Drinks"};
+    }
+    void failuresAreReportedUnderTheHandlersCodes() {
+        QFETCH(QString, dropped);
+        QFETCH(QString, code);
+        QFETCH(QStringList, categoriesShown);
+        addStartersAndDrinks();
+        QCOMPARE(host.db->Run(QStringLiteral("DROP TABLE ") + dropped), QString());
+        load();
+        QVERIFY(frmErrorReport::Instance());
+        QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : ") + code + kLineBreak));
+        QCOMPARE(categoryRows(), categoriesShown);
+        QCOMPARE(page()->FoodLV->ListItems().Count(), 0);
+    }
+
+    void addingWithABrokenDuplicateTestReportsItsCode_data() {
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("category") << "tbl_foodCat"
+                                  << "ADM0007";
+        QTest::newRow("item") << "tbl_FoodItem"
+                              << "ADM0009";
+    }
+    void addingWithABrokenDuplicateTestReportsItsCode() {
+        QFETCH(QString, dropped);
+        QFETCH(QString, code);
+        addStartersAndDrinks();
+        load();
+        QCOMPARE(host.db->Run(QStringLiteral("DROP TABLE ") + dropped), QString());
+        if (code == QLatin1String("ADM0007"))
+            QTest::mouseClick(page()->Command4, Qt::LeftButton);
+        else
+            typeItem(QStringLiteral("Tea"), QStringLiteral("1"));
+        QVERIFY(frmErrorReport::Instance());
+        QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : ") + code + kLineBreak));
+        QVERIFY(Dialogs::Testing::Record().isEmpty());
+    }
+};
+
+STAYMARK_TEST_MAIN(TestAdminCataloguePage)
+#include "tst_AdminCataloguePage.moc"

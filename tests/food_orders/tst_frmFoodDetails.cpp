@@ -1,0 +1,249 @@
+#include "FoodOrderFixture.h"
+
+#include "administration/frmTax.h"
+#include "core/ErrorReport.h"
+#include "food_orders/FoodOrderStore.h"
+#include "food_orders/frmFoodDetails.h"
+#include "food_orders/frmFoodTxtView.h"
+#include "tests/support/AdminStatements.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+const QString kPaid = QStringLiteral("111111111111");
+const QString kDue = QStringLiteral("222222222222");
+const QString kNotConfirmed = QStringLiteral("333333333333");
+const QString kBobs = QStringLiteral("444444444444");
+
+QString money(const char* plain) {
+    return FoodOrderFixture::shown(plain);
+}
+
+} // namespace
+
+// The order details window: the customer's orders from the join, the chosen order's items,
+// the total of what is not paid, the food taxes, removal, refresh and the Tax button.
+class TestFrmFoodDetails : public QObject {
+    Q_OBJECT
+
+    FoodOrderFixture fixture;
+    // What the customer list's selected row holds in its "Customer ID" cell.
+    QString selectedCell;
+    frmFoodDetails* form = nullptr;
+
+    bool order(const QString& number, const QString& customer, const char* status,
+               const QList<FoodOrderLine>& lines) {
+        FoodOrder o;
+        o.customerNumber = customer;
+        o.orderId = number;
+        o.status = QString::fromLatin1(status);
+        o.date = FoodOrderFixture::kToday;
+        o.lines = lines;
+        for (const FoodOrderLine& line : lines)
+            o.total += line.price;
+        return FoodOrderStore::SaveOrder(o);
+    }
+
+    void open() {
+        frmFoodDetails::ShowForCustomer([this] { return selectedCell; });
+        form = LoadedInstance<frmFoodDetails>();
+        QVERIFY(form);
+    }
+
+    void choose(int row) {
+        ExtLV* list = form->OrderLV;
+        const QRect rect = list->visualRect(list->model()->index(row - 1, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QStringList amounts() const {
+        return {form->txtTotalAmount->text(), form->lbPercent->text(), form->txtTax->text(),
+                form->txtAmoutWithTax->text()};
+    }
+
+private slots:
+    void init() {
+        const QString error = fixture.StartDesk();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const auto m = FoodOrderFixture::money;
+        QVERIFY(order(kPaid, fixture.ann, "Paid",
+                      {{QStringLiteral("Tea"), m("2.5")}, {QStringLiteral("Pasta"), m("12.5")}}));
+        QVERIFY(order(kDue, fixture.ann, "Due", {{QStringLiteral("Coffee"), m("3")}}));
+        QVERIFY(
+            order(kNotConfirmed, fixture.ann, "Not Confirmed", {{QStringLiteral("Cake"), m("4")}}));
+        QVERIFY(order(kBobs, fixture.bob, "Due", {{QStringLiteral("Soup"), m("6")}}));
+        QVERIFY(AdminStatements::AddTax(QStringLiteral("VAT"), QStringLiteral("4"), 2));
+        QVERIFY(AdminStatements::AddTax(QStringLiteral("City"), QStringLiteral("6"), 2));
+        QVERIFY(AdminStatements::AddTax(QStringLiteral("Room"), QStringLiteral("50"), 1));
+        selectedCell = fixture.ann;
+    }
+    void cleanup() {
+        form = nullptr;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        fixture.Stop();
+    }
+
+    void loadShowsTheOrdersAndWhatIsNotPaid() {
+        open();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Food & Beverages Order Details"));
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : ") + fixture.ann);
+        QCOMPARE(form->xOrderNo, fixture.ann);
+        QCOMPARE(form->txtTitle->text() + form->txtFName->text() + form->txtLName->text(),
+                 QStringLiteral("Mrs.AnnLee"));
+        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 4),
+                 (QStringList{kPaid + QStringLiteral("|12/10/26|Paid|") + fixture.ann,
+                              kDue + QStringLiteral("|12/10/26|Due|") + fixture.ann,
+                              kNotConfirmed + QStringLiteral("|12/10/26|Not Confirmed|") +
+                                  fixture.ann}));
+        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 2),
+                 (QStringList{"Tea|$2.50", "Pasta|$12.50"}));
+        // The paid order stays out of the total, as the note beside it says.
+        QCOMPARE(form->Label5->text(),
+                 QStringLiteral("Note : Paid Orders are not included in Total Amount"));
+        QCOMPARE(amounts(), (QStringList{money("7"), "10", money("0.7"), money("7.7")}));
+        QVERIFY(ErrMsg.isEmpty());
+    }
+
+    void choosingAnOrderShowsItsItemsAndItsTax() {
+        open();
+        choose(2);
+        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 2), QStringList{"Coffee|$3.00"});
+        QCOMPARE(amounts(), (QStringList{money("3"), "10", money("0.3"), money("3.3")}));
+        choose(1);
+        QCOMPARE(amounts(), (QStringList{money("15"), "10", money("1.5"), money("16.5")}));
+    }
+
+    void withoutFoodTaxesThePercentIsZero() {
+        QVERIFY(fixture.db->Run(QStringLiteral("DELETE FROM tbl_Tax WHERE TaxCat = 2")).isEmpty());
+        open();
+        QCOMPARE(amounts(), (QStringList{money("7"), "0", money("0"), money("7")}));
+    }
+
+    void aFractionalPercentIsReadInTheSystemsFormat() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(fixture.db
+                    ->Run(QStringLiteral("UPDATE tbl_Tax SET TaxRate = 3.5 WHERE TaxName = "
+                                         "'VAT'"))
+                    .isEmpty());
+        open();
+        QCOMPARE(form->lbPercent->text(), QStringLiteral("9,5"));
+        choose(3);
+        const auto m = FoodOrderFixture::money;
+        QCOMPARE(form->txtTax->text(), m("0.38").Format());
+        QCOMPARE(form->txtAmoutWithTax->text(), m("4.38").Format());
+    }
+
+    void theOrderSignShowsAndRemovalStillFindsTheOrder() {
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        selectedCell = QStringLiteral("#") + fixture.ann;
+        open();
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : #") + fixture.ann);
+        QCOMPARE(form->OrderLV->ListItems().Item(2).Text(), QStringLiteral("#") + kDue);
+        choose(2);
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        const Dialogs::Shown asked = Dialogs::Testing::Record().last();
+        QCOMPARE(asked.text, QStringLiteral("Remove Food & Beverages Order '#") + kDue +
+                                 QStringLiteral("' ? Are you sure!"));
+        QCOMPARE(asked.title, QStringLiteral("Remove Order"));
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_FoodOrders")), 4);
+
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_FoodOrders"),
+                                   QStringLiteral("FoodOrderID = '%1'").arg(kDue)),
+                 0);
+        QVERIFY(!theDBworks::TableExists(FoodOrderStore::ItemTableName(kDue)));
+        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 1),
+                 (QStringList{QStringLiteral("#") + kPaid, QStringLiteral("#") + kNotConfirmed}));
+        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 1), (QStringList{"Tea", "Pasta"}));
+        QCOMPARE(form->txtTotalAmount->text(), money("15"));
+        Recordset day = fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"));
+        QCOMPARE(day.Fields(QStringLiteral("tFoodOrders")).toInt(), 4);
+    }
+
+    // What stays when the last order goes is the customer's own row of the join.
+    void afterTheLastOrderOnlyTheCustomerRowStays() {
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        selectedCell = QStringLiteral("#") + fixture.bob;
+        open();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 4), QStringList{"#|||"});
+        QCOMPARE(form->ItemsLV->ListItems().Count(), 0);
+        QCOMPARE(form->txtFName->text(), QStringLiteral("Bob"));
+        QVERIFY2(ErrMsg.isEmpty(), qPrintable(ErrMsg));
+        const int shownBefore = int(Dialogs::Testing::Record().size());
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QCOMPARE(Dialogs::Testing::Record().size(), shownBefore);
+        QVERIFY(!LoadedInstance<frmFoodTxtView>());
+        // With nothing left to pay the customer owes nothing.
+        form->LoadOrdersTotal();
+        QCOMPARE(form->txtTotalAmount->text(), money("0"));
+        QVERIFY(ErrMsg.isEmpty());
+    }
+
+    void refreshShowsTheCustomerTheListHasChosenNow() {
+        open();
+        selectedCell = fixture.bob;
+        frmFoodDetails::ShowForCustomer([this] { return selectedCell; });
+        QCOMPARE(form->txtFName->text(), QStringLiteral("Ann"));
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(form->txtFName->text(), QStringLiteral("Bob"));
+        QCOMPARE(form->Frame1->title(), QStringLiteral("Customer ID : ") + fixture.bob);
+        QCOMPARE(FoodOrderFixture::Rows(form->OrderLV, 1), QStringList{kBobs});
+        QCOMPARE(FoodOrderFixture::Rows(form->ItemsLV, 2), QStringList{"Soup|$6.00"});
+        QCOMPARE(amounts(), (QStringList{money("6"), "10", money("0.6"), money("6.6")}));
+    }
+
+    void taxButtonNeedsTheTaxPrivilege_data() {
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<int>("privilege");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("tax privilege") << true << 1 << true;
+        QTest::newRow("no tax privilege") << true << 0 << false;
+        QTest::newRow("not logged in") << false << 1 << false;
+    }
+    void taxButtonNeedsTheTaxPrivilege() {
+        QFETCH(bool, loggedIn);
+        QFETCH(int, privilege);
+        QFETCH(bool, opens);
+        open();
+        GlobalLogin::IsLoggedIn = loggedIn;
+        GlobalLogin::PrivModifyTax = privilege;
+        QVERIFY(AdminStatements::AddTax(QStringLiteral("Bar"), QStringLiteral("5"), 2));
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QCOMPARE(bool(LoadedInstance<frmTax>()), opens);
+        if (opens) {
+            QCOMPARE(amounts(), (QStringList{money("7"), "15", money("1.05"), money("8.05")}));
+            QVERIFY(Dialogs::Testing::Record().isEmpty());
+            delete LoadedInstance<frmTax>();
+        } else {
+            QCOMPARE(FoodOrderFixture::Messages(), QStringList{GlobalLogin::NoPrivilegeMsg()});
+            QCOMPARE(form->lbPercent->text(), QStringLiteral("10"));
+        }
+    }
+
+    void textViewShowsTheBillOfTheChosenOrderOnce() {
+        open();
+        choose(2);
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        frmFoodTxtView* bill = LoadedInstance<frmFoodTxtView>();
+        QVERIFY(bill);
+        const QString text = bill->RichText->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("Coffee\t\t\t\t\t\t\t\t$3.00\n")), qPrintable(text));
+        choose(1);
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QCOMPARE(LoadedInstance<frmFoodTxtView>(), bill);
+        QCOMPARE(bill->RichText->toPlainText(), text);
+        delete bill;
+    }
+};
+
+STAYMARK_TEST_MAIN(TestFrmFoodDetails)
+#include "tst_frmFoodDetails.moc"
