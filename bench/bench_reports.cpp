@@ -210,11 +210,11 @@ int measureLog(TestSupport::Backend backend) {
               [](const Opening& a, const Opening& b) { return a.allRows < b.allRows; });
     const Opening& best = openings.first();
     const Opening& worst = openings.last();
-    out() << "log viewer, " << TestSupport::BackendName(backend) << ", best and worst of " << kOpens
-          << " openings: all " << best.shown << " rows in " << best.allRows << " s ("
-          << best.allRowsCpu << " s of processor time) to " << worst.allRows << " s; " << best.keyed
-          << " rows of one key in " << best.oneKey << " s (" << best.oneKeyCpu << " s); resident "
-          << before << " MB before, peak " << peak << " MB" << Qt::endl;
+    out() << "log viewer, " << TestSupport::BackendName(backend) << ", " << kOpens
+          << " openings: all " << best.shown << " rows in " << best.allRows << " s at best ("
+          << best.allRowsCpu << " s of processor time), " << worst.allRows << " s at worst; "
+          << best.keyed << " rows of one key in " << best.oneKey << " s at best (" << best.oneKeyCpu
+          << " s); resident " << before << " MB before, peak " << peak << " MB" << Qt::endl;
     return 0;
 }
 
