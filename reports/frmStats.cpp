@@ -12,6 +12,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"
 #include "reports/RevenueReadStore.h"
+#include "reports/StatsChoices.h"
 #include "reports/chart/RevenueChart.h"
 
 #include <QCheckBox>
@@ -26,79 +27,13 @@
 
 #include <algorithm>
 
+using namespace StatsChoices;
+
 namespace {
 
-constexpr qint16 kMoney = 1;
-constexpr qint16 kCount = 2;
-constexpr int kYearsBefore = 4;
-constexpr int kYears = 10;
-constexpr int kChartTypeAtLoad = 1;
 constexpr int kRightMarginTwips = 200;
 
 const QString kChangeText = QStringLiteral("Change text to any");
-
-// The series the list offers, with the column each reads and how each is shown.
-struct Series {
-    QString text;
-    QString column;
-    qint16 kind;
-    QString legendLabel;
-    QString yAxisTitle;
-};
-const QList<Series>& seriesTable() {
-    static const QList<Series> table{
-        {QStringLiteral("Total Revenue"), QStringLiteral("tRevenue"), kMoney,
-         QStringLiteral("Revenue"), QStringLiteral("Currency")},
-        {QStringLiteral("Room Booking Revenue"), QStringLiteral("tBookingRevenue"), kMoney,
-         QStringLiteral("Revenue"), QStringLiteral("Currency")},
-        {QStringLiteral("Food & Drink Revenue"), QStringLiteral("tFoodDrinkRevenue"), kMoney,
-         QStringLiteral("Revenue"), QStringLiteral("Currency")},
-        {QStringLiteral("Room Bookings"), QStringLiteral("tBookings"), kCount,
-         QStringLiteral("Rooms Count"), QStringLiteral("Bookings")},
-        {QStringLiteral("Food & Drink Orders"), QStringLiteral("tFoodOrders"), kCount,
-         QStringLiteral("Orders Count"), QStringLiteral("Food & Drink Orders")},
-    };
-    return table;
-}
-
-struct ChartTypeEntry {
-    QString text;
-    int value;
-};
-const QList<ChartTypeEntry>& chartTypeTable() {
-    static const QList<ChartTypeEntry> table{
-        {QStringLiteral("2d Area"), 5},        {QStringLiteral("2d Bar"), 1},
-        {QStringLiteral("2d Combination"), 9}, {QStringLiteral("2d Line"), 3},
-        {QStringLiteral("2d Pie"), 14},        {QStringLiteral("2d Step"), 7},
-        {QStringLiteral("2d XY"), 16},         {QStringLiteral("3d Area"), 4},
-        {QStringLiteral("3d Bar"), 0},         {QStringLiteral("3d Combination"), 8},
-        {QStringLiteral("3d Line"), 2},        {QStringLiteral("3d Step"), 6},
-    };
-    return table;
-}
-
-template <typename Entry> QStringList textsOf(const QList<Entry>& table) {
-    QStringList texts;
-    for (const Entry& entry : table)
-        texts << entry.text;
-    return texts;
-}
-
-const QStringList& monthNames() {
-    static const QStringList names{
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return names;
-}
-
-QStringList yearsAround(int year) {
-    QStringList years;
-    for (int offset = -kYearsBefore; offset < kYears - kYearsBefore; ++offset)
-        years << QString::number(year + offset);
-    return years;
-}
 
 const QString kPictureFilter =
     QStringLiteral("JPG - Joint Photographic Experts Group|*.jpg|BMP - Windows Bitmap|*.bmp|"
@@ -217,21 +152,21 @@ void frmStats::connectEvents() {
 void frmStats::Form_Load() {
     const QDate today = Clock::Today();
     IgnoreErrors([&] {
-        FillUnselected(CMonth, monthNames());
+        FillUnselected(CMonth, MonthNames());
         // A system language with other month names finds no entry: no month is chosen.
         CMonth->setCurrentIndex(
-            int(monthNames().indexOf(QLocale().toString(today, QStringLiteral("MMMM")))));
+            int(MonthNames().indexOf(QLocale().toString(today, QStringLiteral("MMMM")))));
     });
     IgnoreErrors([&] {
-        FillUnselected(CYear, yearsAround(today.year()));
+        FillUnselected(CYear, YearsAround(today.year()));
         CYear->setCurrentIndex(kYearsBefore);
     });
     IgnoreErrors([this] {
-        FillUnselected(StatView, textsOf(seriesTable()));
+        FillUnselected(StatView, SeriesTexts());
         StatView->setCurrentIndex(0);
     });
     IgnoreErrors([this] {
-        FillUnselected(ComboChartType, textsOf(chartTypeTable()));
+        FillUnselected(ComboChartType, ChartTypeTexts());
         ComboChartType->setCurrentIndex(kChartTypeAtLoad);
     });
     IgnoreErrors([this] { ChartRowDaysCount(); });
@@ -273,17 +208,16 @@ void frmStats::ChartRowDaysCount() {
 
 void frmStats::fillDay(int day) {
     RevenueReadStore::OpenDay(QDate(CYear->currentText().toInt(), SelectedMonth, day));
-    const int index = StatView->currentIndex();
-    if (index >= 0 && index < seriesTable().size()) {
-        const Series& series = seriesTable().at(index);
-        ValueKind = series.kind;
+    if (const Series* series = SeriesAt(StatView->currentIndex())) {
+        ValueKind = series->kind;
         Recordset& figures = theDBworks::DBRecordset();
         const bool sold = figures.RecordCount() >= 1;
         if (ValueKind == kMoney)
-            MSChart1->SetRowValue(day, (sold ? figures.Money(series.column) : Currency()).Format());
+            MSChart1->SetRowValue(day,
+                                  (sold ? figures.Money(series->column) : Currency()).Format());
         else
             MSChart1->SetRowValue(
-                day, QString::number(sold ? figures.Fields(series.column).toLongLong() : 0));
+                day, QString::number(sold ? figures.Fields(series->column).toLongLong() : 0));
     }
     MSChart1->SetRowLabel(day, QString::number(day));
 }
@@ -317,9 +251,8 @@ void frmStats::StatView_Click() {
 // A chart type chosen: the chart takes it.
 void frmStats::ComboChartType_Click() {
     IgnoreErrors([this] {
-        const int index = ComboChartType->currentIndex();
-        if (index >= 0 && index < chartTypeTable().size())
-            MSChart1->SetChartType(chartTypeTable().at(index).value);
+        if (const ChartType* type = ChartTypeAt(ComboChartType->currentIndex()))
+            MSChart1->SetChartType(type->value);
     });
 }
 
@@ -335,9 +268,9 @@ void frmStats::Check1_Click() {
 // "Legends": the legend with the series' name.
 void frmStats::Check2_Click() {
     IgnoreErrors([this] {
-        const int index = StatView->currentIndex();
-        if (Check2->isChecked() && index >= 0 && index < seriesTable().size())
-            MSChart1->SetColumnLabel(seriesTable().at(index).legendLabel);
+        const Series* series = SeriesAt(StatView->currentIndex());
+        if (Check2->isChecked() && series)
+            MSChart1->SetColumnLabel(series->legendLabel);
         MSChart1->SetLegendShown(Check2->isChecked());
     });
 }
@@ -345,11 +278,11 @@ void frmStats::Check2_Click() {
 // "Y Axis Title": what the series counts.
 void frmStats::Check3_Click() {
     IgnoreErrors([this] {
-        const int index = StatView->currentIndex();
+        const Series* series = SeriesAt(StatView->currentIndex());
         if (!Check3->isChecked())
             MSChart1->SetAxisTitle(Chart::kYAxis, QString());
-        else if (index >= 0 && index < seriesTable().size())
-            MSChart1->SetAxisTitle(Chart::kYAxis, seriesTable().at(index).yAxisTitle);
+        else if (series)
+            MSChart1->SetAxisTitle(Chart::kYAxis, series->yAxisTitle);
     });
 }
 
