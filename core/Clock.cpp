@@ -1,5 +1,7 @@
 #include "core/Clock.h"
 
+#include <ctime>
+
 namespace {
 QDateTime& fixedNow() {
     static QDateTime now;
@@ -15,6 +17,13 @@ QDateTime Now() {
 
 QDate Today() {
     return Now().date();
+}
+
+void ReadLocalZoneOnce() {
+    // A zone named in the environment is the user's choice and stays.
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+    tzset();
 }
 
 void SetFixedNow(const QDateTime& now) {

@@ -1,5 +1,6 @@
 #include "core/Load_frms.h"
 
+#include "core/Clock.h"
 #include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
@@ -11,6 +12,7 @@
 namespace Load_frms {
 
 bool Main() {
+    Clock::ReadLocalZoneOnce();
     IgnoreErrors([] { GlobalLogin::IsLoggedIn = false; });
     IgnoreErrors([] { InitCommonCtrls(); });
     BookingFormOpen = false;

@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <optional>
+
 void Recordset::readColumns(const QSqlQuery& query) {
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i) {
@@ -110,22 +112,60 @@ QDateTime Recordset::DateTime(const QString& name) const {
     return parsed;
 }
 
+namespace {
+
+// A stored date and time of day: typed by the MariaDB driver, text in SQLite. Text in the ISO
+// form is split by hand, as a date and time built through the local time zone cost a look at
+// the zone's rules each, which a list of many rows feels.
+struct Moment {
+    QDate date;
+    QTime time;
+};
+
+std::optional<Moment> isoMoment(const QVariant& value) {
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    const QString text = value.toString().trimmed();
+    const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+    if (!date.isValid())
+        return std::nullopt;
+    if (text.size() == 10)
+        return Moment{date, QTime(0, 0)};
+    const QTime time = QTime::fromString(text.mid(11), Qt::ISODate);
+    if (!time.isValid() || (text.at(10) != QLatin1Char(' ') && text.at(10) != QLatin1Char('T')))
+        return std::nullopt;
+    return Moment{date, time};
+}
+
+} // namespace
+
 QDate Recordset::Date(const QString& name) const {
-    // A date read as a date: going through a date and time would ask for the time zone.
-    const QVariant value = Fields(name);
-    if (value.typeId() == QMetaType::QDate)
-        return value.toDate();
-    if (value.typeId() == QMetaType::QString) {
-        const QDate date = QDate::fromString(QStringView(value.toString()).left(10), Qt::ISODate);
-        if (date.isValid())
-            return date;
-    }
+    if (const std::optional<Moment> moment = isoMoment(Fields(name)))
+        return moment->date;
     return DateTime(name).date();
+}
+
+QTime Recordset::Time(const QString& name) const {
+    if (const std::optional<Moment> moment = isoMoment(Fields(name)))
+        return moment->time;
+    return DateTime(name).time();
 }
 
 bool Recordset::FirstColumnEmpty() const {
     const QVariant first = Fields(0);
-    return first.isNull() || first.toString().isEmpty();
+    if (first.isNull())
+        return true;
+    // A number is never empty, and turning one into text only to see that costs.
+    switch (first.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        return false;
+    default:
+        return first.toString().isEmpty();
+    }
 }
 
 void ForEachRow(Recordset& rows, const std::function<void(const Recordset&)>& body) {

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <QVariant>
 
 #include <functional>
@@ -43,7 +44,9 @@ public:
     QString Text(const QString& name) const;
     // Typed reads that work alike for what each back end hands out (text, number, date).
     Currency Money(const QString& name) const;
+    // The date and the time of day as stored, read without a time zone's rules.
     QDate Date(const QString& name) const;
+    QTime Time(const QString& name) const;
     QDateTime DateTime(const QString& name) const;
     // Every list fill skips a row whose first column is empty.
     bool FirstColumnEmpty() const;

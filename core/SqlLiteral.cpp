@@ -26,4 +26,8 @@ QString Date(const QDate& value) {
     return QLatin1Char('#') + value.toString(Qt::ISODate) + QLatin1Char('#');
 }
 
+QString MonthFirstDate(const QDate& value) {
+    return QStringLiteral("#%1/%2/%3#").arg(value.month()).arg(value.day()).arg(value.year());
+}
+
 } // namespace SqlLiteral

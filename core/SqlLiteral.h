@@ -18,5 +18,8 @@ QString Number(qint64 value);
 QString Money(const Currency& value);
 // #YYYY-MM-DD#, the date literal the statement translator understands on every back end.
 QString Date(const QDate& value);
+// #M/D/YYYY#, month first and without leading zeros, whatever the locale: the form the Access
+// dialect reads for a date written out by hand.
+QString MonthFirstDate(const QDate& value);
 
 } // namespace SqlLiteral

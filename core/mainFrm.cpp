@@ -17,6 +17,8 @@
 #include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
 #include "food_orders/frmFoodingBook.h"
+#include "reports/frmLog.h"
+#include "reports/frmStats.h"
 #include "reservations/frmBooking.h"
 #include "reservations/frmCustomers.h"
 #include "reservations/frmRoomList.h"
@@ -358,12 +360,12 @@ void mainFrm::mnuCustomerHistoryList_Click() {
 
 // "&Overall Report": the revenue chart.
 void mainFrm::mnuReport_Click() {
-    runGated(Command::Report, {});
+    runGated(Command::Report, [] { frmStats::ShowWindow(); });
 }
 
 // "&View Log": the activity-log viewer.
 void mainFrm::mnuLog_Click() {
-    runGated(Command::Log, {});
+    runGated(Command::Log, [] { frmLog::ShowWindow(); });
 }
 
 // "A&dministration": the administration window.

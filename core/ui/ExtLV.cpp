@@ -120,6 +120,10 @@ ListItem ListItemsCollection::Add(const QString& text) {
     return ListItem(list_, list_->model_->AppendRow(text));
 }
 
+ListItem ListItemsCollection::Add(const QStringList& cells) {
+    return ListItem(list_, list_->model_->AppendRow(cells));
+}
+
 void ListItemsCollection::Clear() {
     list_->model_->ClearRows();
 }

@@ -11,13 +11,31 @@ int ExtLVModel::AppendRow(const QString& text) {
     if (!rows_.empty()) {
         const Row& last = rows_.back();
         typicalChars_ = last.chars.size();
-        typicalCells_ = last.ends.size();
+        typicalCells_ = std::size_t(last.ends.size());
     }
     Row row;
     row.chars.reserve(std::max(typicalChars_, text.size()));
     row.chars.append(text);
-    row.ends.reserve(typicalCells_);
+    row.ends.reserve(qsizetype(typicalCells_));
     row.ends.push_back(std::uint32_t(text.size()));
+    rows_.push_back(std::move(row));
+    scheduleCommit();
+    return RowTotal() - 1;
+}
+
+int ExtLVModel::AppendRow(const QStringList& cells) {
+    Row row;
+    qsizetype length = 0;
+    for (const QString& cell : cells)
+        length += cell.size();
+    row.chars.reserve(length);
+    row.ends.reserve(std::max<qsizetype>(cells.size(), 1));
+    for (const QString& cell : cells) {
+        row.chars.append(cell);
+        row.ends.push_back(std::uint32_t(row.chars.size()));
+    }
+    if (cells.isEmpty())
+        row.ends.push_back(0);
     rows_.push_back(std::move(row));
     scheduleCommit();
     return RowTotal() - 1;
@@ -42,31 +60,31 @@ void ExtLVModel::ClearRows() {
 }
 
 int ExtLVModel::cellStart(const Row& row, int cell) const {
-    return cell == 0 ? 0 : int(row.ends[std::size_t(cell) - 1]);
+    return cell == 0 ? 0 : int(row.ends[cell - 1]);
 }
 
 QString ExtLVModel::Cell(int row, int cell) const {
     const Row& r = rows_[std::size_t(row)];
-    if (cell < 0 || std::size_t(cell) >= r.ends.size())
+    if (cell < 0 || cell >= r.ends.size())
         return {};
     const int start = cellStart(r, cell);
-    return r.chars.mid(start, int(r.ends[std::size_t(cell)]) - start);
+    return r.chars.mid(start, int(r.ends[cell]) - start);
 }
 
 void ExtLVModel::SetCell(int row, int cell, const QString& text) {
     Row& r = rows_[std::size_t(row)];
     // A cell past the last one set: the cells between stay empty.
-    while (r.ends.size() <= std::size_t(cell))
+    while (r.ends.size() <= cell)
         r.ends.push_back(std::uint32_t(r.chars.size()));
     const int start = cellStart(r, cell);
-    const int oldLength = int(r.ends[std::size_t(cell)]) - start;
+    const int oldLength = int(r.ends[cell]) - start;
     // The usual way a row is filled, each cell after the one before, appends.
     if (start == r.chars.size() && oldLength == 0)
         r.chars.append(text);
     else
         r.chars.replace(start, oldLength, text);
     const int delta = int(text.size()) - oldLength;
-    for (std::size_t i = std::size_t(cell); i < r.ends.size(); ++i)
+    for (qsizetype i = cell; i < r.ends.size(); ++i)
         r.ends[i] = std::uint32_t(int(r.ends[i]) + delta);
     if (row < committed_ && cell < columnCount()) {
         const QModelIndex changed = index(row, cell);

@@ -4,9 +4,11 @@
 #include <QIcon>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <QVarLengthArray>
 
 #include <cstdint>
-#include <vector>
+#include <deque>
 
 // The rows of one ExtLV. A row keeps all its cells in one string with the end of each cell
 // beside it, so a list of many thousand bookings costs little more than its characters.
@@ -22,6 +24,8 @@ public:
     // All rows, those the view has not been told of yet included.
     int RowTotal() const { return int(rows_.size()); }
     int AppendRow(const QString& text);
+    // A row with all its cells at once: one string made at its full size.
+    int AppendRow(const QStringList& cells);
     void RemoveRow(int row);
     void ClearRows();
     // Cell 0 is the row's text; cells the row never got are empty.
@@ -48,14 +52,16 @@ public:
 private:
     struct Row {
         QString chars;
-        std::vector<std::uint32_t> ends; // ends[i] = where cell i stops in chars
+        // ends[i] = where cell i stops in chars; a row of a few cells needs no block of its own.
+        QVarLengthArray<std::uint32_t, 8> ends;
         std::int16_t icon = 0;
     };
 
     void scheduleCommit();
     int cellStart(const Row& row, int cell) const;
 
-    std::vector<Row> rows_;
+    // Rows stay where they are as more are added: a long list never moves the ones it has.
+    std::deque<Row> rows_;
     int committed_ = 0;
     bool commitScheduled_ = false;
     // The size of the last row, reserved for the next so filling it does not grow it again.

@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -69,6 +70,13 @@ QComboBox* NewCombo(QWidget* parent, const QString& name, const QStringList& ite
     if (editable)
         box->lineEdit()->setMaxLength(kTextColumnLength);
     return box;
+}
+
+void FillUnselected(QComboBox* box, const QStringList& items) {
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(-1);
 }
 
 QDateEdit* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip) {

@@ -51,6 +51,9 @@ QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& capt
 // A list of choices; an editable one also takes typed text, as long as a text column holds.
 QComboBox* NewCombo(QWidget* parent, const QString& name, const QStringList& items, bool editable,
                     const QString& toolTip = {});
+// Replaces a list's entries and leaves none chosen, without raising its events: the load's own
+// choice of an entry then raises them, as a user's would.
+void FillUnselected(QComboBox* box, const QStringList& items);
 // A date box in the system's short date form, with a calendar to pick from.
 QDateEdit* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip = {});
 // A captioned frame that groups controls.

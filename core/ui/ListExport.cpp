@@ -1,22 +1,13 @@
 #include "core/ui/ListExport.h"
 
 #include "core/RuntimeErrors.h"
+#include "core/ui/BusyCursor.h"
 #include "core/ui/CDLG.h"
 #include "core/ui/ExtLV.h"
 
-#include <QApplication>
 #include <QDir>
 
 namespace {
-
-// The busy pointer while the list is written, restored however the writing ends.
-class BusyCursor final {
-    Q_DISABLE_COPY_MOVE(BusyCursor)
-
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 QString withXlsEnding(const QString& name) {
     return name.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive)

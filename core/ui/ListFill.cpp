@@ -105,15 +105,21 @@ void AddColumns(ExtLV& list, const ListColumns& columns) {
         list.ColumnHeaders().Add(column.header, column.widthSample);
 }
 
+ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record) {
+    QStringList cells;
+    cells.reserve(columns.size());
+    for (const ListColumn& column : columns)
+        cells << column.cell(record);
+    return list.ListItems().Add(cells);
+}
+
 namespace {
 
 using RowFinish = std::function<void(ListItem&, const Recordset&)>;
 
 void addRow(ExtLV& list, const ListColumns& columns, const Recordset& record,
             const RowFinish& eachRow) {
-    ListItem row = list.ListItems().Add(columns.first().cell(record));
-    for (int column = 1; column < columns.size(); ++column)
-        row.SubItems(column, columns.at(column).cell(record));
+    ListItem row = AddListRow(list, columns, record);
     if (eachRow)
         eachRow(row, record);
 }

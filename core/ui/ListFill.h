@@ -33,6 +33,8 @@ ListColumn DateColumn(const QString& header, const QString& widthSample, const Q
 
 // Adds the columns' headers at their widths.
 void AddColumns(ExtLV& list, const ListColumns& columns);
+// Adds one row, its cells made by the columns from the record; returns it.
+ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record);
 // Empties the list, then adds a row per record of the shared recordset that a list shows (a
 // record whose first column is empty is skipped), its cells made by the columns; `eachRow`
 // may finish each row (a picture, say).

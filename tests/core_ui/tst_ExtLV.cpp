@@ -147,6 +147,21 @@ private slots:
         QCOMPARE(item.SubItems(9), QString());
     }
 
+    void aRowAddedWithAllItsCellsKeepsThem() {
+        ListItem item =
+            list->ListItems().Add(QStringList{"101", "Twin Bed", QString(), "$80.00", "7"});
+        QCOMPARE(item.Text(), QStringLiteral("101"));
+        QCOMPARE(item.SubItems(1), QStringLiteral("Twin Bed"));
+        QCOMPARE(item.SubItems(2), QString());
+        QCOMPARE(item.SubItems(4), QStringLiteral("7"));
+        item.SubItems(2, QStringLiteral("Garden view"));
+        QCOMPARE(item.SubItems(2), QStringLiteral("Garden view"));
+        QCOMPARE(item.SubItems(3), QStringLiteral("$80.00"));
+        QCOMPARE(item.SubItems(9), QString());
+        QCOMPARE(list->ListItems().Add(QStringList()).Text(), QString());
+        QCOMPARE(list->ListItems().Count(), 2);
+    }
+
     void changedCellsShowInTheView() {
         addRooms(2);
         list->ListItems().Item(2).SubItems(2, QStringLiteral("$99.99"));

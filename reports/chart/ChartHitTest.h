@@ -1,0 +1,17 @@
+#pragma once
+
+#include "reports/chart/ChartGeometry.h"
+
+class QChartView;
+
+namespace Chart {
+
+class ValueLabels;
+
+// The part of the chart that lies under a point of the view's viewport: a row's point or value
+// label, the title, the legend, an axis with its labels and title, the series beyond its
+// points, the plot, or the chart's background.
+Hit PartAt(const QChartView& view, const Geometry& geometry, const Content& content,
+           const ValueLabels& labels, const QPoint& viewportPoint);
+
+} // namespace Chart

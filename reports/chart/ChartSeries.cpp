@@ -1,0 +1,219 @@
+#include "reports/chart/ChartSeries.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Chart {
+
+namespace {
+
+constexpr int kLineWidth = 2;
+constexpr double kMarkerSize = 8;
+constexpr int kXyTicks = 7;
+
+// The value axis always shows zero, so bars, areas and lines stand on the same floor.
+void setValueRange(QValueAxis& axis, const QList<double>& values) {
+    double low = 0;
+    double high = 0;
+    for (double value : values) {
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    if (high <= low)
+        high = low + 1;
+    axis.setRange(low, high);
+    axis.applyNiceNumbers();
+    // Whole numbers while every tick is one; amounts in cents otherwise.
+    const double step = (axis.max() - axis.min()) / std::max(axis.tickCount() - 1, 1);
+    const bool whole = step == std::floor(step) && axis.min() == std::floor(axis.min());
+    axis.setLabelFormat(whole ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+}
+
+// Points at the days' categories (0 for the first day).
+QList<QPointF> categoryPoints(const Content& content) {
+    QList<QPointF> points;
+    for (int row = 0; row < content.Rows(); ++row)
+        points << QPointF(row, content.values.at(row));
+    return points;
+}
+
+// Points at the day numbers (1 for the first day).
+QList<QPointF> dayPoints(const Content& content) {
+    QList<QPointF> points;
+    for (int row = 0; row < content.Rows(); ++row)
+        points << QPointF(row + 1, content.values.at(row));
+    return points;
+}
+
+// Each day's value held across its whole category.
+QList<QPointF> stepPoints(const Content& content) {
+    QList<QPointF> points;
+    for (int row = 0; row < content.Rows(); ++row) {
+        points << QPointF(row - 0.5, content.values.at(row));
+        points << QPointF(row + 0.5, content.values.at(row));
+    }
+    return points;
+}
+
+QBarSeries* barsOf(const Content& content) {
+    auto* set = new QBarSet(content.columnLabel);
+    for (double value : content.values)
+        set->append(value);
+    set->setColor(content.seriesColor);
+    set->setBorderColor(content.seriesColor.darker(130));
+    auto* bars = new QBarSeries();
+    bars->setBarWidth(kBarWidth);
+    bars->append(set);
+    return bars;
+}
+
+QLineSeries* lineOf(const QList<QPointF>& points, const QString& name, const QColor& color) {
+    auto* line = new QLineSeries();
+    line->setName(name);
+    line->append(points);
+    line->setPen(QPen(color, kLineWidth));
+    return line;
+}
+
+QAreaSeries* areaOf(const QList<QPointF>& points, const Content& content) {
+    auto* area = new QAreaSeries(lineOf(points, content.columnLabel, content.seriesColor));
+    area->setName(content.columnLabel);
+    area->setBrush(content.seriesColor);
+    area->setPen(QPen(content.seriesColor.darker(130), 1));
+    return area;
+}
+
+// One slice per day, each a shade of the series' colour so neighbours stay apart.
+QPieSeries* pieOf(const Content& content) {
+    auto* pie = new QPieSeries();
+    pie->setName(content.columnLabel);
+    const QColor base = content.seriesColor.toHsl();
+    for (int row = 0; row < content.Rows(); ++row) {
+        QPieSlice* slice = pie->append(content.labels.value(row), content.values.at(row));
+        const int lightness = 70 + (row % 5) * 30;
+        slice->setColor(QColor::fromHsl(base.hslHue(), base.hslSaturation(), lightness));
+        slice->setBorderColor(Qt::white);
+    }
+    return pie;
+}
+
+void remove(QChart& chart, QAbstractSeries* series) {
+    if (!series)
+        return;
+    chart.removeSeries(series);
+    delete series;
+}
+
+void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+    if (!series)
+        return;
+    chart.addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+// The series of each shape, before they join the chart.
+Drawn seriesOf(const Content& content) {
+    Drawn drawn;
+    switch (content.style.shape) {
+    case Shape::Bar:
+        drawn.bars = barsOf(content);
+        break;
+    case Shape::Combination:
+        drawn.bars = barsOf(content);
+        drawn.line =
+            lineOf(categoryPoints(content), content.columnLabel, content.seriesColor.darker(170));
+        break;
+    case Shape::Line:
+        drawn.line =
+            lineOf(categoryPoints(content), content.columnLabel,
+                   content.style.depth ? content.seriesColor.darker(130) : content.seriesColor);
+        break;
+    case Shape::XY:
+        drawn.line = lineOf(dayPoints(content), content.columnLabel, content.seriesColor);
+        drawn.line->setPointsVisible(true);
+        drawn.line->setMarkerSize(kMarkerSize);
+        break;
+    case Shape::Area:
+        drawn.area = areaOf(categoryPoints(content), content);
+        break;
+    case Shape::Step:
+        // With depth the steps are solid blocks; flat, they are the stepped line alone.
+        if (content.style.depth)
+            drawn.area = areaOf(stepPoints(content), content);
+        else
+            drawn.line = lineOf(stepPoints(content), content.columnLabel, content.seriesColor);
+        break;
+    case Shape::Pie:
+        drawn.pie = pieOf(content);
+        break;
+    }
+    return drawn;
+}
+
+} // namespace
+
+QAbstractSeries* Drawn::Positioned() const {
+    if (bars)
+        return bars;
+    if (line)
+        return line;
+    return area;
+}
+
+Axes AddAxes(QChart& chart) {
+    Axes axes{new QBarCategoryAxis(), new QValueAxis(), new QValueAxis()};
+    axes.dayNumbers->setLabelFormat(QStringLiteral("%d"));
+    axes.dayNumbers->setTickCount(kXyTicks);
+    chart.addAxis(axes.days, Qt::AlignBottom);
+    chart.addAxis(axes.dayNumbers, Qt::AlignBottom);
+    chart.addAxis(axes.values, Qt::AlignLeft);
+    return axes;
+}
+
+Drawn DrawSeries(QChart& chart, const Axes& axes, const Content& content, const Drawn& previous) {
+    remove(chart, previous.bars);
+    remove(chart, previous.line);
+    remove(chart, previous.area);
+    remove(chart, previous.pie);
+
+    Drawn drawn = seriesOf(content);
+    const bool pie = content.style.shape == Shape::Pie;
+    const bool xy = content.style.shape == Shape::XY;
+    axes.days->setCategories(content.labels);
+    axes.dayNumbers->setRange(1, std::max(content.Rows(), 2));
+    setValueRange(*axes.values, content.values);
+    axes.days->setVisible(!pie && !xy);
+    axes.dayNumbers->setVisible(xy);
+    axes.values->setVisible(!pie);
+
+    if (pie) {
+        chart.addSeries(drawn.pie);
+        return drawn;
+    }
+    QAbstractAxis* x = xy ? static_cast<QAbstractAxis*>(axes.dayNumbers) : axes.days;
+    attach(chart, drawn.bars, x, axes.values);
+    attach(chart, drawn.area, x, axes.values);
+    attach(chart, drawn.line, x, axes.values);
+    drawn.valueAxis = axes.values;
+    // The combination's line is the bars' own series again: one legend entry for both.
+    if (drawn.bars && drawn.line)
+        for (QLegendMarker* marker : chart.legend()->markers(drawn.line))
+            marker->setVisible(false);
+    return drawn;
+}
+
+} // namespace Chart
