@@ -127,18 +127,18 @@ private slots:
         QCOMPARE(theDBworks::DBRecordset().RecordCount(), 0);
     }
 
-    void streamedRowsAreTheOnesAListShows() {
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("VAT", "10", "1")));
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("", "5", "1")));
-        QVERIFY(theDBworks::ExecuteInsertSQL(kTax.arg("Service", "2.5", "2")));
+    void walkedRowsAreTheOnesAListShows() {
+        VERIFY_RAN(AdminStatements::AddTax("VAT", "10", 1));
+        VERIFY_RAN(AdminStatements::AddTax("", "5", 1));
+        VERIFY_RAN(AdminStatements::AddTax("Service", "2.5", 2));
         theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Tax"));
         // A row whose first column is empty is no row to show.
         const QString sql = QStringLiteral("SELECT TaxName, TaxCat FROM tbl_Tax ORDER BY ID");
-        QStringList streamed;
+        QStringList walked;
         theDBworks::WalkRecords(sql, [&](const Recordset& row) {
-            streamed << row.Text(QStringLiteral("taxname")) + row.Text(QStringLiteral("TaxCat"));
+            walked << row.Text(QStringLiteral("taxname")) + row.Text(QStringLiteral("TaxCat"));
         });
-        QCOMPARE(streamed, (QStringList{"VAT1", "Service2"}));
+        QCOMPARE(walked, (QStringList{"VAT1", "Service2"}));
         QCOMPARE(LastSQL, sql);
         QCOMPARE(theDBworks::DBRecordset().RecordCount(), 0);
         const QString bad = QStringLiteral("SELECT * FROM tbl_nothere");
