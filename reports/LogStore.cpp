@@ -15,7 +15,7 @@ namespace LogStore {
 
 void ReadLog(const QString& key, const std::function<void(const Recordset&)>& eachRow) {
     theDBworks::WalkRecords(QStringLiteral("SELECT * FROM tbl_logTable") + keyCondition(key),
-                              eachRow);
+                            eachRow);
 }
 
 // The deletions run as queries, so a refusal fails into the window's own error handling.
