@@ -2,6 +2,7 @@
 
 #include "BookingWindowFixture.h"
 
+#include "core/SqlLiteral.h"
 #include "core/ui/AGPopUp.h"
 #include "reservations/BookingStore.h"
 #include "reservations/frmCustomerDetails.h"
@@ -12,15 +13,18 @@
 
 // The front desk of BookingWindowFixture, logged in, with bookings saved by the booking
 // window's own store, and the customer windows opened through their commands.
-struct CustomerWindowsFixture : BookingWindowFixture {
-    QString StartAtTheDesk() {
-        const QString error = StartWithRooms();
+class CustomerWindowsFixture : public BookingWindowFixture {
+    Q_OBJECT
+
+protected:
+    QString startProgram() override {
+        const QString error = BookingWindowFixture::startProgram();
         if (!error.isEmpty())
             return error;
         LogIn();
         if (!GlobalLogin::IsLoggedIn)
-            return QStringLiteral("not logged in");
-        Dialogs::Testing::Reset();
+            return QStringLiteral("not logged in: ") + TestSupport::LastMessage();
+        Dialogs::Testing::Reset(); // the login's own greeting
         return {};
     }
 
@@ -70,12 +74,12 @@ struct CustomerWindowsFixture : BookingWindowFixture {
     }
 
     frmCustomers* OpenCustomerList() {
-        Action(QStringLiteral("mnuCustomerList"))->trigger();
+        triggerAction(QStringLiteral("mnuCustomerList"));
         return LoadedInstance<frmCustomers>();
     }
 
     frmRoomList* OpenRoomSchedule() {
-        Action(QStringLiteral("mnuRoomList"))->trigger();
+        triggerAction(QStringLiteral("mnuRoomList"));
         return LoadedInstance<frmRoomList>();
     }
 
@@ -89,43 +93,25 @@ struct CustomerWindowsFixture : BookingWindowFixture {
         return cells;
     }
 
-    // Chooses an item of a right-click menu by its name, as the user does.
-    static bool ChooseMenuItem(AGPopUp* menu, const QString& name) {
-        QAction* item = menu->Menu()->findChild<QAction*>(name);
-        if (!item)
-            return false;
-        item->trigger();
-        return true;
+    // Chooses an item of a right-click menu by its name, as the user does; a missing item
+    // fails the test.
+    static void
+    ChooseMenuItem(AGPopUp* menu, const QString& name,
+                   const std::source_location& where = std::source_location::current()) {
+        TestSupport::control<QAction>(menu->Menu(), name, where)->trigger();
     }
 
     // The booking of the row (1-based) in a details window of its own, through the list's menu.
-    frmCustomerDetails* OpenDetails(frmCustomers* list, int row) {
+    frmCustomerDetails*
+    OpenDetails(frmCustomers* list, int row,
+                const std::source_location& where = std::source_location::current()) {
         list->customerList->ListItems().Item(row).Selected(true);
         const QList<frmCustomerDetails*> before = main->findChildren<frmCustomerDetails*>();
-        ChooseMenuItem(list->AGMyPopUp1, QStringLiteral("mnuCustomerDetail"));
+        ChooseMenuItem(list->AGMyPopUp1, QStringLiteral("mnuCustomerDetail"), where);
         for (frmCustomerDetails* window : main->findChildren<frmCustomerDetails*>())
             if (!before.contains(window))
                 return window;
+        TestSupport::FailAt(QStringLiteral("no details window opened for row %1").arg(row), where);
         return nullptr;
-    }
-
-    // Makes the database refuse every `statement` ("INSERT", "UPDATE", "DELETE") on the table
-    // until DropRefusal; the error text, or empty.
-    QString Refuse(const QString& statement, const QString& table) {
-        const QString trigger =
-            db->Which() == TestSupport::Backend::SQLite
-                ? QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON %2 BEGIN SELECT "
-                                 "RAISE(ABORT, 'refused'); END")
-                : QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON %2 FOR EACH ROW SIGNAL "
-                                 "SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'");
-        return db->Run(trigger.arg(statement, table));
-    }
-    QString DropRefusal() { return db->Run(QStringLiteral("DROP TRIGGER refuse")); }
-
-    static QStringList MessageTexts() {
-        QStringList texts;
-        for (const Dialogs::Shown& shown : Dialogs::Testing::Record())
-            texts << shown.text;
-        return texts;
     }
 };

@@ -2,7 +2,6 @@
 
 #include "core/ErrorReport.h"
 #include "core/theDBworks.h"
-#include "core/ui/CBalloonToolTip.h"
 #include "core/ui/ExtLV.h"
 
 #include <QComboBox>
@@ -23,19 +22,9 @@ const QString kRemovalQuestion =
 const QString kRemoved =
     QStringLiteral("Customer has succesfully Removed & Moved to Customer History List.");
 
-QString shownBalloonTitle(const QWidget* form) {
-    for (const BalloonWindow* balloon : form->findChildren<BalloonWindow*>())
-        if (balloon->isVisible())
-            return balloon->TitleText();
-    return {};
-}
-
+// Each booked room as the window lists it: the room and its price.
 QStringList rooms(ExtLV* list) {
-    QStringList rows;
-    for (int i = 1; i <= list->ListItems().Count(); ++i)
-        rows << list->ListItems().Item(i).Text() + QLatin1Char('|') +
-                    list->ListItems().Item(i).SubItems(1);
-    return rows;
+    return TestSupport::RowsOf(list, 2);
 }
 
 // One row's every column as "name=value".
@@ -51,37 +40,40 @@ QStringList columnsOf(Recordset row) {
 
 } // namespace
 
+using TestSupport::Messages;
+using TestSupport::ShownBalloon;
+using TestSupport::Write;
+
 // The customer details window driven through its controls: the booking it shows, the update
 // with its log row and the list's refill, the removal to the history as one unit of work, and
 // what happens when the booking went away meanwhile.
-class TestFrmCustomerDetails : public QObject {
+class TestFrmCustomerDetails : public CustomerWindowsFixture {
     Q_OBJECT
 
-    CustomerWindowsFixture fixture;
     frmCustomers* list = nullptr;
     QString number; // John Smith's booking of rooms 101 and 102
     qint64 id = 0;
 
-    frmCustomerDetails* openJohn() { return fixture.OpenDetails(list, rowOf(number)); }
+    frmCustomerDetails* openJohn() { return OpenDetails(list, rowOf(number)); }
 
     int rowOf(const QString& customerNumber) {
-        const QStringList numbers = CustomerWindowsFixture::Column(list->customerList, 18);
+        const QStringList numbers = Column(list->customerList, 18);
         return int(numbers.indexOf(customerNumber)) + 1;
     }
 
     Recordset storedJohn() {
-        return fixture.db->Query(QStringLiteral("SELECT * FROM tbl_customers WHERE ID = ") +
-                                 QString::number(id));
+        return db->Query(QStringLiteral("SELECT * FROM tbl_customers WHERE ID = ") +
+                         QString::number(id));
     }
 
     int roomRowsOf(const QString& room, const QString& customerNumber) {
-        return fixture.db->Count(QStringLiteral("room_") + room,
-                                 QStringLiteral("cUniqueID = ") + SqlLiteral::Text(customerNumber));
+        return db->Count(QStringLiteral("room_") + room,
+                         QStringLiteral("cUniqueID = ") + SqlLiteral::Text(customerNumber));
     }
 
     int updateLogRows() {
-        return fixture.db->Count(QStringLiteral("tbl_logTable"),
-                                 QStringLiteral("LogText LIKE 'Customer details updated%'"));
+        return db->Count(QStringLiteral("tbl_logTable"),
+                         QStringLiteral("LogText LIKE 'Customer details updated%'"));
     }
 
     static void pressUpdate(frmCustomerDetails* form, bool yes) {
@@ -94,37 +86,31 @@ class TestFrmCustomerDetails : public QObject {
         QTest::mouseClick(form->Command3, Qt::LeftButton);
     }
 
-private slots:
-    void init() {
-        const QString error = fixture.StartAtTheDesk();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        BookingRecord john = CustomerWindowsFixture::Stay(
-            QStringLiteral("Mr."), QStringLiteral("John"), QStringLiteral("Smith"),
-            {QStringLiteral("101"), QStringLiteral("102")}, 3);
+    void initTest() override {
+        BookingRecord john =
+            Stay(QStringLiteral("Mr."), QStringLiteral("John"), QStringLiteral("Smith"),
+                 {QStringLiteral("101"), QStringLiteral("102")}, 3);
         john.advance = Currency::FromText(QStringLiteral("100"), QLocale::c());
         john.due = john.grandTotal - john.advance;
         john.paymentMethod = QStringLiteral("Credit Card");
         john.paymentDetails = QStringLiteral("VISA !*! 4111");
         john.note = QStringLiteral("Late arrival");
-        number = CustomerWindowsFixture::Book(john);
+        number = Book(john);
         QVERIFY(!number.isEmpty());
-        id = fixture.IdOf(number);
-        QVERIFY(!CustomerWindowsFixture::Book(
-                     CustomerWindowsFixture::Stay(QStringLiteral("Mrs."), QStringLiteral("Ann"),
-                                                  QStringLiteral("Lee"), {QStringLiteral("101")}))
+        id = IdOf(number);
+        QVERIFY(!Book(Stay(QStringLiteral("Mrs."), QStringLiteral("Ann"), QStringLiteral("Lee"),
+                           {QStringLiteral("101")}))
                      .isEmpty());
-        list = fixture.OpenCustomerList();
+        list = OpenCustomerList();
         QVERIFY(list);
     }
-    void cleanup() {
-        list = nullptr;
-        fixture.Stop();
-    }
+    void cleanupTest() override { list = nullptr; }
 
+private slots:
     void showsTheBookingItOpenedWith() {
         frmCustomerDetails* form = openJohn();
         QVERIFY(form);
-        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(Messages(), QStringList());
         // Choosing another row later does not change the window's booking.
         list->customerList->ListItems().Item(rowOf(number) == 1 ? 2 : 1).Selected(true);
         QCOMPARE(form->windowTitle(), QStringLiteral("Details of Mr. John Smith"));
@@ -137,8 +123,8 @@ private slots:
         QCOMPARE(form->txtPhoneNumber->text(), QStringLiteral("0"));
         QCOMPARE(form->txtAdults->text(), QStringLiteral("2"));
         QCOMPARE(form->txtMinors->text(), QStringLiteral("0"));
-        QCOMPARE(form->DtCheckinDate->date(), BookingWindowFixture::kToday);
-        QCOMPARE(form->DtCheckoutDate->date(), BookingWindowFixture::kToday.addDays(3));
+        QCOMPARE(form->DtCheckinDate->date(), kToday);
+        QCOMPARE(form->DtCheckoutDate->date(), kToday.addDays(3));
         QCOMPARE(form->txtNumberOfDays->text(), QStringLiteral("3"));
         QCOMPARE(form->comboStatus->currentText(), QStringLiteral("Confirmed"));
         QCOMPARE(form->txtRoomRate->text(), money("4740"));
@@ -170,11 +156,10 @@ private slots:
     void storedStatusIsChosenWhenTheListOffersIt() {
         QFETCH(QString, stored);
         QFETCH(QString, shown);
-        const QString guest = CustomerWindowsFixture::Book(CustomerWindowsFixture::Stay(
-            QStringLiteral("Dr."), QStringLiteral("Amy"), QStringLiteral("Kay"),
-            {QStringLiteral("103")}, 1, stored));
+        const QString guest = Book(Stay(QStringLiteral("Dr."), QStringLiteral("Amy"),
+                                        QStringLiteral("Kay"), {QStringLiteral("103")}, 1, stored));
         QTest::mouseClick(list->Command1, Qt::LeftButton);
-        frmCustomerDetails* form = fixture.OpenDetails(list, rowOf(guest));
+        frmCustomerDetails* form = OpenDetails(list, rowOf(guest));
         QCOMPARE(form->comboStatus->currentText(), shown);
     }
 
@@ -194,13 +179,13 @@ private slots:
     void roomsPairWithTheirPrices() {
         QFETCH(QStringList, stored);
         QFETCH(QStringList, shown);
-        BookingRecord stay = CustomerWindowsFixture::Stay(
-            QStringLiteral("Dr."), QStringLiteral("Amy"), QStringLiteral("Kay"),
-            {QStringLiteral("101"), QStringLiteral("102")});
+        BookingRecord stay =
+            Stay(QStringLiteral("Dr."), QStringLiteral("Amy"), QStringLiteral("Kay"),
+                 {QStringLiteral("101"), QStringLiteral("102")});
         stay.roomPrices = stored;
-        const QString guest = CustomerWindowsFixture::Book(stay);
+        const QString guest = Book(stay);
         QTest::mouseClick(list->Command1, Qt::LeftButton);
-        frmCustomerDetails* form = fixture.OpenDetails(list, rowOf(guest));
+        frmCustomerDetails* form = OpenDetails(list, rowOf(guest));
         QCOMPARE(rooms(form->ListView1), shown);
         QCOMPARE(ErrMsg, QString());
     }
@@ -218,7 +203,7 @@ private slots:
         form->txtPhoneNumber->setText(QStringLiteral("it's 555"));
         form->txtAdults->setText(QStringLiteral("3"));
         form->txtMinors->setText(QStringLiteral("1"));
-        form->DtCheckinDate->setDate(BookingWindowFixture::kToday.addDays(1));
+        form->DtCheckinDate->setDate(kToday.addDays(1));
         form->txtRoomRate->setText(QStringLiteral("500"));
         form->txtDue->setText(QStringLiteral("($12.50)"));
         form->txtPaymentMethod->setText(QStringLiteral("Cheque"));
@@ -235,7 +220,7 @@ private slots:
         QCOMPARE(row.Text(QStringLiteral("cPhone")), QStringLiteral("it's 555"));
         QCOMPARE(row.Text(QStringLiteral("cNoOfAdults")), QStringLiteral("3"));
         QCOMPARE(row.Text(QStringLiteral("cNoOfMinors")), QStringLiteral("1"));
-        QCOMPARE(row.Date(QStringLiteral("cCheckInDate")), BookingWindowFixture::kToday.addDays(1));
+        QCOMPARE(row.Date(QStringLiteral("cCheckInDate")), kToday.addDays(1));
         // The days are written as the box holds them, not worked out again.
         QCOMPARE(row.Text(QStringLiteral("cNoOfDays")), QStringLiteral("3"));
         QCOMPARE(row.Money(QStringLiteral("cRoomsRate")).ToPlainText(), QStringLiteral("500"));
@@ -250,7 +235,7 @@ private slots:
         QCOMPARE(row.Text(QStringLiteral("cRoomNameID")), QStringLiteral("101,102"));
         QCOMPARE(row.Text(QStringLiteral("cUniqueNo")), number);
 
-        Recordset log = fixture.db->Query(
+        Recordset log = db->Query(
             QStringLiteral("SELECT * FROM tbl_logTable WHERE LogText LIKE 'Customer details%'"));
         QCOMPARE(log.RecordCount(), 1);
         QCOMPARE(log.Text(QStringLiteral("LogText")),
@@ -278,8 +263,7 @@ private slots:
 
     void refusedUpdateIsReportedAndNotLogged() {
         frmCustomerDetails* form = openJohn();
-        QCOMPARE(fixture.Refuse(QStringLiteral("UPDATE"), QStringLiteral("tbl_customers")),
-                 QString());
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_customers"), Write::Update));
         const QStringList before = columnsOf(storedJohn());
         form->txtLName->setText(QStringLiteral("Smythe"));
         pressUpdate(form, true);
@@ -294,8 +278,7 @@ private slots:
 
     void refusedLogRowUndoesTheUpdate() {
         frmCustomerDetails* form = openJohn();
-        QCOMPARE(fixture.Refuse(QStringLiteral("INSERT"), QStringLiteral("tbl_logTable")),
-                 QString());
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_logTable"), Write::Insert));
         const QStringList before = columnsOf(storedJohn());
         form->txtLName->setText(QStringLiteral("Smythe"));
         pressUpdate(form, true);
@@ -343,26 +326,25 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, balloon);
         frmCustomerDetails* form = openJohn();
-        QApplication::setActiveWindow(fixture.main);
+        QApplication::setActiveWindow(main);
         const QStringList before = columnsOf(storedJohn());
-        auto* field = form->findChild<QLineEdit*>(box);
-        QVERIFY(field);
+        auto* field = TestSupport::control<QLineEdit>(form, box);
         field->setText(typed);
         QTest::mouseClick(form->Command1, Qt::LeftButton);
-        QCOMPARE(shownBalloonTitle(form), balloon);
+        QCOMPARE(ShownBalloon(form).title, balloon);
         QCOMPARE(QApplication::focusWidget(), field);
-        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(Messages(), QStringList());
         QCOMPARE(ErrMsg, QString());
         QCOMPARE(columnsOf(storedJohn()), before);
         QTest::keyClick(field, Qt::Key_1);
-        QCOMPARE(shownBalloonTitle(form), QString());
+        QVERIFY(!ShownBalloon(form).shown);
     }
 
     void removalMovesTheBookingToTheHistory() {
         frmCustomerDetails* form = openJohn();
         const QStringList before = columnsOf(storedJohn());
         const QStringList revenue =
-            columnsOf(fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats")));
+            columnsOf(db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats")));
         const int rowsShown = list->customerList->ListItems().Count();
         QPointer<frmCustomerDetails> window = form;
         pressRemove(form, true);
@@ -375,16 +357,15 @@ private slots:
         QTRY_VERIFY(!window);
 
         QCOMPARE(storedJohn().RecordCount(), 0);
-        QCOMPARE(columnsOf(fixture.db->Query(
-                     QStringLiteral("SELECT * FROM tbl_customers_history WHERE ID = ") +
-                     QString::number(id))),
-                 before);
+        QCOMPARE(
+            columnsOf(db->Query(QStringLiteral("SELECT * FROM tbl_customers_history WHERE ID = ") +
+                                QString::number(id))),
+            before);
         QCOMPARE(roomRowsOf(QStringLiteral("101"), number), 0);
         QCOMPARE(roomRowsOf(QStringLiteral("102"), number), 0);
         // Ann's stay in room 101, the revenue and the list stay as they were.
-        QCOMPARE(fixture.db->Count(QStringLiteral("room_101")), 1);
-        QCOMPARE(columnsOf(fixture.db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"))),
-                 revenue);
+        QCOMPARE(db->Count(QStringLiteral("room_101")), 1);
+        QCOMPARE(columnsOf(db->Query(QStringLiteral("SELECT * FROM tbl_revenueStats"))), revenue);
         QCOMPARE(list->customerList->ListItems().Count(), rowsShown);
         QCOMPARE(updateLogRows(), 0);
     }
@@ -394,48 +375,45 @@ private slots:
         pressRemove(form, false);
         QTRY_VERIFY(!form);
         QCOMPARE(storedJohn().RecordCount(), 1);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 0);
         QCOMPARE(roomRowsOf(QStringLiteral("102"), number), 1);
     }
 
     void failedRemovalRemovesNothing_data() {
-        QTest::addColumn<QString>("statement");
+        QTest::addColumn<Write>("write");
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("code");
-        QTest::newRow("history copy") << "INSERT"
-                                      << "tbl_customers_history"
+        QTest::newRow("history copy") << Write::Insert << "tbl_customers_history"
                                       << "DB0003";
-        QTest::newRow("second room") << "DELETE"
-                                     << "room_102"
+        QTest::newRow("second room") << Write::Delete << "room_102"
                                      << "DB0002";
-        QTest::newRow("the booking") << "DELETE"
-                                     << "tbl_customers"
+        QTest::newRow("the booking") << Write::Delete << "tbl_customers"
                                      << "DB0002";
     }
     void failedRemovalRemovesNothing() {
-        QFETCH(QString, statement);
+        QFETCH(Write, write);
         QFETCH(QString, table);
         QFETCH(QString, code);
         frmCustomerDetails* form = openJohn();
         QPointer<frmCustomerDetails> window = form;
         const QStringList before = columnsOf(storedJohn());
-        QCOMPARE(fixture.Refuse(statement, table), QString());
+        VERIFY_RAN(db->RefuseWrites(table, write));
         pressRemove(form, true);
         QVERIFY2(ErrMsg.startsWith(QStringLiteral("Error Code : ") + code), qPrintable(ErrMsg));
-        QVERIFY(!CustomerWindowsFixture::MessageTexts().contains(kRemoved));
+        QVERIFY(!Messages().contains(kRemoved));
         QApplication::processEvents();
         QVERIFY(window && window->isVisible());
         QCOMPARE(columnsOf(storedJohn()), before);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 0);
         QCOMPARE(roomRowsOf(QStringLiteral("101"), number), 1);
         QCOMPARE(roomRowsOf(QStringLiteral("102"), number), 1);
 
         // Once the database takes it again, the same window removes the booking.
-        QCOMPARE(fixture.DropRefusal(), QString());
+        VERIFY_RAN(db->AllowWrites(table, write));
         pressRemove(form, true);
         QTRY_VERIFY(!window);
         QCOMPARE(storedJohn().RecordCount(), 0);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 1);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 1);
     }
 
     void bookingRemovedMeanwhileIsNotWrittenAgain() {
@@ -459,8 +437,8 @@ private slots:
         QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Remove Customer"));
         QVERIFY(
             Dialogs::Testing::Record().last().text.contains(QStringLiteral("no longer exists")));
-        QVERIFY(!CustomerWindowsFixture::MessageTexts().contains(kRemoved));
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 1);
+        QVERIFY(!Messages().contains(kRemoved));
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 1);
         QTRY_VERIFY(!window);
         QCOMPARE(ErrMsg, QString());
     }
@@ -468,21 +446,19 @@ private slots:
     void bookingOfARemovedRoomCanStillBeRemoved() {
         frmCustomerDetails* form = openJohn();
         // The rooms page drops a removed room's table with its rows.
-        QCOMPARE(fixture.db->Run(QStringLiteral("DELETE FROM tbl_Rooms WHERE RoomNameID = '102'")),
-                 QString());
-        QCOMPARE(fixture.db->Run(QStringLiteral("DROP TABLE [room_102]")), QString());
+        VERIFY_RAN(db->Run(QStringLiteral("DELETE FROM tbl_Rooms WHERE RoomNameID = '102'")));
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE [room_102]")));
         pressRemove(form, true);
-        QCOMPARE(CustomerWindowsFixture::MessageTexts().last(), kRemoved);
+        QCOMPARE(Messages().last(), kRemoved);
         QCOMPARE(storedJohn().RecordCount(), 0);
-        QCOMPARE(fixture.db->Count(QStringLiteral("tbl_customers_history")), 1);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), 1);
         QCOMPARE(roomRowsOf(QStringLiteral("101"), number), 0);
     }
 
     void textViewShowsTheBookingAsPlainText() {
         frmCustomerDetails* form = openJohn();
         QTest::mouseClick(form->Command4, Qt::LeftButton);
-        auto* view = fixture.main->findChild<QPlainTextEdit*>(QStringLiteral("frmTextView"));
-        QVERIFY(view);
+        auto* view = TestSupport::control<QPlainTextEdit>(main, QStringLiteral("frmTextView"));
         QVERIFY(view->isReadOnly());
         QVERIFY(view->isVisible());
         const QStringList lines = view->toPlainText().split(QLatin1Char('\n'));

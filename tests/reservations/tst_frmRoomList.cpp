@@ -10,11 +10,6 @@
 
 namespace {
 
-QString shortDate(int daysFromToday) {
-    return QLocale().toString(BookingWindowFixture::kToday.addDays(daysFromToday),
-                              QLocale::ShortFormat);
-}
-
 QStringList comboItems(const QComboBox* combo) {
     QStringList items;
     for (int i = 0; i < combo->count(); ++i)
@@ -24,46 +19,37 @@ QStringList comboItems(const QComboBox* combo) {
 
 } // namespace
 
+using TestSupport::Messages;
+
 // The room schedule driven through its controls: the room chooser, each booking joined with
 // its customer, the order by check-out, the name orders, its own failure messages and the
 // export.
-class TestFrmRoomList : public QObject {
+class TestFrmRoomList : public CustomerWindowsFixture {
     Q_OBJECT
-
-    CustomerWindowsFixture fixture;
 
     // Stays booked from today for the nights given; check-out is today plus the nights.
     void bookStays() {
-        using F = CustomerWindowsFixture;
-        QVERIFY(!F::Book(F::Stay("Mr.", "John", "Smith", {"101", "102"}, 5)).isEmpty());
-        QVERIFY(!F::Book(F::Stay("Mrs.", "Ann", "Lee", {"102"}, 1)).isEmpty());
-        QVERIFY(!F::Book(F::Stay("Dr.", "Amy", "Kay", {"101"}, 2)).isEmpty());
-        QVERIFY(!F::Book(F::Stay("Miss.", "Zoe", "Park", {"101"}, 9)).isEmpty());
+        QVERIFY(!Book(Stay("Mr.", "John", "Smith", {"101", "102"}, 5)).isEmpty());
+        QVERIFY(!Book(Stay("Mrs.", "Ann", "Lee", {"102"}, 1)).isEmpty());
+        QVERIFY(!Book(Stay("Dr.", "Amy", "Kay", {"101"}, 2)).isEmpty());
+        QVERIFY(!Book(Stay("Miss.", "Zoe", "Park", {"101"}, 9)).isEmpty());
     }
 
+    // Each booking as the schedule shows it: booked by, check-in, check-out.
     static QStringList rows(frmRoomList* form) {
-        QStringList shown;
-        ExtLV* list = form->listRoomView;
-        for (int i = 1; i <= list->ListItems().Count(); ++i) {
-            const ListItem row = list->ListItems().Item(i);
-            shown << row.Text() + QLatin1Char('|') + row.SubItems(1) + QLatin1Char('|') +
-                         row.SubItems(2);
-        }
-        return shown;
+        return TestSupport::RowsOf(form->listRoomView, 3);
+    }
+
+    static QString shortDate(int daysFromToday) {
+        return QLocale().toString(kToday.addDays(daysFromToday), QLocale::ShortFormat);
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.StartAtTheDesk();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() { fixture.Stop(); }
-
     void eachRoomListsItsBookingsByCheckOut() {
         bookStays();
-        frmRoomList* form = fixture.OpenRoomSchedule();
+        frmRoomList* form = OpenRoomSchedule();
         QVERIFY(form);
-        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(Messages(), QStringList());
         QCOMPARE(form->windowTitle(), QStringLiteral("Room(s) Booking Schedules"));
         QCOMPARE(comboItems(form->ComboRooms), (QStringList{"101", "102", "103"}));
         QCOMPARE(form->ComboRooms->currentText(), QStringLiteral("101"));
@@ -79,7 +65,7 @@ private slots:
         form->ComboRooms->setCurrentIndex(2);
         QCOMPARE(form->Frame1->title(), QStringLiteral("Booking Details for Room :103"));
         QCOMPARE(rows(form), QStringList());
-        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(Messages(), QStringList());
     }
 
     void nameViewOrdersTheNames_data() {
@@ -92,11 +78,10 @@ private slots:
     void nameViewOrdersTheNames() {
         QFETCH(int, option);
         QFETCH(QString, name);
-        QVERIFY(!CustomerWindowsFixture::Book(
-                     CustomerWindowsFixture::Stay(QStringLiteral("Mr."), QStringLiteral("John"),
-                                                  QStringLiteral("Smith"), {QStringLiteral("101")}))
+        QVERIFY(!Book(Stay(QStringLiteral("Mr."), QStringLiteral("John"), QStringLiteral("Smith"),
+                           {QStringLiteral("101")}))
                      .isEmpty());
-        frmRoomList* form = fixture.OpenRoomSchedule();
+        frmRoomList* form = OpenRoomSchedule();
         // A second option first, so that every row switches from one order to another.
         const int other = (option + 1) % 3;
         QTest::mouseClick(form->Option1[other], Qt::LeftButton, {},
@@ -109,8 +94,8 @@ private slots:
     }
 
     void missingRoomTableIsReportedInACriticalBox() {
-        QCOMPARE(fixture.db->Run(QStringLiteral("DROP TABLE [room_103]")), QString());
-        frmRoomList* form = fixture.OpenRoomSchedule();
+        VERIFY_RAN(db->Run(QStringLiteral("DROP TABLE [room_103]")));
+        frmRoomList* form = OpenRoomSchedule();
         form->ComboRooms->setCurrentIndex(2);
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
         QCOMPARE(shown.size(), 1);
@@ -123,17 +108,19 @@ private slots:
     }
 
     void withoutRoomsNothingIsListed() {
-        QCOMPARE(fixture.db->Run(QStringLiteral("DELETE FROM tbl_Rooms")), QString());
-        frmRoomList* form = fixture.OpenRoomSchedule();
+        VERIFY_RAN(db->Run(QStringLiteral("DELETE FROM tbl_Rooms")));
+        frmRoomList* form = OpenRoomSchedule();
         QCOMPARE(form->ComboRooms->count(), 0);
         QCOMPARE(form->listRoomView->ListItems().Count(), 0);
         QCOMPARE(form->Frame1->title(), QStringLiteral("Booking Details for Room :"));
-        QCOMPARE(CustomerWindowsFixture::MessageTexts(), QStringList());
+        QCOMPARE(Messages(), QStringList());
     }
 
     void exportWritesTheSchedule() {
         bookStays();
-        frmRoomList* form = fixture.OpenRoomSchedule();
+        frmRoomList* form = OpenRoomSchedule();
+        // The user cancels the first time.
+        Dialogs::Testing::AnswerNextFile(QString());
         QTest::mouseClick(form->Command1, Qt::LeftButton);
         QCOMPARE(Dialogs::Testing::Record().last().kind, QStringLiteral("save"));
         QCOMPARE(Dialogs::Testing::Record().last().initialPath, QDir::currentPath());
