@@ -11,6 +11,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+using TestSupport::RowsOf;
+
 namespace {
 
 // One row of each key, in this order.
@@ -27,20 +29,14 @@ const LogRow kRowOfEachKey[] = {
     {"Customer details updated : Ann O'Neil", "Bookings"},
 };
 
-bool writeRowOfEachKey() {
+// Written as the program writes its log rows; what it reported when one failed, or empty.
+QString writeRowOfEachKey() {
     for (const LogRow& row : kRowOfEachKey)
         if (!GlobalLogin::WriteLog(QString::fromUtf8(row.text), QString::fromUtf8(row.key),
                                    QStringLiteral("admin")))
-            return false;
-    return true;
-}
-
-// The list's rows as their log texts.
-QStringList textsOf(ExtLV* list) {
-    QStringList texts;
-    for (int i = 1; i <= list->ListItems().Count(); ++i)
-        texts << list->ListItems().Item(i).Text();
-    return texts;
+            return QStringLiteral("the log row \"%1\" was not written: %2")
+                .arg(QString::fromUtf8(row.text), ErrMsg);
+    return {};
 }
 
 QStringList textsOfKeys(const QStringList& keys) {
@@ -65,17 +61,14 @@ void clickRow(ExtLV* list, int row, Qt::MouseButton button) {
 
 // The log viewer driven through its controls: the list and its columns, the key filter, the
 // removal of a row and both clear actions with their questions, and their failures.
-class TestFrmLog : public QObject {
+class TestFrmLog : public ReportFixture {
     Q_OBJECT
 
-    ReportFixture fixture;
-
-    frmLog* open() { return fixture.Open<frmLog>(QStringLiteral("mnuLog")); }
+    frmLog* open() { return Open<frmLog>(QStringLiteral("mnuLog")); }
 
     QStringList storedTexts() {
         QStringList texts;
-        Recordset rows =
-            fixture.db->Query(QStringLiteral("SELECT LogText FROM tbl_logTable ORDER BY ID"));
+        Recordset rows = db->Query(QStringLiteral("SELECT LogText FROM tbl_logTable ORDER BY ID"));
         for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext())
             texts << rows.Text(QStringLiteral("LogText"));
         return texts;
@@ -86,34 +79,24 @@ class TestFrmLog : public QObject {
         clickRow(form->logList, row, Qt::RightButton);
         QMenu* menu = form->AGPopUp1->Menu();
         QVERIFY(menu && menu->isVisible());
-        QAction* action = menu->findChild<QAction*>(item);
-        QVERIFY(action);
+        QAction* action = TestSupport::control<QAction>(menu, item);
         Dialogs::Testing::AnswerNextQuestion(yes);
         action->trigger();
         menu->close();
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        fixture.Stop();
-    }
-
     void opensWithEveryRowUnderAllLogs() {
-        QVERIFY(writeRowOfEachKey());
+        VERIFY_RAN(writeRowOfEachKey());
         frmLog* form = open();
         QVERIFY(form);
-        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
-        QCOMPARE(fixture.main->MdiArea->subWindowList().first()->windowTitle(),
+        QCOMPARE(main->MdiArea->subWindowList().size(), 1);
+        QCOMPARE(main->MdiArea->subWindowList().first()->windowTitle(),
                  QStringLiteral("Staymark Logs"));
         QCOMPARE(form->Combo1->count(), 5);
         QCOMPARE(form->Combo1->currentText(), QStringLiteral("All Logs"));
         QCOMPARE(form->SelectedLogKey, QStringLiteral("All Logs"));
-        QCOMPARE(textsOf(form->logList), allTexts());
+        QCOMPARE(RowsOf(form->logList, 1), allTexts());
         const QStringList headers{"Log", "User", "Date", "Time", ""};
         for (int column = 0; column < headers.size(); ++column)
             QCOMPARE(form->logList->model()->headerData(column, Qt::Horizontal).toString(),
@@ -121,21 +104,20 @@ private slots:
         QCOMPARE(form->logList->header()->sectionSize(4), 0);
         const ListItem first = form->logList->ListItems().Item(1);
         QCOMPARE(first.SubItems(1), QStringLiteral("admin"));
-        Recordset stored =
-            fixture.db->Query(QStringLiteral("SELECT MIN(ID) AS FirstID FROM tbl_logTable"));
+        Recordset stored = db->Query(QStringLiteral("SELECT MIN(ID) AS FirstID FROM tbl_logTable"));
         QCOMPARE(first.SubItems(4), stored.Text(QStringLiteral("FirstID")));
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
 
         // The command again brings the same window forward.
-        fixture.Action(QStringLiteral("toolLogView"))->trigger();
-        QCOMPARE(fixture.main->MdiArea->subWindowList().size(), 1);
+        QVERIFY(triggerAction(QStringLiteral("toolLogView")));
+        QCOMPARE(main->MdiArea->subWindowList().size(), 1);
     }
 
     void emptyLogGivesAnEmptyList() {
         frmLog* form = open();
         QVERIFY(form);
         QCOMPARE(form->logList->ListItems().Count(), 0);
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(ErrMsg.isEmpty());
     }
 
@@ -158,13 +140,12 @@ private slots:
         QFETCH(QDateTime, written);
         QFETCH(QString, date);
         QFETCH(QString, time);
-        QVERIFY(GlobalLogin::WriteLog(QStringLiteral("User Logged in : admin"),
-                                      QStringLiteral("LoginLogout"), QStringLiteral("admin")));
+        QVERIFY2(GlobalLogin::WriteLog(QStringLiteral("User Logged in : admin"),
+                                       QStringLiteral("LoginLogout"), QStringLiteral("admin")),
+                 qPrintable(ErrMsg));
         // The database fills in the time of a row; this one was written at another time.
-        QVERIFY(fixture.db
-                    ->Run(QStringLiteral("UPDATE tbl_logTable SET LogDateLine = #%1#")
-                              .arg(written.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))))
-                    .isEmpty());
+        VERIFY_RAN(db->Run(QStringLiteral("UPDATE tbl_logTable SET LogDateLine = #%1#")
+                               .arg(written.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))));
         frmLog* form = open();
         QVERIFY(form);
         const ListItem row = form->logList->ListItems().Item(1);
@@ -194,26 +175,25 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, key);
         QFETCH(QStringList, texts);
-        QVERIFY(writeRowOfEachKey());
+        VERIFY_RAN(writeRowOfEachKey());
         frmLog* form = open();
         QVERIFY(form);
         form->Combo1->setCurrentText(QStringLiteral("Bookings"));
         form->Combo1->setCurrentText(filter);
         QCOMPARE(form->SelectedLogKey, key);
-        QCOMPARE(textsOf(form->logList), texts);
+        QCOMPARE(RowsOf(form->logList, 1), texts);
     }
 
     void removeSelectedDeletesThatRowOnly() {
-        QVERIFY(writeRowOfEachKey());
+        VERIFY_RAN(writeRowOfEachKey());
         frmLog* form = open();
         QVERIFY(form);
         chooseFromMenu(form, 3, QStringLiteral("mnuRemoveLog"), true);
-        QCOMPARE(ReportFixture::Shown(),
-                 QStringList{"question:Remove Selected Log:Remove Selected Log?"});
+        QCOMPARE(Shown(), QStringList{"question:Remove Selected Log:Remove Selected Log?"});
         QStringList expected = allTexts();
         expected.removeAt(2);
         QCOMPARE(storedTexts(), expected);
-        QCOMPARE(textsOf(form->logList), expected);
+        QCOMPARE(RowsOf(form->logList, 1), expected);
         QVERIFY(ErrMsg.isEmpty());
     }
 
@@ -241,29 +221,29 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QString, question);
         QFETCH(QStringList, left);
-        QVERIFY(writeRowOfEachKey());
+        VERIFY_RAN(writeRowOfEachKey());
         frmLog* form = open();
         QVERIFY(form);
         form->Combo1->setCurrentText(filter);
-        const QStringList listed = textsOf(form->logList);
+        const QStringList listed = RowsOf(form->logList, 1);
         if (fromMenu) {
             chooseFromMenu(form, 1, QStringLiteral("mnuClearLog"), yes);
         } else {
             Dialogs::Testing::AnswerNextQuestion(yes);
             QTest::mouseClick(form->Command1, Qt::LeftButton);
         }
-        QCOMPARE(ReportFixture::Shown(), QStringList{question});
+        QCOMPARE(Shown(), QStringList{question});
         QCOMPARE(storedTexts(), left);
         // The list shows what is left of the chosen key; after No it is not even reloaded.
         QStringList shown;
         for (const QString& text : left)
             if (listed.contains(text))
                 shown << text;
-        QCOMPARE(textsOf(form->logList), yes ? shown : listed);
+        QCOMPARE(RowsOf(form->logList, 1), yes ? shown : listed);
     }
 
     void removingWithoutASelectedRowReportsIt() {
-        QVERIFY(writeRowOfEachKey());
+        VERIFY_RAN(writeRowOfEachKey());
         frmLog* form = open();
         QVERIFY(form);
         Dialogs::Testing::AnswerNextQuestion(true);
@@ -293,12 +273,12 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, error);
         QFETCH(bool, reportWindow);
-        QVERIFY(writeRowOfEachKey());
+        VERIFY_RAN(writeRowOfEachKey());
         frmLog* form = open();
         QVERIFY(form);
         form->Combo1->setCurrentText(filter);
-        const QStringList listed = textsOf(form->logList);
-        QVERIFY(fixture.RefuseDeletes(QStringLiteral("tbl_logTable")).isEmpty());
+        const QStringList listed = RowsOf(form->logList, 1);
+        VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_logTable"), TestSupport::Write::Delete));
         if (fromMenu) {
             chooseFromMenu(form, 1, QStringLiteral("mnuClearLog"), true);
         } else {
@@ -307,10 +287,12 @@ private slots:
         }
         QVERIFY2(ErrMsg.startsWith(error), qPrintable(ErrMsg));
         QCOMPARE(bool(frmErrorReport::Instance()), reportWindow);
+        const QStringList shown = Shown();
         if (!reportWindow)
-            QVERIFY(ReportFixture::Shown().last().startsWith(QStringLiteral("message:")));
+            QVERIFY2(!shown.isEmpty() && shown.last().startsWith(QStringLiteral("message:")),
+                     qPrintable(shown.join(QLatin1Char('\n'))));
         QCOMPARE(storedTexts(), allTexts());
-        QCOMPARE(textsOf(form->logList), listed);
+        QCOMPARE(RowsOf(form->logList, 1), listed);
     }
 };
 

@@ -31,18 +31,33 @@ namespace {
 
 const QDate kToday(2024, 3, 15);
 
-bool sell(Sale sale, const char* amount, const QDate& day) {
-    return RevenueStore::AddToDay(sale, Currency::FromText(QString::fromLatin1(amount)), day);
+// A sale added to its day as the booking and the order entry add it; what the program
+// reported when it failed, or empty.
+QString sell(Sale sale, const char* amount, const QDate& day) {
+    if (RevenueStore::AddToDay(sale, Currency::FromText(QString::fromLatin1(amount)), day))
+        return {};
+    return QStringLiteral("the sale of %1 on %2 was not added: %3")
+        .arg(QString::fromLatin1(amount), day.toString(Qt::ISODate), ErrMsg);
 }
 
 // 7 March: a booking of 1,000.00 and two food orders of 250.00 in all; 9 March: two
 // bookings of 500.00; nothing on 8 March.
-bool sellInMarch() {
-    return sell(Sale::Booking, "1000", QDate(2024, 3, 7)) &&
-           sell(Sale::FoodOrder, "200", QDate(2024, 3, 7)) &&
-           sell(Sale::FoodOrder, "50", QDate(2024, 3, 7)) &&
-           sell(Sale::Booking, "500", QDate(2024, 3, 9)) &&
-           sell(Sale::Booking, "500", QDate(2024, 3, 9));
+QString sellInMarch() {
+    const struct {
+        Sale sale;
+        const char* amount;
+        int day;
+    } sales[] = {{Sale::Booking, "1000", 7},
+                 {Sale::FoodOrder, "200", 7},
+                 {Sale::FoodOrder, "50", 7},
+                 {Sale::Booking, "500", 9},
+                 {Sale::Booking, "500", 9}};
+    for (const auto& each : sales) {
+        const QString error = sell(each.sale, each.amount, QDate(2024, 3, each.day));
+        if (!error.isEmpty())
+            return error;
+    }
+    return {};
 }
 
 QList<double> rowsOf(RevenueChart* chart, int first, int last) {
@@ -94,14 +109,12 @@ bool nearAround(const QImage& picture, const QPoint& at, const QColor& color) {
 
 // The revenue chart window driven through its controls: its lists at load, the fill per day,
 // the check boxes, the element events, the tips, the chart types and the save.
-class TestFrmStats : public QObject {
+class TestFrmStats : public ReportFixture {
     Q_OBJECT
-
-    ReportFixture fixture;
 
     frmStats* open(const QDate& today = kToday) {
         Clock::SetFixedNow(QDateTime(today, QTime(10, 0)));
-        frmStats* form = fixture.Open<frmStats>(QStringLiteral("mnuReport"));
+        frmStats* form = Open<frmStats>(QStringLiteral("mnuReport"));
         if (form) {
             form->MSChart1->Redraw();
             QApplication::processEvents();
@@ -123,20 +136,11 @@ class TestFrmStats : public QObject {
     }
 
 private slots:
-    void init() {
-        const QString error = fixture.Start();
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-    }
-    void cleanup() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        fixture.Stop();
-    }
-
     void opensOnThisMonthAsAFlatBarChart() {
-        QVERIFY(sellInMarch());
+        VERIFY_RAN(sellInMarch());
         frmStats* form = open();
         QVERIFY(form);
-        QCOMPARE(fixture.main->MdiArea->subWindowList().first()->windowTitle(),
+        QCOMPARE(main->MdiArea->subWindowList().first()->windowTitle(),
                  QStringLiteral("Report View"));
         QCOMPARE(form->CMonth->count(), 12);
         QCOMPARE(form->CMonth->currentText(), QStringLiteral("March"));
@@ -163,7 +167,7 @@ private slots:
         QVERIFY(!chart->LegendShown());
         QVERIFY(!chart->chart()->legend()->isVisible());
         QVERIFY(!chart->ValueLabelsShown());
-        QVERIFY(Dialogs::Testing::Record().isEmpty());
+        VERIFY_NOTHING_SHOWN();
         QVERIFY(ErrMsg.isEmpty());
     }
 
@@ -228,7 +232,7 @@ private slots:
         QFETCH(QString, series);
         QFETCH(QList<double>, values);
         QFETCH(QStringList, labels);
-        QVERIFY(sellInMarch());
+        VERIFY_RAN(sellInMarch());
         frmStats* form = open();
         QVERIFY(form);
         form->StatView->setCurrentText(series);
@@ -247,8 +251,8 @@ private slots:
 
     void theQueryWritesTheMonthFirstOnADayFirstSystem() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QVERIFY(sell(Sale::Booking, "1250", QDate(2024, 3, 7)));
-        QVERIFY(sell(Sale::Booking, "99", QDate(2024, 7, 3)));
+        VERIFY_RAN(sell(Sale::Booking, "1250", QDate(2024, 3, 7)));
+        VERIFY_RAN(sell(Sale::Booking, "99", QDate(2024, 7, 3)));
         RevenueReadStore::OpenDay(QDate(2024, 3, 7));
         QVERIFY2(LastSQL.endsWith(QStringLiteral(" FROM tbl_revenueStats WHERE tDate=#3/7/2024#")),
                  qPrintable(LastSQL));
@@ -341,13 +345,13 @@ private slots:
         QVERIFY(at);
         Dialogs::Testing::AnswerNextInput(answer);
         QTest::mouseDClick(chart->viewport(), Qt::LeftButton, {}, *at);
-        QCOMPARE(ReportFixture::Shown(), QStringList{QStringLiteral("input:") + caption +
-                                                     QStringLiteral(":Change text to any")});
+        QCOMPARE(Shown(), QStringList{QStringLiteral("input:") + caption +
+                                      QStringLiteral(":Change text to any")});
         QCOMPARE(axis < 0 ? chart->TitleText() : chart->AxisTitle(axis), shown);
     }
 
     void colorsAreChosenForThePlotAndTheSeries() {
-        QVERIFY(sellInMarch());
+        VERIFY_RAN(sellInMarch());
         frmStats* form = open();
         QVERIFY(form);
         RevenueChart* chart = form->MSChart1;
@@ -379,7 +383,7 @@ private slots:
     }
 
     void theTipNamesThePartUnderThePointer() {
-        QVERIFY(sellInMarch());
+        VERIFY_RAN(sellInMarch());
         frmStats* form = open();
         QVERIFY(form);
         for (QCheckBox* box : {form->Check1, form->Check2, form->Check3, form->Check5})
@@ -423,8 +427,8 @@ private slots:
     }
 
     void everyChartTypeLooksDifferent() {
-        QVERIFY(sellInMarch());
-        QVERIFY(sell(Sale::Booking, "300", QDate(2024, 3, 20)));
+        VERIFY_RAN(sellInMarch());
+        VERIFY_RAN(sell(Sale::Booking, "300", QDate(2024, 3, 20)));
         frmStats* form = open();
         QVERIFY(form);
         QList<QImage> pictures;
@@ -441,7 +445,7 @@ private slots:
     }
 
     void depthShowsTheShadedSideOfABar() {
-        QVERIFY(sellInMarch());
+        VERIFY_RAN(sellInMarch());
         frmStats* form = open();
         QVERIFY(form);
         RevenueChart* chart = form->MSChart1;
@@ -458,7 +462,7 @@ private slots:
     }
 
     void combinationDrawsALineOverTheBars() {
-        QVERIFY(sellInMarch());
+        VERIFY_RAN(sellInMarch());
         frmStats* form = open();
         QVERIFY(form);
         RevenueChart* chart = form->MSChart1;
@@ -480,7 +484,7 @@ private slots:
     void saveWritesABitmapUnderTheChosenName() {
         QFETCH(QString, name);
         QFETCH(bool, written);
-        QVERIFY(sellInMarch());
+        VERIFY_RAN(sellInMarch());
         frmStats* form = open();
         QVERIFY(form);
         QTemporaryDir folder;
