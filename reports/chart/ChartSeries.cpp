@@ -89,7 +89,9 @@ QLineSeries* lineOf(const QList<QPointF>& points, const QString& name, const QCo
 }
 
 QAreaSeries* areaOf(const QList<QPointF>& points, const Content& content) {
-    auto* area = new QAreaSeries(lineOf(points, content.columnLabel, content.seriesColor));
+    QLineSeries* upper = lineOf(points, content.columnLabel, content.seriesColor);
+    auto* area = new QAreaSeries(upper);
+    upper->setParent(area); // an area series does not own its boundary line
     area->setName(content.columnLabel);
     area->setBrush(content.seriesColor);
     area->setPen(QPen(content.seriesColor.darker(130), 1));
