@@ -19,7 +19,8 @@ public:
     ~WindowPlacement() override;
 
     // Restores the stored place (one smaller than 3000 x 3000 twips is not restored), then gives
-    // the window `loadSize` when one is given, then the stored state; with no state stored yet
+    // the window `loadSize` when one is given and keeps it whole inside the workspace it opens
+    // in, then the stored state; with no state stored yet
     // the window shows in the normal state, so a window the user just asked for is never
     // hidden. From now on every resize and move is saved.
     void Restore(QWidget* window, const QSize& loadSize = {});

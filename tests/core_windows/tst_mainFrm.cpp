@@ -275,6 +275,25 @@ private slots:
         QVERIFY(children.at(0)->geometry().top() != children.at(1)->geometry().top());
     }
 
+    // The workspace places a new window beside those already open; grown to its load size it
+    // must still be seen whole, not run off the workspace's edge.
+    void windowsOpenWhollyInsideTheWorkspace() {
+        enter(State::FlagOne);
+        main->setGeometry(50, 60, 1024, 720);
+        for (const char* command : {"mnuAdministration", "mnuBooking", "mnuCustomerList"}) {
+            triggerAction(QString::fromLatin1(command));
+            const QMdiSubWindow* window = main->MdiArea->activeSubWindow();
+            QVERIFY2(window, command);
+            QVERIFY2(main->MdiArea->viewport()->rect().contains(window->geometry()),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                    .arg(QString::fromLatin1(command))
+                                    .arg(window->x())
+                                    .arg(window->y())
+                                    .arg(window->width())
+                                    .arg(window->height())));
+        }
+    }
+
     void secondStartEndsBeforeAnyDatabaseWork() {
         delete main.data();
         QProcess holder;
