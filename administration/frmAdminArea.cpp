@@ -11,7 +11,6 @@
 #include "core/ui/FormControls.h"
 
 #include <QGridLayout>
-#include <QMdiSubWindow>
 #include <QTabWidget>
 
 namespace {
@@ -37,10 +36,8 @@ frmAdminArea::frmAdminArea() {
 frmAdminArea::~frmAdminArea() = default;
 
 void frmAdminArea::ShowWindow() {
-    const bool fresh = !LoadedInstance<frmAdminArea>();
-    QMdiSubWindow* window = mainFrm::ShowChild(DefaultInstance<frmAdminArea>());
-    if (fresh && window)
-        window->resize(TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
+    mainFrm::ShowChild(DefaultInstance<frmAdminArea>(),
+                       TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
 }
 
 void frmAdminArea::layOut() {

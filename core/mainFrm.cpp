@@ -16,6 +16,7 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
+#include "core/ui/WindowPlacement.h"
 #include "food_orders/frmFoodingBook.h"
 #include "reports/frmLog.h"
 #include "reports/frmStats.h"
@@ -90,7 +91,7 @@ mainFrm* mainFrm::Instance() {
     return loadedMainWindow;
 }
 
-QMdiSubWindow* mainFrm::ShowChild(QWidget* form) {
+QMdiSubWindow* mainFrm::ShowChild(QWidget* form, const QSize& loadSize) {
     mainFrm* main = Instance();
     if (!main) {
         form->show();
@@ -111,6 +112,10 @@ QMdiSubWindow* mainFrm::ShowChild(QWidget* form) {
     connect(form, &QObject::destroyed, child, &QMdiSubWindow::close);
     child->setWindowTitle(form->windowTitle());
     child->show();
+    if (loadSize.isValid()) {
+        child->resize(loadSize);
+        KeepInsideParent(child);
+    }
     main->MdiArea->setActiveSubWindow(child);
     return child;
 }

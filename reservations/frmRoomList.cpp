@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -85,11 +84,7 @@ frmRoomList::frmRoomList() {
 frmRoomList::~frmRoomList() = default;
 
 void frmRoomList::ShowWindow() {
-    const bool fresh = !LoadedInstance<frmRoomList>();
-    frmRoomList* form = DefaultInstance<frmRoomList>();
-    QMdiSubWindow* window = mainFrm::ShowChild(form);
-    if (fresh && window)
-        static_cast<QWidget*>(window)->resize(TwipsSize(kWidthTwips, kHeightTwips));
+    mainFrm::ShowChild(DefaultInstance<frmRoomList>(), TwipsSize(kWidthTwips, kHeightTwips));
 }
 
 void frmRoomList::layOut() {

@@ -17,19 +17,6 @@ int stateOf(const QWidget* window) {
     return window->isMinimized() ? kMinimised : window->isMaximized() ? kMaximised : kNormal;
 }
 
-// A window inside a workspace is moved up and left as far as it needs to be seen whole; one
-// larger than the workspace keeps its top-left corner in view.
-void keepInsideParent(QWidget* window) {
-    const QWidget* area = window->parentWidget();
-    if (!area || window->isWindow())
-        return;
-    QRect place = window->geometry();
-    place.moveRight(qMin(place.right(), area->rect().right()));
-    place.moveBottom(qMin(place.bottom(), area->rect().bottom()));
-    place.moveTopLeft(QPoint(qMax(place.left(), 0), qMax(place.top(), 0)));
-    window->move(place.topLeft());
-}
-
 void showInState(QWidget* window, int state) {
     if (state == kMinimised)
         window->showMinimized();
@@ -38,6 +25,17 @@ void showInState(QWidget* window, int state) {
 }
 
 } // namespace
+
+void KeepInsideParent(QWidget* window) {
+    const QWidget* area = window ? window->parentWidget() : nullptr;
+    if (!area || window->isWindow())
+        return;
+    QRect place = window->geometry();
+    place.moveRight(qMin(place.right(), area->rect().right()));
+    place.moveBottom(qMin(place.bottom(), area->rect().bottom()));
+    place.moveTopLeft(QPoint(qMax(place.left(), 0), qMax(place.top(), 0)));
+    window->move(place.topLeft());
+}
 
 WindowPlacement::WindowPlacement(QString section, QString stateKey, QObject* parent)
     : QObject(parent)
@@ -54,7 +52,7 @@ void WindowPlacement::Restore(QWidget* window, const QSize& loadSize) {
         ini.LoadFormPos(window, kSmallestTwips, kSmallestTwips);
         if (loadSize.isValid())
             window->resize(loadSize);
-        keepInsideParent(window);
+        KeepInsideParent(window);
         if (stateKey_.isEmpty())
             return;
         const QString stored = ReadConfigValue(section_, stateKey_);

@@ -280,7 +280,8 @@ private slots:
     void windowsOpenWhollyInsideTheWorkspace() {
         enter(State::FlagOne);
         main->setGeometry(50, 60, 1024, 720);
-        for (const char* command : {"mnuAdministration", "mnuBooking", "mnuCustomerList"}) {
+        for (const char* command :
+             {"mnuAdministration", "mnuBooking", "mnuCustomerList", "mnuRoomList"}) {
             triggerAction(QString::fromLatin1(command));
             const QMdiSubWindow* window = main->MdiArea->activeSubWindow();
             QVERIFY2(window, command);
