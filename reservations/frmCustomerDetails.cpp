@@ -109,6 +109,7 @@ void showTextWindow(const QString& title, const QString& text) {
     view->setPlainText(text);
     QMdiSubWindow* window = mainFrm::ShowChild(view);
     (window ? static_cast<QWidget*>(window) : view)->resize(TwipsSize(7200, 6600));
+    KeepInsideParent(window);
 }
 
 } // namespace

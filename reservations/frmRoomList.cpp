@@ -11,6 +11,7 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/WindowPlacement.h"
 #include "reservations/RoomBookingStore.h"
 
 #include <QComboBox>
@@ -88,8 +89,10 @@ void frmRoomList::ShowWindow() {
     const bool fresh = !LoadedInstance<frmRoomList>();
     frmRoomList* form = DefaultInstance<frmRoomList>();
     QMdiSubWindow* window = mainFrm::ShowChild(form);
-    if (fresh && window)
+    if (fresh && window) {
         static_cast<QWidget*>(window)->resize(TwipsSize(kWidthTwips, kHeightTwips));
+        KeepInsideParent(window);
+    }
 }
 
 void frmRoomList::layOut() {

@@ -34,3 +34,8 @@ private:
     QString stateKey_;
     QPointer<QWidget> window_;
 };
+
+// Moves a child window that reaches past its parent's edges back inside, as far as it fits: a
+// window sized after its parent placed it would otherwise hide its title bar or buttons.
+// Top-level windows are left where they are.
+void KeepInsideParent(QWidget* window);
