@@ -94,6 +94,8 @@ mainFrm* mainFrm::Instance() {
 QMdiSubWindow* mainFrm::ShowChild(QWidget* form, const QSize& loadSize) {
     mainFrm* main = Instance();
     if (!main) {
+        if (loadSize.isValid())
+            form->resize(loadSize);
         form->show();
         form->raise();
         return nullptr;

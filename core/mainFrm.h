@@ -26,7 +26,7 @@ public:
     // The loaded main window, or null.
     static mainFrm* Instance();
     // Shows the form as a child window, or brings it forward when it already is one. Without
-    // a main window the form shows as a window of its own. A new child window takes
+    // a main window the form shows as a window of its own. A new window takes
     // `loadSize` when one is given, moved as far as it needs to be seen whole.
     static QMdiSubWindow* ShowChild(QWidget* form, const QSize& loadSize = {});
 

@@ -99,6 +99,9 @@ void frmCustomerSearch::Form_Load() {
     CustomerLookup::OpenCustomersMatching(orderEntry ? orderEntry->CustomerSearchString
                                                      : QString());
     FillFromRecordset(*searchLV, customerColumns());
+    // The row with the focus frame is the one chosen: Enter picks it at once.
+    if (searchLV->ListItems().Count() > 0)
+        searchLV->ListItems().Item(1).Selected(true);
     AlwaysOnTop::SetTopMost(this, true);
 }
 

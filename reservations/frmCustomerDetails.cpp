@@ -107,8 +107,7 @@ void showTextWindow(const QString& title, const QString& text) {
     view->setWindowTitle(title);
     view->setReadOnly(true);
     view->setPlainText(text);
-    QMdiSubWindow* window = mainFrm::ShowChild(view);
-    (window ? static_cast<QWidget*>(window) : view)->resize(TwipsSize(7200, 6600));
+    mainFrm::ShowChild(view, TwipsSize(7200, 6600));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 
 #include <QEvent>
+#include <QRect>
 #include <QWidget>
 
 namespace {
@@ -26,17 +27,6 @@ void showInState(QWidget* window, int state) {
 
 } // namespace
 
-void KeepInsideParent(QWidget* window) {
-    const QWidget* area = window ? window->parentWidget() : nullptr;
-    if (!area || window->isWindow())
-        return;
-    QRect place = window->geometry();
-    place.moveRight(qMin(place.right(), area->rect().right()));
-    place.moveBottom(qMin(place.bottom(), area->rect().bottom()));
-    place.moveTopLeft(QPoint(qMax(place.left(), 0), qMax(place.top(), 0)));
-    window->move(place.topLeft());
-}
-
 WindowPlacement::WindowPlacement(QString section, QString stateKey, QObject* parent)
     : QObject(parent)
     , section_(std::move(section))
@@ -52,12 +42,12 @@ void WindowPlacement::Restore(QWidget* window, const QSize& loadSize) {
         ini.LoadFormPos(window, kSmallestTwips, kSmallestTwips);
         if (loadSize.isValid())
             window->resize(loadSize);
-        KeepInsideParent(window);
         if (stateKey_.isEmpty())
             return;
         const QString stored = ReadConfigValue(section_, stateKey_);
         showInState(window, stored.isEmpty() ? kNormal : stored.trimmed().toInt());
     });
+    KeepInsideParent(window);
     if (window_)
         window_->removeEventFilter(this);
     window_ = window;
@@ -73,6 +63,19 @@ void WindowPlacement::Save() const {
         if (!stateKey_.isEmpty())
             WriteConfigValue(section_, stateKey_, QString::number(stateOf(window_)));
     });
+}
+
+void KeepInsideParent(QWidget* window) {
+    if (!window || window->isWindow() || !window->parentWidget() || window->isMinimized() ||
+        window->isMaximized())
+        return;
+    const QRect area = window->parentWidget()->rect();
+    const QRect place = window->geometry();
+    // Where the window is larger than the parent, its top left corner stays in sight.
+    const int x = qMax(0, qMin(place.x(), area.width() - place.width()));
+    const int y = qMax(0, qMin(place.y(), area.height() - place.height()));
+    if (x != place.x() || y != place.y())
+        window->move(x, y);
 }
 
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {

@@ -7,10 +7,6 @@
 
 class QWidget;
 
-// Moves a window inside a workspace up and left as far as it needs to be seen whole; one larger
-// than the workspace keeps its top-left corner in view.
-void KeepInsideParent(QWidget* window);
-
 // A window's placement kept in config.ini: its place and size under its own section and, when
 // the window keeps one, its state (0 normal, 1 minimised, 2 maximised) under a key there. The
 // place is restored when the window loads and saved again whenever it is resized or moved.
@@ -39,3 +35,8 @@ private:
     QString stateKey_;
     QPointer<QWidget> window_;
 };
+
+// Moves a child window that reaches past its parent's edges back inside, as far as it fits: a
+// window sized after its parent placed it would otherwise hide its title bar or buttons.
+// Top-level windows are left where they are.
+void KeepInsideParent(QWidget* window);

@@ -345,6 +345,19 @@ private slots:
         QCOMPARE(form->txtCLname->text(), QStringLiteral("Stone"));
     }
 
+    // The search opens with its first row chosen, so Enter at once hands that customer back.
+    void enterPicksTheFirstRowAtOnce() {
+        openFor(ann);
+        form->txtSearchCustomer->setText(bob);
+        QTest::keyClick(form->txtSearchCustomer, Qt::Key_Return);
+        frmCustomerSearch* search = LoadedInstance<frmCustomerSearch>();
+        QVERIFY(search);
+        QTest::keyClick(search->searchLV, Qt::Key_Return);
+        QTRY_VERIFY(!LoadedInstance<frmCustomerSearch>());
+        QCOMPARE(form->MyOrderID, bob);
+        QCOMPARE(form->txtCFname->text(), QStringLiteral("Bob"));
+    }
+
     void doubleClickOnARowOrOnNothing() {
         openFor(QString());
         form->txtSearchCustomer->setText(QStringLiteral("Lee"));

@@ -495,6 +495,28 @@ private slots:
         QCOMPARE(window->isMaximized(), maximised);
     }
 
+    // Beside the customer list, both the details and their text view open where the whole
+    // window, its title bar and buttons included, can be seen.
+    void windowsOpenInsideTheMainWindow() {
+        frmCustomerDetails* form = openJohn();
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        auto* view = TestSupport::control<QPlainTextEdit>(main, QStringLiteral("frmTextView"));
+        for (QWidget* opened : {static_cast<QWidget*>(form), static_cast<QWidget*>(view)}) {
+            auto* window = qobject_cast<QMdiSubWindow*>(opened->parentWidget());
+            QVERIFY(window);
+            const QRect area = window->parentWidget()->rect();
+            QVERIFY2(area.contains(window->geometry()),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 outside %6x%7")
+                                    .arg(opened->objectName())
+                                    .arg(window->x())
+                                    .arg(window->y())
+                                    .arg(window->width())
+                                    .arg(window->height())
+                                    .arg(area.width())
+                                    .arg(area.height())));
+        }
+    }
+
     void placementIsKeptInCusD() {
         frmCustomerDetails* form = openJohn();
         auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
