@@ -11,7 +11,6 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
-#include "core/ui/WindowPlacement.h"
 #include "reservations/RoomBookingStore.h"
 
 #include <QComboBox>
