@@ -59,8 +59,11 @@ ScrollableWindow::ScrollableWindow(QWidget* parent)
     VBar->hide();
     connect(HBar, &QScrollBar::valueChanged, this, &ScrollableWindow::HBar_Change);
     connect(VBar, &QScrollBar::valueChanged, this, &ScrollableWindow::VBar_Change);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { ShowControl(now); });
+    // A click leaves the content where the user sees it; only focus from the keyboard moves it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            ShowControl(now);
+    });
 }
 
 ScrollableWindow::~ScrollableWindow() = default;

@@ -132,6 +132,16 @@ private slots:
         QTest::keyClick(farCorner, Qt::Key_Backtab);
         QVERIFY(nearCorner->hasFocus());
         QVERIFY(seen(nearCorner));
+
+        // A click on a control half in view leaves the content under the mouse.
+        auto* halfSeen = new QLineEdit(window->PicInner);
+        halfSeen->setGeometry(150, 10, 80, 24);
+        halfSeen->show();
+        const QPoint contentPlace = window->PicInner->pos();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          halfSeen->mapTo(window.get(), QPoint(5, 5)));
+        QVERIFY(halfSeen->hasFocus());
+        QCOMPARE(window->PicInner->pos(), contentPlace);
     }
 
     // A balloon for a field out of view: the field is brought in, and the stem points at it.
