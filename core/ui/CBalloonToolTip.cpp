@@ -1,6 +1,7 @@
 #include "core/ui/CBalloonToolTip.h"
 
 #include "core/ui/Icons.h"
+#include "core/ui/frmScroll.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -191,6 +192,10 @@ void FormBalloon::Remove() {
 void ShowValidationBalloon(CBalloonToolTip& tip, QWidget* target, const QString& title,
                            const QString& text, QWidget* placeOn) {
     QWidget* place = placeOn ? placeOn : target;
+    // A field scrolled out of its window's view is brought in first, so the stem points at it.
+    for (QWidget* up = place->parentWidget(); up; up = up->parentWidget())
+        if (auto* scrolled = qobject_cast<ScrollableWindow*>(up))
+            scrolled->ShowControl(place);
     BalloonTarget = place;
     tip.Destroy();
     tip.Style(1);

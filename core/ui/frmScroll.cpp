@@ -1,5 +1,6 @@
 #include "core/ui/frmScroll.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -28,6 +29,17 @@ void setOverflow(QScrollBar& bar, int overflow, int visibleLength) {
     bar.setSingleStep(std::max(visibleLength / 5, 1));
 }
 
+// Moves a bar the least that shows the span from start to end (content coordinates) in a
+// viewport of this length; a span longer than the viewport shows its start.
+void bringIntoView(QScrollBar& bar, int start, int end, int visibleLength) {
+    int value = bar.value();
+    if (end > value + visibleLength)
+        value = end - visibleLength;
+    if (start < value)
+        value = start;
+    bar.setValue(value);
+}
+
 } // namespace
 
 ScrollableWindow::ScrollableWindow(QWidget* parent)
@@ -47,6 +59,11 @@ ScrollableWindow::ScrollableWindow(QWidget* parent)
     VBar->hide();
     connect(HBar, &QScrollBar::valueChanged, this, &ScrollableWindow::HBar_Change);
     connect(VBar, &QScrollBar::valueChanged, this, &ScrollableWindow::VBar_Change);
+    // A click leaves the content where the user sees it; only focus from the keyboard moves it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            ShowControl(now);
+    });
 }
 
 ScrollableWindow::~ScrollableWindow() = default;
@@ -78,6 +95,15 @@ void ScrollableWindow::HBar_Change(int value) {
 // Vertical bar moved: the content follows it upwards.
 void ScrollableWindow::VBar_Change(int value) {
     PicInner->move(PicInner->x(), PicOuter->contentsRect().top() - value);
+}
+
+void ScrollableWindow::ShowControl(QWidget* control) {
+    if (!control || !PicInner->isAncestorOf(control))
+        return;
+    const QRect area(control->mapTo(PicInner, QPoint(0, 0)), control->size());
+    const QRect visible = PicOuter->contentsRect();
+    bringIntoView(*HBar, area.left(), area.right() + 1, visible.width());
+    bringIntoView(*VBar, area.top(), area.bottom() + 1, visible.height());
 }
 
 namespace frmScroll {

@@ -20,6 +20,9 @@ public:
     void SetContentSize(const QSize& size);
     // The whole content, for a frame that opens or cascades the window.
     QSize sizeHint() const override;
+    // Moves the content the least that brings this control of it into the viewport. The
+    // control that takes the focus (Tab, an access key) is brought in by itself.
+    void ShowControl(QWidget* control);
 
     QFrame* PicOuter = nullptr;
     QWidget* PicInner = nullptr;

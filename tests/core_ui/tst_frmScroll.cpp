@@ -1,8 +1,10 @@
+#include "core/ui/CBalloonToolTip.h"
 #include "core/ui/frmScroll.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -104,6 +106,57 @@ private slots:
         window->resize(kContent + QSize(10, 10));
         QVERIFY(!window->HBar->isVisible() && !window->VBar->isVisible());
         QCOMPARE(window->PicInner->pos(), QPoint(0, 0));
+    }
+
+    // Tab to a control beyond the viewport's edge: the content moves so that the user sees
+    // the control that has the focus, and back again.
+    void focusedControlIsScrolledIntoView() {
+        auto window = shownWindow(QSize(200, 150));
+        auto* nearCorner = new QLineEdit(window->PicInner);
+        nearCorner->setGeometry(10, 10, 80, 24);
+        auto* farCorner = new QLineEdit(window->PicInner);
+        farCorner->setGeometry(300, 260, 80, 24);
+        nearCorner->show();
+        farCorner->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const auto seen = [&window](const QWidget* control) {
+            const QRect shown(control->mapTo(window->PicOuter, QPoint(0, 0)), control->size());
+            return window->PicOuter->contentsRect().contains(shown);
+        };
+        nearCorner->setFocus();
+        QVERIFY(seen(nearCorner));
+        QTest::keyClick(nearCorner, Qt::Key_Tab);
+        QVERIFY(farCorner->hasFocus());
+        QVERIFY(seen(farCorner));
+        QTest::keyClick(farCorner, Qt::Key_Backtab);
+        QVERIFY(nearCorner->hasFocus());
+        QVERIFY(seen(nearCorner));
+
+        // A click on a control half in view leaves the content under the mouse.
+        auto* halfSeen = new QLineEdit(window->PicInner);
+        halfSeen->setGeometry(150, 10, 80, 24);
+        halfSeen->show();
+        const QPoint contentPlace = window->PicInner->pos();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          halfSeen->mapTo(window.get(), QPoint(5, 5)));
+        QVERIFY(halfSeen->hasFocus());
+        QCOMPARE(window->PicInner->pos(), contentPlace);
+    }
+
+    // A balloon for a field out of view: the field is brought in, and the stem points at it.
+    void balloonForAFieldOutOfViewShowsTheField() {
+        auto window = shownWindow(QSize(200, 150));
+        auto* farCorner = new QLineEdit(window->PicInner);
+        farCorner->setGeometry(300, 260, 80, 24);
+        farCorner->show();
+        CBalloonToolTip tip;
+        ShowValidationBalloon(tip, farCorner, QStringLiteral("Grand Total"),
+                              QStringLiteral("Please enter an amount."));
+        const QRect viewport(window->PicOuter->mapToGlobal(QPoint(0, 0)), window->PicOuter->size());
+        QVERIFY(viewport.contains(farCorner->mapToGlobal(QPoint(0, 0))));
+        QCOMPARE(tip.TipWindow()->StemPoint(),
+                 farCorner->mapToGlobal(QPoint(0, farCorner->height() - 1)));
     }
 
     void minimisedSubWindowIsLeftUntilRestored() {
