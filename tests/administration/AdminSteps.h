@@ -17,18 +17,7 @@
 // What the administration tests do to the lists and boxes of its windows as a user does, and
 // how they read the lists and the stored rows back.
 
-// Each row of a list as its visible cells joined by "|".
-inline QStringList RowsOf(ExtLV* list, int visibleColumns) {
-    QStringList rows;
-    for (int i = 1; i <= list->ListItems().Count(); ++i) {
-        const ListItem item = list->ListItems().Item(i);
-        QStringList cells{item.Text()};
-        for (int column = 1; column < visibleColumns; ++column)
-            cells << item.SubItems(column);
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows;
-}
+using TestSupport::RowsOf;
 
 // The column headers of a list, hidden ones included.
 inline QStringList HeadersOf(ExtLV* list) {
