@@ -60,13 +60,16 @@ ScrollableWindow::ScrollableWindow(QWidget* parent)
     connect(HBar, &QScrollBar::valueChanged, this, &ScrollableWindow::HBar_Change);
     connect(VBar, &QScrollBar::valueChanged, this, &ScrollableWindow::VBar_Change);
     // A click leaves the content where the user sees it; only focus from the keyboard moves it.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    followFocus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (QGuiApplication::mouseButtons() == Qt::NoButton)
             ShowControl(now);
     });
 }
 
-ScrollableWindow::~ScrollableWindow() = default;
+ScrollableWindow::~ScrollableWindow() {
+    // The controls destroyed after this move the focus; this window no longer follows it.
+    disconnect(followFocus_);
+}
 
 void ScrollableWindow::SetContentSize(const QSize& size) {
     PicInner->resize(size);

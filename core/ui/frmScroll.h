@@ -34,6 +34,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QMetaObject::Connection followFocus_;
+
     // The bars' value changed (dragged, clicked or set): the content panel follows.
     void HBar_Change(int value);
     void VBar_Change(int value);
