@@ -1,8 +1,8 @@
 #include "food_orders/CustomerLookup.h"
 
-#include "core/GlobalLogin.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
+#include "reservations/CustomerStore.h"
 
 namespace CustomerLookup {
 
@@ -11,11 +11,9 @@ void OpenCustomer(const QString& customerNumber) {
                               SqlLiteral::Text(customerNumber.trimmed()));
 }
 
+// The same search as the customer list's.
 void OpenCustomersMatching(const QString& searchText) {
-    const QString text = SqlLiteral::Text(GlobalLogin::CleanText(searchText));
-    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_customers WHERE cUniqueNo LIKE  ") +
-                              text + QStringLiteral(" OR cFirstName LIKE  ") + text +
-                              QStringLiteral(" OR cLastName LIKE  ") + text);
+    theDBworks::OpenRecordset(CustomerStore::BookingsMatching(searchText));
 }
 
 } // namespace CustomerLookup
