@@ -104,7 +104,6 @@ bool thenSettle(const std::function<bool()>& work, const std::function<void()>& 
 // MariaDB: the table is made first; when the unit that fills it does not commit, an empty
 // table without its row goes again (and when the server is away, the next save sweeps it).
 bool saveWithTableMadeFirst(const FoodOrder& order) {
-    FoodOrderTables::FinishUnfinished();
     const FoodOrderTables::Claim claim(order.orderId);
     if (!createItemTable(order.orderId))
         return false;
@@ -123,7 +122,6 @@ void putBack(const StoredOrder& stored) {
 // MariaDB: the items are set aside, the row goes in a unit of work, and only then the items
 // go, or come back when the row stayed. A removal cut short there is finished the next time.
 bool removeWithTableSetAside(const QString& orderId) {
-    FoodOrderTables::FinishUnfinished();
     const FoodOrderTables::Claim claim(orderId);
     if (!claim.Held())
         return false;
@@ -183,6 +181,7 @@ Currency UnpaidTotal(const QString& customerNumber) {
 }
 
 bool SaveOrder(const FoodOrder& order) {
+    FoodOrderTables::FinishUnfinished();
     if (!theDBworks::TableChangesJoinUnitOfWork())
         return saveWithTableMadeFirst(order);
     return theDBworks::RunInTransaction(
@@ -190,6 +189,7 @@ bool SaveOrder(const FoodOrder& order) {
 }
 
 bool RemoveOrder(const QString& orderId) {
+    FoodOrderTables::FinishUnfinished();
     if (!theDBworks::TableChangesJoinUnitOfWork())
         return removeWithTableSetAside(orderId);
     return theDBworks::RunInTransaction(
