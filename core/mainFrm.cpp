@@ -17,6 +17,7 @@
 #include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
 #include "core/ui/WindowPlacement.h"
+#include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodingBook.h"
 #include "reports/frmLog.h"
 #include "reports/frmStats.h"
@@ -273,6 +274,9 @@ void mainFrm::MDIForm_Load() {
     // Without a database the user has just closed the tool: it is not shown a second time.
     if (theDBworks::IsConnected())
         IgnoreErrors([] { GlobalLogin::LoadHotelInfo(); });
+    // Order tables a desk left half changed when it or the server stopped.
+    if (theDBworks::IsConnected())
+        IgnoreErrors([] { FoodOrderStore::FinishUnfinishedTableChanges(); });
     loaded_ = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/theDBworks.h"
 #include "food_orders/FoodOrderStore.h"
+#include "food_orders/FoodOrderTables.h"
 
 #include <QRandomGenerator>
 
@@ -18,7 +19,8 @@ QRandomGenerator& generator() {
 
 bool isTaken(const QString& number) {
     return FoodOrderStore::OrderExists(number) ||
-           theDBworks::TableExists(FoodOrderStore::ItemTableName(number));
+           theDBworks::TableExists(FoodOrderStore::ItemTableName(number)) ||
+           theDBworks::TableExists(FoodOrderTables::AsideTable(number));
 }
 
 } // namespace

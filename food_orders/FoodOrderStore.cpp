@@ -2,11 +2,10 @@
 
 #include "core/ErrorReport.h"
 #include "core/RevenueStore.h"
-#include "core/RuntimeErrors.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
+#include "food_orders/FoodOrderTables.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -15,13 +14,17 @@ using SqlLiteral::Date;
 using SqlLiteral::Money;
 using SqlLiteral::Text;
 
-QString orderInsert(const FoodOrder& order) {
+// The order's row; with the row's own ID when it is put back as it was.
+QString orderInsert(const FoodOrder& order, std::optional<qint64> rowId = std::nullopt) {
     const QChar comma = QLatin1Char(',');
-    return QStringLiteral("INSERT INTO tbl_FoodOrders(OrderNo, FoodOrderID, CustomerTitle, "
-                          "CustomerFName, CustomreLName, TotalPrice, Status, Dateline) VALUES (") +
-           Text(order.customerNumber) + comma + Text(order.orderId) + comma + Text(order.title) +
-           comma + Text(order.firstName) + comma + Text(order.lastName) + comma +
-           Money(order.total) + comma + Text(order.status) + comma + Date(order.date) +
+    const QString idColumn = rowId ? QStringLiteral("ID, ") : QString();
+    const QString idValue = rowId ? SqlLiteral::Number(*rowId) + comma : QString();
+    return QStringLiteral("INSERT INTO tbl_FoodOrders(") + idColumn +
+           QStringLiteral("OrderNo, FoodOrderID, CustomerTitle, CustomerFName, CustomreLName, "
+                          "TotalPrice, Status, Dateline) VALUES (") +
+           idValue + Text(order.customerNumber) + comma + Text(order.orderId) + comma +
+           Text(order.title) + comma + Text(order.firstName) + comma + Text(order.lastName) +
+           comma + Money(order.total) + comma + Text(order.status) + comma + Date(order.date) +
            QLatin1Char(')');
 }
 
@@ -32,15 +35,11 @@ bool createItemTable(const QString& orderId) {
                        "Currency NOT NULL)"));
 }
 
-bool dropItemTable(const QString& orderId) {
-    return theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE ") +
-                                        FoodOrderStore::ItemTableName(orderId));
-}
-
 // An order whose table is already gone still goes.
 bool dropItemTableIfAny(const QString& orderId) {
-    return !theDBworks::TableExists(FoodOrderStore::ItemTableName(orderId)) ||
-           dropItemTable(orderId);
+    const QString table = FoodOrderStore::ItemTableName(orderId);
+    return !theDBworks::TableExists(table) ||
+           theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE ") + table);
 }
 
 bool insertLine(const QString& orderId, const FoodOrderLine& line) {
@@ -64,13 +63,19 @@ bool deleteOrderRow(const QString& orderId) {
         QStringLiteral("DELETE FROM tbl_FoodOrders WHERE FoodOrderID =") + Text(orderId));
 }
 
-// The stored row of the order; nothing when another desk has removed it.
-std::optional<FoodOrder> readOrderRow(const QString& orderId) {
+// The stored row of the order with its ID; nothing when another desk has removed it.
+struct StoredOrder {
+    FoodOrder order;
+    qint64 rowId = 0;
+};
+std::optional<StoredOrder> readOrderRow(const QString& orderId) {
     FoodOrderStore::OpenOrder(orderId);
     const Recordset& row = theDBworks::DBRecordset();
     if (row.AtEOF())
         return std::nullopt;
-    FoodOrder order;
+    StoredOrder stored;
+    FoodOrder& order = stored.order;
+    stored.rowId = row.Fields(QStringLiteral("ID")).toLongLong();
     order.customerNumber = row.Text(QStringLiteral("OrderNo"));
     order.orderId = orderId;
     order.title = row.Text(QStringLiteral("CustomerTitle"));
@@ -79,22 +84,56 @@ std::optional<FoodOrder> readOrderRow(const QString& orderId) {
     order.total = row.Money(QStringLiteral("TotalPrice"));
     order.status = row.Text(QStringLiteral("Status"));
     order.date = row.Date(QStringLiteral("Dateline"));
-    return order;
+    return stored;
 }
 
-// Runs a unit of work that follows a table change made outside it (MariaDB commits those by
-// itself); when the unit does not run, `undo` puts the table back as it was.
-bool afterTableChange(const std::function<bool()>& work, const std::function<void()>& undo) {
+// Runs `work` as a unit of work after a table change that committed by itself; whatever
+// becomes of the unit, even an exception, `settle` runs next, on what is stored then.
+bool thenSettle(const std::function<bool()>& work, const std::function<void()>& settle) {
     bool done = false;
     try {
         done = theDBworks::RunInTransaction(work);
     } catch (...) {
-        IgnoreErrors(undo);
+        IgnoreErrors(settle);
         throw;
     }
-    if (!done)
-        IgnoreErrors(undo);
+    IgnoreErrors(settle);
     return done;
+}
+
+// MariaDB: the table is made first; when the unit that fills it does not commit, an empty
+// table without its row goes again (and when the server is away, the next save sweeps it).
+bool saveWithTableMadeFirst(const FoodOrder& order) {
+    const FoodOrderTables::Claim claim(order.orderId);
+    if (!createItemTable(order.orderId))
+        return false;
+    return thenSettle([&] { return insertOrderAndLines(order); },
+                      [&] { FoodOrderTables::DropIfStray(order.orderId); });
+}
+
+// A table that would not go while the server answered: the order comes back whole, under its
+// own ID.
+void putBack(const StoredOrder& stored) {
+    if (theDBworks::RunInTransaction(
+            [&] { return theDBworks::ExecuteInsertSQL(orderInsert(stored.order, stored.rowId)); }))
+        FoodOrderTables::PutBack(stored.order.orderId);
+}
+
+// MariaDB: the items are set aside, the row goes in a unit of work, and only then the items
+// go, or come back when the row stayed. A removal cut short there is finished the next time.
+bool removeWithTableSetAside(const QString& orderId) {
+    const FoodOrderTables::Claim claim(orderId);
+    if (!claim.Held())
+        return false;
+    const std::optional<StoredOrder> kept = readOrderRow(orderId);
+    if (!FoodOrderTables::SetAside(orderId))
+        return false;
+    bool gone = false;
+    thenSettle([&] { return deleteOrderRow(orderId); },
+               [&] { gone = FoodOrderTables::FinishRemoval(orderId); });
+    if (!gone && kept && theDBworks::IsConnected() && !FoodOrderStore::OrderExists(orderId))
+        putBack(*kept);
+    return gone;
 }
 
 } // namespace
@@ -102,14 +141,7 @@ bool afterTableChange(const std::function<bool()>& work, const std::function<voi
 namespace FoodOrderStore {
 
 QString ItemTableName(const QString& orderId) {
-    // The number becomes part of a statement's table name: only digits may.
-    const bool digits =
-        !orderId.isEmpty() && std::all_of(orderId.begin(), orderId.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        });
-    if (!digits)
-        throw RuntimeError::InvalidCall();
-    return QStringLiteral("tbl_FoodOrder_") + orderId;
+    return FoodOrderTables::ItemTable(orderId);
 }
 
 void OpenCustomerOrders(const QString& customerNumber) {
@@ -149,28 +181,23 @@ Currency UnpaidTotal(const QString& customerNumber) {
 }
 
 bool SaveOrder(const FoodOrder& order) {
-    if (theDBworks::TableChangesJoinUnitOfWork())
-        return theDBworks::RunInTransaction(
-            [&] { return createItemTable(order.orderId) && insertOrderAndLines(order); });
-    if (!createItemTable(order.orderId))
-        return false;
-    return afterTableChange([&] { return insertOrderAndLines(order); },
-                            [&] { dropItemTable(order.orderId); });
+    FoodOrderTables::FinishUnfinished();
+    if (!theDBworks::TableChangesJoinUnitOfWork())
+        return saveWithTableMadeFirst(order);
+    return theDBworks::RunInTransaction(
+        [&] { return createItemTable(order.orderId) && insertOrderAndLines(order); });
 }
 
 bool RemoveOrder(const QString& orderId) {
-    if (theDBworks::TableChangesJoinUnitOfWork())
-        return theDBworks::RunInTransaction(
-            [&] { return dropItemTableIfAny(orderId) && deleteOrderRow(orderId); });
-    // The row goes first: when the table then will not go, the row is put back.
-    const std::optional<FoodOrder> kept = readOrderRow(orderId);
-    if (kept && !deleteOrderRow(orderId))
-        return false;
-    if (dropItemTableIfAny(orderId))
-        return true;
-    if (kept)
-        theDBworks::ExecuteInsertSQL(orderInsert(*kept));
-    return false;
+    FoodOrderTables::FinishUnfinished();
+    if (!theDBworks::TableChangesJoinUnitOfWork())
+        return removeWithTableSetAside(orderId);
+    return theDBworks::RunInTransaction(
+        [&] { return dropItemTableIfAny(orderId) && deleteOrderRow(orderId); });
+}
+
+void FinishUnfinishedTableChanges() {
+    FoodOrderTables::FinishUnfinished();
 }
 
 } // namespace FoodOrderStore

@@ -47,6 +47,10 @@ Currency UnpaidTotal(const QString& customerNumber);
 // day's revenue; false, with nothing kept, when a statement failed (it reports itself).
 bool SaveOrder(const FoodOrder& order);
 // Removes the order's row and its item table, both or neither; the revenue keeps the order.
+// A removal cut short by a server gone away is finished by the next save or removal.
 bool RemoveOrder(const QString& orderId);
+// Finishes what saves and removals cut short left behind: an empty item table without its
+// order row goes, items set aside for a removal go or come back. Run at start.
+void FinishUnfinishedTableChanges();
 
 } // namespace FoodOrderStore

@@ -311,6 +311,8 @@ void frmFoodingBook::Command4_Click() {
         }
         if (txtCFname->text().isEmpty() || txtCLname->text().isEmpty())
             return;
+        if (!customerChosen())
+            return;
         FoodOrder order;
         order.orderId = MakeFoodOrderID();
         if (order.orderId.isEmpty() || !confirmedSave())
@@ -334,6 +336,16 @@ void frmFoodingBook::Command4_Click() {
         PlaySound::PlayWave(AppPaths::ProgramFolder() + QStringLiteral("/sounds/cashin.wav"),
                             false);
     });
+}
+
+// Names left from an earlier customer are no customer: an order is charged to a number.
+bool frmFoodingBook::customerChosen() {
+    if (!QString(MyOrderID).remove(QLatin1Char('#')).trimmed().isEmpty())
+        return true;
+    txtSearchCustomer->setFocus();
+    ShowValidationBalloon(balloon_.Tip(), txtSearchCustomer, QStringLiteral("Select Customer"),
+                          QStringLiteral("Please search and select the customer of this order!"));
+    return false;
 }
 
 bool frmFoodingBook::confirmedSave() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ui/CBalloonToolTip.h"
 #include "core/ui/frmScroll.h"
 
 #include <QHash>
@@ -71,10 +72,12 @@ private:
 
     void addCatalogueNode(QTreeWidgetItem* node, const QString& key, const QString& text,
                           const QIcon& picture);
+    bool customerChosen();
     bool confirmedSave();
     void clearAfterSave();
 
     QHash<QString, QTreeWidgetItem*> nodesByKey_;
     // The customer whose names the boxes show: an order is never charged to another one.
     QString shownCustomer_;
+    FormBalloon balloon_;
 };

@@ -1,25 +1,27 @@
 #include "reservations/RoomBookingStore.h"
 
-#include "core/Errors.h"
+#include "administration/RoomStore.h"
+#include "core/RuntimeErrors.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
 
 namespace {
 
-// The brackets keep any identifier a table name.
-QString roomTable(const QString& roomId) {
-    return QStringLiteral("[room_") + roomId.trimmed() + QLatin1Char(']');
+// The room's identifier becomes part of a statement's table name: only a whole number may.
+QString roomTableName(const QString& roomId) {
+    const QString id = roomId.trimmed();
+    if (!RoomStore::IsWholeNumberId(id))
+        throw RuntimeError::InvalidCall();
+    return QStringLiteral("room_") + id;
 }
 
-// False when the room's table no longer exists: the administrator removed the room.
+QString roomTable(const QString& roomId) {
+    return QLatin1Char('[') + roomTableName(roomId) + QLatin1Char(']');
+}
+
 bool holdsBooking(const QString& table, const QString& uniqueNo) {
-    try {
-        theDBworks::OpenRecordset(QStringLiteral("SELECT ID FROM ") + table +
-                                  QStringLiteral(" WHERE cUniqueID = ") +
-                                  SqlLiteral::Text(uniqueNo));
-    } catch (const DatabaseError&) {
-        return false;
-    }
+    theDBworks::OpenRecordset(QStringLiteral("SELECT ID FROM ") + table +
+                              QStringLiteral(" WHERE cUniqueID = ") + SqlLiteral::Text(uniqueNo));
     return theDBworks::DBRecordset().RecordCount() > 0;
 }
 
@@ -39,6 +41,10 @@ void OpenSchedule(const QString& roomId) {
 }
 
 bool DeleteBooking(const QString& roomId, const QString& uniqueNo) {
+    // A room whose table is gone was removed by the administrator, with its bookings; any
+    // other failure to read the table fails the unit of work.
+    if (!theDBworks::TableExists(roomTableName(roomId)))
+        return true;
     const QString table = roomTable(roomId);
     if (!holdsBooking(table, uniqueNo))
         return true;

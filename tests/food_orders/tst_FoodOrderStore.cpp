@@ -7,6 +7,7 @@
 #include "food_orders/FoodOrderStore.h"
 #include "reservations/BookingStore.h"
 #include "tests/support/ProgramTest.h"
+#include "tests/support/WindowChecks.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -174,6 +175,8 @@ private slots:
         if (db->Which() != Backend::MariaDB)
             QSKIP("SQLite drops the table inside the unit of work");
         QVERIFY(FoodOrderStore::SaveOrder(anOrder(QStringLiteral("121314151617"))));
+        const QVariant rowId =
+            db->Query(QStringLiteral("SELECT ID FROM tbl_FoodOrders")).Fields(QStringLiteral("ID"));
         VERIFY_RAN(db->Run(QStringLiteral("CREATE TABLE pin (ref INT, FOREIGN KEY (ref) REFERENCES "
                                           "tbl_FoodOrder_121314151617(ID)) ENGINE=InnoDB")));
         QVERIFY(!FoodOrderStore::RemoveOrder(QStringLiteral("121314151617")));
@@ -181,10 +184,49 @@ private slots:
         Recordset row = db->Query(QStringLiteral("SELECT * FROM tbl_FoodOrders"));
         QCOMPARE(row.RecordCount(), 1);
         QCOMPARE(row.Text(QStringLiteral("FoodOrderID")), QStringLiteral("121314151617"));
+        QCOMPARE(row.Fields(QStringLiteral("ID")).toLongLong(), rowId.toLongLong());
         QCOMPARE(row.Text(QStringLiteral("OrderNo")), QStringLiteral("ALABCDEF"));
         QCOMPARE(row.Money(QStringLiteral("TotalPrice")), money("7.5"));
         QCOMPARE(row.Date(QStringLiteral("Dateline")), kToday);
         QVERIFY(tableStored(QStringLiteral("121314151617")));
+    }
+
+    // What a save or a removal cut short leaves (a desk or its server stopped between a table
+    // change and its unit of work) is finished by the next save; nothing else is touched.
+    void halfChangedOrderTablesAreFinishedByTheNextSave() {
+        const QString itemColumns = QStringLiteral(" (ID INT, FoodItem VARCHAR(225))");
+        const auto makeTable = [&](const QString& name) {
+            VERIFY_RAN(db->Run(QStringLiteral("CREATE TABLE ") + name + itemColumns));
+        };
+        FoodOrder withRow = anOrder(QStringLiteral("333333333333"));
+        withRow.lines.clear();
+        QVERIFY(FoodOrderStore::SaveOrder(withRow));
+        makeTable(QStringLiteral("tbl_FoodOrder_111111111111")); // a save cut short: goes
+        makeTable(QStringLiteral("tbl_FoodOrder_222222222222")); // holds items: stays
+        VERIFY_RAN(db->Run(QStringLiteral(
+            "INSERT INTO tbl_FoodOrder_222222222222 (ID, FoodItem) VALUES (1, 'Tea')")));
+        makeTable(QStringLiteral("tbl_FoodOrder_12ab"));     // not a number: stays
+        makeTable(QStringLiteral("tbl_FoodOrder_9_old"));    // not a number: stays
+        makeTable(QStringLiteral("tbl_FoodOrderCopy_4444")); // not an order's: stays
+        // A removal cut short after its row went: the items set aside go.
+        makeTable(QStringLiteral("tbl_FoodOrderGone_555555555555"));
+        // A removal cut short before its row went: the items come back.
+        QVERIFY(FoodOrderStore::SaveOrder(anOrder(QStringLiteral("666666666666"))));
+        VERIFY_RAN(db->Run(QStringLiteral(
+            "ALTER TABLE tbl_FoodOrder_666666666666 RENAME TO tbl_FoodOrderGone_666666666666")));
+
+        QVERIFY(FoodOrderStore::SaveOrder(anOrder(QStringLiteral("777777777777"))));
+
+        for (const char* gone : {"tbl_FoodOrder_111111111111", "tbl_FoodOrderGone_555555555555",
+                                 "tbl_FoodOrderGone_666666666666"})
+            QVERIFY2(!theDBworks::TableExists(QString::fromLatin1(gone)), gone);
+        for (const char* kept :
+             {"tbl_FoodOrder_222222222222", "tbl_FoodOrder_333333333333", "tbl_FoodOrder_12ab",
+              "tbl_FoodOrder_9_old", "tbl_FoodOrderCopy_4444", "tbl_FoodOrder_777777777777"})
+            QVERIFY2(theDBworks::TableExists(QString::fromLatin1(kept)), kept);
+        QCOMPARE(db->Count(QStringLiteral("tbl_FoodOrder_666666666666")), 2);
+        QCOMPARE(db->Count(QStringLiteral("tbl_FoodOrders")), 3);
+        VERIFY_NOTHING_SHOWN();
     }
 
     // One desk booking and one ordering at the same moment: one revenue row, every sale in it.

@@ -212,6 +212,30 @@ private slots:
         QCOMPARE(form->FoodLV->ListItems().Count(), 1);
     }
 
+    // The customer list hands over a number cell that is empty or holds only the order sign:
+    // the names of the customer shown before are no customer to charge.
+    void saveRefusesAnOrderWithoutCustomerNumber_data() {
+        QTest::addColumn<QString>("handedOver");
+        QTest::newRow("empty") << "";
+        QTest::newRow("order sign only") << "#";
+    }
+    void saveRefusesAnOrderWithoutCustomerNumber() {
+        QFETCH(QString, handedOver);
+        openFor(ann);
+        frmFoodingBook::ShowForCustomer(handedOver);
+        QCOMPARE(form->txtCFname->text(), QStringLiteral("Ann"));
+        AddItem(form, QStringLiteral("Tea"));
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        const TestSupport::Balloon balloon = TestSupport::ShownBalloon(form);
+        QVERIFY(balloon.shown);
+        QCOMPARE(balloon.TargetName(), QStringLiteral("txtSearchCustomer"));
+        QCOMPARE(balloon.title, QStringLiteral("Select Customer"));
+        VERIFY_NOTHING_SHOWN();
+        QCOMPARE(db->Count(QStringLiteral("tbl_FoodOrders")), 0);
+        QCOMPARE(itemTables(), QStringList());
+        QCOMPARE(form->FoodLV->ListItems().Count(), 1);
+    }
+
     void savedOrderLandsInEveryTable() {
         const int logRows = db->Count(QStringLiteral("tbl_logTable"));
         saveAnnsOrder();

@@ -6,6 +6,7 @@
 #include "core/ui/Dialogs.h"
 #include "reservations/BookingStore.h"
 #include "reservations/CustomerNumber.h"
+#include "reservations/CustomerStore.h"
 #include "tests/support/AdminStatements.h"
 #include "tests/support/ProgramTest.h"
 
@@ -80,6 +81,46 @@ private slots:
         QCOMPARE(db->Count(QStringLiteral("room_101")), 0);
         QCOMPARE(db->Count(QStringLiteral("tbl_revenueStats")), 0);
         QCOMPARE(db->Count(QStringLiteral("tbl_logTable")), 0);
+        QVERIFY(!theDBworks::InTransaction());
+    }
+
+    // Moving a booking to history: only a room table that is not there counts as holding
+    // nothing; a room table that cannot be read, or a room text that is no number, fails the
+    // whole removal.
+    void removalToHistoryChecksEachRoomTable_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("storedRoom");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("room removed") << "DROP TABLE room_101"
+                                      << "101" << true;
+        QTest::newRow("room table unreadable")
+            << "ALTER TABLE room_101 RENAME COLUMN cUniqueID TO cUniqueNo"
+            << "101" << false;
+        QTest::newRow("room text no number") << ""
+                                             << "101] WHERE 1=1; --" << false;
+    }
+    void removalToHistoryChecksEachRoomTable() {
+        QFETCH(QString, change);
+        QFETCH(QString, storedRoom);
+        QFETCH(bool, removed);
+        BookingRecord booking = aBooking();
+        QVERIFY(BookingStore::SaveBooking(booking, kToday));
+        const qint64 id = db->Query(QStringLiteral("SELECT ID FROM tbl_customers"))
+                              .Fields(QStringLiteral("ID"))
+                              .toLongLong();
+        if (!change.isEmpty())
+            VERIFY_RAN(db->Run(change));
+        bool threw = false;
+        try {
+            CustomerStore::RemoveBooking(id, booking.uniqueNo, {storedRoom});
+        } catch (const StaymarkError&) {
+            threw = true;
+        }
+        QCOMPARE(threw, !removed);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers_history")), removed ? 1 : 0);
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), removed ? 0 : 1);
+        if (!removed && change.isEmpty())
+            QCOMPARE(db->Count(QStringLiteral("room_101")), 1);
         QVERIFY(!theDBworks::InTransaction());
     }
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+// Each order's own item table, tbl_FoodOrder_<number>. MariaDB commits a table change by
+// itself, outside the unit of work that fills or empties the table, so a desk that stops in
+// between (a server gone, a program killed) leaves a change half done; these routines finish it
+// the next time.
+namespace FoodOrderTables {
+
+// tbl_FoodOrder_<number>; the number becomes part of a statement's table name, so anything but
+// digits is refused.
+QString ItemTable(const QString& orderId);
+// Where a removal keeps the order's items until the order's row is known to be gone.
+QString AsideTable(const QString& orderId);
+
+// While one desk changes an order's tables, the others leave them alone. On MariaDB a lock of
+// the session, which goes with the session when the desk or the server dies; SQLite needs
+// none, its table changes being part of the unit of work.
+class Claim final {
+    Q_DISABLE_COPY_MOVE(Claim)
+
+public:
+    explicit Claim(QString orderId);
+    ~Claim();
+    // False when another desk holds the order now.
+    bool Held() const { return held_; }
+
+private:
+    QString orderId_;
+    bool held_ = false;
+};
+
+// Drops the order's item table when it is empty and the order has no row: what a save that
+// did not end leaves. The caller holds the order's claim.
+bool DropIfStray(const QString& orderId);
+// A table set aside by a removal: dropped when the order's row is gone, put back when it is
+// still there. True when the order is wholly gone. The caller holds the order's claim.
+bool FinishRemoval(const QString& orderId);
+
+// Sets the order's items aside for its removal (true when it has none to set aside), and puts
+// them back under the order's own name.
+bool SetAside(const QString& orderId);
+bool PutBack(const QString& orderId);
+
+// Finishes every change left half done, on every order no other desk is changing now.
+void FinishUnfinished();
+
+} // namespace FoodOrderTables
