@@ -17,7 +17,8 @@ public:
 signals:
     // The room taxes changed: the booking window reloads its room-tax percent.
     void RoomTaxesChanged();
-    // A booking's details were saved: the customer list runs its query again.
+    // The bookings changed under the customer list (a booking's details were saved, or one it
+    // shows was found removed): the list runs its query again.
     void CustomerDetailsUpdated();
     // The hotel information was saved and the order sign read again: the customer and order
     // windows show their numbers with the new sign.

@@ -479,11 +479,24 @@ void mainFrm::mnuOnlineHelp_Click() {
     IgnoreErrors([] { Shell::OpenUrl(QUrl(ProductInfo::SupportPage())); });
 }
 
-// "&Open Help": the help page beside the program.
+// "&Open Help": the help page beside the program; where it cannot be shown, the user learns
+// which file and why.
 void mainFrm::mnuOpenHelp_Click() {
     IgnoreErrors([] {
-        Shell::OpenUrl(
-            QUrl::fromLocalFile(AppPaths::ProgramFolder() + QStringLiteral("/help.html")));
+        const QString help = AppPaths::ProgramFolder() + QStringLiteral("/help.html");
+        switch (Shell::OpenFile(help)) {
+        case Shell::FileOpening::Opened:
+            return;
+        case Shell::FileOpening::Missing:
+            Dialogs::Message(QStringLiteral("The help file could not be found:") + kLineBreak +
+                             help);
+            return;
+        case Shell::FileOpening::NoOpener:
+            Dialogs::Message(QStringLiteral("The help file could not be opened:") + kLineBreak +
+                             help + kLineBreak +
+                             QStringLiteral("No program on this computer opens it."));
+            return;
+        }
     });
 }
 

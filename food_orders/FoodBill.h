@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QTextDocument;
+
 // What the bill of one order shows, as the order details window shows it at that moment.
 struct FoodBill {
     struct Item {
@@ -22,5 +24,22 @@ struct FoodBill {
     QString amountWithTax;
 };
 
-// The bill as tab-aligned lines, each ended by a carriage return and line feed but the last.
+// One line of the bill. A line with a label holds one tab, which carries what follows it to
+// the line's column: the customer's details stand after the labels, the amounts end at one
+// right edge, as on a printed bill.
+struct BillLine {
+    enum class Column { None, Details, Amount };
+    QString text;
+    Column column = Column::None;
+};
+
+// Where the columns stand, in twips from the left margin: the details begin at the first, the
+// amounts end at the second (the right end of the dash line in the bill's design font).
+constexpr int kBillDetailsTwips = 3600;
+constexpr int kBillAmountsTwips = 6480;
+
+QList<BillLine> BillLines(const FoodBill& bill);
+// The bill's lines, each ended by a carriage return and line feed but the last.
 QString BillText(const FoodBill& bill);
+// Puts the bill into the document, one paragraph to a line, each with its column's tab stop.
+void WriteBill(QTextDocument& document, const FoodBill& bill);

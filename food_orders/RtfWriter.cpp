@@ -1,5 +1,7 @@
 #include "food_orders/RtfWriter.h"
 
+#include "core/ui/FormControls.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -102,8 +104,23 @@ QByteArray alignment(const QTextBlock& block) {
     return "\\ql";
 }
 
+// The paragraph's own tab stops, in twips; the default stops follow them.
+QByteArray tabStops(const QTextBlock& block) {
+    QByteArray out;
+    for (const QTextOption::Tab& tab : block.blockFormat().tabPositions()) {
+        if (tab.type == QTextOption::RightTab)
+            out += "\\tqr";
+        else if (tab.type == QTextOption::CenterTab)
+            out += "\\tqc";
+        else if (tab.type == QTextOption::DelimiterTab)
+            out += "\\tqdec";
+        out += "\\tx" + QByteArray::number(PixelsToTwips(tab.position));
+    }
+    return out;
+}
+
 QByteArray paragraph(const QTextBlock& block, const QTextDocument& document, Tables& tables) {
-    QByteArray out = "\\pard" + alignment(block) + "\\plain" +
+    QByteArray out = "\\pard" + alignment(block) + tabStops(block) + "\\plain" +
                      characterFormat(block.charFormat(), document, tables) + ' ';
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();

@@ -169,8 +169,7 @@ void frmFoodTxtView::Form_Load() {
 }
 
 void frmFoodTxtView::Display_FoodDetails() {
-    // Each line of the bill is a paragraph of the editor.
-    RichText->setPlainText(BillText(bill_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    WriteBill(*RichText->document(), bill_);
 }
 
 bool frmFoodTxtView::eventFilter(QObject* watched, QEvent* event) {

@@ -126,6 +126,12 @@ frmCustomerDetails::~frmCustomerDetails() = default;
 
 frmCustomerDetails* frmCustomerDetails::ShowWindow(const QString& bookingId) {
     auto* form = new frmCustomerDetails(bookingId);
+    if (form->bookingGone_) {
+        delete form;
+        Dialogs::Message(kGone, Dialogs::Icon::Information, QStringLiteral("Customer Details"));
+        emit WindowNotices::Instance().CustomerDetailsUpdated();
+        return nullptr;
+    }
     QMdiSubWindow* window = mainFrm::ShowChild(form);
     form->restorePlacement(window ? static_cast<QWidget*>(window) : form);
     return form;
@@ -293,7 +299,8 @@ void frmCustomerDetails::GetCustomerDetails() {
     Guarded(QStringLiteral("CDET001"), [this] {
         CustomerStore::OpenBooking(bookingId());
         Recordset booking = theDBworks::DBRecordset();
-        if (booking.RecordCount() == 0)
+        bookingGone_ = booking.RecordCount() == 0;
+        if (bookingGone_)
             return;
         booking.MoveFirst();
         showBooking(booking);

@@ -26,7 +26,8 @@ public:
     explicit frmCustomerDetails(const QString& bookingId);
     ~frmCustomerDetails() override;
 
-    // A new window for the booking, as a child window.
+    // A new window for the booking, as a child window. A booking removed since the customer
+    // list was filled opens no window: the user is told, and the list is filled again.
     static frmCustomerDetails* ShowWindow(const QString& bookingId);
 
     QGroupBox* Frame1 = nullptr;
@@ -100,4 +101,6 @@ private:
 
     FormBalloon balloon_;
     WindowPlacement* placement_;
+    // The database holds no booking of the window's ID.
+    bool bookingGone_ = false;
 };

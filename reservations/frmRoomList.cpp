@@ -65,6 +65,8 @@ void reportFailure(const std::exception& failure) {
 template <typename Body> void reportingFailures(Body&& body) {
     try {
         body();
+    } catch (const DatabaseUnreachable&) {
+        // The database locate tool has told the user already.
     } catch (const std::exception& failure) {
         reportFailure(failure);
     }

@@ -23,6 +23,10 @@ int TwipsToPixels(int twips) {
     return twips / kTwipsPerPixel;
 }
 
+int PixelsToTwips(qreal pixels) {
+    return qRound(pixels * kTwipsPerPixel);
+}
+
 QSize TwipsSize(int widthTwips, int heightTwips) {
     return {TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)};
 }

@@ -33,6 +33,7 @@ Widget* Named(Widget* widget, const QString& name, const QString& toolTip = {}) 
 
 // Window sizes are given in twips, fifteen to a pixel.
 int TwipsToPixels(int twips);
+int PixelsToTwips(qreal pixels);
 QSize TwipsSize(int widthTwips, int heightTwips);
 
 // A one-line text box that holds at most `maxLength` characters.

@@ -1,6 +1,7 @@
 #include "core/ui/Shell.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -41,10 +42,19 @@ bool StartProgram(const QString& program, const QStringList& args) {
     return QProcess::startDetached(program, args);
 }
 
+FileOpening OpenFile(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return FileOpening::Missing;
+    return OpenUrl(QUrl::fromLocalFile(path)) ? FileOpening::Opened : FileOpening::NoOpener;
+}
+
 namespace Testing {
 
 void Enable() {
     recorder().enabled = true;
+}
+void Disable() {
+    recorder().enabled = false;
 }
 bool IsEnabled() {
     return recorder().enabled;

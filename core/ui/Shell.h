@@ -16,6 +16,10 @@ bool OpenUrl(const QUrl& url);
 // Starts the program on its own, not waiting for it; false when it cannot start.
 bool StartProgram(const QString& program, const QStringList& args = {});
 
+enum class FileOpening { Opened, Missing, NoOpener };
+// Opens a file of the program's own with the desktop's handler for its kind.
+FileOpening OpenFile(const QString& path);
+
 // What a test sees of each request.
 struct Request {
     QString kind;   // "url" or "program"
@@ -25,8 +29,11 @@ struct Request {
 
 namespace Testing {
 // From now on requests are recorded instead of carried out. A URL then counts as opened; a
-// program counts as started when it could be found.
+// program counts as started when it could be found. A missing file is never handed over.
 void Enable();
+// Requests go to the desktop again, so that a test can see what the program does where no
+// handler exists.
+void Disable();
 bool IsEnabled();
 void Reset();
 const QList<Request>& Record();

@@ -4,6 +4,7 @@
 #include "core/CIniFile.h"
 #include "core/SingleInstance.h"
 #include "core/theDBworks.h"
+#include "core/ui/Shell.h"
 
 #include <QLabel>
 #include <QLockFile>
@@ -11,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QToolBar>
 #include <QToolButton>
@@ -293,6 +296,57 @@ private slots:
                                     .arg(window->width())
                                     .arg(window->height())));
         }
+    }
+
+    // Help that cannot be shown says which file and why; nothing reaches the terminal only.
+    void helpThatCannotOpenSaysSo_data() {
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no help file") << false << "The help file could not be found:\r\n%1";
+        QTest::newRow("no program opens it")
+            << true
+            << "The help file could not be opened:\r\n%1\r\nNo program on this computer opens it.";
+    }
+    void helpThatCannotOpenSaysSo() {
+        QFETCH(bool, fileThere);
+        QFETCH(QString, message);
+        const QString help = AppPaths::ProgramFolder() + QStringLiteral("/help.html");
+        if (fileThere) {
+            QFile file(help);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<html><body>Help</body></html>");
+        }
+        // The desktop itself is asked, on a machine where nothing can open a file: no program
+        // on the search path and no browser named.
+        QTemporaryDir emptyFolder;
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray browser = qgetenv("BROWSER");
+        const auto restore = qScopeGuard([&] {
+            qputenv("PATH", path);
+            qputenv("BROWSER", browser);
+            Shell::Testing::Enable();
+        });
+        qputenv("PATH", QFile::encodeName(emptyFolder.path()));
+        qunsetenv("BROWSER");
+        qunsetenv("DEFAULT_BROWSER");
+        Shell::Testing::Disable();
+        triggerAction(QStringLiteral("mnuOpenHelp"));
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, message.arg(help));
+        QCOMPARE(shown[0].icon, Dialogs::Icon::Information);
+        QCOMPARE(shown[0].title, QStringLiteral("Staymark"));
+    }
+
+    void helpOpensTheHelpFileBesideTheProgram() {
+        const QString help = AppPaths::ProgramFolder() + QStringLiteral("/help.html");
+        QFile file(help);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        triggerAction(QStringLiteral("mnuOpenHelp"));
+        QCOMPARE(Shell::Testing::Record().size(), 1);
+        QCOMPARE(Shell::Testing::Record()[0].target, QUrl::fromLocalFile(help).toString());
+        VERIFY_NOTHING_SHOWN();
     }
 
     void secondStartEndsBeforeAnyDatabaseWork() {

@@ -92,10 +92,10 @@ private slots:
         frmFoodTxtView* bill = LoadedInstance<frmFoodTxtView>();
         QVERIFY(bill);
         const QStringList lines = bill->RichText->toPlainText().split(QLatin1Char('\n'));
-        QCOMPARE(lines.value(2), QStringLiteral("Customer ID \t\t\t\t\t\t: ") + annsCell);
-        QCOMPARE(lines.value(3), QStringLiteral("Food & Beverages Order No. \t\t\t: ") + dueOrder);
-        QCOMPARE(lines.value(10), QStringLiteral("Total \t\t\t\t\t\t\t$17.75"));
-        QCOMPARE(lines.value(13), QStringLiteral("Grand Total \t\t\t\t\t\t$19.17"));
+        QCOMPARE(lines.value(2), QStringLiteral("Customer ID \t: ") + annsCell);
+        QCOMPARE(lines.value(3), QStringLiteral("Food & Beverages Order No. \t: ") + dueOrder);
+        QCOMPARE(lines.value(10), QStringLiteral("Total \t$17.75"));
+        QCOMPARE(lines.value(13), QStringLiteral("Grand Total \t$19.17"));
         QTextCursor line(bill->RichText->document()->findBlockByNumber(10));
         line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         bill->RichText->setTextCursor(line);

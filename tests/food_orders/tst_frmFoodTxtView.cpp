@@ -5,6 +5,7 @@
 #include "food_orders/frmFoodTxtView.h"
 #include "tests/support/ProgramTest.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QToolBar>
 
 namespace {
@@ -41,22 +43,13 @@ FoodBill aBill() {
     return bill;
 }
 
-QString tabs(int count) {
-    return QString(count, QLatin1Char('\t'));
-}
-
-// The bill's lines as the editor holds them.
+// The bill's lines as the editor holds them: one tab before the details and before each amount.
 QString expectedText() {
-    return QStringLiteral("Customer Name ") + tabs(5) +
-           QStringLiteral(": Mrs. Zoë Łukasiewicz\n\n") + QStringLiteral("Customer ID ") + tabs(6) +
-           QStringLiteral(": #ZLABCDEF\n") + QStringLiteral("Food & Beverages Order No. ") +
-           tabs(3) + QStringLiteral(": #101112131415\n\n") + kDashes + QLatin1Char('\n') +
-           QStringLiteral("Tea") + tabs(8) + QStringLiteral("$2.50\n") +
-           QStringLiteral("Crème brûlée") + tabs(8) + QStringLiteral("$4.00\n") + kDashes +
-           QLatin1Char('\n') + QStringLiteral("Total ") + tabs(7) + QStringLiteral("$6.50\n") +
-           QStringLiteral("Tax ") + tabs(7) + QStringLiteral("10%\n") +
-           QStringLiteral("Tax Amount") + tabs(6) + QStringLiteral("$0.65\n") +
-           QStringLiteral("Grand Total ") + tabs(6) + QStringLiteral("$7.15");
+    return QStringLiteral("Customer Name \t: Mrs. Zoë Łukasiewicz\n\n"
+                          "Customer ID \t: #ZLABCDEF\n"
+                          "Food & Beverages Order No. \t: #101112131415\n\n") +
+           kDashes + QStringLiteral("\nTea\t$2.50\nCrème brûlée\t$4.00\n") + kDashes +
+           QStringLiteral("\nTotal \t$6.50\nTax \t10%\nTax Amount\t$0.65\nGrand Total \t$7.15");
 }
 
 // A saved file as unrtf reads it: its HTML, and the text with tabs and line breaks.
@@ -171,8 +164,8 @@ private slots:
         bill.percent = percent;
         bill.total = total;
         const QStringList lines = BillText(bill).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.value(9), QStringLiteral("Total ") + tabs(7) + printedTotal);
-        QCOMPARE(lines.value(10), QStringLiteral("Tax ") + tabs(7) + printedPercent);
+        QCOMPARE(lines.value(9), QStringLiteral("Total \t") + printedTotal);
+        QCOMPARE(lines.value(10), QStringLiteral("Tax \t") + printedPercent);
     }
 
     void toolBandListsEveryFontAndTheSizes() {
@@ -299,7 +292,7 @@ private slots:
         QCOMPARE(form->RichText->document()->findBlockByNumber(6).text(), QString());
         form->popMnu_MenuClick(QStringLiteral("txtMnuPaste"));
         QCOMPARE(form->RichText->document()->findBlockByNumber(6).text(),
-                 QStringLiteral("Tea") + tabs(8) + QStringLiteral("$2.50"));
+                 QStringLiteral("Tea\t$2.50"));
     }
 
     void rightButtonOpensTheMenuAndTabStaysInTheEditor() {
@@ -355,6 +348,69 @@ private slots:
         QVERIFY(back.html.contains(QStringLiteral("<center>")));
         QVERIFY(back.html.contains(QStringLiteral("<font face=\"Arial\">")));
         QVERIFY(!back.html.contains(QStringLiteral("<b>Customer ID")));
+    }
+
+    // On screen the amounts end at one right edge and the details start at one column, whatever
+    // the labels and the amounts hold.
+    void amountsStandInOneColumnOnScreen() {
+        delete form;
+        FoodBill bill = aBill();
+        bill.items = {{QStringLiteral("Tea"), QStringLiteral("$4.50")},
+                      {QStringLiteral("Club sandwich with fries"), QStringLiteral("$12.00")}};
+        bill.total = QStringLiteral("$16.50");
+        bill.tax = QStringLiteral("$1.65");
+        bill.amountWithTax = QStringLiteral("$18.15");
+        frmFoodTxtView::ShowBill(bill);
+        form = LoadedInstance<frmFoodTxtView>();
+        QVERIFY(form);
+        form->resize(900, 600);
+        QTextDocument* document = form->RichText->document();
+        const auto xAt = [document](int line, qsizetype offset) {
+            const QTextBlock block = document->findBlockByNumber(line);
+            document->documentLayout()->blockBoundingRect(block);
+            const QTextLayout* layout = block.layout();
+            return layout->position().x() + layout->lineAt(0).cursorToX(int(offset));
+        };
+        QList<qreal> rightEdges;
+        for (const int line : {6, 7, 9, 10, 11, 12})
+            rightEdges << xAt(line, document->findBlockByNumber(line).length() - 1);
+        for (const qreal edge : rightEdges)
+            QCOMPARE(edge, rightEdges.first());
+        QList<qreal> detailColumn;
+        for (const int line : {0, 2, 3})
+            detailColumn << xAt(line, document->findBlockByNumber(line).text().indexOf(u':'));
+        for (const qreal x : detailColumn)
+            QCOMPARE(x, detailColumn.first());
+        QVERIFY(detailColumn.first() < rightEdges.first());
+    }
+
+    // The saved file keeps the columns: one tab before each amount, and paragraphs whose tab
+    // stop ends the amounts at the right.
+    void savedBillKeepsItsColumns() {
+        if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty())
+            QFAIL("unrtf is not installed (scripts/setup.sh installs it for the tests)");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("bill.rtf"));
+        Dialogs::Testing::AnswerNextFile(path);
+        press("savei");
+        const QStringList lines = readBack(path).text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 13);
+        for (const int line : {6, 7, 9, 10, 11, 12}) {
+            QCOMPARE(lines[line].count(u'\t'), 1);
+            QVERIFY2(!lines[line].section(u'\t', 1).isEmpty(), qPrintable(lines[line]));
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList stops;
+        for (const QByteArray& paragraph : file.readAll().split('\n'))
+            if (paragraph.startsWith("\\pard"))
+                stops << QString::fromLatin1(paragraph)
+                             .section(QStringLiteral("\\plain"), 0, 0)
+                             .remove(QRegularExpression(QStringLiteral("^\\\\pard\\\\q[lcrj]")));
+        const QString amounts = QStringLiteral("\\tqr\\tx6480");
+        const QString details = QStringLiteral("\\tx3600");
+        QCOMPARE(stops, (QStringList{details, "", details, details, "", "", amounts, amounts, "",
+                                     amounts, amounts, amounts, amounts}));
     }
 
     void aFileThatCannotBeWrittenIsSaid() {

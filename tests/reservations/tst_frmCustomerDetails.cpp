@@ -443,6 +443,31 @@ private slots:
         QCOMPARE(ErrMsg, QString());
     }
 
+    // The list still shows a booking after its removal; opening it then says it is gone,
+    // opens no empty window, and fills the list again.
+    void removedBookingOpenedFromTheListIsSaidGone() {
+        QPointer<frmCustomerDetails> removing = openJohn();
+        pressRemove(removing, true);
+        QTRY_VERIFY(!removing);
+        QCOMPARE(storedJohn().RecordCount(), 0);
+        QVERIFY(rowOf(number) > 0);
+        const qsizetype before = Dialogs::Testing::Record().size();
+        list->customerList->ListItems().Item(rowOf(number)).Selected(true);
+        ChooseMenuItem(list->AGMyPopUp1, QStringLiteral("mnuCustomerDetail"));
+        const QList<Dialogs::Shown> shown = Dialogs::Testing::Record().mid(before);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].text.contains(QStringLiteral("no longer exists")) &&
+                     shown[0].text.contains(QStringLiteral("removed")),
+                 qPrintable(shown[0].text));
+        QCOMPARE(shown[0].title, QStringLiteral("Customer Details"));
+        QCOMPARE(shown[0].icon, Dialogs::Icon::Information);
+        QApplication::processEvents();
+        QVERIFY(main->findChildren<frmCustomerDetails*>().isEmpty());
+        QCOMPARE(rowOf(number), 0);
+        QCOMPARE(Column(list->customerList, 1), QStringList{"Ann"});
+        QCOMPARE(ErrMsg, QString());
+    }
+
     void bookingOfARemovedRoomCanStillBeRemoved() {
         frmCustomerDetails* form = openJohn();
         // The rooms page drops a removed room's table with its rows.

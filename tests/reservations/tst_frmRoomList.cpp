@@ -1,6 +1,9 @@
 #include "CustomerWindowsFixture.h"
 
+#include "core/frmErrorReport.h"
+#include "core/theDBworks.h"
 #include "core/ui/ExtLV.h"
+#include "tests/core/DatabaseFaults.h"
 #include "tests/core_ui/SheetReader.h"
 
 #include <QComboBox>
@@ -104,6 +107,33 @@ private slots:
         QVERIFY2(shown[0].text.startsWith(QStringLiteral("Error : 0\r\n")),
                  qPrintable(shown[0].text));
         QVERIFY2(shown[0].text.contains(QStringLiteral("room_103")), qPrintable(shown[0].text));
+        QCOMPARE(form->listRoomView->ListItems().Count(), 0);
+    }
+
+    // A database that cannot be reached is told once, in the database locate tool: the
+    // schedule adds no box of its own.
+    void unreachableDatabaseShowsOnlyTheLocateTool_data() {
+        QTest::addColumn<bool>("whileLoading");
+        QTest::newRow("opening the schedule") << true;
+        QTest::newRow("choosing another room") << false;
+    }
+    void unreachableDatabaseShowsOnlyTheLocateTool() {
+        QFETCH(bool, whileLoading);
+        bookStays();
+        QPointer<frmRoomList> form = whileLoading ? nullptr : OpenRoomSchedule();
+        QCOMPARE(Messages(), QStringList());
+        DatabaseFaults::BreakStoredSettings(db->Which());
+        theDBworks::CloseConnection();
+        Dialogs::Testing::CloseNextModal();
+        if (whileLoading)
+            form = OpenRoomSchedule();
+        else
+            form->ComboRooms->setCurrentIndex(1);
+        QVERIFY(form);
+        const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QStringLiteral("frmDBLocateTool"));
+        QVERIFY(!frmErrorReport::Instance());
         QCOMPARE(form->listRoomView->ListItems().Count(), 0);
     }
 
