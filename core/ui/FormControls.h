@@ -35,7 +35,8 @@ Widget* Named(Widget* widget, const QString& name, const QString& toolTip = {}) 
 int TwipsToPixels(int twips);
 QSize TwipsSize(int widthTwips, int heightTwips);
 
-// A one-line text box that holds at most `maxLength` characters.
+// A one-line text box that holds at most `maxLength` characters, counted whole as a database
+// column counts them: a typed or pasted text that does not fit is cut at a whole character.
 QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& toolTip = {},
                       int maxLength = kTextColumnLength);
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text);
