@@ -1,5 +1,6 @@
 #include "administration/AdminDatabasePage.h"
 
+#include "core/CIniFile.h"
 #include "core/DatabaseSettings.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
@@ -135,6 +136,8 @@ void AdminDatabasePage::Command3_Click() {
 }
 
 void AdminDatabasePage::save() {
+    if (!eachBoxIsOneLine())
+        return;
     if (!Dialogs::AskYesNo(QStringLiteral("Modify Database settings?")))
         return;
     // Throws when config.ini cannot be written; then neither the log nor the notice follow.
@@ -146,6 +149,31 @@ void AdminDatabasePage::save() {
         QStringLiteral("DBChanges"));
     Dialogs::Message(QStringLiteral("Database details modified!, The chages will take effect only "
                                     "after program re-start!"));
+}
+
+QList<std::pair<QLineEdit*, QString>> AdminDatabasePage::boxesToSave() const {
+    if (UseMySQL->isChecked())
+        return {{txtSQLHost, QStringLiteral("Host Name")},
+                {txtSQLDBName, QStringLiteral("DB Name")},
+                {txtSQLUserName, QStringLiteral("User Name")},
+                {txtSQLPassWord, QStringLiteral("Password")}};
+    return {{txtDBpath, QStringLiteral("Database Path")},
+            {txtDBpass, QStringLiteral("Database Password")}};
+}
+
+// A pasted line break would start a line of its own in config.ini, or a section.
+bool AdminDatabasePage::eachBoxIsOneLine() {
+    balloon_.Remove();
+    for (const auto& [box, caption] : boxesToSave()) {
+        if (CIniFile::IsOneLine(box->text()))
+            continue;
+        ShowValidationBalloon(balloon_.Tip(), box, QStringLiteral("Invalid ") + caption,
+                              QStringLiteral("Please enter the %1 on one line, without line "
+                                             "breaks!")
+                                  .arg(caption));
+        return false;
+    }
+    return true;
 }
 
 void AdminDatabasePage::writeSettings() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+
+#include <utility>
 
 class FormBalloon;
 class QCheckBox;
@@ -45,6 +48,11 @@ private:
     // White boxes are the ones in use; the others are disabled in the colour of a button.
     void showServerInUse(bool server);
     void save();
+    // The boxes the save writes, with the captions the user knows them by.
+    QList<std::pair<QLineEdit*, QString>> boxesToSave() const;
+    // False, with the balloon at the first box that is not, unless every box to save holds one
+    // line.
+    bool eachBoxIsOneLine();
     void writeSettings();
 
     FormBalloon& balloon_;

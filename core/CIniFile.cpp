@@ -82,6 +82,17 @@ int toPixels(int twips) {
 
 } // namespace
 
+bool CIniFile::IsOneLine(const QString& value) {
+    for (const QChar c : value) {
+        // Control characters, and the line and paragraph separators that some editors show
+        // as a line break.
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            return false;
+    }
+    return true;
+}
+
 QString CIniFile::Value() const {
     return readKey(key_);
 }
@@ -106,6 +117,11 @@ void CIniFile::writeKey(const QString& key, const QString& value) {
 }
 
 QString CIniFile::writeKeys(const KeyValues& keyValues) {
+    for (const auto& [key, value] : keyValues)
+        if (!IsOneLine(value))
+            return QStringLiteral("the value of %1 holds a line break or another control "
+                                  "character")
+                .arg(key);
     QStringList lines = readLines(path_);
     for (const auto& [key, value] : keyValues)
         setKey(lines, key, value);

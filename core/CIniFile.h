@@ -19,13 +19,19 @@ public:
 
     // The key's text; a missing key, section or file reads as an empty text.
     QString Value() const;
-    // Writes the key, creating the file and the section when missing.
+    // Writes the key, creating the file and the section when missing. A value that is not one
+    // line is not written.
     void Value(const QString& value);
+
+    // Whether the value can stand on its key's line: it holds no line break and no other
+    // control character, which would start a line, or a section, of its own.
+    static bool IsOneLine(const QString& value);
 
     using KeyValues = QList<std::pair<QString, QString>>;
     // Writes every key of the list into the current section in one replacement of the file:
     // the new file takes the old one's place only once it is complete, so a crash or a full
-    // disk leaves the old file whole. Throws StaymarkError when the file cannot be replaced.
+    // disk leaves the old file whole. Throws StaymarkError when the file cannot be replaced,
+    // or when a value is not one line: then nothing is written.
     void WriteValues(const KeyValues& keyValues);
 
     // Stores the window's position and size under the current section.

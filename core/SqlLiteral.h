@@ -10,6 +10,8 @@
 namespace SqlLiteral {
 
 // 'text' with every apostrophe doubled; backslashes stay plain characters on every back end.
+// Throws StaymarkError, before any statement is built, for a value holding half of a character
+// (an unpaired surrogate) or a NUL.
 QString Text(const QString& value);
 // Decimal text with "." as decimal point.
 QString Number(double value);

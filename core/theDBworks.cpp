@@ -16,6 +16,8 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 namespace theDBworks {
 
 int UseSQLFlag = 0;
@@ -174,14 +176,16 @@ QString sqliteOpenFailure(const QSqlError& error, const QString& path) {
     }
 }
 
+bool mayWrite(const QString& path) {
+    return access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
+
 // SQLite opens a file it may not write for reading only, and says so at the first write; a
 // folder it may not write keeps it from making the files a write needs beside the database.
+// Only the file system is asked: closing a descriptor of our own on the file would drop every
+// lock SQLite holds on it.
 bool fileIsReadOnly(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return true;
-    file.close();
-    return !QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+    return !mayWrite(path) || !mayWrite(QFileInfo(path).absolutePath());
 }
 
 void openSqlite(const QString& path) {

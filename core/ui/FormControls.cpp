@@ -12,10 +12,66 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+
+bool isLoneSurrogate(const QString& text, qsizetype i) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !text.at(i - 1).isHighSurrogate();
+    return false;
+}
+
+// Every half of a character left is paired: each pair counts once.
+qsizetype characterCount(const QString& text) {
+    return text.size() -
+           std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c.isHighSurrogate(); });
+}
+
+// Holds a box to a number of whole characters (code points, as a database column counts
+// them), not UTF-16 units, and never keeps half of one. What does not fit is cut from the end
+// of what was just typed or pasted, which ends at the cursor, so the rest of the text stays.
+class WholeCharacterLimit final : public QValidator {
+public:
+    WholeCharacterLimit(int limit, QObject* parent)
+        : QValidator(parent)
+        , limit_(limit) {}
+
+    State validate(QString& text, int& cursor) const override {
+        for (qsizetype i = text.size() - 1; i >= 0; --i) {
+            if (!isLoneSurrogate(text, i))
+                continue;
+            text.remove(i, 1);
+            if (i < cursor)
+                --cursor;
+        }
+        for (qsizetype excess = characterCount(text) - limit_; excess > 0; --excess) {
+            // One whole character before the cursor, or at the end once none is left before it.
+            const qsizetype end = cursor > 0 ? cursor : text.size();
+            const qsizetype width = end > 1 && text.at(end - 1).isLowSurrogate() ? 2 : 1;
+            text.remove(end - width, width);
+            if (cursor > 0)
+                cursor -= int(width);
+        }
+        return Acceptable;
+    }
+
+private:
+    int limit_;
+};
+
+void limitToWholeCharacters(QLineEdit* box, int limit) {
+    // The box's own limit counts UTF-16 units: it only keeps a paste from growing without end.
+    box->setMaxLength(std::min(2 * limit, 32767));
+    box->setValidator(new WholeCharacterLimit(limit, box));
+}
 
 } // namespace
 
@@ -33,7 +89,7 @@ QSize TwipsSize(int widthTwips, int heightTwips) {
 
 QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& toolTip, int maxLength) {
     auto* box = Named(new QLineEdit(parent), name, toolTip);
-    box->setMaxLength(maxLength);
+    limitToWholeCharacters(box, maxLength);
     return box;
 }
 
@@ -72,7 +128,7 @@ QComboBox* NewCombo(QWidget* parent, const QString& name, const QStringList& ite
     box->setEditable(editable);
     box->addItems(items);
     if (editable)
-        box->lineEdit()->setMaxLength(kTextColumnLength);
+        limitToWholeCharacters(box->lineEdit(), kTextColumnLength);
     return box;
 }
 

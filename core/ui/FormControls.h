@@ -36,7 +36,8 @@ int TwipsToPixels(int twips);
 int PixelsToTwips(qreal pixels);
 QSize TwipsSize(int widthTwips, int heightTwips);
 
-// A one-line text box that holds at most `maxLength` characters.
+// A one-line text box that holds at most `maxLength` characters, counted whole as a database
+// column counts them: a typed or pasted text that does not fit is cut at a whole character.
 QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& toolTip = {},
                       int maxLength = kTextColumnLength);
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text);

@@ -8,9 +8,11 @@
 #include "tests/administration/AdminPageHost.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -392,6 +394,72 @@ private slots:
         // Nothing was changed, so nothing is logged or announced.
         QCOMPARE(Messages(), QStringList{kQuestion});
         QCOMPARE(LogRowsOf(*db), QStringList());
+    }
+
+    void aBoxOfMoreThanOneLineIsRefusedAtTheBox_data() {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("path, browsed") << false << "txtDBpath"
+                                       << "browse"
+                                       << "Database Path";
+        QTest::newRow("file password, pasted") << false << "txtDBpass"
+                                               << "paste"
+                                               << "Database Password";
+        QTest::newRow("host, pasted") << true << "txtSQLHost"
+                                      << "paste"
+                                      << "Host Name";
+        QTest::newRow("database name, inserted") << true << "txtSQLDBName"
+                                                 << "insert"
+                                                 << "DB Name";
+        QTest::newRow("user name, inserted") << true << "txtSQLUserName"
+                                             << "insert"
+                                             << "User Name";
+        QTest::newRow("server password, inserted") << true << "txtSQLPassWord"
+                                                   << "insert"
+                                                   << "Password";
+    }
+    void aBoxOfMoreThanOneLineIsRefusedAtTheBox() {
+        QFETCH(bool, server);
+        QFETCH(QString, box);
+        QFETCH(QString, how);
+        QFETCH(QString, caption);
+        writeOldSettings();
+        page()->LoadSettings();
+        if (server)
+            fillServer({true, {}, "db.hotel.lan", "hotel", "front", "s3cret"});
+        else if (page()->UseMySQL->isChecked())
+            ClickCheckBox(page()->UseMySQL);
+        const QString pasted = QStringLiteral("other\n[settings]\nUseSQL=0\ndb=/tmp/x.db");
+        auto* field = TestSupport::control<QLineEdit>(page(), box);
+        if (how == QLatin1String("browse")) {
+            browseTo(pasted);
+        } else {
+            field->clear();
+            if (how == QLatin1String("paste")) {
+                QGuiApplication::clipboard()->setText(pasted);
+                field->paste();
+            } else {
+                field->insert(pasted);
+            }
+        }
+        QVERIFY(field->text().contains(QLatin1Char('\n')));
+        Dialogs::Testing::Reset();
+        const QByteArray before = fileBytes(AppPaths::ConfigIniPath());
+
+        QTest::mouseClick(page()->Command3, Qt::LeftButton);
+        const TestSupport::Balloon balloon = TestSupport::ShownBalloon(hostWindow());
+        QVERIFY(balloon.shown);
+        QCOMPARE(balloon.TargetName(), box);
+        QCOMPARE(balloon.title, QStringLiteral("Invalid ") + caption);
+        QCOMPARE(
+            balloon.text,
+            QStringLiteral("Please enter the %1 on one line, without line breaks!").arg(caption));
+        QCOMPARE(fileBytes(AppPaths::ConfigIniPath()), before);
+        VERIFY_NOTHING_SHOWN();
+        QCOMPARE(LogRowsOf(*db), QStringList());
+        QVERIFY(!frmErrorReport::Instance());
     }
 
     void switchesToTheOtherDatabaseAndBack() {

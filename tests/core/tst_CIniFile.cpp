@@ -1,5 +1,6 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
+#include "core/Errors.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QApplication>
@@ -95,6 +96,40 @@ private slots:
                                 "Left=1\n\n[bokpos]\nbokState=2\n"));
         QCOMPARE(read(ini, QStringLiteral("settings"), QStringLiteral("db")),
                  QStringLiteral("/srv/hotel.db"));
+    }
+
+    void aValueOfMoreThanOneLineIsRefusedAndTheFileKeptWhole_data() {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("a pasted section") << "other\n[settings]\nUseSQL=0\ndb=/tmp/x.db";
+        QTest::newRow("carriage return") << "other\r";
+        QTest::newRow("tab") << "a\tb";
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+        QTest::newRow("next line") << QStringLiteral("a") + QChar(0x85) + QStringLiteral("b");
+        QTest::newRow("line separator") << QStringLiteral("a") + QChar(0x2028);
+    }
+    void aValueOfMoreThanOneLineIsRefusedAndTheFileKeptWhole() {
+        QFETCH(QString, value);
+        const QString path = AppPaths::ConfigIniPath();
+        write(path, "settings", "SQLDBname", "hotel");
+        write(path, "settings", "SQLUserName", "ABCD");
+        const QString before = fileText(path);
+
+        CIniFile ini = iniAt(path, "settings");
+        bool refused = false;
+        try {
+            ini.WriteValues({{"SQLhost", "db.hotel.lan"}, {"SQLDBname", value}});
+        } catch (const StaymarkError& error) {
+            refused = true;
+            QVERIFY2(error.Description().contains(QLatin1String("SQLDBname")),
+                     qPrintable(error.Description()));
+        }
+        QVERIFY(refused);
+        QCOMPARE(fileText(path), before);
+
+        write(path, "settings", "SQLDBname", value);
+        QCOMPARE(fileText(path), before);
+        QCOMPARE(read(path, "settings", "SQLDBname"), QStringLiteral("hotel"));
+        QCOMPARE(read(path, "settings", "SQLUserName"), QStringLiteral("ABCD"));
     }
 
     void placementIsSavedAndRestoredUnderItsSection() {

@@ -208,11 +208,28 @@ private slots:
                                    << "'C:\\new'";
         QTest::newRow("empty") << ""
                                << "''";
+        QTest::newRow("whole emoji")
+            << QStringLiteral("a\U0001F600") << QStringLiteral("'a\U0001F600'");
     }
     void textLiteralsDoubleApostrophes() {
         QFETCH(QString, value);
         QFETCH(QString, literal);
         QCOMPARE(SqlLiteral::Text(value), literal);
+    }
+
+    void textLiteralsRefuseHalfCharactersAndNul_data() {
+        const QChar high(0xD83D);
+        const QChar low(0xDE00);
+        QTest::addColumn<QString>("value");
+        QTest::newRow("first half at the end") << QString(254, QLatin1Char('a')) + high;
+        QTest::newRow("first half before a quote") << QString(high) + QStringLiteral("'x");
+        QTest::newRow("second half alone") << QStringLiteral("a") + low + QStringLiteral("b");
+        QTest::newRow("halves in the wrong order") << QString(low) + high;
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    }
+    void textLiteralsRefuseHalfCharactersAndNul() {
+        QFETCH(QString, value);
+        QVERIFY_THROWS_EXCEPTION(StaymarkError, SqlLiteral::Text(value));
     }
 };
 
