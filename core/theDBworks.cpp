@@ -5,6 +5,7 @@
 #include "core/DBworksInternal.h"
 #include "core/ErrorReport.h"
 #include "core/SqlLiteral.h"
+#include "core/SqliteLike.h"
 #include "core/ui/CCrypto.h"
 
 #include <QDateTime>
@@ -193,6 +194,13 @@ void openSqlite(const QString& path) {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitSeconds * 1000));
     if (!db.open())
         throw DatabaseError(sqliteOpenFailure(db.lastError(), path));
+    // A search finds the same customers here as on the server.
+    if (!SqliteLike::Install(db)) {
+        db.close();
+        throw DatabaseError(QStringLiteral("The database file '%1' cannot be opened (its text "
+                                           "comparison was refused).")
+                                .arg(path));
+    }
     // The first read shows whether the file is a database at all.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
