@@ -22,6 +22,9 @@ public:
     // Starts it again on the same data and port; the empty text, or why not.
     QString Restart();
 
+    // The server's process, which a test may end from another thread (Kill must follow).
+    qint64 ProcessId() const { return server_.processId(); }
+
     // The port it listens on, once started.
     int Port() const { return port_; }
 
