@@ -22,6 +22,9 @@ namespace {
 
 // What a note holds: a memo column, so more than a name.
 constexpr int kNoteLength = 2000;
+// What an order's item table holds of a name (its FoodItem column), so every item can be
+// ordered.
+constexpr int kItemNameLength = 225;
 
 const ListColumns& categoryColumns() {
     static const ListColumns columns{
@@ -98,7 +101,7 @@ QGroupBox* AdminCataloguePage::categoryGroup() {
 
 QGroupBox* AdminCataloguePage::itemsGroup() {
     QGroupBox* group = NewFrame(Frame5, QStringLiteral("Items"));
-    itmName = NewTextBox(group, QStringLiteral("itmName"));
+    itmName = NewTextBox(group, QStringLiteral("itmName"), QString(), kItemNameLength);
     itmPrice = NewTextBox(group, QStringLiteral("itmPrice"));
     itmPrice->setText(QStringLiteral("0"));
     itmNote =

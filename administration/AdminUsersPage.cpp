@@ -3,6 +3,7 @@
 #include "administration/UserEditFloat.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
+#include "core/NewPasswordBox.h"
 #include "core/theDBworks.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/CBalloonToolTip.h"
@@ -10,7 +11,6 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
-#include "core/ui/PasswordEcho.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -55,9 +55,9 @@ const ListColumns& userColumns() {
     return columns;
 }
 
-// The stored form of a typed user name.
+// The stored form of a typed user name: the name the login looks up, apostrophes included.
 QString storedUserName(const QString& typed) {
-    return QString(typed).trimmed().remove(QLatin1Char('\''));
+    return typed.trimmed();
 }
 
 } // namespace
@@ -75,8 +75,7 @@ AdminUsersPage::~AdminUsersPage() = default;
 void AdminUsersPage::layOut() {
     Frame4 = NewFrame(this, QStringLiteral("Add Account"), QStringLiteral("Frame4"));
     txtUserName = NewTextBox(Frame4, QStringLiteral("txtUserName"), QStringLiteral("User Name"));
-    txtPassWord = NewTextBox(Frame4, QStringLiteral("txtPassWord"), QStringLiteral("Password"));
-    MaskWithAsterisks(txtPassWord);
+    txtPassWord = NewPasswordBox(Frame4, QStringLiteral("txtPassWord"), QStringLiteral("Password"));
     privileges_ = PrivilegeBoxes::Make(Frame4);
     CheckModifySettings = privileges_.modifySettings;
     CheckCanViewRoomList = privileges_.roomList;

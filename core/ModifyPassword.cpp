@@ -2,6 +2,7 @@
 
 #include "core/DefaultInstance.h"
 #include "core/GlobalLogin.h"
+#include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
 #include "core/mainFrm.h"
 #include "core/ui/Dialogs.h"
@@ -31,9 +32,9 @@ void ModifyPassword::buildControls() {
     Frame1 = NewFrame(this, QStringLiteral("Modify Password"), QStringLiteral("Frame1"));
     txtUserName = NewTextBox(Frame1, QStringLiteral("txtUserName"));
     txtPassWord = NewTextBox(Frame1, QStringLiteral("txtPassWord"));
-    txtNewPassWord = NewTextBox(Frame1, QStringLiteral("txtNewPassWord"));
+    // The current password is typed as it was stored; the new one must fit the column.
+    txtNewPassWord = NewPasswordBox(Frame1, QStringLiteral("txtNewPassWord"));
     MaskWithAsterisks(txtPassWord);
-    MaskWithAsterisks(txtNewPassWord);
     Line1 = new QFrame(Frame1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);

@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/Load_frms.h"
+#include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
 #include "core/mainFrm.h"
 #include "core/ui/Dialogs.h"
@@ -81,6 +82,8 @@ void frmLogInOut::Form_Load() {
             setWindowTitle(QStringLiteral("Create Master Account"));
             Frame1->setTitle(QStringLiteral("Creat a New Account"));
             Command1->setText(QStringLiteral("Create"));
+            // The password becomes the master account's: it must fit the column enciphered.
+            HoldStorablePassword(txtPassWord);
         } else {
             loginLabel->setText(
                 QStringLiteral("Please login with your valid username and password to proceed."));

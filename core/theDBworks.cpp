@@ -5,6 +5,7 @@
 #include "core/DBworksInternal.h"
 #include "core/ErrorReport.h"
 #include "core/SqlLiteral.h"
+#include "core/SqliteLike.h"
 #include "core/ui/CCrypto.h"
 
 #include <QDateTime>
@@ -197,6 +198,13 @@ void openSqlite(const QString& path) {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitSeconds * 1000));
     if (!db.open())
         throw DatabaseError(sqliteOpenFailure(db.lastError(), path));
+    // A search finds the same customers here as on the server.
+    if (!SqliteLike::Install(db)) {
+        db.close();
+        throw DatabaseError(QStringLiteral("The database file '%1' cannot be opened (its text "
+                                           "comparison was refused).")
+                                .arg(path));
+    }
     // The first read shows whether the file is a database at all.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
@@ -378,6 +386,27 @@ void runQuery(QSqlQuery& query, const QString& sql) {
         }
         LastSQL = sql;
     }
+}
+
+// Whether a walk ended because the connection went away rather than at the last row; a
+// failure of another kind throws. A server that goes away while its rows are read may leave
+// the driver with what looks like a statement without rows, so the connection is asked.
+bool walkCutShort(const QSqlQuery& query, QString& cause) {
+    const QSqlError error = query.lastError();
+    if (error.isValid() && !isConnectionFailure(error))
+        throw DatabaseError(describe(error));
+    if (error.isValid()) {
+        cause = describe(error);
+        return true;
+    }
+    if (query.isSelect())
+        return false;
+    QSqlDatabase db = database();
+    QSqlQuery probe(db);
+    if (db.isOpen() && probe.exec(QStringLiteral("SELECT 1")))
+        return false;
+    cause = db.isOpen() ? describe(probe.lastError()) : kNotOpen;
+    return true;
 }
 
 // The body of a walk, which must leave the rows being walked alone.
@@ -605,10 +634,24 @@ void ForEachRecord(const std::function<void(const Recordset&)>& body) {
     ForEachRow(currentRecordset(), walkBody(body));
 }
 
-void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body) {
-    QSqlQuery query;
-    runQuery(query, sql);
-    Recordset::Walk(query, walkBody(body));
+void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body,
+                 const std::function<void()>& startOver) {
+    for (bool reconnected = false;; reconnected = true) {
+        QSqlQuery query;
+        runQuery(query, sql);
+        if (reconnected && startOver)
+            startOver();
+        Recordset::Walk(query, walkBody(body));
+        QString cause;
+        if (!walkCutShort(query, cause))
+            return;
+        // The rows stopped coming with the connection: the walk starts again on a new one.
+        if (reconnected || !Internal::Reconnect(cause)) {
+            Internal::HandOverConnectionFailure(QString(), cause);
+            throw DatabaseUnreachable(cause);
+        }
+        LastSQL = sql;
+    }
 }
 
 bool TableExists(const QString& name) {

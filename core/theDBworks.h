@@ -90,8 +90,12 @@ void CloseRecordset();
 void ForEachRecord(const std::function<void(const Recordset&)>& body);
 // Runs a query and walks its rows as ForEachRecord does, but one at a time without keeping
 // them, for lists of many thousand rows; the shared recordset is left empty. Throws as
-// OpenRecordset does, and when the body runs another query.
-void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body);
+// OpenRecordset does, and when the body runs another query. When the connection goes away
+// during the walk, it is opened again once, `startOver` runs (the reader forgets the rows it
+// had) and the walk starts again; when it cannot be opened again, the connection-failure
+// handler takes over and it throws DatabaseUnreachable.
+void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body,
+                 const std::function<void()>& startOver = {});
 
 // Whether the database holds a table of this name (compared without regard to case); leaves
 // the shared recordset alone. Throws DatabaseError when the catalogue cannot be read.

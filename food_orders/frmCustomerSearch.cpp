@@ -48,8 +48,7 @@ frmCustomerSearch::frmCustomerSearch()
 frmCustomerSearch::~frmCustomerSearch() = default;
 
 void frmCustomerSearch::ShowWindow() {
-    // A search for another text lists its own customers, not those of the one before.
-    delete LoadedInstance<frmCustomerSearch>();
+    // An open search comes forward as it is; a new one lists what the text finds.
     frmCustomerSearch* form = DefaultInstance<frmCustomerSearch>();
     form->show();
     form->raise();

@@ -13,9 +13,10 @@ QString keyCondition(const QString& key) {
 
 namespace LogStore {
 
-void ReadLog(const QString& key, const std::function<void(const Recordset&)>& eachRow) {
+void ReadLog(const QString& key, const std::function<void(const Recordset&)>& eachRow,
+             const std::function<void()>& startOver) {
     theDBworks::WalkRecords(QStringLiteral("SELECT * FROM tbl_logTable") + keyCondition(key),
-                            eachRow);
+                            eachRow, startOver);
 }
 
 // The deletions run as queries, so a refusal fails into the window's own error handling.

@@ -10,8 +10,11 @@ class Recordset;
 namespace LogStore {
 
 // The rows of the key in the database's own order, each handed to `eachRow` as it is read
-// (a row whose first column is empty is skipped). Throws when the query fails.
-void ReadLog(const QString& key, const std::function<void(const Recordset&)>& eachRow);
+// (a row whose first column is empty is skipped). When the connection goes away meanwhile,
+// `startOver` runs and the rows come again from the first on a new connection. Throws when the
+// query fails, or when the connection cannot be opened again.
+void ReadLog(const QString& key, const std::function<void(const Recordset&)>& eachRow,
+             const std::function<void()>& startOver);
 // Deletes one row; throws when the database refuses.
 void RemoveLog(qint64 id);
 // Deletes the rows of the key; throws when the database refuses.

@@ -133,8 +133,9 @@ void frmLog::LoadLogList() {
     Guarded(QStringLiteral("FRL007"), [this] {
         logList->ListItems().Clear();
         const ListColumns& columns = LogColumns();
-        LogStore::ReadLog(keyOfFilter(),
-                          [&](const Recordset& row) { AddListRow(*logList, columns, row); });
+        LogStore::ReadLog(
+            keyOfFilter(), [&](const Recordset& row) { AddListRow(*logList, columns, row); },
+            [this] { logList->ListItems().Clear(); });
     });
 }
 

@@ -18,6 +18,28 @@ QString byId(qint64 id) {
     return QStringLiteral(" WHERE ID = ") + Number(id);
 }
 
+// Every character of a search text stands for itself: LIKE's wildcards and the escape
+// character are escaped.
+const QString kEscape = QStringLiteral(" ESCAPE '\\'");
+
+QString wholeTextPattern(const QString& text) {
+    QString pattern;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
+            pattern += QLatin1Char('\\');
+        pattern += c;
+    }
+    return pattern;
+}
+
+// The forms a typed text is stored in: as typed (a customer's update keeps apostrophes) and
+// without apostrophes (the booking leaves them out). The order sign "#" is never stored.
+QStringList searchedForms(const QString& typed) {
+    const QString asTyped = QString(typed).remove(QLatin1Char('#'));
+    const QString booked = QString(asTyped).remove(QLatin1Char('\''));
+    return asTyped == booked ? QStringList{asTyped} : QStringList{asTyped, booked};
+}
+
 bool bookingExists(qint64 id) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT ID FROM tbl_customers") + byId(id));
     return theDBworks::DBRecordset().RecordCount() > 0;
@@ -60,10 +82,15 @@ QString AllBookings() {
 }
 
 QString BookingsMatching(const QString& searchText) {
-    const QString pattern = Text(GlobalLogin::CleanText(searchText));
-    return kSelectAll + QStringLiteral(" WHERE cUniqueNo LIKE  ") + pattern +
-           QStringLiteral(" OR cFirstName LIKE  ") + pattern +
-           QStringLiteral(" OR cLastName LIKE  ") + pattern;
+    QString conditions;
+    for (const QString& form : searchedForms(searchText)) {
+        const QString pattern = Text(wholeTextPattern(form)) + kEscape;
+        for (const char* column : {"cUniqueNo", "cFirstName", "cLastName"})
+            conditions +=
+                (conditions.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" OR ")) +
+                QString::fromLatin1(column) + QStringLiteral(" LIKE  ") + pattern;
+    }
+    return kSelectAll + conditions;
 }
 
 QString BookingsWithStatus(const QString& status) {

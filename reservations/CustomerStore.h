@@ -12,8 +12,10 @@ namespace CustomerStore {
 // The queries of the customer list, which reads their many rows itself.
 // Every booking, in the database's order.
 QString AllBookings();
-// The bookings whose customer number, first name or last name matches the whole text under
-// the database's LIKE rules; the text loses "'" and "#" first and gets no wildcard.
+// The bookings whose customer number, first name or last name is the whole text, letters
+// compared without regard to case; every character stands for itself, but for "#" (the order
+// sign, left out). A text with apostrophes also finds the name as the booking stored it,
+// without them.
 QString BookingsMatching(const QString& searchText);
 // The bookings of one status; the status loses "'" and "#" first.
 QString BookingsWithStatus(const QString& status);

@@ -160,7 +160,7 @@ void frmCustomers::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &frmCustomers::Command1_Click);
     connect(txtSearchCustomer, &QLineEdit::returnPressed, this,
             [this] { txtSearchCustomer_KeyPress(kEnter); });
-    connect(comboStatus, &QComboBox::currentIndexChanged, this, &frmCustomers::comboStatus_Click);
+    connect(comboStatus, &QComboBox::activated, this, &frmCustomers::comboStatus_Click);
     connect(customerList, &ExtLV::DblClick, this, &frmCustomers::customerList_DblClick);
     connect(customerList, &ExtLV::MouseDown, this, &frmCustomers::customerList_MouseDown);
     connect(AGMyPopUp1, &AGPopUp::MenuClick, this, &frmCustomers::AGMyPopUp1_MenuClick);

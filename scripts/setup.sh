@@ -7,7 +7,7 @@ STAYMARK_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-mysql
     qt6-charts-dev qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
-    libssl-dev libxlsxwriter-dev libxcb1-dev
+    libssl-dev libxlsxwriter-dev libxcb1-dev libsqlite3-dev
 )
 STAYMARK_TEST_PACKAGES=(mariadb-server mariadb-client clang-format unzip unrtf)
 

@@ -136,5 +136,6 @@ void FillFromQuery(ExtLV& list, const ListColumns& columns, const QString& sql,
                    const RowFinish& eachRow) {
     list.ListItems().Clear();
     theDBworks::WalkRecords(
-        sql, [&](const Recordset& record) { addRow(list, columns, record, eachRow); });
+        sql, [&](const Recordset& record) { addRow(list, columns, record, eachRow); },
+        [&list] { list.ListItems().Clear(); });
 }

@@ -1,4 +1,5 @@
 #include "administration/UserEditFloat.h"
+#include "core/SqlLiteral.h"
 #include "tests/administration/AdminWindowFixture.h"
 
 #include <QCheckBox>
@@ -25,8 +26,8 @@ class TestAdminUsers : public AdminWindowFixture {
     }
 
     QString storedPassword(const QString& name) const {
-        Recordset row =
-            db->Query("SELECT cpassword FROM tbl_users WHERE cusername = '" + name + "'");
+        Recordset row = db->Query("SELECT cpassword FROM tbl_users WHERE cusername = " +
+                                  SqlLiteral::Text(name));
         return row.AtEOF() ? QString() : row.Text("cpassword");
     }
 
@@ -97,11 +98,11 @@ private slots:
                                                          << "01010"
                                                          << "night clerk|0|1|0|1|0|0"
                                                          << "night clerk|No|Yes|No|Yes|No";
-        QTest::newRow("apostrophe left out of the name") << "o'brien"
-                                                         << "pw"
-                                                         << "00000"
-                                                         << "obrien|0|0|0|0|0|0"
-                                                         << "obrien|No|No|No|No|No";
+        QTest::newRow("apostrophe kept in the name") << "Mary O'Neil"
+                                                     << "pw"
+                                                     << "00000"
+                                                     << "Mary O'Neil|0|0|0|0|0|0"
+                                                     << "Mary O'Neil|No|No|No|No|No";
     }
     void addStoresTheAccountAsTheLoginWillCheckIt() {
         QFETCH(QString, name);
@@ -126,6 +127,30 @@ private slots:
         QCOMPARE(page->txtPassWord->text(), password);
         // The account logs in with the password typed as it was typed here.
         QVERIFY(GlobalLogin::CheckUserPassword(storedName, password));
+    }
+
+    // However many bytes its letters take, the password typed is the one stored and checked.
+    void thePasswordHeldIsWhatTheColumnStores_data() {
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<int>("held");
+        QTest::newRow("one byte a letter") << "a" << 119;
+        QTest::newRow("two bytes a letter") << "\u00e9" << 59;
+        QTest::newRow("three bytes a letter") << "\u20ac" << 39;
+    }
+    void thePasswordHeldIsWhatTheColumnStores() {
+        QFETCH(QString, letter);
+        QFETCH(int, held);
+        AdminUsersPage* page = openUsers();
+        page->txtUserName->setText(QStringLiteral("clerk"));
+        // Typed letter by letter, as a keyboard sends them.
+        for (int i = 0; i < 257; ++i)
+            QTest::sendKeyEvent(QTest::Click, page->txtPassWord, Qt::Key_unknown, letter,
+                                Qt::NoModifier);
+        QCOMPARE(page->txtPassWord->text(), letter.repeated(held));
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(page->Command1, Qt::LeftButton);
+        QCOMPARE(Messages(), QStringList{"Add new user?"});
+        QVERIFY(GlobalLogin::CheckUserPassword(QStringLiteral("clerk"), letter.repeated(held)));
     }
 
     void refusedInputGetsItsBalloon_data() {

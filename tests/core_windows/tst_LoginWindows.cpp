@@ -54,6 +54,38 @@ private slots:
         QVERIFY(login->Image1->isVisibleTo(login) && !login->Image2->isVisibleTo(login));
     }
 
+    // A password that is to be stored is held to what fits its column enciphered; the boxes
+    // that check a stored password take what any stored account may have.
+    void passwordBoxesHoldWhatTheirColumnStores() {
+        const QString typed = QString(257, QLatin1Char('p'));
+        const QString storable = typed.left(119);
+        frmLogInOut* login = openLogin();
+        login->txtUserName->setText(QStringLiteral("admin"));
+        QTest::keyClicks(login->txtPassWord, typed);
+        QCOMPARE(login->txtPassWord->text(), storable);
+        QTest::mouseClick(login->Command1, Qt::LeftButton);
+        QCOMPARE(LastMessage(),
+                 QStringLiteral("Master account created. You are now logged in as admin"));
+        QVERIFY(GlobalLogin::CheckUserPassword(QStringLiteral("admin"), storable));
+        QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
+
+        ModifyPassword::ShowWindow();
+        ModifyPassword* window = LoadedInstance<ModifyPassword>();
+        window->txtUserName->setText(QStringLiteral("admin"));
+        QTest::keyClicks(window->txtPassWord, storable);
+        QTest::keyClicks(window->txtNewPassWord, typed.toUpper());
+        QCOMPARE(window->txtNewPassWord->text(), storable.toUpper());
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QCOMPARE(LastMessage(), QStringLiteral("Password succesfully changed!"));
+        QVERIFY(GlobalLogin::CheckUserPassword(QStringLiteral("admin"), storable.toUpper()));
+
+        // Logging in, the box takes as much as a text column holds.
+        GlobalLogin::IsLoggedIn = false;
+        login = openLogin();
+        QTest::keyClicks(login->txtPassWord, typed);
+        QCOMPARE(login->txtPassWord->text(), typed.left(255));
+    }
+
     void refusedMasterAccountIsNotReportedAsMade() {
         VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_users"), Write::Insert));
         frmLogInOut* login = openLogin();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -323,8 +324,18 @@ private slots:
         QVERIFY(search->isVisible());
         QVERIFY(search->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(RowsOf(search->searchLV, 3), QStringList{ann + QStringLiteral("|Ann|Lee")});
-        // Another search while the window is open lists what the new text finds.
+        // Another search while the window is open brings that window forward as it is.
+        const QPointer<frmCustomerSearch> first = search;
         form->txtSearchCustomer->setText(QStringLiteral("Stone"));
+        QTest::keyClick(form->txtSearchCustomer, Qt::Key_Return);
+        QApplication::processEvents();
+        QVERIFY(first);
+        QCOMPARE(LoadedInstance<frmCustomerSearch>(), first.data());
+        QVERIFY(first->isVisible());
+        QCOMPARE(RowsOf(first->searchLV, 3), QStringList{ann + QStringLiteral("|Ann|Lee")});
+        // Once closed, the next search lists what its text finds.
+        QTest::mouseClick(first->Command1, Qt::LeftButton);
+        QTRY_VERIFY(!LoadedInstance<frmCustomerSearch>());
         QTest::keyClick(form->txtSearchCustomer, Qt::Key_Return);
         search = LoadedInstance<frmCustomerSearch>();
         QVERIFY(search);
