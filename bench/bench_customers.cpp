@@ -235,7 +235,7 @@ int main(int argc, char* argv[]) {
     list->comboStatus->setCurrentIndex(0);
 
     QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("customers.xls"));
+    const QString file = folder.filePath(QStringLiteral("customers.xlsx"));
     Dialogs::Testing::AnswerNextFile(file);
     list->customerList->ListItems().Item(1).Selected(true);
     const Timing exported =

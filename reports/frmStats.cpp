@@ -13,6 +13,7 @@
 #include "core/ui/FormControls.h"
 #include "reports/RevenueReadStore.h"
 #include "reports/StatsChoices.h"
+#include "reports/chart/PictureFile.h"
 #include "reports/chart/RevenueChart.h"
 
 #include <QCheckBox>
@@ -34,11 +35,6 @@ namespace {
 constexpr int kRightMarginTwips = 200;
 
 const QString kChangeText = QStringLiteral("Change text to any");
-
-const QString kPictureFilter =
-    QStringLiteral("JPG - Joint Photographic Experts Group|*.jpg|BMP - Windows Bitmap|*.bmp|"
-                   "GIF - Graphics Interchange Format|*.gif|DIB - Device Independent Bitmap|"
-                   "*.dib|WMF - Windows MetaFile|*.wmf|EMF - Enhanced MetaFile|*.emf|");
 
 // What the tip says of the part under the pointer.
 QString tipOf(const Chart::Hit& hit, const RevenueChart& chart) {
@@ -309,30 +305,29 @@ void frmStats::Check5_Click() {
     });
 }
 
-// "&Save": the chart as a picture, on the clipboard and in a bitmap file under the chosen name.
-// Cancel or a failure ends the save without a word.
+// "&Save": the chart as a picture, on the clipboard and in a file of the format its name or
+// the chosen filter says. Cancel or a failure ends the save without a word.
 void frmStats::Command1_Click() {
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Save Chart As");
-    request.filter = CDLG::QtFilter(kPictureFilter);
+    request.filter = CDLG::QtFilter(PictureFile::Filter());
     request.overwritePrompt = true;
-    QString fileName;
-    IgnoreErrors([&] { fileName = Dialogs::SaveFileName(request); });
-    if (fileName.isEmpty())
+    Dialogs::FileChoice choice;
+    IgnoreErrors([&] { choice = Dialogs::SaveFile(request); });
+    if (choice.path.isEmpty())
         return;
     const BusyCursor busy;
-    IgnoreErrors([&] { savePicture(fileName); });
+    IgnoreErrors([&] { savePicture(choice); });
 }
 
-// Written as a bitmap whatever the name's ending; no ending is added.
-void frmStats::savePicture(const QString& fileName) {
+void frmStats::savePicture(const Dialogs::FileChoice& choice) {
     picGraph->resize(MSChart1->size());
     const QImage picture = MSChart1->Picture();
     picGraph->setPixmap(QPixmap::fromImage(picture));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(picture);
-    picture.save(fileName, "BMP");
+    PictureFile::Write(picture, choice.path, choice.filter);
 }
 
 // The title double-clicked: its text is asked for.

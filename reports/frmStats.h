@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ui/Dialogs.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -87,5 +89,5 @@ private:
     void fillDay(int day);
     void applyCheckBoxes(bool filled);
     QString monthAndYear() const;
-    void savePicture(const QString& fileName);
+    void savePicture(const Dialogs::FileChoice& choice);
 };

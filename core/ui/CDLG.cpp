@@ -8,7 +8,7 @@
 
 namespace {
 
-// "*.xls", ".xls" and "xls" all name the extension xls.
+// "*.xlsx", ".xlsx" and "xlsx" all name the extension xlsx.
 QString bareExtension(QString extension) {
     while (extension.startsWith(QLatin1Char('*')) || extension.startsWith(QLatin1Char('.')))
         extension.remove(0, 1);
@@ -51,7 +51,8 @@ bool CDLG::VBGetSaveFileName(QString& Filename, QString& FileTitle, bool OverWri
     request.defaultSuffix = bareExtension(DefaultExt);
     request.initialPath = initialPath(InitDir, Filename);
     request.overwritePrompt = (options & OFN_OVERWRITEPROMPT) != 0;
-    const QString chosen = Dialogs::SaveFileName(request);
+    const Dialogs::FileChoice choice = Dialogs::SaveFile(request);
+    const QString& chosen = choice.path;
 
     if (chosen.isEmpty()) {
         Filename.clear();
@@ -64,5 +65,6 @@ bool CDLG::VBGetSaveFileName(QString& Filename, QString& FileTitle, bool OverWri
     Filename = chosen;
     FileTitle = QFileInfo(chosen).fileName();
     FLAGS = options;
+    FilterIndex = long(request.filter.split(QStringLiteral(";;")).indexOf(choice.filter)) + 1;
     return true;
 }

@@ -23,7 +23,8 @@ public:
     long ExtendedError() const { return extendedError_; }
 
     // Asks for a file to save. On a choice `Filename` is the chosen path, `FileTitle` its name
-    // without the folder, `FLAGS` the option bits used, and the result true; when cancelled
+    // without the folder, `FilterIndex` the filter chosen (from 1), `FLAGS` the option bits
+    // used, and the result true; when cancelled
     // `Filename` and `FileTitle` are empty, `FLAGS` and `FilterIndex` 0, and the result false.
     // `Filter` holds description and pattern pairs separated by "|". The dialog opens over the
     // active window, which is the owner whenever a window asks.
@@ -32,8 +33,8 @@ public:
                            const QString& DlgTitle, const QString& DefaultExt, QWidget* Owner,
                            long& FLAGS);
 
-    // "*.xls (Excel Workbook)|*.xls" in the form the Qt dialog takes:
-    // "*.xls (Excel Workbook) (*.xls)"; pairs are joined by ";;".
+    // "*.xlsx (Excel Workbook)|*.xlsx" in the form the Qt dialog takes:
+    // "*.xlsx (Excel Workbook) (*.xlsx)"; pairs are joined by ";;".
     static QString QtFilter(const QString& filter);
 
 private:

@@ -15,7 +15,7 @@ struct Script {
     bool enabled = false;
     QList<Dialogs::Shown> record;
     QQueue<bool> questions;
-    QQueue<QString> files;
+    QQueue<Dialogs::FileChoice> files;
     QQueue<std::optional<QString>> inputs;
     QQueue<std::optional<QColor>> colors;
     QQueue<std::function<void(QDialog&)>> modals;
@@ -145,23 +145,34 @@ std::optional<QString> InputText(const QString& prompt, const QString& title,
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
-QString SaveFileName(const FileRequest& request) {
+FileChoice SaveFile(const FileRequest& request) {
     if (script().enabled) {
         record(QStringLiteral("save"), Icon::None, request.title, request.filter, &request);
-        return answered(script().files) ? script().files.dequeue() : QString();
+        if (!answered(script().files))
+            return {};
+        FileChoice choice = script().files.dequeue();
+        if (choice.filter.isEmpty())
+            choice.filter = request.filter.section(QStringLiteral(";;"), 0, 0);
+        return choice;
     }
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialPath,
                        request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return {dialog.selectedFiles().value(0), dialog.selectedNameFilter()};
+}
+
+QString SaveFileName(const FileRequest& request) {
+    return SaveFile(request).path;
 }
 
 QString OpenFileName(const FileRequest& request) {
     if (script().enabled) {
         record(QStringLiteral("open"), Icon::None, request.title, request.filter, &request);
-        return answered(script().files) ? script().files.dequeue() : QString();
+        return answered(script().files) ? script().files.dequeue().path : QString();
     }
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
                                         request.initialPath, request.filter);
@@ -217,8 +228,8 @@ const QList<Shown>& Record() {
 void AnswerNextQuestion(bool yes) {
     script().questions.enqueue(yes);
 }
-void AnswerNextFile(const QString& path) {
-    script().files.enqueue(path);
+void AnswerNextFile(const QString& path, const QString& filter) {
+    script().files.enqueue({path, filter});
 }
 void AnswerNextInput(std::optional<QString> text) {
     script().inputs.enqueue(std::move(text));

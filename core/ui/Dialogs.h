@@ -28,11 +28,16 @@ std::optional<QString> InputText(const QString& prompt, const QString& title,
 
 struct FileRequest {
     QString title;
-    QString filter;        // Qt form: "Excel Workbook (*.xls)"
+    QString filter;        // Qt form: "Excel Workbook (*.xlsx)"
     QString defaultSuffix; // without the dot
     QString initialPath;   // folder, or folder and name
     bool overwritePrompt = true;
 };
+struct FileChoice {
+    QString path;   // empty when cancelled
+    QString filter; // the one of the request's filters chosen
+};
+FileChoice SaveFile(const FileRequest& request);
 // The chosen path; empty when cancelled.
 QString SaveFileName(const FileRequest& request);
 QString OpenFileName(const FileRequest& request);
@@ -64,8 +69,8 @@ void OnScriptFault(std::function<void(const QString& fault)> handler);
 void Reset();
 const QList<Shown>& Record();
 void AnswerNextQuestion(bool yes);
-// An empty path cancels the dialog.
-void AnswerNextFile(const QString& path);
+// An empty path cancels the dialog; an empty filter is the first, on which the dialog opens.
+void AnswerNextFile(const QString& path, const QString& filter = {});
 void AnswerNextInput(std::optional<QString> text);
 void AnswerNextColor(std::optional<QColor> color);
 // The handler runs inside the modal loop and must close the window.

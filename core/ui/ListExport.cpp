@@ -9,10 +9,11 @@
 
 namespace {
 
-QString withXlsEnding(const QString& name) {
-    return name.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive)
-               ? name
-               : name + QStringLiteral(".xls");
+// The file is an xlsx workbook; a spreadsheet program warns of one named .xls.
+const QString kEnding = QStringLiteral(".xlsx");
+
+QString withXlsxEnding(const QString& name) {
+    return name.endsWith(kEnding, Qt::CaseInsensitive) ? name : name + kEnding;
 }
 
 } // namespace
@@ -27,11 +28,11 @@ bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName,
     long filterIndex = 1;
     long flags = 0;
     dialog.VBGetSaveFileName(
-        fileName, fileTitle, true, QStringLiteral("*.xls (Excel Workbook)|*.xls"), filterIndex,
-        QDir::currentPath(), QStringLiteral("Export to"), QStringLiteral("xls"), owner, flags);
+        fileName, fileTitle, true, QStringLiteral("*.xlsx (Excel Workbook)|*.xlsx"), filterIndex,
+        QDir::currentPath(), QStringLiteral("Export to"), QStringLiteral("xlsx"), owner, flags);
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('*')))
         return false;
-    fileName = withXlsEnding(fileName);
+    fileName = withXlsxEnding(fileName);
     bool written = false;
     {
         const BusyCursor busy;

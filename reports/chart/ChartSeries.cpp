@@ -22,18 +22,21 @@ namespace {
 
 constexpr int kLineWidth = 2;
 constexpr double kMarkerSize = 8;
-constexpr int kXyTicks = 7;
+// Room above the highest point for its value label, as a share of the values' span.
+constexpr double kLabelHeadroom = 0.12;
 
 // The value axis always shows zero, so bars, areas and lines stand on the same floor.
-void setValueRange(QValueAxis& axis, const QList<double>& values) {
+void setValueRange(QValueAxis& axis, const Content& content) {
     double low = 0;
     double high = 0;
-    for (double value : values) {
+    for (double value : content.values) {
         low = std::min(low, value);
         high = std::max(high, value);
     }
     if (high <= low)
         high = low + 1;
+    if (content.valueLabelsShown)
+        high += (high - low) * kLabelHeadroom;
     axis.setRange(low, high);
     axis.applyNiceNumbers();
     // Whole numbers while every tick is one; amounts in cents otherwise.
@@ -112,6 +115,17 @@ QPieSeries* pieOf(const Content& content) {
     return pie;
 }
 
+// A pie lists one marker per slice; its legend names the series, as every other type's does.
+void nameThePieInTheLegend(QChart& chart, QPieSeries* pie, const Content& content) {
+    const QList<QLegendMarker*> markers = chart.legend()->markers(pie);
+    for (qsizetype i = 0; i < markers.size(); ++i)
+        markers.at(i)->setVisible(i == 0);
+    if (markers.isEmpty())
+        return;
+    markers.first()->setLabel(content.columnLabel);
+    markers.first()->setBrush(content.seriesColor);
+}
+
 void remove(QChart& chart, QAbstractSeries* series) {
     if (!series)
         return;
@@ -178,8 +192,11 @@ QAbstractSeries* Drawn::Positioned() const {
 
 Axes AddAxes(QChart& chart) {
     Axes axes{new QBarCategoryAxis(), new QValueAxis(), new QValueAxis()};
+    // Ticks stand on whole days, from the first; RevenueChart spaces them to fit their labels.
     axes.dayNumbers->setLabelFormat(QStringLiteral("%d"));
-    axes.dayNumbers->setTickCount(kXyTicks);
+    axes.dayNumbers->setTickType(QValueAxis::TicksDynamic);
+    axes.dayNumbers->setTickAnchor(1);
+    axes.dayNumbers->setTickInterval(1);
     chart.addAxis(axes.days, Qt::AlignBottom);
     chart.addAxis(axes.dayNumbers, Qt::AlignBottom);
     chart.addAxis(axes.values, Qt::AlignLeft);
@@ -197,13 +214,14 @@ Drawn DrawSeries(QChart& chart, const Axes& axes, const Content& content, const 
     const bool xy = content.style.shape == Shape::XY;
     axes.days->setCategories(content.labels);
     axes.dayNumbers->setRange(1, std::max(content.Rows(), 2));
-    setValueRange(*axes.values, content.values);
+    setValueRange(*axes.values, content);
     axes.days->setVisible(!pie && !xy);
     axes.dayNumbers->setVisible(xy);
     axes.values->setVisible(!pie);
 
     if (pie) {
         chart.addSeries(drawn.pie);
+        nameThePieInTheLegend(chart, drawn.pie, content);
         return drawn;
     }
     QAbstractAxis* x = xy ? static_cast<QAbstractAxis*>(axes.dayNumbers) : axes.days;

@@ -9,6 +9,7 @@
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QHelpEvent>
 #include <QLegend>
 #include <QMouseEvent>
@@ -57,7 +58,10 @@ RevenueChart::RevenueChart(QWidget* parent)
         new Chart::DepthLayer(drawing, Chart::DepthLayer::Layer::Faces, geometryNow, contentNow);
     labels_ = new Chart::ValueLabels(drawing, geometryNow, contentNow);
     connect(drawing, &QChart::plotAreaChanged, this, &RevenueChart::refreshLayers);
-    connect(drawing, &QGraphicsWidget::geometryChanged, this, &RevenueChart::refreshLayers);
+    connect(drawing, &QGraphicsWidget::geometryChanged, this, [this] {
+        makeDepthRoom();
+        refreshLayers();
+    });
     content_.style = *Chart::StyleOfType(content_.type);
     redrawPending_ = true;
     Redraw();
@@ -100,14 +104,30 @@ void RevenueChart::applyLook() {
     axes_.values->setGridLineVisible(!deep);
     drawing->setPlotAreaBackgroundBrush(content_.plotColor);
     drawing->setPlotAreaBackgroundVisible(!deep);
-    drawing->setMargins(deep
-                            ? QMargins(kMargin, kMargin + kDepthRoom, kMargin + kDepthRoom, kMargin)
-                            : QMargins(kMargin, kMargin, kMargin, kMargin));
+    drawing->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
+    makeDepthRoom();
     refreshLayers();
+}
+
+// The depth rises above the plot and reaches to its right: the plot gives up that room inside
+// the place Qt laid out for it, so the title above and the legend beside stay clear of it.
+void RevenueChart::makeDepthRoom() {
+    if (makingDepthRoom_)
+        return;
+    makingDepthRoom_ = true;
+    QChart* drawing = chart();
+    drawing->setPlotArea(QRectF());
+    drawing->layout()->activate();
+    if (content_.style.depth && content_.style.shape != Chart::Shape::Pie) {
+        drawing->setPlotArea(drawing->plotArea().adjusted(0, kDepthRoom, -kDepthRoom, 0));
+        drawing->layout()->activate();
+    }
+    makingDepthRoom_ = false;
 }
 
 void RevenueChart::refreshLayers() {
     fitDayLabels();
+    fitDayNumbers();
     walls_->Refresh();
     faces_->Refresh();
     labels_->Refresh();
@@ -125,6 +145,19 @@ void RevenueChart::fitDayLabels() {
     }
     if (axes_.days->labelsFont() != font)
         axes_.days->setLabelsFont(font);
+}
+
+// The XY chart's day numbers stand on whole days, every day or every few days, so that their
+// labels stay apart.
+void RevenueChart::fitDayNumbers() {
+    const int days = std::max(content_.Rows(), 2);
+    const double dayWidth = chart()->plotArea().width() / (days - 1);
+    const double labelWidth =
+        QFontMetricsF(axes_.dayNumbers->labelsFont()).horizontalAdvance(QStringLiteral("00")) +
+        kLabelPadding;
+    const int every = dayWidth > 0 ? std::clamp(int(std::ceil(labelWidth / dayWidth)), 1, days) : 1;
+    if (axes_.dayNumbers->tickInterval() != every)
+        axes_.dayNumbers->setTickInterval(every);
 }
 
 void RevenueChart::checkRow(int row) const {
@@ -236,6 +269,11 @@ bool RevenueChart::ValueLabelsShown() const {
 QString RevenueChart::ValueLabelText(int row) const {
     checkRow(row);
     return Chart::ValueLabels::TextOf(content_, row - 1);
+}
+
+QList<Chart::ValueLabels::Placed> RevenueChart::DrawnValueLabels() {
+    Redraw();
+    return labels_->Placements();
 }
 
 void RevenueChart::SetPlotColor(const QColor& color) {

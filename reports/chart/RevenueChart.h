@@ -3,13 +3,13 @@
 #include "reports/chart/ChartContent.h"
 #include "reports/chart/ChartGeometry.h"
 #include "reports/chart/ChartSeries.h"
+#include "reports/chart/ValueLabels.h"
 
 #include <QChartView>
 #include <QImage>
 
 namespace Chart {
 class DepthLayer;
-class ValueLabels;
 } // namespace Chart
 
 // The chart of the revenue window: one series over rows that each hold a value and a label,
@@ -52,6 +52,8 @@ public:
     bool ValueLabelsShown() const;
     // The text above a row's point while the labels are shown.
     QString ValueLabelText(int row) const;
+    // The value labels as drawn now, in the chart's coordinates.
+    QList<Chart::ValueLabels::Placed> DrawnValueLabels();
 
     void SetPlotColor(const QColor& color);
     QColor PlotColor() const;
@@ -90,6 +92,8 @@ private:
     void applyLook();
     void refreshLayers();
     void fitDayLabels();
+    void fitDayNumbers();
+    void makeDepthRoom();
     Chart::Geometry drawnGeometry() const;
     QPointF toChart(const QPoint& viewportPoint) const;
     void checkRow(int row) const;
@@ -102,4 +106,5 @@ private:
     Chart::ValueLabels* labels_ = nullptr;
     QFont dayLabelsFont_;
     bool redrawPending_ = false;
+    bool makingDepthRoom_ = false;
 };

@@ -4,12 +4,16 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace Chart {
 
 namespace {
 
 // Above the series (4) of Qt Charts, below its legend (5).
 constexpr double kLabelsZ = 4.5;
+// The least room between two labels.
+constexpr double kLabelSpacing = 2;
 
 // A little smaller than the chart's text, as a month of labels stands close together.
 QFont labelFont(const QChart& chart) {
@@ -39,15 +43,36 @@ bool ValueLabels::shown() const {
     return content.valueLabelsShown;
 }
 
-int ValueLabels::LabelAt(const QPointF& chartPoint) const {
+QList<ValueLabels::Placed> ValueLabels::Placements() const {
+    QList<Placed> placed;
     if (!shown())
-        return -1;
+        return placed;
     const Content& content = content_();
     const Geometry geometry = geometry_();
     const QFontMetricsF metrics(labelFont(*chart_));
-    for (int row = 0; row < content.Rows(); ++row)
-        if (geometry.ValueLabelRect(row, TextOf(content, row), metrics).contains(chartPoint))
-            return row;
+    const QPointF depth = geometry.Depth();
+    const QRectF room = geometry.Plot().adjusted(0, depth.y(), depth.x(), 0);
+    const auto clashes = [&placed](const QRectF& place) {
+        const QRectF spaced = place.adjusted(-kLabelSpacing, 0, kLabelSpacing, 0);
+        return std::any_of(placed.cbegin(), placed.cend(), [&spaced](const Placed& other) {
+            return other.place.intersects(spaced);
+        });
+    };
+    for (int row = 0; row < content.Rows(); ++row) {
+        if (content.values.at(row) == 0)
+            continue;
+        const QString text = TextOf(content, row);
+        const QRectF place = geometry.ValueLabelRect(row, text, metrics);
+        if (!place.isEmpty() && room.contains(place) && !clashes(place))
+            placed.append({row, text, place});
+    }
+    return placed;
+}
+
+int ValueLabels::LabelAt(const QPointF& chartPoint) const {
+    for (const Placed& label : Placements())
+        if (label.place.contains(chartPoint))
+            return label.row;
     return -1;
 }
 
@@ -61,20 +86,14 @@ QRectF ValueLabels::boundingRect() const {
 }
 
 void ValueLabels::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    if (!shown())
+    const QList<Placed> labels = Placements();
+    if (labels.isEmpty())
         return;
-    const Content& content = content_();
-    const Geometry geometry = geometry_();
-    const QFontMetricsF metrics(labelFont(*chart_));
     painter->save();
     painter->setFont(labelFont(*chart_));
-    painter->setPen(content.seriesColor);
-    for (int row = 0; row < content.Rows(); ++row) {
-        const QString text = TextOf(content, row);
-        const QRectF place = geometry.ValueLabelRect(row, text, metrics);
-        if (!place.isEmpty())
-            painter->drawText(place, Qt::AlignCenter, text);
-    }
+    painter->setPen(content_().seriesColor);
+    for (const Placed& label : labels)
+        painter->drawText(label.place, Qt::AlignCenter, label.text);
     painter->restore();
 }
 

@@ -195,11 +195,11 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
         QTest::newRow("plain name") << "Room List"
-                                    << "Room List.xls";
-        QTest::newRow("ending in capitals") << "rooms.XLS"
-                                            << "rooms.XLS";
-        QTest::newRow("another ending") << "rooms.xlsx"
-                                        << "rooms.xlsx.xls";
+                                    << "Room List.xlsx";
+        QTest::newRow("ending in capitals") << "rooms.XLSX"
+                                            << "rooms.XLSX";
+        QTest::newRow("another ending") << "rooms.xls"
+                                        << "rooms.xls.xlsx";
     }
     void exportWritesTheRoomListShowingItsProgress() {
         QFETCH(QString, chosen);

@@ -45,7 +45,7 @@ private slots:
         addRow({"1e3", "Zoë's suite — 日本", "Double Bed", "$0.50", "33"});
         addRow({"0012", "  blanks kept  ", "", "=1+1", "34"});
         // Written at once, before the view was told of the rows.
-        const QString file = path(QStringLiteral("Room List.xls"));
+        const QString file = path(QStringLiteral("Room List.xlsx"));
         QVERIFY(list->Export(file, true));
 
         QFile written(file);
@@ -65,7 +65,7 @@ private slots:
     }
 
     void anEmptyListWritesItsHeaderRow() {
-        const QString file = path(QStringLiteral("empty.xls"));
+        const QString file = path(QStringLiteral("empty.xlsx"));
         QVERIFY(list->Export(file));
         const SheetReader::Sheet sheet = SheetReader::ReadFirstSheet(file);
         QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
@@ -74,7 +74,7 @@ private slots:
     }
 
     void anExistingFileIsReplaced() {
-        const QString file = path(QStringLiteral("old.xls"));
+        const QString file = path(QStringLiteral("old.xlsx"));
         QFile old(file);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("an older, longer file that is not a workbook at all ......................");
@@ -90,7 +90,7 @@ private slots:
     void aNoteLongerThanACellHoldsIsCutToFit() {
         const QString note(40000, QLatin1Char('n'));
         addRow({"301", note, "Twin Bed", "$10.00", "1"});
-        const QString file = path(QStringLiteral("long.xls"));
+        const QString file = path(QStringLiteral("long.xlsx"));
         QVERIFY(list->Export(file));
         const SheetReader::Sheet sheet = SheetReader::ReadFirstSheet(file);
         QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
@@ -101,7 +101,7 @@ private slots:
     void progressCountsTheRowsAsTheyAreWritten() {
         for (const char* id : {"501", "502", "503"})
             addRow({QString::fromLatin1(id), "", "Twin Bed", "$10.00", "1"});
-        const QString file = path(QStringLiteral("progress.xls"));
+        const QString file = path(QStringLiteral("progress.xlsx"));
         QList<QPair<int, int>> told;
         QVERIFY(list->Export(file, true, [&](int rowsWritten, int rowCount) {
             told.append({rowsWritten, rowCount});
@@ -111,7 +111,7 @@ private slots:
 
     void aFileThatCannotBeWrittenIsNotReportedAsWritten() {
         addRow({"401", "", "Twin Bed", "$10.00", "1"});
-        const QString file = path(QStringLiteral("no such folder/list.xls"));
+        const QString file = path(QStringLiteral("no such folder/list.xlsx"));
         QVERIFY(!list->Export(file));
         QVERIFY(!QFile::exists(file));
     }

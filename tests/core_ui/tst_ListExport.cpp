@@ -49,12 +49,12 @@ private slots:
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[0].kind, QStringLiteral("save"));
         QCOMPARE(shown[0].title, QStringLiteral("Export to"));
-        QCOMPARE(shown[0].text, QStringLiteral("*.xls (Excel Workbook) (*.xls)"));
-        QCOMPARE(shown[0].defaultSuffix, QStringLiteral("xls"));
+        QCOMPARE(shown[0].text, QStringLiteral("*.xlsx (Excel Workbook) (*.xlsx)"));
+        QCOMPARE(shown[0].defaultSuffix, QStringLiteral("xlsx"));
         QCOMPARE(shown[0].initialPath, QDir::current().filePath(QStringLiteral("Customer List")));
         // The room schedule gives no name: the dialog opens on the current folder.
         QCOMPARE(shown[1].initialPath, QDir::currentPath());
-        QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("Customer List.xls"))));
+        QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("Customer List.xlsx"))));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -62,18 +62,18 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
         QTest::newRow("plain name") << "Customer List"
-                                    << "Customer List.xls";
-        QTest::newRow("ending given") << "rooms.xls"
-                                      << "rooms.xls";
-        QTest::newRow("ending in capitals") << "ROOMS.XLS"
-                                            << "ROOMS.XLS";
-        QTest::newRow("ending mixed") << "rooms.xLs"
-                                      << "rooms.xLs";
-        QTest::newRow("other ending") << "rooms.xlsx"
-                                      << "rooms.xlsx.xls";
+                                    << "Customer List.xlsx";
+        QTest::newRow("ending given") << "rooms.xlsx"
+                                      << "rooms.xlsx";
+        QTest::newRow("ending in capitals") << "ROOMS.XLSX"
+                                            << "ROOMS.XLSX";
+        QTest::newRow("ending mixed") << "rooms.xLsX"
+                                      << "rooms.xLsX";
+        QTest::newRow("the old ending") << "rooms.xls"
+                                        << "rooms.xls.xlsx";
         QTest::newRow("dot only") << "rooms."
-                                  << "rooms..xls";
-        QTest::newRow("wildcard") << "*.xls"
+                                  << "rooms..xlsx";
+        QTest::newRow("wildcard") << "*.xlsx"
                                   << "";
         QTest::newRow("wildcard inside") << "ro*ms"
                                          << "";
@@ -94,7 +94,7 @@ private slots:
     }
 
     void aFileThatCannotBeWrittenIsReported() {
-        const QString file = folder.filePath(QStringLiteral("gone/Customer List.xls"));
+        const QString file = folder.filePath(QStringLiteral("gone/Customer List.xlsx"));
         Dialogs::Testing::AnswerNextFile(file);
         try {
             ListExport::ExportToExcel(*list, nullptr, QStringLiteral("Customer List"));
@@ -119,24 +119,24 @@ private slots:
         QFETCH(long, flagsIn);
         QFETCH(long, flagsOut);
         CDLG dialog;
-        const QString chosen = folder.filePath(QStringLiteral("Room List.xls"));
+        const QString chosen = folder.filePath(QStringLiteral("Room List.xlsx"));
         Dialogs::Testing::AnswerNextFile(chosen);
         QString fileName = QStringLiteral("Room List");
         QString fileTitle;
         long filterIndex = 1;
         long flags = flagsIn;
         QVERIFY(dialog.VBGetSaveFileName(fileName, fileTitle, overwritePrompt,
-                                         QStringLiteral("*.xls (Excel Workbook)|*.xls"),
+                                         QStringLiteral("*.xlsx (Excel Workbook)|*.xlsx"),
                                          filterIndex, folder.path(), QStringLiteral("Export to"),
-                                         QStringLiteral("*.xls"), nullptr, flags));
+                                         QStringLiteral("*.xlsx"), nullptr, flags));
         QCOMPARE(dialog.APIReturn(), 1L);
         QCOMPARE(fileName, chosen);
-        QCOMPARE(fileTitle, QStringLiteral("Room List.xls"));
+        QCOMPARE(fileTitle, QStringLiteral("Room List.xlsx"));
         QCOMPARE(flags, flagsOut);
         QCOMPARE(filterIndex, 1L);
         const Dialogs::Shown& shown = Dialogs::Testing::Record().last();
         QCOMPARE(shown.initialPath, folder.filePath(QStringLiteral("Room List")));
-        QCOMPARE(shown.defaultSuffix, QStringLiteral("xls"));
+        QCOMPARE(shown.defaultSuffix, QStringLiteral("xlsx"));
     }
 
     void aCancelledSaveDialogEmptiesTheName() {
@@ -147,9 +147,9 @@ private slots:
         long flags = 0;
         Dialogs::Testing::AnswerNextFile(QString()); // cancelled
         QVERIFY(!dialog.VBGetSaveFileName(
-            fileName, fileTitle, true, QStringLiteral("*.xls (Excel Workbook)|*.xls"), filterIndex,
-            QDir::currentPath(), QStringLiteral("Export to"), QStringLiteral("*.xls"), nullptr,
-            flags));
+            fileName, fileTitle, true, QStringLiteral("*.xlsx (Excel Workbook)|*.xlsx"),
+            filterIndex, QDir::currentPath(), QStringLiteral("Export to"), QStringLiteral("*.xlsx"),
+            nullptr, flags));
         QCOMPARE(dialog.APIReturn(), 0L);
         QCOMPARE(dialog.ExtendedError(), 0L);
         QCOMPARE(fileName, QString());
@@ -161,8 +161,8 @@ private slots:
     void filtersAreHandedOverInTheDialogsForm_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qtForm");
-        QTest::newRow("the exports' filter") << "*.xls (Excel Workbook)|*.xls"
-                                             << "*.xls (Excel Workbook) (*.xls)";
+        QTest::newRow("the exports' filter") << "*.xlsx (Excel Workbook)|*.xlsx"
+                                             << "*.xlsx (Excel Workbook) (*.xlsx)";
         QTest::newRow("two pairs") << "Rich Text|*.rtf|All Files|*.*"
                                    << "Rich Text (*.rtf);;All Files (*.*)";
         QTest::newRow("several patterns") << "Pictures|*.bmp;*.png"

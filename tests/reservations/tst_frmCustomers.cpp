@@ -367,7 +367,7 @@ private slots:
         Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("guests")));
         ChooseMenuItem(form->AGMyPopUp1, QStringLiteral("mnuExportExcel"));
         const SheetReader::Sheet sheet =
-            SheetReader::ReadFirstSheet(folder.filePath(QStringLiteral("guests.xls")));
+            SheetReader::ReadFirstSheet(folder.filePath(QStringLiteral("guests.xlsx")));
         QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
         QCOMPARE(sheet.rows.size(), 2);
         QCOMPARE(sheet.rows[0].size(), 20);

@@ -156,10 +156,10 @@ private slots:
         QCOMPARE(Dialogs::Testing::Record().last().initialPath, QDir::currentPath());
 
         QTemporaryDir folder;
-        Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("room 101.xls")));
+        Dialogs::Testing::AnswerNextFile(folder.filePath(QStringLiteral("room 101.xlsx")));
         QTest::mouseClick(form->Command1, Qt::LeftButton);
         const SheetReader::Sheet sheet =
-            SheetReader::ReadFirstSheet(folder.filePath(QStringLiteral("room 101.xls")));
+            SheetReader::ReadFirstSheet(folder.filePath(QStringLiteral("room 101.xlsx")));
         QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
         QCOMPARE(sheet.rows.size(), 4);
         QCOMPARE(sheet.rows[0], (QStringList{"Bookedy By", "Check In", "Check Out"}));
