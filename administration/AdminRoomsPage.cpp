@@ -58,6 +58,14 @@ const ListColumns& roomColumns() {
     return columns;
 }
 
+// Removing the room would take its bookings with its table.
+QString bookedRoomText(const QString& roomId, int bookings) {
+    return QStringLiteral("Room %1 is not removed: %2 %3 it.")
+        .arg(roomId)
+        .arg(bookings)
+        .arg(bookings == 1 ? QStringLiteral("booking holds") : QStringLiteral("bookings hold"));
+}
+
 } // namespace
 
 AdminRoomsPage::AdminRoomsPage(FormBalloon& balloon, QWidget* parent)
@@ -162,22 +170,24 @@ void AdminRoomsPage::cmdAddRoom_Click() {
         RoomStore::OpenRoomsNamed(RoomStore::StoredId(txtRoomID->text()));
         if (theDBworks::DBRecordset().RecordCount() >= 1) {
             duplicate = true;
-            const QString title = txtRoomID->text().isEmpty()
-                                      ? QStringLiteral("Room ") + txtRoomID->text() +
-                                            QStringLiteral(" Already Exist! Please change Room ID.")
-                                      : QStringLiteral("Room Already Exist!");
-            ShowValidationBalloon(balloon_.Tip(), txtRoomID, title,
-                                  QStringLiteral("Please Enter Room ID!"));
+            showIdTaken();
             return;
         }
         if (!roomAccepted())
             return;
         if (txtRoomDesc->text() == kDescriptionPlaceholder)
             txtRoomDesc->clear();
+        const RoomStore::Result added =
+            RoomStore::AddRoom(txtRoomID->text(), txtRoomDesc->text(), comboRoomType->currentText(),
+                               Currency::FromText(txtRoomPrice->text()));
+        // Another desk added the room since the check above.
+        if (added.outcome == RoomStore::Result::Outcome::IdTaken) {
+            duplicate = true;
+            showIdTaken();
+            return;
+        }
         // A refused statement has reported itself, and nothing of the room was kept.
-        if (!RoomStore::AddRoom(txtRoomID->text(), txtRoomDesc->text(),
-                                comboRoomType->currentText(),
-                                Currency::FromText(txtRoomPrice->text())))
+        if (added.outcome != RoomStore::Result::Outcome::Done)
             return;
         Dialogs::Message(QStringLiteral("Room ") + txtRoomID->text() +
                          QStringLiteral(" Added on the Room List!"));
@@ -186,6 +196,15 @@ void AdminRoomsPage::cmdAddRoom_Click() {
     // After a duplicate the button waits for a field to change.
     if (!duplicate)
         cmdAddRoom->setEnabled(true);
+}
+
+void AdminRoomsPage::showIdTaken() {
+    const QString title = txtRoomID->text().isEmpty()
+                              ? QStringLiteral("Room ") + txtRoomID->text() +
+                                    QStringLiteral(" Already Exist! Please change Room ID.")
+                              : QStringLiteral("Room Already Exist!");
+    ShowValidationBalloon(balloon_.Tip(), txtRoomID, title,
+                          QStringLiteral("Please Enter Room ID!"));
 }
 
 bool AdminRoomsPage::roomAccepted() {
@@ -225,9 +244,16 @@ void AdminRoomsPage::iRemoveRoom() {
             return;
         const ListItem room = listRoomView->SelectedItem();
         const QString roomId = room.Text();
-        const bool removed = RoomStore::RemoveRoom(room.SubItems(4).toLongLong(), roomId);
-        if (removed)
-            Dialogs::Message(QStringLiteral("Room ") + roomId + QStringLiteral(" Removed!"));
+        const RoomStore::Result removal =
+            RoomStore::RemoveRoom(room.SubItems(4).toLongLong(), roomId);
+        if (removal.outcome == RoomStore::Result::Outcome::Booked) {
+            Dialogs::Message(bookedRoomText(roomId, removal.bookings));
+            return;
+        }
+        // A refused statement has reported itself, and the room was left as it was.
+        if (removal.outcome != RoomStore::Result::Outcome::Done)
+            return;
+        Dialogs::Message(QStringLiteral("Room ") + roomId + QStringLiteral(" Removed!"));
         RoomListShow();
     });
 }

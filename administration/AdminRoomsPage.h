@@ -57,6 +57,8 @@ private:
     void connectEvents();
     // The first failing check gets its balloon; true when the room can be added.
     bool roomAccepted();
+    // The balloon at the ID box for an identifier another room has.
+    void showIdTaken();
     void enableAddRoom();
     void hideBalloon();
     void Picture1_MouseDown();

@@ -5,28 +5,56 @@
 #include "core/theDBworks.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStringList>
+
+#include <algorithm>
+#include <functional>
 
 #include <limits>
 
 namespace {
 
+using Outcome = RoomStore::Result::Outcome;
+
 const QString kLogKey = QStringLiteral("RoomAddedRemove");
+// Every column of a room's booking table: a table without them all is not one.
+const QStringList kBookingColumns{QStringLiteral("ID"),           QStringLiteral("RoomNameID"),
+                                  QStringLiteral("cUniqueID"),    QStringLiteral("CheckInDate"),
+                                  QStringLiteral("CheckOutDate"), QStringLiteral("RoomBookedDate"),
+                                  QStringLiteral("RoomNote")};
 
 QString storedText(QString text) {
     return text.replace(QLatin1Char('\''), QStringLiteral("!*!"));
 }
 
-// The brackets keep any identifier a table name.
 QString bookingTable(const QString& roomId) {
-    return QStringLiteral("[room_") + roomId.trimmed() + QLatin1Char(']');
+    return QStringLiteral("room_") + roomId.trimmed();
+}
+
+// Where a removal keeps the bookings table until its rows are committed.
+QString setAsideTable(const QString& roomId, qint64 roomKey) {
+    return bookingTable(roomId) + QStringLiteral("_removed_") + QString::number(roomKey);
+}
+
+// The brackets keep any identifier a table name.
+QString bracketed(const QString& table) {
+    return QLatin1Char('[') + table + QLatin1Char(']');
 }
 
 QString whereRoom(qint64 roomKey) {
     return QStringLiteral(" WHERE RoomID =") + SqlLiteral::Number(roomKey);
 }
 
-bool renameTable(const QString& from, const QString& to, bool (*execute)(const QString& sql)) {
-    return execute(QStringLiteral("ALTER TABLE ") + from + QStringLiteral(" RENAME TO ") + to);
+using Execute = bool (*)(const QString& sql);
+
+bool renameTable(const QString& from, const QString& to, Execute execute) {
+    return execute(QStringLiteral("ALTER TABLE ") + bracketed(from) +
+                   QStringLiteral(" RENAME TO ") + bracketed(to));
+}
+
+bool dropTable(const QString& table) {
+    return theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE ") + bracketed(table));
 }
 
 bool deleteRoomRow(qint64 roomKey) {
@@ -37,6 +65,79 @@ bool deleteRoomRow(qint64 roomKey) {
 bool updateRoomColumn(qint64 roomKey, const QString& column, const QString& literal) {
     return theDBworks::ExecuteUpdateSQL(QStringLiteral("UPDATE tbl_Rooms SET ") + column +
                                         QStringLiteral(" = ") + literal + whereRoom(roomKey));
+}
+
+int rowCount(const QString& table) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT COUNT(*) AS n FROM ") + bracketed(table));
+    return theDBworks::DBRecordset().Fields(0).toInt();
+}
+
+// Whether a room has this stored identifier. Inside a unit of work on MariaDB the read locks
+// the rooms it scans, so that another desk adding the same room waits for this one.
+bool roomNamed(const QString& storedId) {
+    const bool lockingRead =
+        theDBworks::InTransaction() && !theDBworks::TableChangesJoinUnitOfWork();
+    theDBworks::OpenRecordset(QStringLiteral("SELECT RoomID FROM tbl_Rooms WHERE RoomNameID = ") +
+                              SqlLiteral::Text(storedId) +
+                              (lockingRead ? QStringLiteral(" FOR UPDATE") : QString()));
+    return theDBworks::DBRecordset().RecordCount() > 0;
+}
+
+// A room's booking table with no booking in it.
+bool isEmptyBookingTable(const QString& table) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM ") + bracketed(table));
+    const Recordset& rows = theDBworks::DBRecordset();
+    if (rows.RecordCount() > 0)
+        return false;
+    const QStringList columns = rows.ColumnNames();
+    return std::all_of(kBookingColumns.begin(), kBookingColumns.end(), [&](const QString& name) {
+        return columns.contains(name, Qt::CaseInsensitive);
+    });
+}
+
+// Renames a room's booking table unless bookings hold it; `bookings` tells how many. On
+// MariaDB the rename commits by itself, so the count runs under a write lock of the table that
+// keeps another desk's booking out until the rename is done; on SQLite the unit of work around
+// it does that.
+bool renameUnlessBooked(const QString& from, const QString& to, int& bookings, Execute execute) {
+    // The server's refusal of the rename names the missing table.
+    if (!theDBworks::TableExists(from))
+        return renameTable(from, to, execute);
+    const bool lock = !theDBworks::TableChangesJoinUnitOfWork();
+    if (lock &&
+        !execute(QStringLiteral("LOCK TABLES ") + bracketed(from) + QStringLiteral(" WRITE")))
+        return false;
+    const auto unlock = qScopeGuard([&] {
+        if (lock && theDBworks::IsConnected())
+            execute(QStringLiteral("UNLOCK TABLES"));
+    });
+    bookings = rowCount(from);
+    return bookings == 0 && renameTable(from, to, execute);
+}
+
+// A change of a room's table with the rows that go with it, as one piece. On SQLite the table
+// change takes part in the unit of work. On MariaDB it commits by itself: it runs first and is
+// undone when the rows fail, unless the server is away, which would refuse the undo too. Each
+// change is therefore one that a later try of the same action can finish or undo.
+bool runTableChange(const std::function<bool()>& tableChange, const std::function<bool()>& rows,
+                    const std::function<void()>& undo) {
+    // The catalogue is read without the reconnection a statement makes: a connection that went
+    // away earlier is opened again first.
+    if (!theDBworks::IsConnected() && !theDBworks::Connect())
+        return false;
+    if (theDBworks::TableChangesJoinUnitOfWork())
+        return theDBworks::RunInTransaction([&] { return tableChange() && rows(); });
+    return theDBworks::RunAfterTableChange(tableChange, rows, [&] {
+        if (theDBworks::IsConnected())
+            undo();
+    });
+}
+
+RoomStore::Result outcomeOf(bool done, int bookings) {
+    if (done)
+        return {Outcome::Done, 0};
+    return bookings > 0 ? RoomStore::Result{Outcome::Booked, bookings}
+                        : RoomStore::Result{Outcome::Failed, 0};
 }
 
 } // namespace
@@ -72,14 +173,9 @@ bool IdTakenByAnother(const QString& storedId, qint64 exceptRoomKey) {
     return theDBworks::DBRecordset().RecordCount() > 0;
 }
 
-int BookingCount(const QString& roomId) {
-    theDBworks::OpenRecordset(QStringLiteral("SELECT COUNT(*) AS n FROM ") + bookingTable(roomId));
-    return theDBworks::DBRecordset().Fields(0).toInt();
-}
-
 bool CreateBookingTable(const QString& roomId) {
     return theDBworks::ExecuteCreateSQL(
-        QStringLiteral("CREATE TABLE ") + bookingTable(roomId) +
+        QStringLiteral("CREATE TABLE ") + bracketed(bookingTable(roomId)) +
         QStringLiteral(" ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL, "
                        "cUniqueID VARCHAR(225) NOT NULL, CheckInDate DATETIME, "
                        "CheckOutDate DATETIME, RoomBookedDate DATETIME, RoomNote MEMO NULL)"));
@@ -96,36 +192,66 @@ bool InsertRoom(const QString& roomId, const QString& description, const QString
         SqlLiteral::Text(tariff.ToPlainText()) + QLatin1Char(')'));
 }
 
-bool AddRoom(const QString& typedId, const QString& description, const QString& roomType,
-             const Currency& tariff) {
-    const QString table = bookingTable(StoredId(typedId));
-    return theDBworks::RunAfterTableChange(
-        [&] { return CreateBookingTable(StoredId(typedId)); },
-        [&] {
-            return InsertRoom(typedId, description, roomType, tariff) &&
-                   GlobalLogin::WriteLog(QStringLiteral("Added Room -") + typedId, kLogKey);
-        },
-        [&] { theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE ") + table); });
+Result AddRoom(const QString& typedId, const QString& description, const QString& roomType,
+               const Currency& tariff) {
+    const QString storedId = StoredId(typedId);
+    const QString table = bookingTable(storedId);
+    bool made = false;
+    bool taken = false;
+    const auto makeOrTakeOverTable = [&] {
+        made = false;
+        taken = false;
+        if (!theDBworks::TableExists(table)) {
+            made = true;
+            return CreateBookingTable(storedId);
+        }
+        // Left behind by an addition that could not finish.
+        if (isEmptyBookingTable(table))
+            return true;
+        // In use: another desk's room, or a table that is not a room's, which the server's
+        // refusal of the CREATE names.
+        taken = roomNamed(storedId);
+        return !taken && CreateBookingTable(storedId);
+    };
+    const auto storeRows = [&] {
+        taken = roomNamed(storedId);
+        return !taken && InsertRoom(typedId, description, roomType, tariff) &&
+               GlobalLogin::WriteLog(QStringLiteral("Added Room -") + typedId, kLogKey);
+    };
+    const bool added = runTableChange(makeOrTakeOverTable, storeRows, [&] {
+        // The table of another desk's room, or one that was there before, stays.
+        if (made && !taken)
+            dropTable(table);
+    });
+    if (added)
+        return {Outcome::Done, 0};
+    return {taken ? Outcome::IdTaken : Outcome::Failed, 0};
 }
 
-bool RemoveRoom(qint64 roomKey, const QString& roomId) {
-    // The bookings are set aside under a name of their own until the row and the log row are
-    // committed, so that a failure can give them back.
+Result RemoveRoom(qint64 roomKey, const QString& roomId) {
+    // The bookings table is set aside under a name of its own until the row and the log row are
+    // committed, so that a failure can give it back.
     const QString table = bookingTable(roomId);
-    const QString setAside = QStringLiteral("[room_") + roomId.trimmed() +
-                             QStringLiteral("_removed_") + QString::number(roomKey) +
-                             QLatin1Char(']');
-    const bool removed = theDBworks::RunAfterTableChange(
-        [&] { return renameTable(table, setAside, theDBworks::ExecuteDeleteSQL); },
+    const QString setAside = setAsideTable(roomId, roomKey);
+    int bookings = 0;
+    const auto setTableAside = [&] {
+        bookings = 0;
+        // An earlier removal set it aside and could not finish.
+        if (!theDBworks::TableExists(table) && theDBworks::TableExists(setAside))
+            return true;
+        return renameUnlessBooked(table, setAside, bookings, theDBworks::ExecuteDeleteSQL);
+    };
+    const bool removed = runTableChange(
+        setTableAside,
         [&] {
             return deleteRoomRow(roomKey) &&
                    GlobalLogin::WriteLog(QStringLiteral("Removed Room ") + roomId, kLogKey);
         },
         [&] { renameTable(setAside, table, theDBworks::ExecuteDeleteSQL); });
-    return removed && theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE ") + setAside);
+    return outcomeOf(removed && dropTable(setAside), bookings);
 }
 
-bool UpdateRoom(const RoomChange& change) {
+Result UpdateRoom(const RoomChange& change) {
     const auto updates = [&] {
         return updateRoomColumn(change.roomKey, QStringLiteral("RoomNameID"),
                                 SqlLiteral::Text(change.newStoredId)) &&
@@ -135,12 +261,17 @@ bool UpdateRoom(const RoomChange& change) {
                                 SqlLiteral::Text(change.tariff.ToPlainText()));
     };
     if (change.newStoredId == change.storedId.trimmed())
-        return theDBworks::RunInTransaction(updates);
+        return outcomeOf(theDBworks::RunInTransaction(updates), 0);
     const QString from = bookingTable(change.storedId);
     const QString to = bookingTable(change.newStoredId);
-    return theDBworks::RunAfterTableChange(
-        [&] { return renameTable(from, to, theDBworks::ExecuteUpdateSQL); }, updates,
-        [&] { renameTable(to, from, theDBworks::ExecuteUpdateSQL); });
+    int bookings = 0;
+    const bool updated = runTableChange(
+        [&] {
+            bookings = 0;
+            return renameUnlessBooked(from, to, bookings, theDBworks::ExecuteUpdateSQL);
+        },
+        updates, [&] { renameTable(to, from, theDBworks::ExecuteUpdateSQL); });
+    return outcomeOf(updated, bookings);
 }
 
 } // namespace RoomStore

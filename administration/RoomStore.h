@@ -19,8 +19,6 @@ void OpenRooms();
 void OpenRoomsNamed(const QString& storedId);
 // True when a room other than `exceptRoomKey` (its RoomID) has this stored identifier.
 bool IdTakenByAnother(const QString& storedId, qint64 exceptRoomKey);
-// The bookings in the room's table; throws when the table cannot be read.
-int BookingCount(const QString& roomId);
 
 // The room's booking table; true when it was made (a refusal reports itself).
 bool CreateBookingTable(const QString& roomId);
@@ -29,13 +27,28 @@ bool CreateBookingTable(const QString& roomId);
 bool InsertRoom(const QString& roomId, const QString& description, const QString& roomType,
                 const Currency& tariff);
 
+// What became of an addition, a removal or a change of a room. A refused statement has
+// reported itself; the other answers are the caller's to show.
+struct Result {
+    enum class Outcome {
+        Done,
+        IdTaken, // another room has the identifier (another desk may just have added it)
+        Booked,  // bookings hold the room's table
+        Failed,
+    };
+    Outcome outcome = Outcome::Failed;
+    int bookings = 0; // with Booked: how many
+};
+
 // Adds a room as one piece: its booking table, its row and the log row "Added Room -" with the
-// identifier as typed, or none of them. True when all were stored; a refusal reports itself.
-bool AddRoom(const QString& typedId, const QString& description, const QString& roomType,
-             const Currency& tariff);
+// identifier as typed, or none of them. An empty booking table of the identifier that no room
+// names, left behind by an addition that could not finish, is taken over.
+Result AddRoom(const QString& typedId, const QString& description, const QString& roomType,
+               const Currency& tariff);
 // Removes the room `roomKey` (its RoomID) as one piece: its row, the log row and its booking
-// table with every booking in it, or none of them.
-bool RemoveRoom(qint64 roomKey, const QString& roomId);
+// table, or none of them; a room whose table holds bookings is not removed. A removal that
+// could not finish is finished.
+Result RemoveRoom(qint64 roomKey, const QString& roomId);
 
 // What the room editor changes of one room.
 struct RoomChange {
@@ -45,8 +58,8 @@ struct RoomChange {
     QString description; // as typed; stored with "!*!" for each apostrophe
     Currency tariff;
 };
-// The identifier, the description and the tariff as one piece; a changed identifier renames the
-// booking table with it. True when all of it was stored.
-bool UpdateRoom(const RoomChange& change);
+// The identifier, the description and the tariff as one piece. A changed identifier renames
+// the booking table with it, unless bookings hold the table: they keep the old identifier.
+Result UpdateRoom(const RoomChange& change);
 
 } // namespace RoomStore

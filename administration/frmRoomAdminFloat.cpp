@@ -22,6 +22,13 @@ namespace {
 constexpr int kClientWidthTwips = 5040;
 constexpr int kClientHeightTwips = 2040;
 
+// Under another identifier the room would lose the bookings its table holds.
+QString bookedIdText(const QString& storedId) {
+    return QStringLiteral("Room ") + storedId +
+           QStringLiteral(" has bookings, so it keeps its Room ID: under another ID the room "
+                          "would lose them.");
+}
+
 } // namespace
 
 frmRoomAdminFloat::frmRoomAdminFloat(ExtLV& roomList, QWidget* parent)
@@ -126,8 +133,14 @@ void frmRoomAdminFloat::updateRoom() {
         // Refused: the window stays open for another identifier.
         if (!identifierChangeAccepted(change))
             return;
+        const RoomStore::Result update = RoomStore::UpdateRoom(change);
+        // Refused: the window stays open, and the identifier can go back to the room's own.
+        if (update.outcome == RoomStore::Result::Outcome::Booked) {
+            Dialogs::Message(bookedIdText(change.storedId));
+            return;
+        }
         // A refused statement has reported itself, and the room was left as it was.
-        if (!RoomStore::UpdateRoom(change)) {
+        if (update.outcome != RoomStore::Result::Outcome::Done) {
             close();
             return;
         }
@@ -156,10 +169,6 @@ bool frmRoomAdminFloat::identifierChangeAccepted(const RoomStore::RoomChange& ch
     else if (RoomStore::IdTakenByAnother(change.newStoredId, change.roomKey))
         refusal = QStringLiteral("Room ") + change.newStoredId +
                   QStringLiteral(" Already Exist! Please change Room ID.");
-    else if (RoomStore::BookingCount(change.storedId) > 0)
-        refusal = QStringLiteral("Room ") + change.storedId +
-                  QStringLiteral(" has bookings, so it keeps its Room ID: under another ID the "
-                                 "room would lose them.");
     if (refusal.isEmpty())
         return true;
     Dialogs::Message(refusal);

@@ -32,8 +32,8 @@ template <typename Body> auto Guarded(const QString& code, Body&& body) {
     using Result = std::invoke_result_t<Body>;
     try {
         return body();
-    } catch (const DatabaseUnreachable&) {
-        // Already shown in the database locate tool.
+    } catch (const DatabaseFailureShown&) {
+        // Already shown: the database locate tool, or the message that another desk holds it.
     } catch (const std::exception& error) {
         ReportError(code, DescriptionOf(error));
     } catch (...) {

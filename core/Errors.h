@@ -29,9 +29,22 @@ public:
     using StaymarkError::StaymarkError;
 };
 
-// The database could not be reached, and the database locate tool has already told the user
-// why: the handler that meets it ends without a report of its own.
-class DatabaseUnreachable final : public DatabaseError {
+// A failure the user has already been told of: the handler that meets it ends without a report
+// of its own.
+class DatabaseFailureShown : public DatabaseError {
 public:
     using DatabaseError::DatabaseError;
+};
+
+// The database could not be reached, and the database locate tool has told the user why.
+class DatabaseUnreachable final : public DatabaseFailureShown {
+public:
+    using DatabaseFailureShown::DatabaseFailureShown;
+};
+
+// A query waited in vain for another front desk's lock, and the user has been told that another
+// desk is using the record.
+class RecordHeldElsewhere final : public DatabaseFailureShown {
+public:
+    using DatabaseFailureShown::DatabaseFailureShown;
 };

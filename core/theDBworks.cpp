@@ -373,8 +373,13 @@ void runQuery(QSqlQuery& query, const QString& sql) {
             query = QSqlQuery();
         }
         if (!lost) {
-            if (transactionOpen && isConflict(error))
-                throw TransactionConflict(description);
+            if (isConflict(error)) {
+                if (transactionOpen)
+                    throw TransactionConflict(description);
+                // A table lock (LOCK TABLES, a table being changed) makes even a read wait.
+                theDBworks::Internal::ShowRecordHeldElsewhere();
+                throw RecordHeldElsewhere(description);
+            }
             throw DatabaseError(description);
         }
         if (transactionOpen)

@@ -90,13 +90,13 @@ private slots:
         Recordset booked = db->Query("SELECT RoomNameID FROM room_203");
         QCOMPARE(booked.Fields(0).toInt(), 203);
 
-        // A booked room goes, with its table, after the question.
+        // A booked room keeps its table and its bookings.
         LoadedInstance<frmAdminArea>()->RoomListShow();
         Dialogs::Testing::AnswerNextQuestion(true);
         ChooseFromMenu(Rooms()->listRoomView, Rooms()->AGPopUp1, "201", "mnuRemoveRoom");
-        QCOMPARE(LastMessage(), QStringLiteral("Room 201 Removed!"));
-        QVERIFY(!TableExists("room_201"));
-        QCOMPARE(db->Count("tbl_Rooms"), 1);
+        QCOMPARE(LastMessage(), QStringLiteral("Room 201 is not removed: 1 booking holds it."));
+        QCOMPARE(db->Count("room_201"), 1);
+        QCOMPARE(db->Count("tbl_Rooms"), 2);
 
         AdminUsersPage* users = Users();
         users->txtUserName->setText(QStringLiteral("clerk"));
@@ -109,7 +109,6 @@ private slots:
                  (QStringList{"Added Room -201|boss|RoomAddedRemove",
                               "Added Room -202|boss|RoomAddedRemove",
                               "New Booking of Customer : Ann Guest|boss|Bookings",
-                              "Removed Room 201|boss|RoomAddedRemove",
                               "New Account Created with User Name : clerk|boss|UserAddRemove"}));
 
         triggerAction(QStringLiteral("mnuLoginLogOut"));

@@ -1,7 +1,9 @@
+#include "administration/RoomStore.h"
 #include "administration/frmRoomAdminFloat.h"
 #include "core/Currency.h"
 #include "core/ErrorReport.h"
 #include "tests/administration/AdminWindowFixture.h"
+#include "tests/core/DatabaseFaults.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -223,11 +225,44 @@ private slots:
         QCOMPARE(Rooms()->listRoomView->ListItems().Count(), 0);
     }
 
-    void removeTakesTheRowItsBookingsAndLogsIt() {
+    void anEmptyBookingTableThatNoRoomNamesIsTakenOver() {
+        // As an addition that could not finish after making the table leaves it.
+        QVERIFY(RoomStore::CreateBookingTable("104"));
+        OpenAdmin();
+        AddRoomOnPage("104", "Garden", "Twin Bed", "80");
+        QCOMPARE(Messages(), QStringList{"Room 104 Added on the Room List!"});
+        QCOMPARE(storedRooms(), QStringList{"104|Garden|Twin Bed|80"});
+        QCOMPARE(db->Count("room_104"), 0);
+        QCOMPARE(LogRows(), QStringList{"Added Room -104|admin|RoomAddedRemove"});
+    }
+
+    void theDeskThatLosesTheSameRoomGetsTheBalloon() {
+        // Another desk has made the table and is storing the room's row.
+        QVERIFY(RoomStore::CreateBookingTable("104"));
+        OpenAdmin();
+        DatabaseFaults::OtherDesk desk(db->Which());
+        VERIFY_RAN(desk.Hold(QStringLiteral("INSERT INTO tbl_Rooms (RoomNameID, Description, "
+                                            "RoomType, RoomPrice) VALUES ('104', 'Other', "
+                                            "'Twin Bed', '90')"),
+                             std::chrono::milliseconds(1500)));
+        AddRoomOnPage("104", "Garden", "Twin Bed", "80");
+        desk.Finish();
+        const TestSupport::Balloon balloon = ShownBalloon();
+        QVERIFY(balloon.shown);
+        QCOMPARE(balloon.title, QStringLiteral("Room Already Exist!"));
+        QCOMPARE(balloon.target.data(), Rooms()->txtRoomID);
+        QVERIFY(!Rooms()->cmdAddRoom->isEnabled());
+        VERIFY_NOTHING_SHOWN();
+        QCOMPARE(storedRooms(), QStringList{"104|Other|Twin Bed|90"});
+        QVERIFY(TableExists("room_104"));
+        QVERIFY(LogRows().isEmpty());
+    }
+
+    void removeTakesAnEmptyRoomWithItsTableAndLogsIt() {
         VERIFY_RAN(twoRoomsOneBooked());
         OpenAdmin();
         AdminRoomsPage* page = Rooms();
-        ClickRow(page->listRoomView, "101", Qt::LeftButton);
+        ClickRow(page->listRoomView, "102", Qt::LeftButton);
         Dialogs::Testing::AnswerNextQuestion(true);
         QTest::mouseClick(page->cmdRemoveRoom, Qt::LeftButton);
 
@@ -236,16 +271,55 @@ private slots:
         QCOMPARE(shown[0].kind, QStringLiteral("question"));
         QCOMPARE(shown[0].text, QStringLiteral("Remove Selected Room! Are you Sure?"));
         QCOMPARE(shown[0].title, QStringLiteral("Remove Room"));
-        QCOMPARE(shown[1].text, QStringLiteral("Room 101 Removed!"));
-        QCOMPARE(storedRooms(), QStringList{"102|Suite|Double Bed|150"});
-        QVERIFY(!TableExists("room_101"));
-        QVERIFY(TableExists("room_102"));
-        QCOMPARE(LogRows(), QStringList{"Removed Room 101|admin|RoomAddedRemove"});
-        QCOMPARE(RowsOf(page->listRoomView, 1), QStringList{"102"});
+        QCOMPARE(shown[1].text, QStringLiteral("Room 102 Removed!"));
+        QCOMPARE(storedRooms(), QStringList{"101|Garden|Twin Bed|80"});
+        QVERIFY(!TableExists("room_102"));
+        QVERIFY(!TableExists("room_102_removed_2"));
+        QCOMPARE(db->Count("room_101"), 1);
+        QCOMPARE(LogRows(), QStringList{"Removed Room 102|admin|RoomAddedRemove"});
+        QCOMPARE(RowsOf(page->listRoomView, 1), QStringList{"101"});
         // The removed room's table name is free again.
-        AddRoomOnPage("101", "New", "Twin Bed", "70");
-        QVERIFY(TableExists("room_101"));
-        QCOMPARE(db->Count("room_101"), 0);
+        AddRoomOnPage("102", "New", "Twin Bed", "70");
+        QVERIFY(TableExists("room_102"));
+        QCOMPARE(db->Count("room_102"), 0);
+    }
+
+    // Removing a room drops its table: one that holds bookings stays, even when another desk
+    // books it while the removal runs.
+    void aBookedRoomIsNotRemoved_data() {
+        QTest::addColumn<QString>("room");
+        QTest::addColumn<bool>("bookedMeanwhile");
+        QTest::addColumn<int>("bookings");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("booked") << "101" << false << 1
+                                << "Room 101 is not removed: 1 booking holds it.";
+        QTest::newRow("booked at another desk meanwhile")
+            << "102" << true << 1 << "Room 102 is not removed: 1 booking holds it.";
+        QTest::newRow("booked, and again meanwhile")
+            << "101" << true << 2 << "Room 101 is not removed: 2 bookings hold it.";
+    }
+    void aBookedRoomIsNotRemoved() {
+        QFETCH(QString, room);
+        QFETCH(bool, bookedMeanwhile);
+        QFETCH(int, bookings);
+        QFETCH(QString, message);
+        VERIFY_RAN(twoRoomsOneBooked());
+        OpenAdmin();
+        DatabaseFaults::OtherDesk desk(db->Which());
+        if (bookedMeanwhile)
+            VERIFY_RAN(desk.Hold(QStringLiteral("INSERT INTO room_%1 (RoomNameID, cUniqueID) "
+                                                "VALUES (%1, 'ABXYZWVU')")
+                                     .arg(room),
+                                 std::chrono::milliseconds(1500)));
+        Dialogs::Testing::AnswerNextQuestion(true);
+        ChooseFromMenu(Rooms()->listRoomView, Rooms()->AGPopUp1, room, "mnuRemoveRoom");
+        desk.Finish();
+        QCOMPARE(Messages(), (QStringList{"Remove Selected Room! Are you Sure?", message}));
+        QCOMPARE(storedRooms().size(), 2);
+        QCOMPARE(db->Count("room_" + room), bookings);
+        QVERIFY(LogRows().isEmpty());
+        QVERIFY(!frmErrorReport::Instance());
+        QCOMPARE(Rooms()->listRoomView->ListItems().Count(), 2);
     }
 
     void removalIsAllOrNothing_data() {
@@ -266,9 +340,10 @@ private slots:
         OpenAdmin();
         AdminRoomsPage* page = Rooms();
         Dialogs::Testing::AnswerNextQuestion(answer);
-        ChooseFromMenu(page->listRoomView, page->AGPopUp1, "101", "mnuRemoveRoom");
+        ChooseFromMenu(page->listRoomView, page->AGPopUp1, "102", "mnuRemoveRoom");
         QCOMPARE(storedRooms().size(), 2);
-        QCOMPARE(db->Count("room_101"), 1);
+        QVERIFY(TableExists("room_102"));
+        QVERIFY(!TableExists("room_102_removed_2"));
         QVERIFY(LogRows().isEmpty());
         const QStringList messages = Messages();
         QCOMPARE(messages.first(), QStringLiteral("Remove Selected Room! Are you Sure?"));

@@ -2,6 +2,7 @@
 #include "core/Currency.h"
 #include "core/ProductInfo.h"
 #include "tests/administration/AdminWindowFixture.h"
+#include "tests/core/DatabaseFaults.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,32 +130,51 @@ private slots:
     void aRefusedIdentifierIsExplainedAndChangesNothing_data() {
         QTest::addColumn<QString>("room");
         QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("bookedMeanwhile");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a whole number") << "101"
-                                            << "11a"
-                                            << "Please Enter Room ID as Numeric Characters!";
-        QTest::newRow("another room's") << "101"
-                                        << "102"
-                                        << "Room 102 Already Exist! Please change Room ID.";
+        QTest::newRow("not a whole number")
+            << "101"
+            << "11a" << false << "Please Enter Room ID as Numeric Characters!";
+        QTest::newRow("another room's")
+            << "101"
+            << "102" << false << "Room 102 Already Exist! Please change Room ID.";
         QTest::newRow("room with bookings")
             << "103"
-            << "113"
+            << "113" << false
             << "Room 103 has bookings, so it keeps its Room ID: under another ID the room would "
+               "lose them.";
+        // The count and the rename are one piece: the booking cannot slip in between.
+        QTest::newRow("room booked at another desk meanwhile")
+            << "101"
+            << "111" << true
+            << "Room 101 has bookings, so it keeps its Room ID: under another ID the room would "
                "lose them.";
     }
     void aRefusedIdentifierIsExplainedAndChangesNothing() {
         QFETCH(QString, room);
         QFETCH(QString, id);
+        QFETCH(bool, bookedMeanwhile);
         QFETCH(QString, message);
         const QStringList before = storedRooms();
-        const bool stayedOpen =
-            edit(room, [&](frmRoomAdminFloat& editor) { modify(editor, id, "Changed", "99"); });
+        DatabaseFaults::OtherDesk desk(db->Which());
+        const bool stayedOpen = edit(room, [&](frmRoomAdminFloat& editor) {
+            if (bookedMeanwhile)
+                VERIFY_RAN(desk.Hold(QStringLiteral("INSERT INTO room_%1 (RoomNameID, cUniqueID) "
+                                                    "VALUES (%1, 'ABXYZWVU')")
+                                         .arg(room),
+                                     std::chrono::milliseconds(1500)));
+            modify(editor, id, "Changed", "99");
+        });
+        desk.Finish();
         // Open still, for another identifier.
         QVERIFY(stayedOpen);
         QCOMPARE(messagesAfterOpening(), (QStringList{"Update Selected Room?", message}));
         QCOMPARE(storedRooms(), before);
         QVERIFY(TableExists("room_" + room));
+        QCOMPARE(TableExists("room_" + id), id == QLatin1String("102"));
         QCOMPARE(db->Count("room_103"), 1);
+        QCOMPARE(db->Count("room_" + room),
+                 room == QLatin1String("103") || bookedMeanwhile ? 1 : 0);
     }
 
     void aTariffThatIsNotMoneyChangesNothing() {
