@@ -229,10 +229,17 @@ private slots:
         QTest::newRow("negative") << "Voucher"
                                   << "-2"
                                   << ""
-                                  << "Voucher|-2||Starters"
                                   << ""
-                                  << ""
-                                  << "";
+                                  << "itmPrice"
+                                  << "Enter Price"
+                                  << "Please Enter Item Price of 0 or more!";
+        QTest::newRow("negative currency text") << "Voucher"
+                                                << "($0.01)"
+                                                << ""
+                                                << ""
+                                                << "itmPrice"
+                                                << "Enter Price"
+                                                << "Please Enter Item Price of 0 or more!";
         QTest::newRow("apostrophes removed") << "Chef's Special"
                                              << "9"
                                              << "the chef's own"

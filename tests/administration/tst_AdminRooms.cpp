@@ -143,6 +143,11 @@ private slots:
                                              << "abc"
                                              << "txtRoomPrice"
                                              << "Invalid Tariff" << priceText;
+        QTest::newRow("tariff below zero") << "101"
+                                           << "-5"
+                                           << "txtRoomPrice"
+                                           << "Invalid Tariff"
+                                           << "Please Enter Tariff of 0 or more!";
         QTest::newRow("tariff empty") << "101"
                                       << ""
                                       << "txtRoomPrice"

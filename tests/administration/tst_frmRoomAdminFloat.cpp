@@ -172,6 +172,24 @@ private slots:
                                  ProductInfo::SupportAddress());
     }
 
+    void aTariffBelowZeroGetsTheBalloonAtTheRate() {
+        const QStringList before = storedRooms();
+        const bool stayedOpen = edit("101", [&](frmRoomAdminFloat& editor) {
+            editor.txtPriceEdit->setText("-5");
+            QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+            const TestSupport::Balloon balloon = TestSupport::ShownBalloon(&editor);
+            QVERIFY(balloon.shown);
+            QCOMPARE(balloon.TargetName(), QStringLiteral("txtPriceEdit"));
+            QCOMPARE(balloon.title, QStringLiteral("Invalid Tariff"));
+            QCOMPARE(balloon.text, QStringLiteral("Please Enter Tariff of 0 or more!"));
+            QCOMPARE(balloon.icon, int(CBalloonToolTip::ErrorIcon));
+        });
+        // Open still, for another tariff; nothing was asked or changed.
+        QVERIFY(stayedOpen);
+        QCOMPARE(messagesAfterOpening(), QStringList());
+        QCOMPARE(storedRooms(), before);
+    }
+
     void aRefusedUpdateLeavesTheRoomAndItsTable_data() {
         QTest::addColumn<QString>("id");
         QTest::newRow("same identifier") << "101";
