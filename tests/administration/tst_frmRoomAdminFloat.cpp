@@ -2,6 +2,7 @@
 #include "core/Currency.h"
 #include "core/ProductInfo.h"
 #include "tests/administration/AdminWindowFixture.h"
+#include "tests/support/ScopedLocale.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -170,6 +171,25 @@ private slots:
         QCOMPARE(shown.text, "flot_0002\r\nError : 13\r\nType mismatch\r\n Critical error, please "
                              "report to : " +
                                  ProductInfo::SupportAddress());
+    }
+
+    // The rate box shows the tariff in the language's own form, and Modify reads it back.
+    void theRateShownIsReadBackInEveryLanguage_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+        QTest::newRow("Arabic, Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    }
+    void theRateShownIsReadBackInEveryLanguage() {
+        QFETCH(QLocale, locale);
+        const TestSupport::ScopedLocale language(locale);
+        const bool stayedOpen = edit("101", [&](frmRoomAdminFloat& editor) {
+            QCOMPARE(editor.txtPriceEdit->text(), locale.toCurrencyString(1500.0));
+            Dialogs::Testing::AnswerNextQuestion(true);
+            QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+        });
+        QVERIFY(!stayedOpen);
+        QCOMPARE(messagesAfterOpening(), QStringList{"Update Selected Room?"});
+        QCOMPARE(storedRooms().first(), QStringLiteral("101|Chef!*!s room|1500"));
     }
 
     void aTariffBelowZeroGetsTheBalloonAtTheRate() {
