@@ -9,6 +9,7 @@
 #include "core/RuntimeErrors.h"
 #include "core/mainFrm.h"
 #include "core/theDBworks.h"
+#include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
@@ -41,8 +42,7 @@ Currency percentIn(const QLabel* label) {
 }
 
 QString dateText(const Recordset& row, const QString& field) {
-    const QDate date = row.Date(field);
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
+    return ProgramDateText(row.Date(field));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/Recordset.h"
 #include "core/theDBworks.h"
+#include "core/ui/DateText.h"
 #include "core/ui/ExtLV.h"
 
 #include <QHash>
@@ -95,7 +96,7 @@ ListColumn DateColumn(const QString& header, const QString& widthSample, const Q
     auto shown = std::make_shared<ShownTexts>();
     return {header, widthSample, [field, shown](const Recordset& row) {
                 return shown->TextOf(row.Fields(field), [&](const QLocale& locale) {
-                    return locale.toString(row.Date(field), QLocale::ShortFormat);
+                    return ProgramDateText(row.Date(field), locale);
                 });
             }};
 }

@@ -28,7 +28,7 @@ ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
                             const QString& field);
 // An amount in the system's currency format.
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field);
-// A date in the system's short date form.
+// A date in the program's date format (core/ui/DateText.h).
 ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field);
 
 // Adds the columns' headers at their widths.

@@ -91,9 +91,9 @@ private slots:
         QCOMPARE(form->txtTitle->text() + form->txtFName->text() + form->txtLName->text(),
                  QStringLiteral("Mrs.AnnLee"));
         QCOMPARE(RowsOf(form->OrderLV, 4),
-                 (QStringList{kPaid + QStringLiteral("|12/10/26|Paid|") + ann,
-                              kDue + QStringLiteral("|12/10/26|Due|") + ann,
-                              kNotConfirmed + QStringLiteral("|12/10/26|Not Confirmed|") + ann}));
+                 (QStringList{kPaid + QStringLiteral("|12/10/2026|Paid|") + ann,
+                              kDue + QStringLiteral("|12/10/2026|Due|") + ann,
+                              kNotConfirmed + QStringLiteral("|12/10/2026|Not Confirmed|") + ann}));
         QCOMPARE(RowsOf(form->ItemsLV, 2), (QStringList{"Tea|$2.50", "Pasta|$12.50"}));
         // The paid order stays out of the total, as the note beside it says.
         QCOMPARE(form->Label5->text(),
