@@ -45,8 +45,8 @@ QIcon roomPicture() {
 
 const ListColumns& roomColumns() {
     static const ListColumns columns{
-        TextColumn(QStringLiteral("Room ID"), QStringLiteral("Abbrdrev36535653"),
-                   QStringLiteral("RoomNameID")),
+        WholeTextColumn(QStringLiteral("Room ID"), QStringLiteral("Abbrdrev36535653"),
+                        QStringLiteral("RoomNameID")),
         StoredTextColumn(QStringLiteral("Descripton"),
                          QStringLiteral("Algorithms563653536536536535353654"),
                          QStringLiteral("Description")),

@@ -150,16 +150,16 @@ void frmFoodDetails::connectEvents() {
 void frmFoodDetails::Form_Load() {
     Guarded(QStringLiteral("FRFD002"), [this] {
         OrderLV->FullRowSelect(true);
-        OrderLV->ColumnHeaders().Add(QStringLiteral("Order ID"),
-                                     QStringLiteral("Abbrdreopuiiyiiy"));
+        OrderLV->ColumnHeaders().AddWhole(QStringLiteral("Order ID"),
+                                          QStringLiteral("Abbrdreopuiiyiiy"));
         OrderLV->ColumnHeaders().Add(QStringLiteral("Order Date"),
                                      QStringLiteral("Item Priceoo45245452iuyiuiuyiy"));
         OrderLV->ColumnHeaders().Add(QStringLiteral("Status"), QStringLiteral("Item Priceoo"));
         OrderLV->ColumnHeaders().Add(QString(), QString());
         ItemsLV->ColumnHeaders().Add(QStringLiteral("Item(s) Ordered"),
                                      QStringLiteral("Abbrdreopuiop3245254252"));
-        ItemsLV->ColumnHeaders().Add(QStringLiteral("Price"),
-                                     QStringLiteral("Item Priceoo45245452"));
+        ItemsLV->ColumnHeaders().AddWhole(QStringLiteral("Price"),
+                                          QStringLiteral("Item Priceoo45245452"));
         LoadOrders();
         LoadOrdersTotal();
         LoadFoodTaxPercent();

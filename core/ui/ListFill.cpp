@@ -73,6 +73,13 @@ ListColumn TextColumn(const QString& header, const QString& widthSample, const Q
     return {header, widthSample, [field](const Recordset& row) { return row.Text(field); }};
 }
 
+ListColumn WholeTextColumn(const QString& header, const QString& widthSample,
+                           const QString& field) {
+    ListColumn column = TextColumn(header, widthSample, field);
+    column.whole = true;
+    return column;
+}
+
 QString ShownStoredText(QString stored) {
     return stored.replace(QStringLiteral("!*!"), QStringLiteral("'"));
 }
@@ -85,11 +92,13 @@ ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
 
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field) {
     auto shown = std::make_shared<ShownTexts>();
-    return {header, widthSample, [field, shown](const Recordset& row) {
+    return {header, widthSample,
+            [field, shown](const Recordset& row) {
                 return shown->TextOf(row.Fields(field), [&](const QLocale& locale) {
                     return row.Money(field).Format(locale);
                 });
-            }};
+            },
+            true};
 }
 
 ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field) {
@@ -102,8 +111,12 @@ ListColumn DateColumn(const QString& header, const QString& widthSample, const Q
 }
 
 void AddColumns(ExtLV& list, const ListColumns& columns) {
-    for (const ListColumn& column : columns)
-        list.ColumnHeaders().Add(column.header, column.widthSample);
+    for (const ListColumn& column : columns) {
+        if (column.whole)
+            list.ColumnHeaders().AddWhole(column.header, column.widthSample);
+        else
+            list.ColumnHeaders().Add(column.header, column.widthSample);
+    }
 }
 
 ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record) {

@@ -2,6 +2,7 @@
 #include "core/Currency.h"
 #include "core/ErrorReport.h"
 #include "tests/administration/AdminWindowFixture.h"
+#include "tests/support/ShownCell.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +93,17 @@ private slots:
         QCOMPARE(page->txtRoomID->text(), id);
         QVERIFY(page->cmdAddRoom->isEnabled());
         QVERIFY(!ShownBalloon().shown);
+    }
+
+    // However wide the amount, the tariff column shows it whole.
+    void theTariffIsShownWhole() {
+        OpenAdmin();
+        AddRoomOnPage("101", "Garden", "Twin Bed", "1500");
+        AddRoomOnPage("102", "Hall", "Twin Bed", "922337203685477");
+        ExtLV* list = Rooms()->listRoomView;
+        QCOMPARE(TestSupport::ShownCellText(list, 1, 3), QStringLiteral("$1,500.00"));
+        QCOMPARE(TestSupport::ShownCellText(list, 2, 3), QStringLiteral("$922,337,203,685,477.00"));
+        QCOMPARE(TestSupport::ShownCellText(list, 2, 0), QStringLiteral("102"));
     }
 
     void theTariffIsStoredAlikeInEveryLocale() {
