@@ -9,6 +9,7 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/NumberBoxes.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -230,7 +231,13 @@ bool AdminCataloguePage::itemAccepted() {
         rejectField(itmName, QStringLiteral("Item Name"), QStringLiteral("Enter Item Name!"));
         return false;
     }
-    if (!Currency::Parse(itmPrice->text())) {
+    const PriceText price = CheckPrice(itmPrice->text());
+    if (price == PriceText::Negative) {
+        rejectField(itmPrice, QStringLiteral("Enter Price"),
+                    NegativePriceText(QStringLiteral("Item Price")));
+        return false;
+    }
+    if (price != PriceText::Accepted) {
         rejectField(itmPrice,
                     itmPrice->text().isEmpty() ? QStringLiteral("Invalid Price")
                                                : QStringLiteral("Enter Price"),

@@ -14,6 +14,7 @@
 #include "core/ui/Icons.h"
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/NumberBoxes.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -44,8 +45,8 @@ QIcon roomPicture() {
 
 const ListColumns& roomColumns() {
     static const ListColumns columns{
-        TextColumn(QStringLiteral("Room ID"), QStringLiteral("Abbrdrev36535653"),
-                   QStringLiteral("RoomNameID")),
+        WholeTextColumn(QStringLiteral("Room ID"), QStringLiteral("Abbrdrev36535653"),
+                        QStringLiteral("RoomNameID")),
         StoredTextColumn(QStringLiteral("Descripton"),
                          QStringLiteral("Algorithms563653536536536535353654"),
                          QStringLiteral("Description")),
@@ -221,7 +222,13 @@ bool AdminRoomsPage::roomAccepted() {
         return false;
     }
     const QString price = txtRoomPrice->text();
-    if (price.isEmpty() || !Currency::Parse(price)) {
+    const PriceText tariff = CheckPrice(price);
+    if (tariff == PriceText::Negative) {
+        ShowValidationBalloon(balloon_.Tip(), txtRoomPrice, QStringLiteral("Invalid Tariff"),
+                              NegativePriceText(QStringLiteral("Tariff")));
+        return false;
+    }
+    if (price.isEmpty() || tariff != PriceText::Accepted) {
         ShowValidationBalloon(balloon_.Tip(), txtRoomPrice,
                               price.isEmpty()
                                   ? QStringLiteral("Please enter Numeric values in the Box")

@@ -10,6 +10,7 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/NumberBoxes.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -71,6 +72,7 @@ void frmRoomAdminFloat::connectEvents() {
     for (QLineEdit* box : {txtRoomIDedit, txtRoomDescEdit, txtPriceEdit})
         connect(box, &QLineEdit::returnPressed, cmdEditIt, &QPushButton::click);
     txtRoomIDedit->installEventFilter(this);
+    connect(txtPriceEdit, &QLineEdit::textEdited, this, [this] { balloon_.Remove(); });
 }
 
 void frmRoomAdminFloat::LoadIt(qint32 x, qint32 y) {
@@ -108,6 +110,8 @@ qint64 frmRoomAdminFloat::roomKey() const {
 
 // Modify: changes the room as the boxes give it, after the question.
 void frmRoomAdminFloat::cmdEditIt_Click() {
+    if (!tariffAccepted())
+        return;
     if (!Dialogs::AskYesNo(QStringLiteral("Update Selected Room?"),
                            QStringLiteral("Update Room Info"))) {
         close();
@@ -122,6 +126,15 @@ void frmRoomAdminFloat::cmdEditIt_Click() {
                          Dialogs::Icon::Critical);
         close();
     }
+}
+
+bool frmRoomAdminFloat::tariffAccepted() {
+    if (CheckPrice(txtPriceEdit->text()) != PriceText::Negative)
+        return true;
+    ShowValidationBalloon(balloon_.Tip(), txtPriceEdit, QStringLiteral("Invalid Tariff"),
+                          NegativePriceText(QStringLiteral("Tariff")));
+    txtPriceEdit->setFocus();
+    return false;
 }
 
 void frmRoomAdminFloat::updateRoom() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "administration/RoomStore.h"
+#include "core/ui/CBalloonToolTip.h"
 
 #include <QDialog>
 
@@ -49,10 +50,13 @@ private:
     // A changed identifier must name a room that can be booked and that no other room has, and
     // the room's bookings must not lose their room; otherwise the user is told why.
     bool identifierChangeAccepted(const RoomStore::RoomChange& change);
+    // A tariff below zero gets the editor's balloon at the rate box; true when there is none.
+    bool tariffAccepted();
     void updateRoom();
     qint64 roomKey() const;
 
     ExtLV& roomList_;
     // The identifier as stored when the editor loaded.
     QString loadedId_;
+    FormBalloon balloon_;
 };

@@ -11,22 +11,35 @@ namespace {
 
 constexpr int kDecimals = Currency::kDecimals;
 
-QString withoutSpaces(QString text) {
-    text.replace(QChar(0x00A0), QLatin1Char(' ')).replace(QChar(0x202F), QLatin1Char(' '));
-    return text.trimmed();
+// The text as the reader compares it: without bidi and other format marks, without spaces of
+// any width (a locale may group digits with a narrow or no-break space, or set one inside its
+// currency sign), and with every decimal digit, of whatever script, as its ASCII digit.
+QString comparable(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (const char32_t point : text.toUcs4()) {
+        const QChar::Category category = QChar::category(point);
+        if (category == QChar::Other_Format || QChar::isSpace(point))
+            continue;
+        if (category == QChar::Number_DecimalDigit)
+            plain += QChar(u'0' + QChar::digitValue(point));
+        else
+            plain += QString::fromUcs4(&point, 1);
+    }
+    return plain;
 }
 
 bool stripPrefix(QString& text, const QString& piece) {
     if (piece.isEmpty() || !text.startsWith(piece))
         return false;
-    text = text.mid(piece.size()).trimmed();
+    text = text.mid(piece.size());
     return true;
 }
 
 bool stripSuffix(QString& text, const QString& piece) {
     if (piece.isEmpty() || !text.endsWith(piece))
         return false;
-    text = text.left(text.size() - piece.size()).trimmed();
+    text = text.left(text.size() - piece.size());
     return true;
 }
 
@@ -35,12 +48,12 @@ bool stripSignAndSymbol(QString& text, const QLocale& locale) {
     bool negative = false;
     if (text.startsWith(QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))) {
         negative = true;
-        text = text.mid(1, text.size() - 2).trimmed();
+        text = text.mid(1, text.size() - 2);
     }
-    const QStringList symbols{locale.currencySymbol(QLocale::CurrencySymbol),
-                              locale.currencySymbol(QLocale::CurrencyIsoCode)};
-    const QStringList minus{QStringLiteral("-"), locale.negativeSign()};
-    const QStringList plus{QStringLiteral("+"), locale.positiveSign()};
+    const QStringList symbols{comparable(locale.currencySymbol(QLocale::CurrencySymbol)),
+                              comparable(locale.currencySymbol(QLocale::CurrencyIsoCode))};
+    const QStringList minus{QStringLiteral("-"), comparable(locale.negativeSign())};
+    const QStringList plus{QStringLiteral("+"), comparable(locale.positiveSign())};
     for (int round = 0; round < 2; ++round) {
         for (const QString& sign : minus)
             if (stripPrefix(text, sign) || stripSuffix(text, sign))
@@ -169,12 +182,13 @@ int currencyDecimals(const QLocale& locale) {
     const QString zero = locale.toCurrencyString(0.0);
     const QString point = locale.decimalPoint();
     const QString digit = locale.zeroDigit();
-    qsizetype at = zero.indexOf(point);
-    if (at < 0)
+    // The point after the whole zero, not one inside a currency sign such as "Nu." or "B/.".
+    qsizetype at = zero.indexOf(digit);
+    if (at < 0 || zero.mid(at + digit.size(), point.size()) != point)
         return 0;
     int decimals = 0;
-    for (at += point.size(); decimals < kDecimals && zero.mid(at, digit.size()) == digit;
-         at += digit.size())
+    for (at += digit.size() + point.size();
+         decimals < kDecimals && zero.mid(at, digit.size()) == digit; at += digit.size())
         ++decimals;
     return decimals;
 }
@@ -210,12 +224,12 @@ Currency Currency::FromDouble(double value) {
 }
 
 std::optional<Currency> Currency::Parse(const QString& text, const QLocale& locale) {
-    QString body = withoutSpaces(text);
+    QString body = comparable(text);
     if (body.isEmpty())
         return std::nullopt;
     const bool negative = stripSignAndSymbol(body, locale);
     std::optional<quint64> units =
-        parseDigits(body, locale.decimalPoint(), locale.groupSeparator());
+        parseDigits(body, comparable(locale.decimalPoint()), comparable(locale.groupSeparator()));
     if (!units)
         units = parseDigits(body, QStringLiteral("."), QStringLiteral(","));
     if (!units)

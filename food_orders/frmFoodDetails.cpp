@@ -9,6 +9,7 @@
 #include "core/RuntimeErrors.h"
 #include "core/mainFrm.h"
 #include "core/theDBworks.h"
+#include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
@@ -41,8 +42,7 @@ Currency percentIn(const QLabel* label) {
 }
 
 QString dateText(const Recordset& row, const QString& field) {
-    const QDate date = row.Date(field);
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
+    return ProgramDateText(row.Date(field));
 }
 
 } // namespace
@@ -150,16 +150,16 @@ void frmFoodDetails::connectEvents() {
 void frmFoodDetails::Form_Load() {
     Guarded(QStringLiteral("FRFD002"), [this] {
         OrderLV->FullRowSelect(true);
-        OrderLV->ColumnHeaders().Add(QStringLiteral("Order ID"),
-                                     QStringLiteral("Abbrdreopuiiyiiy"));
+        OrderLV->ColumnHeaders().AddWhole(QStringLiteral("Order ID"),
+                                          QStringLiteral("Abbrdreopuiiyiiy"));
         OrderLV->ColumnHeaders().Add(QStringLiteral("Order Date"),
                                      QStringLiteral("Item Priceoo45245452iuyiuiuyiy"));
         OrderLV->ColumnHeaders().Add(QStringLiteral("Status"), QStringLiteral("Item Priceoo"));
         OrderLV->ColumnHeaders().Add(QString(), QString());
         ItemsLV->ColumnHeaders().Add(QStringLiteral("Item(s) Ordered"),
                                      QStringLiteral("Abbrdreopuiop3245254252"));
-        ItemsLV->ColumnHeaders().Add(QStringLiteral("Price"),
-                                     QStringLiteral("Item Priceoo45245452"));
+        ItemsLV->ColumnHeaders().AddWhole(QStringLiteral("Price"),
+                                          QStringLiteral("Item Priceoo45245452"));
         LoadOrders();
         LoadOrdersTotal();
         LoadFoodTaxPercent();

@@ -8,6 +8,7 @@
 #include "core/WindowNotices.h"
 #include "core/mainFrm.h"
 #include "core/theDBworks.h"
+#include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
@@ -76,10 +77,6 @@ const QStringList& storedStatusItems() {
                                    QStringLiteral("Checked Out"), QStringLiteral("Not Confirmed"),
                                    QStringLiteral("N/A")};
     return items;
-}
-
-QString shortDate(const QDate& date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
 }
 
 // The prices of `roomCount` rooms, one per room in the rooms' order; a booking that holds fewer
@@ -488,8 +485,8 @@ QString frmCustomerDetails::bookingAsText() const {
         Caption::contact + blank + txtPhoneNumber->text(),
         Caption::adults + blank + txtAdults->text(),
         Caption::minors + blank + txtMinors->text(),
-        Caption::checkIn + blank + shortDate(DtCheckinDate->date()),
-        Caption::checkOut + blank + shortDate(DtCheckoutDate->date()),
+        Caption::checkIn + blank + ProgramDateText(DtCheckinDate->date()),
+        Caption::checkOut + blank + ProgramDateText(DtCheckoutDate->date()),
         Caption::days + blank + txtNumberOfDays->text(),
         Caption::status + blank + comboStatus->currentText(),
         QString(),

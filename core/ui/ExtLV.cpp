@@ -150,11 +150,16 @@ void ColumnHeadersCollection::AddWithWidth(const QString& header, int widthPixel
     list_->addColumn(header, widthPixels);
 }
 
+void ColumnHeadersCollection::AddWhole(const QString& header, const QString& sampleText) {
+    list_->addColumn(header, list_->fontMetrics().horizontalAdvance(sampleText), true);
+}
+
 int ColumnHeadersCollection::Count() const {
     return list_->model_->columnCount();
 }
 
 void ColumnHeadersCollection::Clear() {
+    list_->wholeColumns_.clear();
     list_->model_->ClearColumns();
 }
 
@@ -181,15 +186,36 @@ ExtLV::ExtLV(QWidget* parent)
     header()->setMinimumSectionSize(0);
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int section) { emit ColumnClick(section + 1); });
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitWholeColumns(first, last); });
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                fitWholeColumns(topLeft.row(), bottomRight.row());
+            });
 }
 
 ExtLV::~ExtLV() = default;
 
-void ExtLV::addColumn(const QString& header, int widthPixels) {
+void ExtLV::addColumn(const QString& header, int widthPixels, bool whole) {
     model_->AppendColumn(header);
     const int column = model_->columnCount() - 1;
     this->header()->resizeSection(column, qMax(widthPixels, 0));
     setColumnHidden(column, widthPixels <= 0);
+    if (whole)
+        wholeColumns_.append(column);
+    if (whole && model_->rowCount() > 0)
+        fitWholeColumns(0, model_->rowCount() - 1);
+}
+
+void ExtLV::fitWholeColumns(int firstRow, int lastRow) {
+    for (const int column : std::as_const(wholeColumns_)) {
+        if (isColumnHidden(column))
+            continue;
+        int widest = header()->sectionSize(column);
+        for (int row = firstRow; row <= lastRow; ++row)
+            widest = qMax(widest, sizeHintForIndex(model_->index(row, column)).width());
+        header()->resizeSection(column, widest);
+    }
 }
 
 int ExtLV::selectedRow() const {

@@ -67,6 +67,9 @@ public:
     // zero-width, hidden column (it holds the row's hidden key, still readable by SubItems).
     void Add(const QString& header, const QString& sampleText);
     void AddWithWidth(const QString& header, int widthPixels);
+    // A column of money, counts or identifiers: as wide as the sample, and wider as soon as a
+    // cell needs it, so that no figure is shown cut short.
+    void AddWhole(const QString& header, const QString& sampleText);
     int Count() const;
     // Removes every column; the rows keep their cells.
     void Clear();
@@ -133,7 +136,9 @@ private:
     friend class ListItemsCollection;
     friend class ColumnHeadersCollection;
 
-    void addColumn(const QString& header, int widthPixels);
+    void addColumn(const QString& header, int widthPixels, bool whole = false);
+    // Widens each column of whole values to the widest of these rows' cells.
+    void fitWholeColumns(int firstRow, int lastRow);
     int selectedRow() const; // -1 when none
     void selectRow(int row, bool selected);
     QPoint itemPosition() const;
@@ -145,4 +150,5 @@ private:
     ListItemsCollection items_{this};
     ColumnHeadersCollection columns_{this};
     int pressedRow_ = -1;
+    QList<int> wholeColumns_;
 };

@@ -1,5 +1,7 @@
 #include "core/ui/FormControls.h"
 
+#include "core/ui/DateText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -142,7 +144,7 @@ void FillUnselected(QComboBox* box, const QStringList& items) {
 QDateEdit* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip) {
     auto* picker = Named(new QDateEdit(parent), name, toolTip);
     picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    picker->setDisplayFormat(ProgramDateFormat());
     return picker;
 }
 

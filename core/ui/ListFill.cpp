@@ -2,6 +2,7 @@
 
 #include "core/Recordset.h"
 #include "core/theDBworks.h"
+#include "core/ui/DateText.h"
 #include "core/ui/ExtLV.h"
 
 #include <QHash>
@@ -72,6 +73,13 @@ ListColumn TextColumn(const QString& header, const QString& widthSample, const Q
     return {header, widthSample, [field](const Recordset& row) { return row.Text(field); }};
 }
 
+ListColumn WholeTextColumn(const QString& header, const QString& widthSample,
+                           const QString& field) {
+    ListColumn column = TextColumn(header, widthSample, field);
+    column.whole = true;
+    return column;
+}
+
 QString ShownStoredText(QString stored) {
     return stored.replace(QStringLiteral("!*!"), QStringLiteral("'"));
 }
@@ -84,25 +92,31 @@ ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
 
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field) {
     auto shown = std::make_shared<ShownTexts>();
-    return {header, widthSample, [field, shown](const Recordset& row) {
+    return {header, widthSample,
+            [field, shown](const Recordset& row) {
                 return shown->TextOf(row.Fields(field), [&](const QLocale& locale) {
                     return row.Money(field).Format(locale);
                 });
-            }};
+            },
+            true};
 }
 
 ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field) {
     auto shown = std::make_shared<ShownTexts>();
     return {header, widthSample, [field, shown](const Recordset& row) {
                 return shown->TextOf(row.Fields(field), [&](const QLocale& locale) {
-                    return locale.toString(row.Date(field), QLocale::ShortFormat);
+                    return ProgramDateText(row.Date(field), locale);
                 });
             }};
 }
 
 void AddColumns(ExtLV& list, const ListColumns& columns) {
-    for (const ListColumn& column : columns)
-        list.ColumnHeaders().Add(column.header, column.widthSample);
+    for (const ListColumn& column : columns) {
+        if (column.whole)
+            list.ColumnHeaders().AddWhole(column.header, column.widthSample);
+        else
+            list.ColumnHeaders().Add(column.header, column.widthSample);
+    }
 }
 
 ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record) {

@@ -16,19 +16,23 @@ struct ListColumn {
     QString header;
     QString widthSample;
     std::function<QString(const Recordset&)> cell;
+    // Money, counts and identifiers: the column widens to show each of them whole.
+    bool whole = false;
 };
 using ListColumns = QList<ListColumn>;
 
 // Cells made from one field of the record.
 ListColumn TextColumn(const QString& header, const QString& widthSample, const QString& field);
+// Counts and identifiers, shown whole.
+ListColumn WholeTextColumn(const QString& header, const QString& widthSample, const QString& field);
 // A stored text in which "!*!" stands for an apostrophe, as it is shown: with the apostrophe.
 QString ShownStoredText(QString stored);
 // A column of such texts.
 ListColumn StoredTextColumn(const QString& header, const QString& widthSample,
                             const QString& field);
-// An amount in the system's currency format.
+// An amount in the system's currency format, shown whole.
 ListColumn MoneyColumn(const QString& header, const QString& widthSample, const QString& field);
-// A date in the system's short date form.
+// A date in the program's date format (core/ui/DateText.h).
 ListColumn DateColumn(const QString& header, const QString& widthSample, const QString& field);
 
 // Adds the columns' headers at their widths.

@@ -64,6 +64,17 @@ std::optional<int> CountIn(const QString& text, int lowest, int highest) {
     return count;
 }
 
+PriceText CheckPrice(const QString& text) {
+    const std::optional<Currency> price = Currency::Parse(text);
+    if (!price)
+        return PriceText::NotMoney;
+    return *price < Currency() ? PriceText::Negative : PriceText::Accepted;
+}
+
+QString NegativePriceText(const QString& name) {
+    return QStringLiteral("Please Enter %1 of 0 or more!").arg(name);
+}
+
 bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes) {
     for (const NumberBox& box : boxes) {
         if (holdsItsNumber(box))

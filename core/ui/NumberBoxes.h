@@ -24,6 +24,13 @@ NumberBox CountBox(QWidget* box, const QString& name, int lowest, int highest);
 // The count a box holds: a whole number of ASCII digits within the range; nothing otherwise.
 std::optional<int> CountIn(const QString& text, int lowest, int highest);
 
+// What a price or tariff box holds: an amount of money, not below zero (a negative price
+// would lower every booking and order that takes it).
+enum class PriceText { Accepted, NotMoney, Negative };
+PriceText CheckPrice(const QString& text);
+// The balloon text that refuses a negative price: "Please Enter Tariff of 0 or more!".
+QString NegativePriceText(const QString& name);
+
 // The first box that does not hold its number gets the form's error balloon, titled with the
 // box's name, and the focus; true when every box holds what it should.
 bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes);

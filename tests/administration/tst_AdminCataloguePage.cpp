@@ -4,6 +4,7 @@
 #include "core/frmErrorReport.h"
 #include "core/ui/Icons.h"
 #include "tests/administration/AdminPageHost.h"
+#include "tests/support/ScopedLocale.h"
 
 #include <QGroupBox>
 #include <QHash>
@@ -229,10 +230,17 @@ private slots:
         QTest::newRow("negative") << "Voucher"
                                   << "-2"
                                   << ""
-                                  << "Voucher|-2||Starters"
                                   << ""
-                                  << ""
-                                  << "";
+                                  << "itmPrice"
+                                  << "Enter Price"
+                                  << "Please Enter Item Price of 0 or more!";
+        QTest::newRow("negative currency text") << "Voucher"
+                                                << "($0.01)"
+                                                << ""
+                                                << ""
+                                                << "itmPrice"
+                                                << "Enter Price"
+                                                << "Please Enter Item Price of 0 or more!";
         QTest::newRow("apostrophes removed") << "Chef's Special"
                                              << "9"
                                              << "the chef's own"
@@ -381,6 +389,29 @@ private slots:
         page()->itmPrice->setText(typed);
         page()->itmName->setFocus();
         QTRY_COMPARE(page()->itmPrice->text(), shown);
+    }
+
+    // The price the box writes once left, in the language's own form, is the price added.
+    void thePriceTheBoxWroteIsAddedInEveryLanguage_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+        QTest::newRow("Arabic, Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    }
+    void thePriceTheBoxWroteIsAddedInEveryLanguage() {
+        QFETCH(QLocale, locale);
+        const TestSupport::ScopedLocale language(locale);
+        addStartersAndDrinks();
+        load();
+        const QStringList before = storedItems();
+        hostWindow()->activateWindow();
+        page()->itmPrice->setFocus();
+        QTRY_VERIFY(page()->itmPrice->hasFocus());
+        page()->itmPrice->setText(QStringLiteral("1234.5"));
+        page()->itmName->setFocus();
+        QTRY_COMPARE(page()->itmPrice->text(), locale.toCurrencyString(1234.5));
+        typeItem(QStringLiteral("Wine"), page()->itmPrice->text());
+        QVERIFY(!balloonShown());
+        QCOMPARE(storedItems(), before + QStringList{"Wine|1234.5||Starters"});
     }
 
     void removeCategory_data() {

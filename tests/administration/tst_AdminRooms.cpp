@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
+#include "tests/support/ShownCell.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,6 +97,17 @@ private slots:
         QVERIFY(!ShownBalloon().shown);
     }
 
+    // However wide the amount, the tariff column shows it whole.
+    void theTariffIsShownWhole() {
+        OpenAdmin();
+        AddRoomOnPage("101", "Garden", "Twin Bed", "1500");
+        AddRoomOnPage("102", "Hall", "Twin Bed", "922337203685477");
+        ExtLV* list = Rooms()->listRoomView;
+        QCOMPARE(TestSupport::ShownCellText(list, 1, 3), QStringLiteral("$1,500.00"));
+        QCOMPARE(TestSupport::ShownCellText(list, 2, 3), QStringLiteral("$922,337,203,685,477.00"));
+        QCOMPARE(TestSupport::ShownCellText(list, 2, 0), QStringLiteral("102"));
+    }
+
     void theTariffIsStoredAlikeInEveryLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         OpenAdmin();
@@ -145,6 +157,11 @@ private slots:
                                              << "abc"
                                              << "txtRoomPrice"
                                              << "Invalid Tariff" << priceText;
+        QTest::newRow("tariff below zero") << "101"
+                                           << "-5"
+                                           << "txtRoomPrice"
+                                           << "Invalid Tariff"
+                                           << "Please Enter Tariff of 0 or more!";
         QTest::newRow("tariff empty") << "101"
                                       << ""
                                       << "txtRoomPrice"

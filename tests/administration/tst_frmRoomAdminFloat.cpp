@@ -3,6 +3,7 @@
 #include "core/ProductInfo.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
+#include "tests/support/ScopedLocale.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -190,6 +191,43 @@ private slots:
         QCOMPARE(shown.text, "flot_0002\r\nError : 13\r\nType mismatch\r\n Critical error, please "
                              "report to : " +
                                  ProductInfo::SupportAddress());
+    }
+
+    // The rate box shows the tariff in the language's own form, and Modify reads it back.
+    void theRateShownIsReadBackInEveryLanguage_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+        QTest::newRow("Arabic, Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    }
+    void theRateShownIsReadBackInEveryLanguage() {
+        QFETCH(QLocale, locale);
+        const TestSupport::ScopedLocale language(locale);
+        const bool stayedOpen = edit("101", [&](frmRoomAdminFloat& editor) {
+            QCOMPARE(editor.txtPriceEdit->text(), locale.toCurrencyString(1500.0));
+            Dialogs::Testing::AnswerNextQuestion(true);
+            QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+        });
+        QVERIFY(!stayedOpen);
+        QCOMPARE(messagesAfterOpening(), QStringList{"Update Selected Room?"});
+        QCOMPARE(storedRooms().first(), QStringLiteral("101|Chef!*!s room|1500"));
+    }
+
+    void aTariffBelowZeroGetsTheBalloonAtTheRate() {
+        const QStringList before = storedRooms();
+        const bool stayedOpen = edit("101", [&](frmRoomAdminFloat& editor) {
+            editor.txtPriceEdit->setText("-5");
+            QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+            const TestSupport::Balloon balloon = TestSupport::ShownBalloon(&editor);
+            QVERIFY(balloon.shown);
+            QCOMPARE(balloon.TargetName(), QStringLiteral("txtPriceEdit"));
+            QCOMPARE(balloon.title, QStringLiteral("Invalid Tariff"));
+            QCOMPARE(balloon.text, QStringLiteral("Please Enter Tariff of 0 or more!"));
+            QCOMPARE(balloon.icon, int(CBalloonToolTip::ErrorIcon));
+        });
+        // Open still, for another tariff; nothing was asked or changed.
+        QVERIFY(stayedOpen);
+        QCOMPARE(messagesAfterOpening(), QStringList());
+        QCOMPARE(storedRooms(), before);
     }
 
     void aRefusedUpdateLeavesTheRoomAndItsTable_data() {

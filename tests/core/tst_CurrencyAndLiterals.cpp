@@ -15,6 +15,11 @@ const QLocale kJapan(QLocale::Japanese, QLocale::Japan);
 constexpr qint64 kLargest = std::numeric_limits<qint64>::max();
 constexpr qint64 kSmallest = std::numeric_limits<qint64>::min();
 
+// The decimals the locale's currency shows: the zeros of its text of zero, less the whole one.
+int currencyDecimals(const QLocale& locale) {
+    return int(locale.toCurrencyString(0.0).count(locale.zeroDigit())) - 1;
+}
+
 Currency money(const char* text) {
     return Currency::FromText(QString::fromLatin1(text), QLocale::c());
 }
@@ -130,6 +135,37 @@ private slots:
         const Currency value = Currency::FromText(amount, QLocale::c());
         QCOMPARE(value.Format(locale), formatted);
         QCOMPARE(value.Rounded(2).ToPlainText(), rounded);
+    }
+
+    // Whatever a locale writes, an amount read back is the amount shown: grouped with spaces of
+    // any width, in the locale's own digits, signs and bidi marks.
+    void everyLocaleReadsBackWhatItWrites_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<Currency>("amount");
+        const QList<std::pair<const char*, Currency>> amounts{
+            {"0", Currency()},
+            {"1234.5", money("1234.5")},
+            {"-0.01", money("-0.01")},
+            // The largest amount every currency writes whole, whatever its decimals.
+            {"largest", money("922337203685477")},
+            {"largest with cents", money("922337203685477.58")},
+        };
+        const QList<QLocale> locales = QLocale::matchingLocales(
+            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        for (const QLocale& locale : locales)
+            for (const auto& [name, amount] : amounts)
+                // Cents of the largest amount would round beyond it in a currency of none.
+                if (currencyDecimals(locale) > 0 || amount.Units() % Currency::kUnitsPerWhole == 0)
+                    QTest::addRow("%s %s", qPrintable(locale.bcp47Name()), name)
+                        << locale << amount;
+    }
+    void everyLocaleReadsBackWhatItWrites() {
+        QFETCH(QLocale, locale);
+        QFETCH(Currency, amount);
+        const QString shown = amount.Format(locale);
+        const std::optional<Currency> read = Currency::Parse(shown, locale);
+        QVERIFY2(read.has_value(), qPrintable(shown));
+        QCOMPARE(*read, amount.Rounded(currencyDecimals(locale)));
     }
 
     void currencyWithoutDecimalsRoundsToWholeUnits() {

@@ -6,6 +6,7 @@
 #include "food_orders/frmFoodDetails.h"
 #include "food_orders/frmFoodTxtView.h"
 #include "tests/support/AdminStatements.h"
+#include "tests/support/ShownCell.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -91,10 +92,15 @@ private slots:
         QCOMPARE(form->txtTitle->text() + form->txtFName->text() + form->txtLName->text(),
                  QStringLiteral("Mrs.AnnLee"));
         QCOMPARE(RowsOf(form->OrderLV, 4),
-                 (QStringList{kPaid + QStringLiteral("|12/10/26|Paid|") + ann,
-                              kDue + QStringLiteral("|12/10/26|Due|") + ann,
-                              kNotConfirmed + QStringLiteral("|12/10/26|Not Confirmed|") + ann}));
+                 (QStringList{kPaid + QStringLiteral("|12/10/2026|Paid|") + ann,
+                              kDue + QStringLiteral("|12/10/2026|Due|") + ann,
+                              kNotConfirmed + QStringLiteral("|12/10/2026|Not Confirmed|") + ann}));
         QCOMPARE(RowsOf(form->ItemsLV, 2), (QStringList{"Tea|$2.50", "Pasta|$12.50"}));
+        // Order numbers and prices are drawn whole, never cut to another number.
+        for (int row = 1; row <= 3; ++row)
+            QCOMPARE(TestSupport::ShownCellText(form->OrderLV, row, 0),
+                     form->OrderLV->ListItems().Item(row).Text());
+        QCOMPARE(TestSupport::ShownCellText(form->ItemsLV, 2, 1), QStringLiteral("$12.50"));
         // The paid order stays out of the total, as the note beside it says.
         QCOMPARE(form->Label5->text(),
                  QStringLiteral("Note : Paid Orders are not included in Total Amount"));

@@ -216,6 +216,27 @@ private slots:
         QCOMPARE(form->MSChart1->RowCount(), 30);
     }
 
+    // The chart reads back the amounts it writes, grouped with narrow spaces or in the
+    // language's own digits, and fills every day of the month.
+    void fillsEveryDayInEveryLanguage_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+        QTest::newRow("Arabic, Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    }
+    void fillsEveryDayInEveryLanguage() {
+        QFETCH(QLocale, locale);
+        VERIFY_RAN(sellInMarch());
+        VERIFY_RAN(sell(Sale::Booking, "1234.5", QDate(2024, 3, 31)));
+        QLocale::setDefault(locale);
+        frmStats* form = open();
+        QVERIFY(form);
+        form->CMonth->setCurrentText(QStringLiteral("March"));
+        RevenueChart* chart = form->MSChart1;
+        QCOMPARE(chart->RowCount(), 31);
+        QCOMPARE(rowsOf(chart, 6, 10), (QList<double>{0, 1250, 0, 1000, 0}));
+        QCOMPARE(chart->RowValue(31), 1234.5);
+    }
+
     void oneRowPerDayOfTheMonth_data() {
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("year");

@@ -21,8 +21,9 @@ QString money(const char* amount) {
     return Currency::FromText(QString::fromLatin1(amount), QLocale::c()).Format();
 }
 
+// As the list shows a date in English (United States): the year written whole.
 QString shortDate(const QDate& date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return date.toString(QStringLiteral("M/d/yyyy"));
 }
 
 // A status chosen as the user chooses it: the item clicked in the opened list, even when it is
@@ -144,7 +145,7 @@ private slots:
         const QString checkIn = refilled.SubItems(7);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(amount, german.toCurrencyString(4500.0));
-        QCOMPARE(checkIn, german.toString(kToday, QLocale::ShortFormat));
+        QCOMPARE(checkIn, kToday.toString(QStringLiteral("dd.MM.yyyy")));
     }
 
     void searchComparesTheWholeText_data() {

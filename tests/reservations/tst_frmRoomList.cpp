@@ -44,7 +44,7 @@ class TestFrmRoomList : public CustomerWindowsFixture {
     }
 
     static QString shortDate(int daysFromToday) {
-        return QLocale().toString(kToday.addDays(daysFromToday), QLocale::ShortFormat);
+        return kToday.addDays(daysFromToday).toString(QStringLiteral("M/d/yyyy"));
     }
 
 private slots:
