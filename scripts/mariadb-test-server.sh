@@ -14,6 +14,7 @@ mariadb_test_server_start() {
         --auth-root-authentication-method=socket --skip-test-db >"$MARIADB_TEST_DIR/install.log" 2>&1
     mariadbd --no-defaults --datadir="$MARIADB_TEST_DIR/data" --socket="$socket" \
         --port="$STAYMARK_TEST_MYSQL_PORT" --bind-address=127.0.0.1 --user="$(id -un)" \
+        --tmpdir="$MARIADB_TEST_DIR" \
         --pid-file="$MARIADB_TEST_DIR/mysqld.pid" --log-error="$MARIADB_TEST_DIR/error.log" \
         --innodb-flush-log-at-trx-commit=2 --max-connections=500 &
     for _ in $(seq 1 100); do

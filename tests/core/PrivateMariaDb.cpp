@@ -109,6 +109,8 @@ QString PrivateMariaDb::run() {
     server_.start(QStringLiteral("mariadbd"),
                   {QStringLiteral("--no-defaults"),
                    QStringLiteral("--datadir=") + folder_.filePath(QStringLiteral("data")),
+                   // Its temporary tables stay in its own folder, away from every other server's.
+                   QStringLiteral("--tmpdir=") + folder_.path(),
                    QStringLiteral("--socket=") + socket(), QStringLiteral("--port=%1").arg(port_),
                    QStringLiteral("--bind-address=127.0.0.1"), QStringLiteral("--user=") + osUser(),
                    QStringLiteral("--log-error=") + folder_.filePath(QStringLiteral("error.log")),
