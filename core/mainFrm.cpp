@@ -44,6 +44,10 @@ namespace {
 
 QPointer<mainFrm> loadedMainWindow;
 
+// With nothing stored the main window takes this much of the screen, where the screen has it:
+// room for the booking form beside the menu, toolbar and status bar.
+constexpr QSize kFirstOpenSize(1280, 800);
+
 const QString kLogsRefused =
     QStringLiteral("Only user with Administrator privileges can view logs");
 
@@ -78,7 +82,7 @@ mainFrm::mainFrm() {
     buildMenus();
     buildToolbar();
     buildStatusBar();
-    resize(1024, 720);
+    resize(kFirstOpenSize);
     loadedMainWindow = this;
     MDIForm_Load();
 }
@@ -95,30 +99,30 @@ mainFrm* mainFrm::Instance() {
 QMdiSubWindow* mainFrm::ShowChild(QWidget* form, const QSize& loadSize) {
     mainFrm* main = Instance();
     if (!main) {
-        if (loadSize.isValid())
-            form->resize(loadSize);
+        form->resize(FirstOpenSize(form, loadSize, {}));
         form->show();
+        KeepOnScreen(form);
         form->raise();
         return nullptr;
     }
     const QList<QMdiSubWindow*> children = main->MdiArea->subWindowList();
     for (QMdiSubWindow* child : children) {
         if (child->widget() == form) {
-            child->showNormal();
+            // Brought forward, a window keeps its state; only a minimised one opens again.
+            if (child->isMinimized())
+                child->showNormal();
             main->MdiArea->setActiveSubWindow(child);
             return child;
         }
     }
+    const bool maximised = ShowsMaximised(main->MdiArea);
     QMdiSubWindow* child = main->MdiArea->addSubWindow(form);
     child->setAttribute(Qt::WA_DeleteOnClose);
     // A form that closes itself takes its frame with it.
     connect(form, &QObject::destroyed, child, &QMdiSubWindow::close);
     child->setWindowTitle(form->windowTitle());
-    child->show();
-    if (loadSize.isValid()) {
-        child->resize(loadSize);
-        KeepInsideParent(child);
-    }
+    child->resize(FirstOpenSize(child, loadSize, main->MdiArea->viewport()->size()));
+    ShowInWorkspace(child, maximised);
     main->MdiArea->setActiveSubWindow(child);
     return child;
 }
@@ -186,7 +190,8 @@ void mainFrm::buildMenus() {
 void mainFrm::buildToolbar() {
     Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Texts beside the icons keep the band low, leaving the height to the child windows.
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     Toolbar1->setMovable(false);
     struct Button {
         const char* key;
@@ -268,8 +273,12 @@ void mainFrm::MDIForm_Load() {
     IgnoreErrors([this] { StatusBar1Panel1->setText(QStringLiteral("Not Logged In")); });
     IgnoreErrors([this] { mnuChangeMyPassword->setVisible(false); });
     IgnoreErrors([this] {
+        // With nothing stored the window opens in the middle of the screen, wholly on it.
+        CentreOverOwner(this);
         positionIni_ = placementIni();
         positionIni_.LoadFormPos(this, 3000, 3000);
+        // A place stored on a larger screen is brought back onto this one.
+        KeepOnScreen(this);
     });
     // Without a database the user has just closed the tool: it is not shown a second time.
     if (theDBworks::IsConnected())

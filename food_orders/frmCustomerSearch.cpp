@@ -7,6 +7,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/WindowPlacement.h"
 #include "food_orders/CustomerLookup.h"
 #include "food_orders/frmFoodingBook.h"
 
@@ -67,6 +68,7 @@ void frmCustomerSearch::layOut() {
     buttons->addWidget(Command1);
     column->addLayout(buttons);
     resize(TwipsSize(7500, 4500));
+    CentreOverOwner(this);
 }
 
 void frmCustomerSearch::connectEvents() {

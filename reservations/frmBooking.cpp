@@ -178,8 +178,8 @@ void frmBooking::buildRoomOptions(QWidget* panel) {
     Command1 = NewButton(panel, QStringLiteral("Command1"), QStringLiteral(">"));
     Command2 = NewButton(panel, QStringLiteral("Command2"), QStringLiteral("<"));
     Text1 = NewAnchor(panel, QStringLiteral("Text1"));
-    ListView1->setFixedSize(300, 150);
-    ListView2->setFixedSize(300, 150);
+    ListView1->setFixedSize(300, 110);
+    ListView2->setFixedSize(300, 110);
     auto* moves = new QVBoxLayout();
     moves->addStretch();
     moves->addWidget(Command1);

@@ -280,8 +280,7 @@ void frmCustomerDetails::Form_Load(const QString& bookingId) {
 }
 
 void frmCustomerDetails::restorePlacement(QWidget* window) {
-    window->resize(TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
-    placement_->Restore(window);
+    placement_->Restore(window, TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
 }
 
 qint64 frmCustomerDetails::bookingId() const {

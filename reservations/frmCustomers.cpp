@@ -192,8 +192,7 @@ void frmCustomers::Form_Load() {
 
 void frmCustomers::restorePlacement(QMdiSubWindow* window) {
     QWidget* placed = window ? static_cast<QWidget*>(window) : this;
-    placed->resize(TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
-    placement_->Restore(placed);
+    placement_->Restore(placed, TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
 }
 
 void frmCustomers::RoomListShow() {

@@ -7,13 +7,18 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
+#include <functional>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -83,6 +88,26 @@ bool x11CompositingManagerRuns() {
     return owned;
 }
 #endif
+
+// The child window, or else the window, that holds the field: the balloon belongs to it.
+QWidget* hostOf(QWidget* field) {
+    for (QWidget* up = field; up; up = up->parentWidget())
+        if (qobject_cast<QMdiSubWindow*>(up) || up->isWindow())
+            return up;
+    return field;
+}
+
+// Whether the balloon covers a button of the field's window: the one that answers it may be
+// among them.
+bool coversAButton(const QWidget& balloon, QWidget* field) {
+    const QWidget* host = hostOf(field);
+    const QList<QPushButton*> buttons = host->findChildren<QPushButton*>();
+    for (const QPushButton* button : buttons)
+        if (button->isVisible() &&
+            balloon.geometry().intersects(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+            return true;
+    return false;
+}
 
 // The screen that shows the point, or the primary one.
 QRect screenAround(const QPoint& point) {
@@ -168,8 +193,31 @@ void CBalloonToolTip::Show(int x, int y) {
     const QRect toolRect =
         tool_ ? QRect(tool_->mapToGlobal(QPoint(0, 0)), tool_->size()) : QRect(point, QSize());
     window_->PointAt(point, centered_, toolRect);
+    // Below the field it would hide a button that answers it: beside or above the field
+    // instead, where that is clear of the buttons and on the screen.
+    if (coversAButton(*window_, BalloonTarget)) {
+        const QPoint besidePoint =
+            BalloonTarget->mapToGlobal(QPoint(BalloonTarget->width(), BalloonTarget->height() / 2));
+        const QPoint abovePoint = BalloonTarget->mapToGlobal(QPoint(x, 0));
+        const std::function<void()> places[] = {
+            [&] { window_->PointBeside(besidePoint, false); },
+            [&] { window_->PointBeside(besidePoint, true); },
+            [&] { window_->PointAt(abovePoint, false, toolRect, true); },
+        };
+        bool placed = false;
+        for (const auto& place : places) {
+            place();
+            placed = !coversAButton(*window_, BalloonTarget) &&
+                     screenAround(besidePoint).contains(window_->geometry());
+            if (placed)
+                break;
+        }
+        if (!placed)
+            window_->PointAt(point, centered_, toolRect);
+    }
     window_->show();
     window_->raise();
+    window_->BelongTo(BalloonTarget);
 }
 
 void CBalloonToolTip::Destroy() {
@@ -251,7 +299,9 @@ void BalloonWindow::relayout() {
         height += std::max(kIconSize, title.height()) + kSpacing;
     }
     bodySize_ = QSize(std::max(width, kStemOffset + kStemWidth), height);
-    resize(bodySize_.width() + 2 * kMargin, bodySize_.height() + 2 * kMargin + stemHeight());
+    const int besideStem = stemBeside_ ? stemHeight() : 0;
+    resize(bodySize_.width() + 2 * kMargin + besideStem,
+           bodySize_.height() + 2 * kMargin + stemHeight() - besideStem);
     update();
 }
 
@@ -260,18 +310,32 @@ int BalloonWindow::stemHeight() const {
 }
 
 int BalloonWindow::bodyTop() const {
-    return stemBelow_ ? 0 : stemHeight();
+    return stemBelow_ || stemBeside_ ? 0 : stemHeight();
+}
+
+int BalloonWindow::bodyLeft() const {
+    return stemBeside_ ? stemHeight() : 0;
 }
 
 QPainterPath BalloonWindow::outline() const {
     QPainterPath path;
     const int stem = stemHeight();
-    const QRectF body(0.5, bodyTop() + 0.5, width() - 1.0, height() - stem - 1.0);
+    const QRectF body(bodyLeft() + 0.5, bodyTop() + 0.5, width() - bodyLeft() - 1.0,
+                      height() - (stemBeside_ ? 0 : stem) - 1.0);
     if (!balloonShape_) {
         path.addRect(body);
         return path;
     }
     path.addRoundedRect(body, kCornerRadius, kCornerRadius);
+    if (stemBeside_) {
+        // The stem reaches left from the body to its point, its straight edge level with it.
+        QPainterPath stemPath;
+        stemPath.moveTo(0.5, stemY_);
+        stemPath.lineTo(body.left() + 1.0, stemY_);
+        stemPath.lineTo(body.left() + 1.0, stemY_ + kStemWidth);
+        stemPath.closeSubpath();
+        return path.united(stemPath);
+    }
     // The stem's straight edge rises from its point; its slope leans to the side with room.
     const double tipY = stemBelow_ ? height() - 0.5 : 0.5;
     const double baseY = stemBelow_ ? body.bottom() - 1.0 : body.top() + 1.0;
@@ -308,9 +372,10 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
     painter.drawPath(outline());
     const QColor textColor = fore_.isValid() ? fore_ : tipPalette.color(QPalette::ToolTipText);
     painter.setPen(textColor);
+    const int left = bodyLeft() + kMargin;
     int y = bodyTop() + kMargin;
     if (!titleText_.isEmpty()) {
-        int x = kMargin;
+        int x = left;
         if (titleIcon_) {
             Icons::Get(pictureFor(titleIcon_)).paint(&painter, x, y, kIconSize, kIconSize);
             x += kIconSize + kSpacing;
@@ -322,15 +387,33 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
         y += std::max(kIconSize, title.height()) + kSpacing;
         painter.setFont(font());
     }
-    painter.drawText(QRect(kMargin, y, bodySize_.width(), height() - y), Qt::TextWordWrap,
-                     bodyText_);
+    painter.drawText(QRect(left, y, bodySize_.width(), height() - y), Qt::TextWordWrap, bodyText_);
 }
 
 QPoint BalloonWindow::StemPoint() const {
+    if (stemBeside_)
+        return pos() + QPoint(0, stemY_);
     return pos() + QPoint(stemX_, stemBelow_ ? height() - 1 : 0);
 }
 
-void BalloonWindow::PointAt(const QPoint& screenPoint, bool centredBelow, const QRect& toolRect) {
+void BalloonWindow::setStemBeside(bool beside) {
+    if (stemBeside_ == beside)
+        return;
+    stemBeside_ = beside;
+    relayout();
+}
+
+void BalloonWindow::PointBeside(const QPoint& screenPoint, bool upwards) {
+    setStemBeside(true);
+    stemY_ = upwards ? std::max(0, height() - kStemOffset - kStemWidth)
+                     : std::min(kStemOffset, height() / 2);
+    move(screenPoint.x(), screenPoint.y() - stemY_);
+    updateShape();
+}
+
+void BalloonWindow::PointAt(const QPoint& screenPoint, bool centredBelow, const QRect& toolRect,
+                            bool above) {
+    setStemBeside(false);
     const QPoint point =
         centredBelow ? QPoint(toolRect.center().x(), toolRect.bottom() + 1) : screenPoint;
     const QRect screen = screenAround(point);
@@ -338,8 +421,8 @@ void BalloonWindow::PointAt(const QPoint& screenPoint, bool centredBelow, const 
     const int left =
         std::max(screen.left(), std::min(point.x() - wanted, screen.right() + 1 - width()));
     stemX_ = std::clamp(point.x() - left, 0, width() - 1);
-    stemBelow_ =
-        point.y() + height() - 1 > screen.bottom() && point.y() - height() + 1 >= screen.top();
+    const bool roomAbove = point.y() - height() + 1 >= screen.top();
+    stemBelow_ = roomAbove && (above || point.y() + height() - 1 > screen.bottom());
     move(point.x() - stemX_, stemBelow_ ? point.y() - height() + 1 : point.y());
     updateShape();
 }
@@ -362,7 +445,42 @@ void BalloonWindow::FollowHover(QWidget* tool, int delayMs, int visibleMs) {
     tool->installEventFilter(this);
 }
 
+void BalloonWindow::BelongTo(QWidget* field) {
+    field_ = field;
+    host_ = hostOf(field);
+    if (auto* child = qobject_cast<QMdiSubWindow*>(host_.data()); child && child->mdiArea())
+        connect(child->mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* now) {
+            if (now != host_)
+                hide();
+        });
+    qApp->installEventFilter(this);
+}
+
+bool BalloonWindow::endsTheBalloon(const QObject* watched, const QEvent* event) const {
+    if (!field_ || !host_ || !watched->isWidgetType())
+        return false;
+    const auto* widget = static_cast<const QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::Hide:
+    case QEvent::Close:
+        return widget == field_ || widget->isAncestorOf(field_) || widget == host_;
+    case QEvent::WindowDeactivate:
+        return widget == field_->window();
+    case QEvent::MouseButtonPress:
+        return qobject_cast<const QPushButton*>(widget) && host_->isAncestorOf(widget);
+    case QEvent::KeyPress: {
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        return (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+               (widget == host_ || host_->isAncestorOf(widget));
+    }
+    default:
+        return false;
+    }
+}
+
 bool BalloonWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isVisible() && endsTheBalloon(watched, event))
+        hide();
     if (watched == hoverTool_ && hoverTimer_) {
         if (event->type() == QEvent::Enter) {
             hoverTimer_->start(hoverDelayMs_);

@@ -109,8 +109,17 @@ public:
     void SetTitleLine(int icon, const QString& title);
     void SetText(const QString& text);
     void SetColors(const QColor& fore, const QColor& back);
-    // Places the window so that its stem (or a corner) is at this screen point.
-    void PointAt(const QPoint& screenPoint, bool centredBelow, const QRect& toolRect);
+    // Places the window so that its stem (or a corner) is at this screen point, below it or,
+    // when there is no room below or `above` asks for it, above it.
+    void PointAt(const QPoint& screenPoint, bool centredBelow, const QRect& toolRect,
+                 bool above = false);
+    // Places the window to the right of this screen point, its stem reaching left to it; the
+    // body reaches down from the point, or up when `upwards`.
+    void PointBeside(const QPoint& screenPoint, bool upwards);
+    // From now on the balloon hides when the window holding the field closes, is hidden or
+    // loses activation to another window, and when a button of that window is pressed or
+    // Enter typed in it: the field's input is being answered again.
+    void BelongTo(QWidget* field);
     // True when the window is cut to its shape rather than drawn translucent.
     bool IsMasked() const { return masked_; }
 
@@ -134,13 +143,22 @@ private:
     // The mask follows the outline where the balloon is cut to its shape.
     void updateShape();
     int stemHeight() const;
-    // The body's top: below the stem, or at the top when the stem points down.
+    // The body's top: below the stem, or at the top when the stem points down or sideways.
     int bodyTop() const;
+    // The body's left edge: right of the stem when it points sideways.
+    int bodyLeft() const;
+    void setStemBeside(bool beside);
+    // Whether this event in the application answers the field or takes its window away.
+    bool endsTheBalloon(const QObject* watched, const QEvent* event) const;
 
     bool balloonShape_;
     bool masked_;
-    int stemX_;              // where the stem's point is, from the left edge
-    bool stemBelow_ = false; // the balloon sits above its point
+    int stemX_;               // where the stem's point is, from the left edge
+    bool stemBelow_ = false;  // the balloon sits above its point
+    bool stemBeside_ = false; // the balloon sits right of its point
+    int stemY_ = 0;           // where a sideways stem's point is, from the top edge
+    QPointer<QWidget> field_;
+    QPointer<QWidget> host_; // the child window or window that holds the field
     int titleIcon_ = 0;
     QString titleText_;
     QString bodyText_;

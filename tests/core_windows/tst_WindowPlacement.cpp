@@ -1,0 +1,265 @@
+#include "administration/frmAdminArea.h"
+#include "core/CIniFile.h"
+#include "core/ui/ExtLV.h"
+#include "core/ui/WindowPlacement.h"
+#include "core/ui/frmScroll.h"
+#include "food_orders/frmCustomerSearch.h"
+#include "food_orders/frmFoodTxtView.h"
+#include "reservations/frmBooking.h"
+#include "reservations/frmCustomerDetails.h"
+#include "reservations/frmCustomers.h"
+#include "reservations/frmRoomList.h"
+#include "tests/support/MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+// The child windows as the user opens them, each returning its form.
+struct Opener {
+    const char* name;
+    QWidget* (*open)();
+};
+
+template <typename Form> QWidget* byDefaultInstance() {
+    Form::ShowWindow();
+    return LoadedInstance<Form>();
+}
+
+QWidget* customerDetails() {
+    return frmCustomerDetails::ShowWindow(QStringLiteral("1"));
+}
+
+QWidget* textView() {
+    frmFoodTxtView::ShowBill(FoodBill{});
+    return LoadedInstance<frmFoodTxtView>();
+}
+
+const Opener kOpeners[] = {
+    {"booking", &byDefaultInstance<frmBooking>},
+    {"customer list", &byDefaultInstance<frmCustomers>},
+    {"customer details", &customerDetails},
+    {"text view", &textView},
+    {"room schedule", &byDefaultInstance<frmRoomList>},
+    {"administration", &byDefaultInstance<frmAdminArea>},
+};
+
+QMdiSubWindow* frameOf(const QWidget* form) {
+    return form ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
+}
+
+QString describe(const QRect& place) {
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(place.x())
+        .arg(place.y())
+        .arg(place.width())
+        .arg(place.height());
+}
+
+} // namespace
+
+class TestWindowPlacement : public MainWindowFixture {
+    Q_OBJECT
+
+    QRect workspace() const { return main->MdiArea->viewport()->rect(); }
+    QRect screenArea() const { return main->screen()->availableGeometry(); }
+
+    void initTest() override {
+        using namespace GlobalLogin;
+        PrivModifySettings = PrivRoomList = PrivModifyTax = PrivCustomerViewEdit = PrivViewReport =
+            1;
+        IsLoggedIn = true;
+        LoggedUserName = QStringLiteral("admin");
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+    }
+
+    // What the user sees of every child window: a maximised one fills the workspace and is the
+    // active one, named in the main window's caption; a normal one shows its frame wholly
+    // inside the workspace. Never both.
+    void verifyStatesAgreeWithGeometry(
+        const std::source_location& where = std::source_location::current()) {
+        const QList<QMdiSubWindow*> children = main->MdiArea->subWindowList();
+        for (const QMdiSubWindow* child : children) {
+            if (!child->isVisible() || child->isMinimized())
+                continue;
+            const QString seen = child->windowTitle() + QStringLiteral(" at ") +
+                                 describe(child->geometry()) + QStringLiteral(" in ") +
+                                 describe(workspace());
+            if (child->isMaximized()) {
+                if (child->geometry() != workspace())
+                    TestSupport::FailAt(QStringLiteral("maximised ") + seen, where);
+            } else if (!workspace().contains(child->geometry())) {
+                TestSupport::FailAt(QStringLiteral("normal ") + seen, where);
+            }
+        }
+        const QMdiSubWindow* active = main->MdiArea->activeSubWindow();
+        const bool named = main->windowTitle().contains(QStringLiteral(" - ["));
+        if (active && active->isMaximized() != named)
+            TestSupport::FailAt(QStringLiteral("caption \"%1\" with \"%2\" %3")
+                                    .arg(main->windowTitle(), active->windowTitle(),
+                                         active->isMaximized() ? "maximised" : "normal"),
+                                where);
+    }
+
+private slots:
+    void windowOpensMaximisedBesideAMaximisedOne_data() {
+        QTest::addColumn<int>("opener");
+        for (int i = 0; i < int(std::size(kOpeners)); ++i)
+            QTest::addRow("%s", kOpeners[i].name) << i;
+    }
+
+    void windowOpensMaximisedBesideAMaximisedOne() {
+        QFETCH(int, opener);
+        // The schedule is the neighbour, except when the schedule itself opens.
+        const Opener& neighbourOpener =
+            kOpeners[QLatin1String(kOpeners[opener].name) == QLatin1String("room schedule") ? 1
+                                                                                            : 4];
+        QMdiSubWindow* neighbour = frameOf(neighbourOpener.open());
+        QVERIFY(neighbour);
+        neighbour->showMaximized();
+        verifyStatesAgreeWithGeometry();
+
+        QMdiSubWindow* opened = frameOf(kOpeners[opener].open());
+        QVERIFY(opened);
+        QCOMPARE(main->MdiArea->activeSubWindow(), opened);
+        QVERIFY(opened->isMaximized());
+        verifyStatesAgreeWithGeometry();
+
+        // Restored, it shows its frame at the place it opened for, inside the workspace.
+        opened->showNormal();
+        QVERIFY(!opened->isMaximized());
+        verifyStatesAgreeWithGeometry();
+    }
+
+    // The other way round: a booking window stored maximised opens beside normal ones.
+    void windowStoredMaximisedOpensBesideNormalOnes() {
+        CIniFile bokpos = ConfigIni(QStringLiteral("bokpos"));
+        bokpos.WriteValues({{QStringLiteral("Left"), QStringLiteral("10")},
+                            {QStringLiteral("Top"), QStringLiteral("20")},
+                            {QStringLiteral("Width"), QStringLiteral("500")},
+                            {QStringLiteral("Height"), QStringLiteral("400")},
+                            {QStringLiteral("bokState"), QStringLiteral("2")}});
+        QMdiSubWindow* schedule = frameOf(byDefaultInstance<frmRoomList>());
+        QVERIFY(schedule && !schedule->isMaximized());
+        QMdiSubWindow* booking = frameOf(byDefaultInstance<frmBooking>());
+        QVERIFY(booking && booking->isMaximized());
+        verifyStatesAgreeWithGeometry();
+        // Brought forward again, neither changes its state.
+        main->MdiArea->setActiveSubWindow(schedule);
+        byDefaultInstance<frmBooking>();
+        QVERIFY(booking->isMaximized());
+        verifyStatesAgreeWithGeometry();
+        // Maximised, it keeps its stored place to come back to, and so does the file.
+        QCOMPARE(ReadConfigValue(QStringLiteral("bokpos"), QStringLiteral("Width")),
+                 QStringLiteral("500"));
+        booking->showNormal();
+        QCOMPARE(booking->geometry(), QRect(10, 20, 500, 400));
+        verifyStatesAgreeWithGeometry();
+    }
+
+    // With nothing stored every window opens showing its whole content where the workspace
+    // has room for it, wholly inside the workspace.
+    void firstOpeningShowsTheWholeWindow_data() {
+        QTest::addColumn<int>("opener");
+        for (int i = 0; i < int(std::size(kOpeners)); ++i)
+            QTest::addRow("%s", kOpeners[i].name) << i;
+    }
+
+    void firstOpeningShowsTheWholeWindow() {
+        QFETCH(int, opener);
+        QWidget* form = kOpeners[opener].open();
+        QMdiSubWindow* window = frameOf(form);
+        QVERIFY(window && !window->isMaximized() && !window->isMinimized());
+        QVERIFY2(workspace().contains(window->geometry()),
+                 qPrintable(describe(window->geometry()) + QStringLiteral(" in ") +
+                            describe(workspace())));
+        const QSize whole = window->sizeHint();
+        const bool room =
+            whole.width() <= workspace().width() && whole.height() <= workspace().height();
+        if (auto* scrolled = qobject_cast<ScrollableWindow*>(form)) {
+            // Where the workspace has room, nothing needs scrolling.
+            if (room) {
+                QVERIFY2(!scrolled->HBar->isVisible() && !scrolled->VBar->isVisible(),
+                         qPrintable(describe(window->geometry())));
+            } else {
+                QCOMPARE(window->size(), whole.boundedTo(workspace().size()));
+            }
+        } else if (room) {
+            QVERIFY(window->width() >= whole.width() && window->height() >= whole.height());
+        }
+    }
+
+    // At 1366 x 768 the main window, opened for the first time, has room for the whole booking
+    // form: from its title to its Submit button without a scroll bar.
+    void bookingFormFitsTheFirstMainWindowOnAWideScreen() {
+        if (screenArea().width() < 1366)
+            QSKIP("a narrower screen has no room for the whole form");
+        frmBooking* form = static_cast<frmBooking*>(byDefaultInstance<frmBooking>());
+        QVERIFY(form);
+        const QRect visible = form->PicOuter->rect();
+        for (QWidget* control :
+             {static_cast<QWidget*>(form->comboTitle), static_cast<QWidget*>(form->ListView2),
+              static_cast<QWidget*>(form->Command5)}) {
+            const QRect place(control->mapTo(form->PicOuter, QPoint()), control->size());
+            QVERIFY2(visible.contains(place), qPrintable(control->objectName()));
+        }
+        QVERIFY(!form->HBar->isVisible() && !form->VBar->isVisible());
+    }
+
+    // The main window and the customer search, which are windows of their own, open wholly
+    // on the screen, their frames included.
+    void windowsOfTheirOwnOpenWhollyOnTheScreen() {
+        QVERIFY2(screenArea().contains(main->frameGeometry()),
+                 qPrintable(describe(main->frameGeometry())));
+        frmCustomerSearch::ShowWindow();
+        frmCustomerSearch* search = LoadedInstance<frmCustomerSearch>();
+        QVERIFY(search && QTest::qWaitForWindowExposed(search));
+        QVERIFY2(screenArea().contains(search->frameGeometry()),
+                 qPrintable(describe(search->frameGeometry())));
+        // It stands over the main window, not in a corner of the screen.
+        QVERIFY(main->frameGeometry().contains(search->frameGeometry().center()));
+    }
+
+    // A place stored on a larger screen is kept where it fits and moved back where it does not.
+    void storedPlaceIsBroughtBackOntoASmallerScreen() {
+        const QRect screen = screenArea();
+        CIniFile pos = ConfigIni(QStringLiteral("pos"));
+        pos.WriteValues({{QStringLiteral("Left"), QString::number(screen.width() - 200)},
+                         {QStringLiteral("Top"), QString::number(screen.height() - 100)},
+                         {QStringLiteral("Width"), QStringLiteral("1200")},
+                         {QStringLiteral("Height"), QStringLiteral("700")}});
+        CIniFile cuspos = ConfigIni(QStringLiteral("cuspos"));
+        cuspos.WriteValues({{QStringLiteral("Left"), QStringLiteral("900")},
+                            {QStringLiteral("Top"), QStringLiteral("500")},
+                            {QStringLiteral("Width"), QStringLiteral("640")},
+                            {QStringLiteral("Height"), QStringLiteral("480")}});
+        delete main.data();
+        main = new mainFrm();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QVERIFY2(screen.contains(main->frameGeometry()),
+                 qPrintable(describe(main->frameGeometry())));
+        if (screen.width() >= 1300)
+            QCOMPARE(main->size(), QSize(1200, 700));
+        QMdiSubWindow* list = frameOf(byDefaultInstance<frmCustomers>());
+        QVERIFY(list);
+        QVERIFY2(workspace().contains(list->geometry()), qPrintable(describe(list->geometry())));
+        QCOMPARE(list->size(), QSize(640, 480).boundedTo(workspace().size()));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestSupport::PrepareProcess();
+    TestWindowPlacement test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_WindowPlacement.moc"
