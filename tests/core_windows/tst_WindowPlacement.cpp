@@ -75,6 +75,9 @@ class TestWindowPlacement : public MainWindowFixture {
             1;
         IsLoggedIn = true;
         LoggedUserName = QStringLiteral("admin");
+        // The booking the customer details window shows.
+        VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_customers (ID, cFirstName, cUniqueNo) "
+                                          "VALUES (1, 'Ann', 'AAAAAAAA')")));
         QVERIFY(QTest::qWaitForWindowExposed(main));
     }
 
