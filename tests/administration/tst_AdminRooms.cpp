@@ -4,10 +4,15 @@
 #include "core/ErrorReport.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
+#include "tests/support/DrawnText.h"
 #include "tests/support/ShownCell.h"
 
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QToolTip>
 
 using TestSupport::Messages;
 using TestSupport::ModalSteps;
@@ -106,6 +111,41 @@ private slots:
         QCOMPARE(TestSupport::ShownCellText(list, 1, 3), QStringLiteral("$1,500.00"));
         QCOMPARE(TestSupport::ShownCellText(list, 2, 3), QStringLiteral("$922,337,203,685,477.00"));
         QCOMPARE(TestSupport::ShownCellText(list, 2, 0), QStringLiteral("102"));
+    }
+
+    // With a larger desktop font the page's list is narrower than its columns, and the tariff
+    // stands at its right edge.
+    void aFigureCutByTheListsEdgeShowsItIsCutAndTellsItWhole() {
+        const QFont usual = QApplication::font();
+        QFont larger = usual;
+        larger.setPointSizeF(usual.pointSizeF() * 1.5);
+        QApplication::setFont(larger);
+        const auto restore = qScopeGuard([usual] { QApplication::setFont(usual); });
+        OpenAdmin();
+        AddRoomOnPage("101", "Garden", "Twin Bed", "1500");
+        ExtLV* list = Rooms()->listRoomView;
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+        QApplication::processEvents();
+        const int edge = list->viewport()->width();
+        const QModelIndex tariff = list->model()->index(0, 3);
+        // Scrolled sideways until the tariff's first few pixels show at the edge.
+        list->horizontalScrollBar()->setValue(list->visualRect(tariff).left() - edge + 40);
+        QVERIFY2(list->visualRect(tariff).left() < edge && list->visualRect(tariff).right() > edge,
+                 "the tariff stands at the list's edge");
+        bool drawn = false;
+        for (const TestSupport::DrawnText& text : TestSupport::TextRecorder::Of(list->viewport())) {
+            if (!text.text.startsWith(QLatin1Char('$')))
+                continue;
+            drawn = true;
+            QVERIFY2(text.text.endsWith(QChar(0x2026)) || text.place.right() <= edge,
+                     qPrintable(text.text + QStringLiteral(" drawn past the list's edge")));
+        }
+        QVERIFY(drawn);
+        const QPoint shown =
+            list->visualRect(tariff).intersected(list->viewport()->rect()).center();
+        QHelpEvent tip(QEvent::ToolTip, shown, list->viewport()->mapToGlobal(shown));
+        QApplication::sendEvent(list->viewport(), &tip);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("$1,500.00"));
     }
 
     void theTariffIsStoredAlikeInEveryLocale() {
