@@ -127,6 +127,14 @@ private:
     int count_ = 0;
 };
 
+// One data row per entry of the table, named after the entry, holding its index.
+template <typename Entry, std::size_t N>
+void addRowPerEntry(const char* column, const Entry (&table)[N]) {
+    QTest::addColumn<int>(column);
+    for (int i = 0; i < int(N); ++i)
+        QTest::addRow("%s", table[i].name) << i;
+}
+
 QString storedPlace(const char* section) {
     QStringList values;
     for (const char* key : {"Left", "Top", "Width", "Height"})
@@ -195,9 +203,7 @@ class TestWindowPlacement : public MainWindowFixture {
 
 private slots:
     void movingWritesNothingAndClosingWritesThePlacementOnce_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kPlaced)); ++i)
-            QTest::addRow("%s", kPlaced[i].name) << i;
+        addRowPerEntry("row", kPlaced);
     }
 
     void movingWritesNothingAndClosingWritesThePlacementOnce() {
@@ -228,11 +234,7 @@ private slots:
         QCOMPARE(window->geometry(), place);
     }
 
-    void windowOpensMaximisedBesideAMaximisedOne_data() {
-        QTest::addColumn<int>("opener");
-        for (int i = 0; i < int(std::size(kOpeners)); ++i)
-            QTest::addRow("%s", kOpeners[i].name) << i;
-    }
+    void windowOpensMaximisedBesideAMaximisedOne_data() { addRowPerEntry("opener", kOpeners); }
 
     void windowOpensMaximisedBesideAMaximisedOne() {
         QFETCH(int, opener);
@@ -285,11 +287,7 @@ private slots:
 
     // With nothing stored every window opens showing its whole content where the workspace
     // has room for it, wholly inside the workspace.
-    void firstOpeningShowsTheWholeWindow_data() {
-        QTest::addColumn<int>("opener");
-        for (int i = 0; i < int(std::size(kOpeners)); ++i)
-            QTest::addRow("%s", kOpeners[i].name) << i;
-    }
+    void firstOpeningShowsTheWholeWindow_data() { addRowPerEntry("opener", kOpeners); }
 
     void firstOpeningShowsTheWholeWindow() {
         QFETCH(int, opener);
