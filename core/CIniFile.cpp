@@ -5,9 +5,7 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QScreen>
 #include <QStringList>
-#include <QWidget>
 
 namespace {
 
@@ -101,8 +99,14 @@ void CIniFile::Value(const QString& value) {
     writeKey(key_, value);
 }
 
+const QStringList& CIniFile::lines() const {
+    if (!lines_)
+        lines_ = readLines(path_);
+    return *lines_;
+}
+
 QString CIniFile::readKey(const QString& key) const {
-    const QStringList lines = readLines(path_);
+    const QStringList& lines = this->lines();
     const auto [header, end] = findSection(lines, section_);
     if (header < 0)
         return {};
@@ -122,10 +126,16 @@ QString CIniFile::writeKeys(const KeyValues& keyValues) {
             return QStringLiteral("the value of %1 holds a line break or another control "
                                   "character")
                 .arg(key);
+    // Written over the file as it is now, not over what this object read before.
     QStringList lines = readLines(path_);
     for (const auto& [key, value] : keyValues)
         setKey(lines, key, value);
-    return replaceFile(path_, lines);
+    QString error = replaceFile(path_, lines);
+    if (error.isEmpty())
+        lines_ = std::move(lines);
+    else
+        lines_.reset();
+    return error;
 }
 
 void CIniFile::setKey(QStringList& lines, const QString& key, const QString& value) const {
@@ -158,39 +168,28 @@ void CIniFile::WriteValues(const KeyValues& keyValues) {
                             error);
 }
 
-void CIniFile::SaveFormPos(const QWidget* form) {
-    if (!form)
-        return;
-    const QRect place = form->isWindow() ? form->normalGeometry() : form->geometry();
-    if (!place.isValid())
-        return;
-    writeKeys({{QStringLiteral("Left"), QString::number(place.x())},
-               {QStringLiteral("Top"), QString::number(place.y())},
-               {QStringLiteral("Width"), QString::number(place.width())},
-               {QStringLiteral("Height"), QString::number(place.height())}});
+CIniFile::KeyValues CIniFile::FormPosValues(const QRect& place) {
+    return {{QStringLiteral("Left"), QString::number(place.x())},
+            {QStringLiteral("Top"), QString::number(place.y())},
+            {QStringLiteral("Width"), QString::number(place.width())},
+            {QStringLiteral("Height"), QString::number(place.height())}};
 }
 
-void CIniFile::LoadFormPos(QWidget* form, int minWidthTwips, int minHeightTwips) const {
-    if (!form)
-        return;
+void CIniFile::SaveFormPos(const QRect& place) {
+    WriteValues(FormPosValues(place));
+}
+
+std::optional<QRect> CIniFile::LoadFormPos(int minWidthTwips, int minHeightTwips) const {
     bool ok[4] = {};
     const QRect place(readKey(QStringLiteral("Left")).toInt(&ok[0]),
                       readKey(QStringLiteral("Top")).toInt(&ok[1]),
                       readKey(QStringLiteral("Width")).toInt(&ok[2]),
                       readKey(QStringLiteral("Height")).toInt(&ok[3]));
     if (!(ok[0] && ok[1] && ok[2] && ok[3]))
-        return;
+        return std::nullopt;
     if (place.width() < toPixels(minWidthTwips) || place.height() < toPixels(minHeightTwips))
-        return;
-    if (form->isWindow()) {
-        // A window saved on a screen that is gone comes back where it can be seen.
-        const QScreen* screen = form->screen();
-        if (screen && !screen->availableVirtualGeometry().intersects(place)) {
-            form->resize(place.size());
-            return;
-        }
-    }
-    form->setGeometry(place);
+        return std::nullopt;
+    return place;
 }
 
 CIniFile ConfigIni(const QString& section) {

@@ -1,19 +1,23 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
-class QWidget;
-
 // Reads and writes config.ini: values by section and key (keys and sections matched without
-// regard to case), and window placements under a section. Every write goes to the file at
-// once, so the next read in the same run sees it.
+// regard to case), and window placements under a section. The file is read once, at the first
+// read, and what was read is kept for every later read of the object. Every write goes to the
+// file at once, so the next read in the same run sees it.
 class CIniFile final {
 public:
-    void Path(const QString& path) { path_ = path; }
+    void Path(const QString& path) {
+        path_ = path;
+        lines_.reset();
+    }
     void Section(const QString& section) { section_ = section; }
     void Key(const QString& key) { key_ = key; }
 
@@ -34,13 +38,18 @@ public:
     // or when a value is not one line: then nothing is written.
     void WriteValues(const KeyValues& keyValues);
 
-    // Stores the window's position and size under the current section.
-    void SaveFormPos(const QWidget* form);
-    // Restores what SaveFormPos stored. A stored size below minWidthTwips x minHeightTwips
-    // (1440 twips to the inch) is not restored, so a window never comes back unusably small.
-    void LoadFormPos(QWidget* form, int minWidthTwips, int minHeightTwips) const;
+    // The keys SaveFormPos writes for the place, to be written with others in one go.
+    static KeyValues FormPosValues(const QRect& place);
+    // Stores a window's position and size, in pixels, under the current section, in one
+    // replacement of the file. Throws as WriteValues does.
+    void SaveFormPos(const QRect& place);
+    // What SaveFormPos stored, or nothing when the section holds no whole placement. A stored
+    // size below minWidthTwips x minHeightTwips (1440 twips to the inch) is not given, so a
+    // window never comes back unusably small.
+    std::optional<QRect> LoadFormPos(int minWidthTwips, int minHeightTwips) const;
 
 private:
+    const QStringList& lines() const;
     QString readKey(const QString& key) const;
     void writeKey(const QString& key, const QString& value);
     // The error's text, or empty when the file was replaced.
@@ -50,6 +59,7 @@ private:
     QString path_;
     QString section_;
     QString key_;
+    mutable std::optional<QStringList> lines_;
 };
 
 // config.ini in the program's folder, at one section.

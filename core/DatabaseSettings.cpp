@@ -1,17 +1,12 @@
 #include "core/DatabaseSettings.h"
 
-#include "core/CIniFile.h"
+#include "core/Settings.h"
 #include "core/ui/CCrypto.h"
 
 namespace {
 
-QString encrypted(CCrypto& crypto, const QString& plain) {
-    return crypto.Encrypt(plain.trimmed(), ProgramKeyText(), true, CCrypto::RC2);
-}
-
-void writeSettings(const CIniFile::KeyValues& keyValues) {
-    CIniFile ini = ConfigIni(QStringLiteral("settings"));
-    ini.WriteValues(keyValues);
+Settings::Encrypted encrypted(CCrypto& crypto, const QString& plain) {
+    return {crypto.Encrypt(plain.trimmed(), ProgramKeyText(), true, CCrypto::RC2)};
 }
 
 } // namespace
@@ -20,23 +15,23 @@ namespace DatabaseSettings {
 
 void SaveServer(const ServerLogin& login) {
     CCrypto crypto;
-    writeSettings({
-        {QStringLiteral("SQLhost"), login.host},
-        {QStringLiteral("SQLDBname"), login.databaseName},
-        {QStringLiteral("SQLUserName"), encrypted(crypto, login.userName)},
-        {QStringLiteral("SQLPassWord"), encrypted(crypto, login.password)},
-        {QStringLiteral("UseSQL"), QStringLiteral("1")},
-    });
+    Settings::Changes()
+        .Set(Settings::ServerHost, login.host)
+        .Set(Settings::ServerDatabaseName, login.databaseName)
+        .Set(Settings::ServerUserName, encrypted(crypto, login.userName))
+        .Set(Settings::ServerPassword, encrypted(crypto, login.password))
+        .Set(Settings::UseSql, 1)
+        .Write();
 }
 
 void SaveFile(const QString& path, const QString& password) {
     CCrypto crypto;
     const bool kept = password.trimmed().size() > 1;
-    writeSettings({
-        {QStringLiteral("db"), path},
-        {QStringLiteral("dbkey"), kept ? encrypted(crypto, password) : QString()},
-        {QStringLiteral("UseSQL"), QStringLiteral("0")},
-    });
+    Settings::Changes()
+        .Set(Settings::DatabasePath, path)
+        .Set(Settings::DatabaseKey, kept ? encrypted(crypto, password) : Settings::Encrypted())
+        .Set(Settings::UseSql, 0)
+        .Write();
 }
 
 } // namespace DatabaseSettings

@@ -1,10 +1,10 @@
 #include "core/frmDBLocateTool.h"
 
 #include "core/AppPaths.h"
-#include "core/CIniFile.h"
 #include "core/DatabaseSettings.h"
 #include "core/ErrorReport.h"
 #include "core/ProductInfo.h"
+#include "core/Settings.h"
 #include "core/theDBworks.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/CCrypto.h"
@@ -25,10 +25,6 @@ namespace {
 frmDBLocateTool* openTool = nullptr;
 
 const QString kNewLine = QStringLiteral("\n");
-
-QString readSetting(const QString& key) {
-    return ReadConfigValue(QStringLiteral("settings"), key);
-}
 
 QString explanation() {
     return QStringLiteral("Database Error Occurred ! This could be due to saveral reasons :") +
@@ -130,18 +126,19 @@ void frmDBLocateTool::showError() {
 }
 
 void frmDBLocateTool::loadSettings() {
-    Text1->setText(readSetting(QStringLiteral("db")));
-    txtDBpass->setText(DecryptSecret(readSetting(QStringLiteral("dbkey"))));
+    const Settings::Stored stored;
+    Text1->setText(stored.Get(Settings::DatabasePath));
+    txtDBpass->setText(DecryptSecret(stored.Get(Settings::DatabaseKey).hex));
     // Only "1" selects the server; anything else, or nothing, is the embedded file.
-    const bool mySql = readSetting(QStringLiteral("UseSQL")).trimmed().toInt() == 1;
+    const bool mySql = stored.Get(Settings::UseSql) == 1;
     Check1->setChecked(mySql);
     enableMySqlPage(mySql);
     if (!mySql)
         return;
-    txtSQLHost->setText(readSetting(QStringLiteral("SQLhost")));
-    txtSQLDBName->setText(readSetting(QStringLiteral("SQLDBname")));
-    txtSQLUserName->setText(DecryptSecret(readSetting(QStringLiteral("SQLUserName"))));
-    txtSQLPassWord->setText(DecryptSecret(readSetting(QStringLiteral("SQLPassWord"))));
+    txtSQLHost->setText(stored.Get(Settings::ServerHost));
+    txtSQLDBName->setText(stored.Get(Settings::ServerDatabaseName));
+    txtSQLUserName->setText(DecryptSecret(stored.Get(Settings::ServerUserName).hex));
+    txtSQLPassWord->setText(DecryptSecret(stored.Get(Settings::ServerPassword).hex));
 }
 
 void frmDBLocateTool::Check1_Click() {

@@ -257,10 +257,6 @@ bool mainFrm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-CIniFile mainFrm::placementIni() {
-    return ConfigIni(QStringLiteral("pos"));
-}
-
 void mainFrm::MDIForm_Load() {
     // A second instance ends here, before any database work.
     if (!SingleInstance::Acquire()) {
@@ -272,14 +268,10 @@ void mainFrm::MDIForm_Load() {
     IgnoreErrors([] { theDBworks::Connect(); });
     IgnoreErrors([this] { StatusBar1Panel1->setText(QStringLiteral("Not Logged In")); });
     IgnoreErrors([this] { mnuChangeMyPassword->setVisible(false); });
-    IgnoreErrors([this] {
-        // With nothing stored the window opens in the middle of the screen, wholly on it.
-        CentreOverOwner(this);
-        positionIni_ = placementIni();
-        positionIni_.LoadFormPos(this, 3000, 3000);
-        // A place stored on a larger screen is brought back onto this one.
-        KeepOnScreen(this);
-    });
+    // With nothing stored the window opens in the middle of the screen, wholly on it; a place
+    // stored on a larger screen is brought back onto this one.
+    placement_ = new WindowPlacement(Settings::MainWindowPlacement, this);
+    placement_->Restore(this, kFirstOpenSize);
     // Without a database the user has just closed the tool: it is not shown a second time.
     if (theDBworks::IsConnected())
         IgnoreErrors([] { GlobalLogin::LoadHotelInfo(); });
@@ -287,25 +279,6 @@ void mainFrm::MDIForm_Load() {
     if (theDBworks::IsConnected())
         IgnoreErrors([] { FoodOrderStore::FinishUnfinishedTableChanges(); });
     loaded_ = true;
-}
-
-void mainFrm::MDIForm_Resize() {
-    if (!loaded_)
-        return;
-    IgnoreErrors([this] {
-        positionIni_ = placementIni();
-        positionIni_.SaveFormPos(this);
-    });
-}
-
-void mainFrm::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    MDIForm_Resize();
-}
-
-void mainFrm::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    MDIForm_Resize();
 }
 
 void mainFrm::closeEvent(QCloseEvent* event) {

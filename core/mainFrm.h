@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/CIniFile.h"
 #include "core/CommandGate.h"
 
 #include <QMainWindow>
@@ -12,6 +11,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class WindowPlacement;
 
 // The program's one multiple-document window: the menu, the toolbar, the status bar, and the
 // child windows of every task. It gates each command by the login state.
@@ -63,13 +63,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void MDIForm_Load();
-    void MDIForm_Resize();
     void MDIForm_Unload();
     void buildMenus();
     void buildToolbar();
@@ -79,9 +76,9 @@ private:
     void updateClockPanels();
     // Runs a command as its gate decides: its window, the login window, or a message.
     void runGated(CommandGate::Command command, const std::function<void()>& open);
-    CIniFile placementIni();
 
-    CIniFile positionIni_;
+    // Restored at load and saved when the window closes, as every window's placement is.
+    WindowPlacement* placement_ = nullptr;
     bool loaded_ = false;
     QMenu* mnuWin = nullptr;
     QList<QAction*> windowListActions_;

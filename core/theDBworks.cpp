@@ -1,9 +1,9 @@
 #include "core/theDBworks.h"
 
 #include "core/AppPaths.h"
-#include "core/CIniFile.h"
 #include "core/DBworksInternal.h"
 #include "core/ErrorReport.h"
+#include "core/Settings.h"
 #include "core/SqlLiteral.h"
 #include "core/SqliteLike.h"
 #include "core/ui/CCrypto.h"
@@ -69,10 +69,6 @@ quint64 recordsetGeneration = 0;
 void replaceRecordset(Recordset rows) {
     ++recordsetGeneration;
     currentRecordset() = std::move(rows);
-}
-
-QString readSetting(const QString& key) {
-    return ReadConfigValue(QStringLiteral("settings"), key);
 }
 
 QSqlDatabase database() {
@@ -536,24 +532,25 @@ QString DefaultDatabaseKey() {
 }
 
 QString ReadDBConfig() {
-    const QString db = readSetting(QStringLiteral("db"));
-    const QString key = readSetting(QStringLiteral("dbkey"));
+    const Settings::Stored stored;
+    const QString db = stored.Get(Settings::DatabasePath);
+    const QString key = stored.Get(Settings::DatabaseKey).hex;
     DBKey = key.isEmpty() ? DefaultDatabaseKey() : DecryptSecret(key);
     // A missing or non-numeric value means the embedded database.
-    UseSQLFlag = readSetting(QStringLiteral("useSQL")).trimmed().toInt();
-    SQLServerHost = readSetting(QStringLiteral("SQLhost"));
-    SQLDatabaseName = readSetting(QStringLiteral("SQLDBname"));
-    const QString user = readSetting(QStringLiteral("SQLUserName"));
+    UseSQLFlag = stored.Get(Settings::UseSql);
+    SQLServerHost = stored.Get(Settings::ServerHost);
+    SQLDatabaseName = stored.Get(Settings::ServerDatabaseName);
+    const QString user = stored.Get(Settings::ServerUserName).hex;
     if (!user.isEmpty())
         SQLLoginName = DecryptSecret(user);
-    const QString password = readSetting(QStringLiteral("SQLPassWord"));
+    const QString password = stored.Get(Settings::ServerPassword).hex;
     if (!password.isEmpty())
         SQLLoginPassword = DecryptSecret(password);
     return db;
 }
 
 QString GetDBKey() {
-    const QString key = readSetting(QStringLiteral("dbkey"));
+    const QString key = Settings::Stored().Get(Settings::DatabaseKey).hex;
     return key.isEmpty() ? QString() : DecryptSecret(key);
 }
 
@@ -563,8 +560,7 @@ void OpenConnection() {
     sessionLockWaitS = kLockWaitSeconds;
     readOnlyFile = false;
     if (UseSQLFlag != 1) {
-        const QString key = GetDBKey();
-        DBKey = key.isEmpty() ? DefaultDatabaseKey() : key;
+        // DBKey holds the stored password as ReadDBConfig just read it, or the default one.
         if (DBPath.isEmpty())
             DBPath = DefaultDatabasePath();
         currentBackend = DbBackend::SQLite;

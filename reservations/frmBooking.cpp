@@ -61,7 +61,7 @@ Currency moneyIn(const QLineEdit* box) {
 } // namespace
 
 frmBooking::frmBooking()
-    : placement_(new WindowPlacement(QStringLiteral("bokpos"), QStringLiteral("bokState"), this)) {
+    : placement_(new WindowPlacement(Settings::BookingPlacement, this)) {
     setObjectName(QStringLiteral("frmBooking"));
     setWindowTitle(QStringLiteral("New Booking"));
     setAttribute(Qt::WA_DeleteOnClose);

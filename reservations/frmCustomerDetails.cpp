@@ -110,7 +110,7 @@ void showTextWindow(const QString& title, const QString& text) {
 } // namespace
 
 frmCustomerDetails::frmCustomerDetails(const QString& bookingId)
-    : placement_(new WindowPlacement(QStringLiteral("CusD"), QStringLiteral("CusDstate"), this)) {
+    : placement_(new WindowPlacement(Settings::CustomerDetailsPlacement, this)) {
     setObjectName(QStringLiteral("frmCustomerDetails"));
     setWindowTitle(QStringLiteral("Customer Details"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -100,7 +100,7 @@ int pictureForTitle(QString title) {
 } // namespace
 
 frmCustomers::frmCustomers()
-    : placement_(new WindowPlacement(QStringLiteral("cuspos"), QString(), this)) {
+    : placement_(new WindowPlacement(Settings::CustomerListPlacement, this)) {
     setObjectName(QStringLiteral("frmCustomers"));
     setWindowTitle(QStringLiteral("Customer List"));
     setAttribute(Qt::WA_DeleteOnClose);

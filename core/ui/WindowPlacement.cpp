@@ -1,6 +1,5 @@
 #include "core/ui/WindowPlacement.h"
 
-#include "core/CIniFile.h"
 #include "core/ErrorReport.h"
 
 #include <QEvent>
@@ -15,7 +14,6 @@
 
 namespace {
 
-constexpr int kSmallestTwips = 3000;
 constexpr int kNormal = 0;
 constexpr int kMinimised = 1;
 constexpr int kMaximised = 2;
@@ -65,36 +63,49 @@ void placeWindow(QWidget* window, const QRect& frame, const QMargins& margins) {
     window->move(frame.topLeft());
 }
 
+// A window of its own opens over the middle of its owner, then takes the stored place; one
+// stored on a screen that is gone keeps only its size, so the window comes back where it can
+// be seen.
+void placeWindowOfItsOwn(QWidget* window, const std::optional<QRect>& place, const QSize& size) {
+    window->resize(size);
+    CentreOverOwner(window);
+    if (!place)
+        return;
+    const QScreen* screen = window->screen();
+    if (screen && !screen->availableVirtualGeometry().intersects(*place))
+        window->resize(place->size());
+    else
+        window->setGeometry(*place);
+}
+
+// A child window opens where the workspace put it at the first-open size, or at the stored
+// place; a maximised one keeps that as the place it comes back to.
+void placeChild(QWidget* window, const std::optional<QRect>& place, const QSize& size) {
+    const QRect placed = place.value_or(QRect(window->geometry().topLeft(), size));
+    if (auto* child = qobject_cast<QMdiSubWindow*>(window))
+        SetRestoredPlace(child, placed);
+    else
+        window->setGeometry(placed);
+}
+
 } // namespace
 
-WindowPlacement::WindowPlacement(QString section, QString stateKey, QObject* parent)
+WindowPlacement::WindowPlacement(const Settings::PlacementKey& key, QObject* parent)
     : QObject(parent)
-    , section_(std::move(section))
-    , stateKey_(std::move(stateKey)) {}
+    , key_(key) {}
 
 WindowPlacement::~WindowPlacement() = default;
-
-bool WindowPlacement::hasStoredPlace() const {
-    bool numeric = false;
-    const int width = ReadConfigValue(section_, QStringLiteral("Width")).toInt(&numeric);
-    return numeric && width > 0;
-}
 
 void WindowPlacement::Restore(QWidget* window, const QSize& designSize) {
     if (!window)
         return;
-    auto* child = qobject_cast<QMdiSubWindow*>(window);
+    IgnoreErrors([this] { stored_ = Settings::ReadPlacement(key_); });
     IgnoreErrors([&] {
-        // The place is worked out on a stand-in, so that a maximised child stays maximised.
-        QWidget standIn;
-        standIn.setGeometry(window->geometry());
-        standIn.resize(FirstOpenSize(window, designSize, roomFor(window).size()));
-        if (hasStoredPlace())
-            ConfigIni(section_).LoadFormPos(&standIn, kSmallestTwips, kSmallestTwips);
-        if (child)
-            SetRestoredPlace(child, standIn.geometry());
+        const QSize size = FirstOpenSize(window, designSize, roomFor(window).size());
+        if (window->isWindow())
+            placeWindowOfItsOwn(window, stored_.place, size);
         else
-            window->setGeometry(standIn.geometry());
+            placeChild(window, stored_.place, size);
     });
     if (window->isWindow())
         KeepOnScreen(window);
@@ -108,36 +119,49 @@ void WindowPlacement::Restore(QWidget* window, const QSize& designSize) {
 void WindowPlacement::restoreState(QWidget* window) const {
     // Beside a maximised window a new one opens maximised too: a normal one would stand
     // frameless in the maximised window's place.
-    const QMdiArea* workspace = workspaceOf(window);
-    const bool besideMaximised = window->isMaximized() && workspace;
-    if (stateKey_.isEmpty()) {
+    const bool besideMaximised = window->isMaximized() && workspaceOf(window);
+    if (!key_.stateKey) {
         if (!besideMaximised)
             showInState(window, kNormal);
         return;
     }
-    const QString stored = ReadConfigValue(section_, stateKey_);
-    const int state = stored.isEmpty() ? kNormal : stored.trimmed().toInt();
+    const int state = stored_.state.value_or(kNormal);
     showInState(window, besideMaximised && state == kNormal ? kMaximised : state);
 }
 
-void WindowPlacement::Save() const {
+Settings::Placement WindowPlacement::shown() const {
+    Settings::Placement placement;
+    // A child window has no separate normal place: while maximised or minimised it keeps the
+    // one stored before.
+    if (window_->isWindow() || stateOf(window_) == kNormal) {
+        const QRect place = window_->isWindow() ? window_->normalGeometry() : window_->geometry();
+        if (place.isValid())
+            placement.place = place;
+    }
+    if (key_.stateKey)
+        placement.state = stateOf(window_);
+    return placement;
+}
+
+void WindowPlacement::Save() {
     if (!window_)
         return;
     IgnoreErrors([this] {
-        // A child window has no separate normal place: while maximised or minimised it keeps
-        // the one stored before.
-        if (window_->isWindow() || stateOf(window_) == kNormal) {
-            CIniFile ini = ConfigIni(section_);
-            ini.SaveFormPos(window_);
-        }
-        if (!stateKey_.isEmpty())
-            WriteConfigValue(section_, stateKey_, QString::number(stateOf(window_)));
+        Settings::Placement changed = shown();
+        if (changed.place == stored_.place)
+            changed.place.reset();
+        if (changed.state == stored_.state)
+            changed.state.reset();
+        Settings::WritePlacement(key_, changed);
+        if (changed.place)
+            stored_.place = changed.place;
+        if (changed.state)
+            stored_.state = changed.state;
     });
 }
 
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
-                               event->type() == QEvent::WindowStateChange))
+    if (watched == window_ && event->type() == QEvent::Close)
         Save();
     return QObject::eventFilter(watched, event);
 }

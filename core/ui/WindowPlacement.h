@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Settings.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -12,13 +14,14 @@ class QWidget;
 
 // A window's placement kept in config.ini: its place and size under its own section and, when
 // the window keeps one, its state (0 normal, 1 minimised, 2 maximised) under a key there. The
-// place is restored when the window loads and saved again whenever it is resized or moved.
+// placement is read once, when the window loads, and written when the window closes, where it
+// differs from what the file holds: moving or resizing the window writes nothing.
 class WindowPlacement final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WindowPlacement)
 
 public:
-    WindowPlacement(QString section, QString stateKey, QObject* parent);
+    WindowPlacement(const Settings::PlacementKey& key, QObject* parent);
     ~WindowPlacement() override;
 
     // Restores the stored place and size (one smaller than 3000 x 3000 twips is not restored)
@@ -27,21 +30,25 @@ public:
     // `designSize`, as far as the workspace allows. Then the stored state; with no state
     // stored yet the window shows in the normal state, so a window the user just asked for is
     // never hidden. A child window opened beside a maximised one stays maximised, with the
-    // place above as the one it comes back to. From now on every resize and move is saved.
+    // place above as the one it comes back to. A window of its own opens over the middle of the
+    // window it belongs to (or the screen) when nothing is stored, and wholly on the screen.
+    // From now on the placement is saved when the window closes.
     void Restore(QWidget* window, const QSize& designSize = {});
-    // Stores the window's place and state now. A maximised or minimised child window keeps the
-    // place it comes back to.
-    void Save() const;
+    // Stores the window's place and state now, where they differ from what the file holds. A
+    // maximised or minimised child window keeps the place it comes back to.
+    void Save();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool hasStoredPlace() const;
     void restoreState(QWidget* window) const;
+    // The placement the window shows now, as it would be stored.
+    Settings::Placement shown() const;
 
-    QString section_;
-    QString stateKey_;
+    Settings::PlacementKey key_;
+    // What the file holds, as read at the restore and written since.
+    Settings::Placement stored_;
     QPointer<QWidget> window_;
 };
 

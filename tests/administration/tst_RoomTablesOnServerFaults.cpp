@@ -1,3 +1,4 @@
+#include "core/CIniFile.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
 #include "tests/administration/AdminWindowFixture.h"

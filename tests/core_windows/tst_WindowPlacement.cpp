@@ -1,4 +1,5 @@
 #include "administration/frmAdminArea.h"
+#include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/WindowPlacement.h"
@@ -12,11 +13,17 @@
 #include "tests/support/MainWindowFixture.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +66,80 @@ QString describe(const QRect& place) {
         .arg(place.y())
         .arg(place.width())
         .arg(place.height());
+}
+
+// The windows that keep their placement in config.ini; opener -1 is the main window.
+struct Placed {
+    const char* name;
+    const char* section;
+    int opener;
+};
+
+const Placed kPlaced[] = {
+    {"main window", "pos", -1},
+    {"booking", "bokpos", 0},
+    {"customer list", "cuspos", 1},
+    {"customer details", "CusD", 2},
+};
+
+// config.ini as it lies on disk.
+struct ConfigOnDisk {
+    QByteArray bytes;
+    QDateTime modified;
+    bool operator==(const ConfigOnDisk&) const = default;
+};
+
+ConfigOnDisk configOnDisk() {
+    QFile file(AppPaths::ConfigIniPath());
+    file.open(QIODevice::ReadOnly);
+    return {file.readAll(), QFileInfo(file).lastModified()};
+}
+
+// Counts the writes of config.ini from now on: each one either moves a finished file into its
+// place or closes the file after writing it.
+class ConfigWrites final {
+    Q_DISABLE_COPY_MOVE(ConfigWrites)
+
+public:
+    ConfigWrites()
+        : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        inotify_add_watch(fd_, QFile::encodeName(AppPaths::ProgramFolder()).constData(),
+                          IN_MOVED_TO | IN_CLOSE_WRITE);
+    }
+    ~ConfigWrites() { ::close(fd_); }
+
+    int Count() {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t size = 0;
+        while ((size = ::read(fd_, buffer, sizeof buffer)) > 0) {
+            for (const char* at = buffer; at < buffer + size;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                if (event->len > 0 && qstrcmp(event->name, "config.ini") == 0)
+                    ++count_;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count_;
+    }
+
+private:
+    int fd_;
+    int count_ = 0;
+};
+
+// One data row per entry of the table, named after the entry, holding its index.
+template <typename Entry, std::size_t N>
+void addRowPerEntry(const char* column, const Entry (&table)[N]) {
+    QTest::addColumn<int>(column);
+    for (int i = 0; i < int(N); ++i)
+        QTest::addRow("%s", table[i].name) << i;
+}
+
+QString storedPlace(const char* section) {
+    QStringList values;
+    for (const char* key : {"Left", "Top", "Width", "Height"})
+        values << ReadConfigValue(QString::fromLatin1(section), QString::fromLatin1(key));
+    return values.join(QLatin1Char(','));
 }
 
 } // namespace
@@ -109,12 +190,51 @@ class TestWindowPlacement : public MainWindowFixture {
                                 where);
     }
 
-private slots:
-    void windowOpensMaximisedBesideAMaximisedOne_data() {
-        QTest::addColumn<int>("opener");
-        for (int i = 0; i < int(std::size(kOpeners)); ++i)
-            QTest::addRow("%s", kOpeners[i].name) << i;
+    // The window the user moves: the main window itself, or a child window's frame.
+    QWidget* openPlaced(const Placed& placed) {
+        if (placed.opener >= 0)
+            return frameOf(kOpeners[placed.opener].open());
+        if (!main) {
+            main = new mainFrm();
+            main->show();
+        }
+        return main;
     }
+
+private slots:
+    void movingWritesNothingAndClosingWritesThePlacementOnce_data() {
+        addRowPerEntry("row", kPlaced);
+    }
+
+    void movingWritesNothingAndClosingWritesThePlacementOnce() {
+        QFETCH(int, row);
+        const Placed& placed = kPlaced[row];
+        const QRect place = placed.opener < 0 ? QRect(30, 40, 800, 600) : QRect(20, 10, 520, 380);
+        const ConfigOnDisk before = configOnDisk();
+        ConfigWrites writes;
+        QPointer<QWidget> window = openPlaced(placed);
+        QVERIFY(window);
+        window->move(place.topLeft() + QPoint(15, 15));
+        window->resize(place.size() + QSize(40, 30));
+        window->setGeometry(place);
+        QCoreApplication::processEvents();
+        QVERIFY2(configOnDisk() == before, "config.ini changed while the window moved");
+        QCOMPARE(writes.Count(), 0);
+
+        window->close();
+        QTRY_VERIFY(!window);
+        QCOMPARE(writes.Count(), 1);
+        QCOMPARE(storedPlace(placed.section), QStringLiteral("%1,%2,%3,%4")
+                                                  .arg(place.x())
+                                                  .arg(place.y())
+                                                  .arg(place.width())
+                                                  .arg(place.height()));
+        window = openPlaced(placed);
+        QVERIFY(window);
+        QCOMPARE(window->geometry(), place);
+    }
+
+    void windowOpensMaximisedBesideAMaximisedOne_data() { addRowPerEntry("opener", kOpeners); }
 
     void windowOpensMaximisedBesideAMaximisedOne() {
         QFETCH(int, opener);
@@ -167,11 +287,7 @@ private slots:
 
     // With nothing stored every window opens showing its whole content where the workspace
     // has room for it, wholly inside the workspace.
-    void firstOpeningShowsTheWholeWindow_data() {
-        QTest::addColumn<int>("opener");
-        for (int i = 0; i < int(std::size(kOpeners)); ++i)
-            QTest::addRow("%s", kOpeners[i].name) << i;
-    }
+    void firstOpeningShowsTheWholeWindow_data() { addRowPerEntry("opener", kOpeners); }
 
     void firstOpeningShowsTheWholeWindow() {
         QFETCH(int, opener);

@@ -249,11 +249,12 @@ private slots:
         QCOMPARE(db->Count(QStringLiteral("tbl_logTable")), 0);
     }
 
-    void placementIsRestoredAtLoadAndSavedOnResize() {
+    void placementIsRestoredAtLoadAndSavedOnClose() {
         main->setGeometry(50, 60, 900, 640);
+        main->close();
+        QTRY_VERIFY(!main);
         QCOMPARE(ReadConfigValue(QStringLiteral("pos"), QStringLiteral("Width")),
                  QStringLiteral("900"));
-        delete main.data();
         main = new mainFrm();
         QCOMPARE(main->geometry().size(), QSize(900, 640));
     }

@@ -272,6 +272,8 @@ private slots:
         QVERIFY(!window->isMinimized());
         QVERIFY(!window->isMaximized());
         window->resize(700, 500);
+        window->close();
+        QTRY_VERIFY(!LoadedInstance<frmBooking>());
         QCOMPARE(ReadConfigValue(QStringLiteral("bokpos"), QStringLiteral("bokState")),
                  QStringLiteral("0"));
         QCOMPARE(ReadConfigValue(QStringLiteral("bokpos"), QStringLiteral("Width")),

@@ -1,5 +1,6 @@
 #include "CustomerWindowsFixture.h"
 
+#include "core/CIniFile.h"
 #include "core/ErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/ExtLV.h"
