@@ -28,6 +28,11 @@ QString orderInsert(const FoodOrder& order, std::optional<qint64> rowId = std::n
            QLatin1Char(')');
 }
 
+void openOrder(const QString& orderId) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  tbl_FoodOrders WHERE FoodOrderID = ") +
+                              Text(orderId));
+}
+
 bool createItemTable(const QString& orderId) {
     return theDBworks::ExecuteCreateSQL(
         QStringLiteral("CREATE TABLE ") + FoodOrderStore::ItemTableName(orderId) +
@@ -69,7 +74,7 @@ struct StoredOrder {
     qint64 rowId = 0;
 };
 std::optional<StoredOrder> readOrderRow(const QString& orderId) {
-    FoodOrderStore::OpenOrder(orderId);
+    openOrder(orderId);
     const Recordset& row = theDBworks::DBRecordset();
     if (row.AtEOF())
         return std::nullopt;
@@ -151,13 +156,18 @@ void OpenCustomerOrders(const QString& customerNumber) {
         Text(customerNumber));
 }
 
-void OpenOrderItems(const QString& orderId) {
+QList<FoodOrderLine> OrderLines(const QString& orderId) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  ") + ItemTableName(orderId));
+    QList<FoodOrderLine> lines;
+    theDBworks::ForEachRecord([&lines](const Recordset& item) {
+        lines.append({item.Text(QStringLiteral("FoodItem")), item.Money(QStringLiteral("Price"))});
+    });
+    return lines;
 }
 
-void OpenOrder(const QString& orderId) {
-    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  tbl_FoodOrders WHERE FoodOrderID = ") +
-                              Text(orderId));
+Currency OrderTotal(const QString& orderId) {
+    openOrder(orderId);
+    return theDBworks::DBRecordset().Money(QStringLiteral("TotalPrice"));
 }
 
 bool OrderExists(const QString& orderId) {

@@ -30,12 +30,13 @@ namespace FoodOrderStore {
 
 QString ItemTableName(const QString& orderId);
 
-// Queries into the shared recordset.
-// The customer's row joined with each of its orders: one row with empty order columns when it
-// has none.
+// The customer's row joined with each of its orders, into the shared recordset: one row with
+// empty order columns when it has none.
 void OpenCustomerOrders(const QString& customerNumber);
-void OpenOrderItems(const QString& orderId);
-void OpenOrder(const QString& orderId);
+// The lines of the order's item table, in the database's order.
+QList<FoodOrderLine> OrderLines(const QString& orderId);
+// The order's total; throws DatabaseError when there is no such order.
+Currency OrderTotal(const QString& orderId);
 
 bool OrderExists(const QString& orderId);
 // Whether any order is charged to the customer.

@@ -211,15 +211,13 @@ void frmFoodDetails::OrderLV_Click() {
         const QString number = chosenOrderNumber();
         if (number.isEmpty())
             return;
-        FoodOrderStore::OpenOrderItems(number);
+        const QList<FoodOrderLine> lines = FoodOrderStore::OrderLines(number);
         ItemsLV->ListItems().Clear();
-        theDBworks::ForEachRecord([this](const Recordset& item) {
-            ListItem row = ItemsLV->ListItems().Add(item.Text(QStringLiteral("FoodItem")));
-            row.SubItems(1, item.Money(QStringLiteral("Price")).Format());
-        });
-        FoodOrderStore::OpenOrder(number);
-        txtTotalAmount->setText(
-            theDBworks::DBRecordset().Money(QStringLiteral("TotalPrice")).Format());
+        for (const FoodOrderLine& line : lines) {
+            ListItem row = ItemsLV->ListItems().Add(line.item);
+            row.SubItems(1, line.price.Format());
+        }
+        txtTotalAmount->setText(FoodOrderStore::OrderTotal(number).Format());
         showTaxOnTotal();
     });
 }
@@ -232,10 +230,9 @@ void frmFoodDetails::LoadOrdersTotal() {
 void frmFoodDetails::LoadFoodTaxPercent() {
     IgnoreErrors([this] {
         lbPercent->setText(QStringLiteral("0"));
-        TaxStore::OpenTaxRates(TaxStore::kFoodTax);
         Currency percent;
-        theDBworks::ForEachRecord(
-            [&](const Recordset& tax) { percent += tax.Money(QStringLiteral("TaxRate")); });
+        for (const Currency& rate : TaxStore::TaxRates(TaxStore::kFoodTax))
+            percent += rate;
         lbPercent->setText(percent.ToNumberText());
     });
 }
