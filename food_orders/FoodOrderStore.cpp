@@ -149,11 +149,23 @@ QString ItemTableName(const QString& orderId) {
     return FoodOrderTables::ItemTable(orderId);
 }
 
-void OpenCustomerOrders(const QString& customerNumber) {
+CustomerOrders ReadCustomerOrders(const QString& customerNumber) {
     theDBworks::OpenRecordset(
         QStringLiteral("SELECT * FROM tbl_customers as customertbl LEFT JOIN tbl_FoodOrders as "
                        "foodtbl ON  customertbl.cUniqueNo = foodtbl.OrderNo  WHERE cUniqueNo = ") +
         Text(customerNumber));
+    CustomerOrders read;
+    const Recordset& first = theDBworks::DBRecordset();
+    if (!first.AtEOF())
+        read.names = CustomerLookup::CustomerNames{first.Text(QStringLiteral("cTitle")),
+                                                   first.Text(QStringLiteral("cFirstName")),
+                                                   first.Text(QStringLiteral("cLastName"))};
+    theDBworks::ForEachRecord([&read](const Recordset& row) {
+        read.rows.append({row.Text(QStringLiteral("FoodOrderID")),
+                          row.Date(QStringLiteral("Dateline")), row.Text(QStringLiteral("Status")),
+                          row.Text(QStringLiteral("OrderNo"))});
+    });
+    return read;
 }
 
 QList<FoodOrderLine> OrderLines(const QString& orderId) {

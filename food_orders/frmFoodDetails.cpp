@@ -41,10 +41,6 @@ Currency percentIn(const QLabel* label) {
     return text.isEmpty() ? Currency() : Currency::FromText(text);
 }
 
-QString dateText(const Recordset& row, const QString& field) {
-    return ProgramDateText(row.Date(field));
-}
-
 } // namespace
 
 frmFoodDetails::frmFoodDetails() {
@@ -174,23 +170,20 @@ void frmFoodDetails::LoadOrders() {
         if (customerSource())
             xOrderNo = withoutSign(customerSource()()).trimmed();
     });
-    IgnoreErrors([this] { FoodOrderStore::OpenCustomerOrders(xOrderNo); });
+    FoodOrderStore::CustomerOrders read;
+    IgnoreErrors([&] { read = FoodOrderStore::ReadCustomerOrders(xOrderNo); });
     Frame1->setTitle(QStringLiteral("Customer ID : ") + GlobalLogin::OrderSign + xOrderNo);
-    IgnoreErrors([this] {
-        const Recordset& customer = theDBworks::DBRecordset();
-        txtTitle->setText(customer.Text(QStringLiteral("cTitle")));
-        txtFName->setText(customer.Text(QStringLiteral("cFirstName")));
-        txtLName->setText(customer.Text(QStringLiteral("cLastName")));
-    });
-    IgnoreErrors([this] {
-        theDBworks::ForEachRecord([this](const Recordset& order) {
-            ListItem row = OrderLV->ListItems().Add(GlobalLogin::OrderSign +
-                                                    order.Text(QStringLiteral("FoodOrderID")));
-            row.SubItems(1, dateText(order, QStringLiteral("Dateline")));
-            row.SubItems(2, order.Text(QStringLiteral("Status")));
-            row.SubItems(3, order.Text(QStringLiteral("OrderNo")));
-        });
-    });
+    if (read.names) {
+        txtTitle->setText(read.names->title);
+        txtFName->setText(read.names->firstName);
+        txtLName->setText(read.names->lastName);
+    }
+    for (const FoodOrderStore::CustomerOrderRow& order : read.rows) {
+        ListItem row = OrderLV->ListItems().Add(GlobalLogin::OrderSign + order.orderId);
+        row.SubItems(1, ProgramDateText(order.date));
+        row.SubItems(2, order.status);
+        row.SubItems(3, order.customerNumber);
+    }
     IgnoreErrors([this] {
         if (OrderLV->ListItems().Count() == 0)
             return;
