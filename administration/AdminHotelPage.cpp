@@ -3,9 +3,7 @@
 #include "administration/HotelInfoStore.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
-#include "core/Recordset.h"
 #include "core/WindowNotices.h"
-#include "core/theDBworks.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"
@@ -76,15 +74,14 @@ void AdminHotelPage::HotelInfoShow() {
     Guarded(QStringLiteral("ADM0014"), [this] { showHotelInfo(); });
 }
 
-// Field by field: when the row cannot be read, the fields not yet set keep what they held.
+// When the row cannot be read, the fields keep what they held.
 void AdminHotelPage::showHotelInfo() {
-    HotelInfoStore::OpenHotelInfo();
-    const Recordset& info = theDBworks::DBRecordset();
-    txtHotelName->setText(info.Text(QStringLiteral("HotelName")));
-    txtHotelPhone->setText(info.Text(QStringLiteral("HotelPhoneNo")));
-    txtHotelFax->setText(info.Text(QStringLiteral("HotelFaxNo")));
-    txtHotelAddress->setText(info.Text(QStringLiteral("HotelAddress")));
-    AddOrderSign->setChecked(info.Fields(QStringLiteral("AddOrderSign")).toInt() == 1);
+    const HotelInfoStore::HotelInfo info = HotelInfoStore::ReadHotelInfo();
+    txtHotelName->setText(info.name);
+    txtHotelPhone->setText(info.phone);
+    txtHotelFax->setText(info.fax);
+    txtHotelAddress->setText(info.address);
+    AddOrderSign->setChecked(info.addOrderSign);
 }
 
 // "&Save ": stores the details; the order sign of the running program follows at once.

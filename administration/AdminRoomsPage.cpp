@@ -168,8 +168,7 @@ void AdminRoomsPage::cmdAddRoom_Click() {
     cmdAddRoom->setEnabled(false);
     bool duplicate = false;
     Guarded(QStringLiteral("ADM0004"), [&] {
-        RoomStore::OpenRoomsNamed(RoomStore::StoredId(txtRoomID->text()));
-        if (theDBworks::DBRecordset().RecordCount() >= 1) {
+        if (RoomStore::FindRoom(RoomStore::StoredId(txtRoomID->text()))) {
             duplicate = true;
             showIdTaken();
             return;

@@ -157,8 +157,7 @@ bool AdminUsersPage::accountAccepted() {
 
 void AdminUsersPage::addAccount() {
     const QString name = storedUserName(txtUserName->text());
-    UserStore::OpenUser(name);
-    if (theDBworks::DBRecordset().RecordCount() > 0) {
+    if (UserStore::FindUser(name)) {
         Dialogs::Message(QStringLiteral("Username ") + txtUserName->text() +
                          QStringLiteral(" already exist!, Try another name."));
         return;
@@ -190,13 +189,12 @@ void AdminUsersPage::removeuserName() {
 }
 
 bool AdminUsersPage::removalAllowed(qint64 id) {
-    UserStore::OpenUserById(id);
-    const Recordset& user = theDBworks::DBRecordset();
-    if (user.AtEOF())
+    const std::optional<UserStore::Account> user = UserStore::FindUserById(id);
+    if (!user)
         return true;
-    const QString name = user.Text(QStringLiteral("cusername"));
+    const QString& name = user->userName;
     QString refusal;
-    if (user.Fields(QStringLiteral("cusertype")).toInt() == UserStore::kMasterAccount)
+    if (user->IsMaster())
         refusal = QStringLiteral("User '") + name +
                   QStringLiteral("' is the master account and cannot be removed!");
     else if (GlobalLogin::IsLoggedIn && name == GlobalLogin::LoggedUserName)

@@ -26,9 +26,12 @@ void OpenItemsOf(qint64 categoryId) {
                               SqlLiteral::Number(categoryId));
 }
 
-void OpenItem(qint64 itemId) {
+Item ReadItem(qint64 itemId) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_FoodItem WHERE ID = ") +
                               SqlLiteral::Number(itemId));
+    const Recordset& row = theDBworks::DBRecordset();
+    return {row.Text(QStringLiteral("ItemName")), row.Money(QStringLiteral("ItemPrice")),
+            row.Text(QStringLiteral("ItemNote"))};
 }
 
 bool CategoryExists(const QString& name) {

@@ -12,7 +12,15 @@ namespace FoodCatalogueStore {
 void OpenCategories();
 void OpenItems();
 void OpenItemsOf(qint64 categoryId);
-void OpenItem(qint64 itemId);
+
+// An item of the catalogue.
+struct Item {
+    QString name;
+    Currency price;
+    QString note;
+};
+// The item with this ID; throws DatabaseError when there is none.
+Item ReadItem(qint64 itemId);
 
 // Whether a category, or an item of the category, already holds the name as it would be
 // stored (the letter case aside). Each runs its query into the shared recordset.

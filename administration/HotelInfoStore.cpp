@@ -13,8 +13,12 @@ QString storedText(QString text) {
 
 namespace HotelInfoStore {
 
-void OpenHotelInfo() {
+HotelInfo ReadHotelInfo() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_HotelInfo WHERE id=1"));
+    const Recordset& row = theDBworks::DBRecordset();
+    return {row.Text(QStringLiteral("HotelName")), row.Text(QStringLiteral("HotelPhoneNo")),
+            row.Text(QStringLiteral("HotelFaxNo")), row.Text(QStringLiteral("HotelAddress")),
+            row.Fields(QStringLiteral("AddOrderSign")).toInt() == 1};
 }
 
 bool SaveHotelInfo(const HotelInfo& info) {

@@ -15,8 +15,8 @@ struct HotelInfo {
     bool addOrderSign = false;
 };
 
-// The row with ID 1, into the shared recordset.
-void OpenHotelInfo();
+// The row with ID 1; throws DatabaseError when there is none.
+HotelInfo ReadHotelInfo();
 // Every row of the table takes the details, the texts stored without apostrophes. True when the
 // update ran; a refusal reports itself.
 bool SaveHotelInfo(const HotelInfo& info);

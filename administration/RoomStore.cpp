@@ -161,9 +161,15 @@ void OpenRooms() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms"));
 }
 
-void OpenRoomsNamed(const QString& storedId) {
+std::optional<Room> FindRoom(const QString& storedId) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomNameID = ") +
                               SqlLiteral::Text(storedId));
+    const Recordset& row = theDBworks::DBRecordset();
+    if (row.AtEOF())
+        return std::nullopt;
+    return Room{row.Fields(QStringLiteral("RoomID")).toLongLong(),
+                row.Text(QStringLiteral("RoomNameID")), row.Text(QStringLiteral("Description")),
+                row.Money(QStringLiteral("RoomPrice"))};
 }
 
 bool IdTakenByAnother(const QString& storedId, qint64 exceptRoomKey) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The statements of tbl_Rooms and of each room's own booking table room_<RoomNameID>.
 namespace RoomStore {
 
@@ -15,8 +17,16 @@ bool IsWholeNumberId(const QString& storedId);
 
 // Every room, in the database's order, into the shared recordset.
 void OpenRooms();
-// The rooms with this stored identifier, into the shared recordset.
-void OpenRoomsNamed(const QString& storedId);
+// A room's row as the room editor shows it.
+struct Room {
+    qint64 key = 0;      // RoomID
+    QString storedId;    // RoomNameID
+    QString description; // as stored, with "!*!" for each apostrophe
+    Currency tariff;
+};
+
+// The first room with this stored identifier, if there is one.
+std::optional<Room> FindRoom(const QString& storedId);
 // True when a room other than `exceptRoomKey` (its RoomID) has this stored identifier.
 bool IdTakenByAnother(const QString& storedId, qint64 exceptRoomKey);
 

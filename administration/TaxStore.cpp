@@ -10,9 +10,13 @@ void OpenTaxes(int category) {
                               SqlLiteral::Number(qint64(category)));
 }
 
-void OpenTaxRates(int category) {
+QList<Currency> TaxRates(int category) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=") +
                               SqlLiteral::Number(qint64(category)));
+    QList<Currency> rates;
+    theDBworks::ForEachRecord(
+        [&rates](const Recordset& tax) { rates << tax.Money(QStringLiteral("TaxRate")); });
+    return rates;
 }
 
 bool AddTax(const QString& name, const Currency& rate, int category) {

@@ -2,6 +2,7 @@
 
 #include "core/Currency.h"
 
+#include <QList>
 #include <QString>
 
 // The statements of tbl_Tax: the room taxes (category 1) that the booking tariff adds up and
@@ -13,8 +14,8 @@ constexpr int kFoodTax = 2;
 
 // Every tax of the category, into the shared recordset.
 void OpenTaxes(int category);
-// Only the rates of the category, into the shared recordset.
-void OpenTaxRates(int category);
+// The rates of the category's taxes, in the database's order.
+QList<Currency> TaxRates(int category);
 // True when the insert ran; a refusal reports itself.
 bool AddTax(const QString& name, const Currency& rate, int category);
 bool RemoveTax(qint64 id);

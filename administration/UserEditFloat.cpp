@@ -86,35 +86,34 @@ qint64 UserEditFloat::selectedId() const {
 }
 
 void UserEditFloat::LoadUserPrivileges() {
-    UserStore::OpenUserById(selectedId());
-    if (theDBworks::DBRecordset().RecordCount() == 0) {
+    const std::optional<UserStore::Account> user = UserStore::FindUserById(selectedId());
+    if (!user) {
         close();
         return;
     }
     accountFound_ = true;
-    // Copied: setting a box runs its Click handler, whose query replaces the shared rows.
-    const Recordset user = theDBworks::DBRecordset();
-    if (user.Fields(QStringLiteral("cusertype")).toInt() == UserStore::kMasterAccount)
+    if (user->IsMaster())
         CheckModifySettings->setEnabled(false);
-    lbusername->setText(QStringLiteral("User Name : ") + user.Text(QStringLiteral("cusername")));
-    const std::pair<QCheckBox*, const char*> flags[] = {
-        {CheckModifySettings, "cmodifysettings"},
-        {CheckCanViewRoomList, "croomlist"},
-        {CheckCanAddModifyTax, "cmodifytax"},
-        {CheckCanViewEditCustomreList, "ccustomerviewedit"},
-        {canViewReport, "canViewReport"},
+    lbusername->setText(QStringLiteral("User Name : ") + user->userName);
+    const UserStore::Privileges& granted = user->privileges;
+    const std::pair<QCheckBox*, int> flags[] = {
+        {CheckModifySettings, granted.modifySettings},
+        {CheckCanViewRoomList, granted.roomList},
+        {CheckCanAddModifyTax, granted.modifyTax},
+        {CheckCanViewEditCustomreList, granted.customerViewEdit},
+        {canViewReport, granted.viewReport},
     };
-    for (const auto& [box, column] : flags)
-        box->setChecked(user.Fields(QString::fromLatin1(column)).toInt() != 0);
+    // Setting a box runs its Click handler, which reads the account again.
+    for (const auto& [box, value] : flags)
+        box->setChecked(value != 0);
     Command1->setEnabled(false);
 }
 
 // The master account keeps its access to the administration window.
 void UserEditFloat::CheckModifySettings_Click() {
     IgnoreErrors([this] {
-        UserStore::OpenUserById(selectedId());
-        const bool master = theDBworks::DBRecordset().Fields(QStringLiteral("cusertype")).toInt() ==
-                            UserStore::kMasterAccount;
+        const std::optional<UserStore::Account> user = UserStore::FindUserById(selectedId());
+        const bool master = user && user->IsMaster();
         if (master && !CheckModifySettings->isChecked()) {
             CheckModifySettings->setChecked(true);
             Dialogs::Message(

@@ -81,26 +81,22 @@ void frmRoomAdminFloat::LoadIt(qint32 x, qint32 y) {
     move(WX, WY);
 }
 
-// Each step that fails leaves its box empty; the next one still runs.
+// A room that cannot be read leaves the boxes empty.
 void frmRoomAdminFloat::Form_Load() {
     frmAdminArea* admin = LoadedInstance<frmAdminArea>();
     // No earlier room's key may stand for a room that was not found.
     if (admin)
         admin->ListViewValueFromDB = 0;
-    IgnoreErrors([this] { RoomStore::OpenRoomsNamed(roomList_.SelectedItem().Text()); });
-    const Recordset& room = theDBworks::DBRecordset();
-    IgnoreErrors([&] {
-        loadedId_ = room.Text(QStringLiteral("RoomNameID"));
-        txtRoomIDedit->setText(loadedId_);
-    });
-    IgnoreErrors([&] {
-        txtRoomDescEdit->setText(ShownStoredText(room.Text(QStringLiteral("Description"))));
-    });
-    IgnoreErrors([&] { txtPriceEdit->setText(room.Money(QStringLiteral("RoomPrice")).Format()); });
-    IgnoreErrors([&] {
-        if (admin)
-            admin->ListViewValueFromDB = room.Fields(QStringLiteral("RoomID")).toLongLong();
-    });
+    std::optional<RoomStore::Room> room;
+    IgnoreErrors([&] { room = RoomStore::FindRoom(roomList_.SelectedItem().Text()); });
+    if (!room)
+        return;
+    loadedId_ = room->storedId;
+    txtRoomIDedit->setText(loadedId_);
+    txtRoomDescEdit->setText(ShownStoredText(room->description));
+    txtPriceEdit->setText(room->tariff.Format());
+    if (admin)
+        admin->ListViewValueFromDB = room->key;
 }
 
 qint64 frmRoomAdminFloat::roomKey() const {

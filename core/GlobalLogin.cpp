@@ -24,32 +24,23 @@ bool LoginSucceeded = false;
 
 namespace {
 
-// Opens the user's row, looked up by the trimmed name.
-void openUserRow(const QString& typedUserName) {
-    UserStore::OpenUser(typedUserName.trimmed());
+// The account is looked up by the trimmed name, but the stored name must equal the typed one
+// exactly: letter case and blanks count.
+bool matches(const UserStore::Account& account, const QString& typedUserName,
+             const QString& typedPassword) {
+    return account.userName == typedUserName &&
+           account.encryptedPassword == GlobalLogin::EncryptPassword(typedPassword);
 }
 
-// The stored name must equal the typed one exactly: letter case and blanks count.
-bool currentRowMatches(const QString& typedUserName, const QString& typedPassword) {
-    const Recordset& user = theDBworks::DBRecordset();
-    return user.Text(QStringLiteral("cusername")) == typedUserName &&
-           user.Text(QStringLiteral("cpassword")) == GlobalLogin::EncryptPassword(typedPassword);
-}
-
-int flag(const Recordset& user, const QString& column) {
-    return user.Fields(column).toInt();
-}
-
-void loadPrivileges() {
+void loadPrivileges(const UserStore::Account& account) {
     using namespace GlobalLogin;
-    const Recordset& user = theDBworks::DBRecordset();
     LoginSucceeded = true;
-    PrivModifySettings = flag(user, QStringLiteral("cmodifysettings"));
-    PrivRoomList = flag(user, QStringLiteral("croomlist"));
-    PrivCustomerViewEdit = flag(user, QStringLiteral("ccustomerviewedit"));
-    PrivViewReport = flag(user, QStringLiteral("canViewReport"));
-    PrivModifyTax = flag(user, QStringLiteral("cmodifytax"));
-    LoggedUserName = user.Text(QStringLiteral("cusername"));
+    PrivModifySettings = account.privileges.modifySettings;
+    PrivRoomList = account.privileges.roomList;
+    PrivCustomerViewEdit = account.privileges.customerViewEdit;
+    PrivViewReport = account.privileges.viewReport;
+    PrivModifyTax = account.privileges.modifyTax;
+    LoggedUserName = account.userName;
 }
 
 } // namespace
@@ -61,29 +52,28 @@ QString EncryptPassword(const QString& password) {
 }
 
 bool LogInUser(const QString& typedUserName, const QString& typedPassword) {
-    openUserRow(typedUserName);
-    if (theDBworks::DBRecordset().AtEOF())
+    const std::optional<UserStore::Account> account = UserStore::FindUser(typedUserName.trimmed());
+    if (!account || !matches(*account, typedUserName, typedPassword))
         return false;
-    if (!currentRowMatches(typedUserName, typedPassword))
-        return false;
-    loadPrivileges();
+    loadPrivileges(*account);
     LoadHotelInfo();
     WriteLog(QStringLiteral("User Logged in : ") + typedUserName, QStringLiteral("LoginLogout"));
     return true;
 }
 
+// A missing row is a failure here.
 void ReloadUser(const QString& typedUserName, const QString& typedPassword) {
     Guarded(QStringLiteral("GL0003"), [&] {
-        openUserRow(typedUserName);
-        if (currentRowMatches(typedUserName, typedPassword))
-            loadPrivileges();
+        const UserStore::Account account = UserStore::ReadUser(typedUserName.trimmed());
+        if (matches(account, typedUserName, typedPassword))
+            loadPrivileges(account);
     });
 }
 
 bool CheckUserPassword(const QString& user, const QString& password) {
     return Guarded(QStringLiteral("GL0003"), [&] {
-        openUserRow(user);
-        return theDBworks::DBRecordset().RecordCount() >= 1 && currentRowMatches(user, password);
+        const std::optional<UserStore::Account> account = UserStore::FindUser(user.trimmed());
+        return account && matches(*account, user, password);
     });
 }
 

@@ -31,8 +31,7 @@ bool InitCommonCtrls() {
 }
 
 bool NoUserExists() {
-    UserStore::OpenUserNames();
-    return theDBworks::DBRecordset().RecordCount() <= 0;
+    return !UserStore::AnyAccount();
 }
 
 } // namespace Load_frms

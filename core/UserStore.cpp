@@ -14,25 +14,59 @@ QString flag(int value) {
     return SqlLiteral::Number(qint64(value));
 }
 
-} // namespace
-
-namespace UserStore {
-
-void OpenUser(const QString& userName) {
+void openUser(const QString& userName) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users WHERE cusername = ") +
                               SqlLiteral::Text(userName));
 }
 
-void OpenUserNames() {
+// The current row of the shared recordset; throws DatabaseError when there is none.
+UserStore::Account readAccount() {
+    const Recordset& row = theDBworks::DBRecordset();
+    const auto flagOf = [&row](const char* column) {
+        return row.Fields(QString::fromLatin1(column)).toInt();
+    };
+    UserStore::Account account;
+    account.id = row.Fields(QStringLiteral("ID")).toLongLong();
+    account.userName = row.Text(QStringLiteral("cusername"));
+    account.encryptedPassword = row.Text(QStringLiteral("cpassword"));
+    account.userType = flagOf("cusertype");
+    account.privileges = {flagOf("cmodifysettings"), flagOf("croomlist"), flagOf("cmodifytax"),
+                          flagOf("ccustomerviewedit"), flagOf("canViewReport")};
+    return account;
+}
+
+std::optional<UserStore::Account> currentAccount() {
+    if (theDBworks::DBRecordset().AtEOF())
+        return std::nullopt;
+    return readAccount();
+}
+
+} // namespace
+
+namespace UserStore {
+
+std::optional<Account> FindUser(const QString& userName) {
+    openUser(userName);
+    return currentAccount();
+}
+
+Account ReadUser(const QString& userName) {
+    openUser(userName);
+    return readAccount();
+}
+
+std::optional<Account> FindUserById(qint64 id) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users") + whereId(id));
+    return currentAccount();
+}
+
+bool AnyAccount() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT cusername FROM tbl_users"));
+    return theDBworks::DBRecordset().RecordCount() > 0;
 }
 
 void OpenUsers() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users ORDER BY id ASC"));
-}
-
-void OpenUserById(qint64 id) {
-    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users") + whereId(id));
 }
 
 bool AddMasterAccount(const QString& userName, const QString& encryptedPassword) {

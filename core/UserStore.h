@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The statements of tbl_users, the staff accounts with their privileges.
 namespace UserStore {
 
@@ -17,14 +19,28 @@ struct Privileges {
 // cusertype of the master account.
 constexpr int kMasterAccount = 1;
 
-// The account of this name, into the shared recordset.
-void OpenUser(const QString& userName);
-// Every account's name, into the shared recordset.
-void OpenUserNames();
+// An account as stored.
+struct Account {
+    qint64 id = 0;
+    QString userName;          // cusername
+    QString encryptedPassword; // cpassword
+    int userType = 0;          // cusertype
+    Privileges privileges;
+
+    bool IsMaster() const { return userType == kMasterAccount; }
+};
+
+// The first account of this name, the letter case aside, if there is one.
+std::optional<Account> FindUser(const QString& userName);
+// The same account; throws DatabaseError when there is none.
+Account ReadUser(const QString& userName);
+// The account with this ID, if there is one.
+std::optional<Account> FindUserById(qint64 id);
+// Whether any account is stored.
+bool AnyAccount();
 // Every account, in the order they were made, into the shared recordset.
 void OpenUsers();
-// The account with this ID, into the shared recordset.
-void OpenUserById(qint64 id);
+
 // The first account: every privilege, and the master account's type. True when it was stored.
 bool AddMasterAccount(const QString& userName, const QString& encryptedPassword);
 // An account made by the administrator, with its privileges and the log row saying so, as one

@@ -6,9 +6,12 @@
 
 namespace CustomerLookup {
 
-void OpenCustomer(const QString& customerNumber) {
+CustomerNames ReadCustomer(const QString& customerNumber) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_customers WHERE cUniqueNo=") +
                               SqlLiteral::Text(customerNumber.trimmed()));
+    const Recordset& row = theDBworks::DBRecordset();
+    return {row.Text(QStringLiteral("cTitle")), row.Text(QStringLiteral("cFirstName")),
+            row.Text(QStringLiteral("cLastName"))};
 }
 
 // The same search as the customer list's.

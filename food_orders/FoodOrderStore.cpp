@@ -28,6 +28,11 @@ QString orderInsert(const FoodOrder& order, std::optional<qint64> rowId = std::n
            QLatin1Char(')');
 }
 
+void openOrder(const QString& orderId) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  tbl_FoodOrders WHERE FoodOrderID = ") +
+                              Text(orderId));
+}
+
 bool createItemTable(const QString& orderId) {
     return theDBworks::ExecuteCreateSQL(
         QStringLiteral("CREATE TABLE ") + FoodOrderStore::ItemTableName(orderId) +
@@ -69,7 +74,7 @@ struct StoredOrder {
     qint64 rowId = 0;
 };
 std::optional<StoredOrder> readOrderRow(const QString& orderId) {
-    FoodOrderStore::OpenOrder(orderId);
+    openOrder(orderId);
     const Recordset& row = theDBworks::DBRecordset();
     if (row.AtEOF())
         return std::nullopt;
@@ -144,20 +149,37 @@ QString ItemTableName(const QString& orderId) {
     return FoodOrderTables::ItemTable(orderId);
 }
 
-void OpenCustomerOrders(const QString& customerNumber) {
+CustomerOrders ReadCustomerOrders(const QString& customerNumber) {
     theDBworks::OpenRecordset(
         QStringLiteral("SELECT * FROM tbl_customers as customertbl LEFT JOIN tbl_FoodOrders as "
                        "foodtbl ON  customertbl.cUniqueNo = foodtbl.OrderNo  WHERE cUniqueNo = ") +
         Text(customerNumber));
+    CustomerOrders read;
+    const Recordset& first = theDBworks::DBRecordset();
+    if (!first.AtEOF())
+        read.names = CustomerLookup::CustomerNames{first.Text(QStringLiteral("cTitle")),
+                                                   first.Text(QStringLiteral("cFirstName")),
+                                                   first.Text(QStringLiteral("cLastName"))};
+    theDBworks::ForEachRecord([&read](const Recordset& row) {
+        read.rows.append({row.Text(QStringLiteral("FoodOrderID")),
+                          row.Date(QStringLiteral("Dateline")), row.Text(QStringLiteral("Status")),
+                          row.Text(QStringLiteral("OrderNo"))});
+    });
+    return read;
 }
 
-void OpenOrderItems(const QString& orderId) {
+QList<FoodOrderLine> OrderLines(const QString& orderId) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  ") + ItemTableName(orderId));
+    QList<FoodOrderLine> lines;
+    theDBworks::ForEachRecord([&lines](const Recordset& item) {
+        lines.append({item.Text(QStringLiteral("FoodItem")), item.Money(QStringLiteral("Price"))});
+    });
+    return lines;
 }
 
-void OpenOrder(const QString& orderId) {
-    theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  tbl_FoodOrders WHERE FoodOrderID = ") +
-                              Text(orderId));
+Currency OrderTotal(const QString& orderId) {
+    openOrder(orderId);
+    return theDBworks::DBRecordset().Money(QStringLiteral("TotalPrice"));
 }
 
 bool OrderExists(const QString& orderId) {

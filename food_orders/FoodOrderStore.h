@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/Currency.h"
+#include "food_orders/CustomerLookup.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // One line of an order: the item by name, at its price when ordered.
 struct FoodOrderLine {
@@ -30,12 +33,24 @@ namespace FoodOrderStore {
 
 QString ItemTableName(const QString& orderId);
 
-// Queries into the shared recordset.
-// The customer's row joined with each of its orders: one row with empty order columns when it
-// has none.
-void OpenCustomerOrders(const QString& customerNumber);
-void OpenOrderItems(const QString& orderId);
-void OpenOrder(const QString& orderId);
+// One row of a customer joined with its orders; every value is empty in the one row of a
+// customer without orders.
+struct CustomerOrderRow {
+    QString orderId; // FoodOrderID
+    QDate date;      // Dateline
+    QString status;
+    QString customerNumber; // OrderNo
+};
+struct CustomerOrders {
+    std::optional<CustomerLookup::CustomerNames> names; // none when the customer is not found
+    QList<CustomerOrderRow> rows;
+};
+// The customer's names and a row for each of its orders.
+CustomerOrders ReadCustomerOrders(const QString& customerNumber);
+// The lines of the order's item table, in the database's order.
+QList<FoodOrderLine> OrderLines(const QString& orderId);
+// The order's total; throws DatabaseError when there is no such order.
+Currency OrderTotal(const QString& orderId);
 
 bool OrderExists(const QString& orderId);
 // Whether any order is charged to the customer.

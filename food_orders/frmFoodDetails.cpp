@@ -41,10 +41,6 @@ Currency percentIn(const QLabel* label) {
     return text.isEmpty() ? Currency() : Currency::FromText(text);
 }
 
-QString dateText(const Recordset& row, const QString& field) {
-    return ProgramDateText(row.Date(field));
-}
-
 } // namespace
 
 frmFoodDetails::frmFoodDetails() {
@@ -174,23 +170,20 @@ void frmFoodDetails::LoadOrders() {
         if (customerSource())
             xOrderNo = withoutSign(customerSource()()).trimmed();
     });
-    IgnoreErrors([this] { FoodOrderStore::OpenCustomerOrders(xOrderNo); });
+    FoodOrderStore::CustomerOrders read;
+    IgnoreErrors([&] { read = FoodOrderStore::ReadCustomerOrders(xOrderNo); });
     Frame1->setTitle(QStringLiteral("Customer ID : ") + GlobalLogin::OrderSign + xOrderNo);
-    IgnoreErrors([this] {
-        const Recordset& customer = theDBworks::DBRecordset();
-        txtTitle->setText(customer.Text(QStringLiteral("cTitle")));
-        txtFName->setText(customer.Text(QStringLiteral("cFirstName")));
-        txtLName->setText(customer.Text(QStringLiteral("cLastName")));
-    });
-    IgnoreErrors([this] {
-        theDBworks::ForEachRecord([this](const Recordset& order) {
-            ListItem row = OrderLV->ListItems().Add(GlobalLogin::OrderSign +
-                                                    order.Text(QStringLiteral("FoodOrderID")));
-            row.SubItems(1, dateText(order, QStringLiteral("Dateline")));
-            row.SubItems(2, order.Text(QStringLiteral("Status")));
-            row.SubItems(3, order.Text(QStringLiteral("OrderNo")));
-        });
-    });
+    if (read.names) {
+        txtTitle->setText(read.names->title);
+        txtFName->setText(read.names->firstName);
+        txtLName->setText(read.names->lastName);
+    }
+    for (const FoodOrderStore::CustomerOrderRow& order : read.rows) {
+        ListItem row = OrderLV->ListItems().Add(GlobalLogin::OrderSign + order.orderId);
+        row.SubItems(1, ProgramDateText(order.date));
+        row.SubItems(2, order.status);
+        row.SubItems(3, order.customerNumber);
+    }
     IgnoreErrors([this] {
         if (OrderLV->ListItems().Count() == 0)
             return;
@@ -211,15 +204,13 @@ void frmFoodDetails::OrderLV_Click() {
         const QString number = chosenOrderNumber();
         if (number.isEmpty())
             return;
-        FoodOrderStore::OpenOrderItems(number);
+        const QList<FoodOrderLine> lines = FoodOrderStore::OrderLines(number);
         ItemsLV->ListItems().Clear();
-        theDBworks::ForEachRecord([this](const Recordset& item) {
-            ListItem row = ItemsLV->ListItems().Add(item.Text(QStringLiteral("FoodItem")));
-            row.SubItems(1, item.Money(QStringLiteral("Price")).Format());
-        });
-        FoodOrderStore::OpenOrder(number);
-        txtTotalAmount->setText(
-            theDBworks::DBRecordset().Money(QStringLiteral("TotalPrice")).Format());
+        for (const FoodOrderLine& line : lines) {
+            ListItem row = ItemsLV->ListItems().Add(line.item);
+            row.SubItems(1, line.price.Format());
+        }
+        txtTotalAmount->setText(FoodOrderStore::OrderTotal(number).Format());
         showTaxOnTotal();
     });
 }
@@ -232,10 +223,9 @@ void frmFoodDetails::LoadOrdersTotal() {
 void frmFoodDetails::LoadFoodTaxPercent() {
     IgnoreErrors([this] {
         lbPercent->setText(QStringLiteral("0"));
-        TaxStore::OpenTaxRates(TaxStore::kFoodTax);
         Currency percent;
-        theDBworks::ForEachRecord(
-            [&](const Recordset& tax) { percent += tax.Money(QStringLiteral("TaxRate")); });
+        for (const Currency& rate : TaxStore::TaxRates(TaxStore::kFoodTax))
+            percent += rate;
         lbPercent->setText(percent.ToNumberText());
     });
 }

@@ -233,14 +233,10 @@ QVariant frmFoodingBook::GetCustomerDetails() {
         const QString asked = MyOrderID;
         // Until the asked customer is found, the order stays with the one whose names show.
         MyOrderID = shownCustomer_;
-        CustomerLookup::OpenCustomer(asked);
-        const Recordset& customer = theDBworks::DBRecordset();
-        const QString title = customer.Text(QStringLiteral("cTitle"));
-        const QString firstName = customer.Text(QStringLiteral("cFirstName"));
-        const QString lastName = customer.Text(QStringLiteral("cLastName"));
-        txtCTitle->setText(title);
-        txtCFname->setText(firstName);
-        txtCLname->setText(lastName);
+        const CustomerLookup::CustomerNames customer = CustomerLookup::ReadCustomer(asked);
+        txtCTitle->setText(customer.title);
+        txtCFname->setText(customer.firstName);
+        txtCLname->setText(customer.lastName);
         MyOrderID = asked;
         shownCustomer_ = asked;
         return QVariant();
@@ -263,17 +259,13 @@ void frmFoodingBook::Command1_Click() {
         const qint64 itemId = id.trimmed().toLongLong(&numeric);
         if (!numeric)
             throw RuntimeError::TypeMismatch();
-        FoodCatalogueStore::OpenItem(itemId);
-        const Recordset& item = theDBworks::DBRecordset();
-        const QString name = item.Text(QStringLiteral("ItemName"));
-        const Currency price = item.Money(QStringLiteral("ItemPrice"));
-        const QString note = item.Text(QStringLiteral("ItemNote"));
-        ListItem line = FoodLV->ListItems().Add(name);
-        line.SubItems(1, price.Format());
-        line.SubItems(2, note);
+        const FoodCatalogueStore::Item item = FoodCatalogueStore::ReadItem(itemId);
+        ListItem line = FoodLV->ListItems().Add(item.name);
+        line.SubItems(1, item.price.Format());
+        line.SubItems(2, item.note);
         if (txtTotalAmount->text().isEmpty())
             txtTotalAmount->setText(QStringLiteral("0"));
-        txtTotalAmount->setText((moneyIn(txtTotalAmount) + price).Format());
+        txtTotalAmount->setText((moneyIn(txtTotalAmount) + item.price).Format());
     });
 }
 

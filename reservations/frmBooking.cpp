@@ -366,11 +366,8 @@ QVariant frmBooking::getRoomList() {
 QVariant frmBooking::getAllTax() {
     return Guarded(QStringLiteral("BOK011"), [this] {
         lbPercent->setText(QStringLiteral("0"));
-        TaxStore::OpenTaxRates(TaxStore::kRoomTax);
-        theDBworks::ForEachRecord([this](const Recordset& tax) {
-            const Currency percent = roomTaxPercent() + tax.Money(QStringLiteral("TaxRate"));
-            lbPercent->setText(percent.ToNumberText());
-        });
+        for (const Currency& rate : TaxStore::TaxRates(TaxStore::kRoomTax))
+            lbPercent->setText((roomTaxPercent() + rate).ToNumberText());
         return QVariant();
     });
 }
