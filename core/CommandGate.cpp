@@ -29,19 +29,28 @@ const int* flagFor(Command command) {
     return nullptr;
 }
 
+// Whether the flags of the last user to log in grant the command.
+bool flagGrants(Command command) {
+    const int* flag = flagFor(command);
+    return !flag || *flag == 1;
+}
+
 } // namespace
 
 Outcome For(Command command) {
-    const int* flag = flagFor(command);
     if (!GlobalLogin::IsLoggedIn) {
         // The tax flag outlives a logout; without it the tax editor is refused at once.
-        if (command == Command::TaxEditor && GlobalLogin::PrivModifyTax != 1)
+        if (command == Command::TaxEditor && !flagGrants(command))
             return Outcome::NoPrivilege;
         return Outcome::LogIn;
     }
-    if (flag && *flag != 1)
+    if (!flagGrants(command))
         return command == Command::Log ? Outcome::NoLogPrivilege : Outcome::NoPrivilege;
     return command == Command::CustomerHistoryList ? Outcome::Nothing : Outcome::Open;
+}
+
+bool Permits(Command command) {
+    return GlobalLogin::IsLoggedIn && flagGrants(command);
 }
 
 } // namespace CommandGate

@@ -27,4 +27,8 @@ enum class Outcome {
 // Decides from the login state of GlobalLogin.
 Outcome For(Command command);
 
+// Whether a user is logged in who holds the privilege the command needs: what a window's own
+// button for the command asks before it opens the command's window.
+bool Permits(Command command);
+
 } // namespace CommandGate

@@ -2,9 +2,14 @@
 
 #include "core/Errors.h"
 
+#include <QLoggingCategory>
 #include <QString>
 
+#include <source_location>
 #include <type_traits>
+
+// Failures that a handler or a step swallowed: what failed, and the statement that ran last.
+Q_DECLARE_LOGGING_CATEGORY(lcErrors)
 
 // The error text of the last failure, and the last statement sent to the database; the error
 // report window shows both.
@@ -26,27 +31,34 @@ void ReportError(const QString& code, const QString& description);
 
 QString DescriptionOf(const std::exception& error);
 
+// Called inside a handler's catch: logs the failure being handled and, unless the user has
+// already been told of it, reports it under the handler's code.
+void ReportHandlerFailure(const QString& code);
+
+// Called inside the catch of a step that runs "with errors ignored": logs the failure being
+// handled, naming the place of the step.
+void LogIgnoredFailure(const std::source_location& where);
+
 // Runs a handler's body under its error code: a failure is reported under that code and the
 // handler returns its default value, so the caller goes on.
 template <typename Body> auto Guarded(const QString& code, Body&& body) {
     using Result = std::invoke_result_t<Body>;
     try {
         return body();
-    } catch (const DatabaseFailureShown&) {
-        // Already shown: the database locate tool, or the message that another desk holds it.
-    } catch (const std::exception& error) {
-        ReportError(code, DescriptionOf(error));
     } catch (...) {
-        ReportError(code, QStringLiteral("Unknown error"));
+        ReportHandlerFailure(code);
     }
     if constexpr (!std::is_void_v<Result>)
         return Result{};
 }
 
-// For the steps that run "with errors ignored": a failure skips the step and nothing more.
-template <typename Body> void IgnoreErrors(Body&& body) {
+// For the steps that run "with errors ignored": a failure skips the step, and is only logged.
+template <typename Body>
+void IgnoreErrors(Body&& body,
+                  const std::source_location& where = std::source_location::current()) {
     try {
         body();
     } catch (...) {
+        LogIgnoredFailure(where);
     }
 }

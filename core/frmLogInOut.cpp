@@ -137,17 +137,11 @@ bool frmLogInOut::createMasterAccount(const QString& userName, const QString& pa
     // No account was stored: saying "created" and logging in would report a failure as success.
     if (!UserStore::AddMasterAccount(userName, encrypted))
         return false;
-    mainFrm* main = mainFrm::Instance();
-    if (main) {
-        main->StatusBar1Panel1->setText(QStringLiteral("Logged In as ") + userName);
-        main->mnuChangeMyPassword->setVisible(true);
-    }
+    showLoggedIn(userName);
     Dialogs::Message(QStringLiteral("Master account created. You are now logged in as ") +
                      userName);
     GlobalLogin::IsLoggedIn = true;
     GlobalLogin::ReloadUser(userName, password);
-    if (main)
-        main->mnuLoginLogOut->setText(QStringLiteral("Log Out"));
     return true;
 }
 
@@ -171,10 +165,6 @@ void frmLogInOut::logIn(const QString& userName, const QString& password) {
 }
 
 void frmLogInOut::showLoggedIn(const QString& userName) {
-    mainFrm* main = mainFrm::Instance();
-    if (!main)
-        return;
-    main->mnuLoginLogOut->setText(QStringLiteral("Log Out"));
-    main->StatusBar1Panel1->setText(QStringLiteral("Logged In as ") + userName);
-    main->mnuChangeMyPassword->setVisible(true);
+    if (mainFrm* main = mainFrm::Instance())
+        main->ShowLoginState(userName);
 }

@@ -266,8 +266,7 @@ void mainFrm::MDIForm_Load() {
     }
     // A database that cannot be opened leads to the locate tool, with the cause.
     IgnoreErrors([] { theDBworks::Connect(); });
-    IgnoreErrors([this] { StatusBar1Panel1->setText(QStringLiteral("Not Logged In")); });
-    IgnoreErrors([this] { mnuChangeMyPassword->setVisible(false); });
+    ShowLoginState(std::nullopt);
     // With nothing stored the window opens in the middle of the screen, wholly on it; a place
     // stored on a larger screen is brought back onto this one.
     placement_ = new WindowPlacement(Settings::MainWindowPlacement, this);
@@ -384,12 +383,17 @@ void mainFrm::mnuLoginLogOut_Click() {
                                   QStringLiteral("LoginLogout"));
         });
         GlobalLogin::IsLoggedIn = false;
-        mnuLoginLogOut->setText(QStringLiteral("Log in"));
-        StatusBar1Panel1->setText(QStringLiteral("Not Logged In"));
-        mnuChangeMyPassword->setVisible(false);
+        ShowLoginState(std::nullopt);
         Dialogs::Message(QStringLiteral("Successfully Logged Out!"));
         UnloadChildWindows();
     });
+}
+
+void mainFrm::ShowLoginState(const std::optional<QString>& loggedInUser) {
+    mnuLoginLogOut->setText(loggedInUser ? QStringLiteral("Log Out") : QStringLiteral("Log in"));
+    StatusBar1Panel1->setText(loggedInUser ? QStringLiteral("Logged In as ") + *loggedInUser
+                                           : QStringLiteral("Not Logged In"));
+    mnuChangeMyPassword->setVisible(loggedInUser.has_value());
 }
 
 // "&Change My Password": the password change window.

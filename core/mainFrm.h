@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QMdiArea;
@@ -34,10 +35,9 @@ public:
     bool Loaded() const { return loaded_; }
     void UnloadChildWindows();
 
-    // Set by the login window.
-    QLabel* StatusBar1Panel1 = nullptr;
-    QAction* mnuLoginLogOut = nullptr;
-    QAction* mnuChangeMyPassword = nullptr;
+    // Shows who is logged in: the status bar, the login command's caption and the password
+    // command. Without a user it shows that nobody is.
+    void ShowLoginState(const std::optional<QString>& loggedInUser);
 
     QMdiArea* MdiArea = nullptr;
     QToolBar* Toolbar1 = nullptr;
@@ -80,6 +80,9 @@ private:
     // Restored at load and saved when the window closes, as every window's placement is.
     WindowPlacement* placement_ = nullptr;
     bool loaded_ = false;
+    QLabel* StatusBar1Panel1 = nullptr;
+    QAction* mnuLoginLogOut = nullptr;
+    QAction* mnuChangeMyPassword = nullptr;
     QMenu* mnuWin = nullptr;
     QList<QAction*> windowListActions_;
     QLabel* capsPanel_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "core/DBworksInternal.h"
+#include "core/DatabaseErrorCodes.h"
 #include "core/ErrorReport.h"
 #include "core/Settings.h"
 #include "core/SqlLiteral.h"
@@ -86,10 +87,9 @@ int nativeCode(const QSqlError& error) {
     return numeric ? code : -1;
 }
 
-// SQLite's extended result codes keep the primary code in their low byte.
 int sqlitePrimary(const QSqlError& error) {
     const int code = nativeCode(error);
-    return code < 0 ? -1 : code & 0xff;
+    return code < 0 ? -1 : code & SqliteResult::PrimaryCodeMask;
 }
 
 // A failure of the connection itself, not of the statement that was sent on it. The SQLite
@@ -100,34 +100,37 @@ bool isConnectionFailure(const QSqlError& error) {
             return true;
         // Client errors (server gone, connection lost), a killed connection, a shutdown.
         const int code = nativeCode(error);
-        return (code >= 2000 && code < 3000) || code == 1053 || code == 1927 || code == 4031;
+        return (code >= MySqlError::FirstClientError && code <= MySqlError::LastClientError) ||
+               code == MySqlError::ServerShutdown || code == MySqlError::ConnectionKilled ||
+               code == MySqlError::ClientInteractionTimeout;
     }
     // The file itself: an I/O error, a corrupt file, one that cannot be opened or is none.
     const int primary = sqlitePrimary(error);
-    return primary == 10 || primary == 11 || primary == 14 || primary == 26;
+    return primary == SqliteResult::IoError || primary == SqliteResult::Corrupt ||
+           primary == SqliteResult::CantOpen || primary == SqliteResult::NotADatabase;
 }
 
 // Another front desk's work stood in the way: a deadlock, or a lock that never came.
 bool isConflict(const QSqlError& error) {
     if (currentBackend == DbBackend::MySQL) {
         const int code = nativeCode(error);
-        return code == 1213 || code == 1205;
+        return code == MySqlError::Deadlock || code == MySqlError::LockWaitTimeout;
     }
     const int primary = sqlitePrimary(error);
-    return primary == 5 || primary == 6;
+    return primary == SqliteResult::Busy || primary == SqliteResult::Locked;
 }
 
 // A unique key that another row already holds.
 bool isKeyTaken(const QSqlError& error) {
     if (currentBackend == DbBackend::MySQL)
-        return nativeCode(error) == 1062;
+        return nativeCode(error) == MySqlError::DuplicateKey;
     const QString text = error.databaseText();
-    return sqlitePrimary(error) == 19 &&
+    return sqlitePrimary(error) == SqliteResult::Constraint &&
            (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY")));
 }
 
 bool isReadOnlyRefusal(const QSqlError& error) {
-    return currentBackend == DbBackend::SQLite && sqlitePrimary(error) == 8;
+    return currentBackend == DbBackend::SQLite && sqlitePrimary(error) == SqliteResult::ReadOnly;
 }
 
 template <typename... Args, typename Handler> void tell(const Handler& handler, Args&&... args) {
@@ -163,9 +166,9 @@ void runSetup(QSqlDatabase& db, const QString& statement) {
 // What the user is told when the file cannot serve as the database.
 QString sqliteOpenFailure(const QSqlError& error, const QString& path) {
     switch (sqlitePrimary(error)) {
-    case 26:
+    case SqliteResult::NotADatabase:
         return QStringLiteral("The file '%1' is not an SQLite database.").arg(path);
-    case 11:
+    case SqliteResult::Corrupt:
         return QStringLiteral("The database file '%1' is damaged (%2).").arg(path, describe(error));
     default:
         return QStringLiteral("The database file '%1' cannot be opened (%2).")

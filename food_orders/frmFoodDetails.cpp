@@ -2,6 +2,7 @@
 
 #include "administration/TaxStore.h"
 #include "administration/frmTax.h"
+#include "core/CommandGate.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
@@ -260,7 +261,7 @@ void frmFoodDetails::Command3_Click() {
 // "Tax": the tax editor for a user with the tax privilege, and the amounts again.
 void frmFoodDetails::Command4_Click() {
     Guarded(QStringLiteral("FRFD001"), [this] {
-        if (!GlobalLogin::IsLoggedIn || GlobalLogin::PrivModifyTax != 1) {
+        if (!CommandGate::Permits(CommandGate::Command::TaxEditor)) {
             Dialogs::Message(GlobalLogin::NoPrivilegeMsg());
             return;
         }

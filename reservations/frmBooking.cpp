@@ -5,6 +5,7 @@
 #include "administration/frmTax.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
+#include "core/CommandGate.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
@@ -477,7 +478,7 @@ void frmBooking::Command3_Click() {
 
 // "Tax": the tax editor, for a user with the tax privilege.
 void frmBooking::Command4_Click() {
-    if (GlobalLogin::IsLoggedIn && GlobalLogin::PrivModifyTax == 1)
+    if (CommandGate::Permits(CommandGate::Command::TaxEditor))
         frmTax::ShowWindow();
     else
         Dialogs::Message(GlobalLogin::NoPrivilegeMsg());

@@ -7,8 +7,9 @@ source "$(dirname "$0")/setup.sh"
 
 staymark_install_packages test
 source "$STAYMARK_ROOT/scripts/mariadb-test-server.sh"
-mariadb_test_server_start
+# Set before the start, so that a start that fails half-way leaves no server and no folder.
 trap mariadb_test_server_stop EXIT
+mariadb_test_server_start
 
 export QT_QPA_PLATFORM=offscreen
 status=0

@@ -2,7 +2,7 @@
 
 #include "core/GlobalLogin.h"
 #include "core/ui/CBalloonToolTip.h"
-#include "tests/administration/AdminSteps.h"
+#include "tests/support/AdminSteps.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QPointer>

@@ -4,8 +4,8 @@
 #include "administration/AdminUsersPage.h"
 #include "administration/frmAdminArea.h"
 #include "core/frmErrorReport.h"
-#include "tests/administration/AdminSteps.h"
 #include "tests/support/AdminStatements.h"
+#include "tests/support/AdminSteps.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "core/SqlLiteral.h"
 #include "core/ui/FormControls.h"
 #include "tests/administration/AdminWindowFixture.h"
-#include "tests/core_ui/SheetReader.h"
+#include "tests/support/SheetReader.h"
 
 #include <QCheckBox>
 #include <QDir>

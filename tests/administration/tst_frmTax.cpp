@@ -6,8 +6,8 @@
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/ExtLV.h"
 #include "reservations/frmBooking.h"
-#include "tests/administration/AdminSteps.h"
 #include "tests/support/AdminStatements.h"
+#include "tests/support/AdminSteps.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include <QHeaderView>

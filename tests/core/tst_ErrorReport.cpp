@@ -8,6 +8,31 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
+// Collects what is written to the program's error log while it lives.
+struct ErrorLog {
+    ErrorLog() {
+        lines_ = &lines;
+        previous_ = qInstallMessageHandler(&ErrorLog::collect);
+    }
+    ~ErrorLog() {
+        qInstallMessageHandler(previous_);
+        lines_ = nullptr;
+    }
+    Q_DISABLE_COPY_MOVE(ErrorLog)
+
+    QStringList lines;
+
+private:
+    static void collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && lines_ && qstrcmp(context.category, "staymark.errors") == 0)
+            lines_->append(text);
+    }
+    static inline QStringList* lines_ = nullptr;
+    QtMessageHandler previous_ = nullptr;
+};
+
 class TestErrorReport : public TestSupport::ProgramTest {
     Q_OBJECT
 
@@ -73,10 +98,44 @@ private slots:
         QCOMPARE(Guarded(QStringLiteral("X"), [] { return 7; }), 7);
     }
 
-    void ignoredErrorsLeaveNoTrace() {
+    void ignoredErrorsShowNothing() {
         IgnoreErrors([] { throw StaymarkError(QStringLiteral("ignored")); });
         QCOMPARE(ErrMsg, QString());
         QVERIFY(!frmErrorReport::Instance());
+    }
+
+    void swallowedFailuresAreLogged_data() {
+        QTest::addColumn<std::function<void()>>("failure");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("database") << std::function<void()>([] {
+            throw DatabaseError(QStringLiteral("no such table: tbl_Tax"));
+        }) << QStringLiteral("no such table: tbl_Tax");
+        QTest::newRow("already shown")
+            << std::function<void()>([] { throw RecordHeldElsewhere(QStringLiteral("locked")); })
+            << QStringLiteral("locked");
+        QTest::newRow("standard") << std::function<void()>([] {
+            throw std::runtime_error("bad cast");
+        }) << QStringLiteral("bad cast");
+        QTest::newRow("unknown") << std::function<void()>([] { throw 42; })
+                                 << QStringLiteral("unknown failure");
+    }
+
+    void swallowedFailuresAreLogged() {
+        QFETCH(const std::function<void()>, failure);
+        QFETCH(const QString, description);
+        LastSQL = QStringLiteral("SELECT TaxRate FROM tbl_Tax");
+        const ErrorLog log;
+
+        IgnoreErrors(failure);
+        const int ignoredLine = __LINE__ - 1;
+        Guarded(QStringLiteral("TAX004"), failure);
+
+        const QString tail =
+            QStringLiteral(": %1; LastSQL: SELECT TaxRate FROM tbl_Tax").arg(description);
+        QCOMPARE(log.lines,
+                 QStringList(
+                     {QStringLiteral("Ignored at tst_ErrorReport.cpp:%1").arg(ignoredLine) + tail,
+                      QStringLiteral("Handler TAX004 stopped") + tail}));
     }
 };
 

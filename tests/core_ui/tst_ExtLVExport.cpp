@@ -1,6 +1,6 @@
 #include "core/ui/ExtLV.h"
-#include "tests/core_ui/SheetReader.h"
 #include "tests/support/ProgramTest.h"
+#include "tests/support/SheetReader.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/ListExport.h"
-#include "tests/core_ui/SheetReader.h"
 #include "tests/support/ProgramTest.h"
+#include "tests/support/SheetReader.h"
 
 #include <QApplication>
 #include <QDir>

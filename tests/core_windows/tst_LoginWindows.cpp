@@ -42,8 +42,8 @@ private slots:
         QVERIFY(GlobalLogin::IsLoggedIn);
         QCOMPARE(GlobalLogin::LoggedUserName, QStringLiteral("admin"));
         QCOMPARE(GlobalLogin::PrivModifySettings, 1);
-        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Logged In as admin"));
-        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log Out"));
+        QCOMPARE(loginPanel()->text(), QStringLiteral("Logged In as admin"));
+        QCOMPARE(loginCommand()->text(), QStringLiteral("Log Out"));
         QCOMPARE(db->Count(QStringLiteral("tbl_logTable")), 0);
         QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
 
@@ -93,7 +93,7 @@ private slots:
         QVERIFY(LastMessage().startsWith(QStringLiteral("Error Code : DB0003\r\n")));
         QVERIFY(!GlobalLogin::IsLoggedIn);
         QVERIFY(login->isVisible());
-        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
+        QCOMPARE(loginPanel()->text(), QStringLiteral("Not Logged In"));
     }
 
     void emptyFieldsGetTheirBalloonInOrder_data() {

@@ -175,9 +175,9 @@ private slots:
 
     void loadShowsTheLoggedOutState() {
         QCOMPARE(main->windowTitle(), QStringLiteral("Staymark Vol 1"));
-        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
-        QVERIFY(!main->mnuChangeMyPassword->isVisible());
-        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log in"));
+        QCOMPARE(loginPanel()->text(), QStringLiteral("Not Logged In"));
+        QVERIFY(!passwordCommand()->isVisible());
+        QCOMPARE(loginCommand()->text(), QStringLiteral("Log in"));
         QVERIFY(theDBworks::IsConnected());
         const QLabel* time = control<QLabel>(main, QStringLiteral("StatusBar1Time"));
         const QLabel* date = control<QLabel>(main, QStringLiteral("StatusBar1Date"));
@@ -200,9 +200,9 @@ private slots:
         triggerAction(QStringLiteral("mnuLoginLogOut"));
         TypeLogin(QStringLiteral("admin"), QStringLiteral("pw"));
         QVERIFY(GlobalLogin::IsLoggedIn);
-        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Logged In as admin"));
-        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log Out"));
-        QVERIFY(main->mnuChangeMyPassword->isVisible());
+        QCOMPARE(loginPanel()->text(), QStringLiteral("Logged In as admin"));
+        QCOMPARE(loginCommand()->text(), QStringLiteral("Log Out"));
+        QVERIFY(passwordCommand()->isVisible());
     }
 
     void logOutWritesItsRowAndClosesTheChildWindows() {
@@ -216,9 +216,9 @@ private slots:
         QVERIFY(!GlobalLogin::IsLoggedIn);
         QCOMPARE(GlobalLogin::PrivModifyTax, 1);
         QCOMPARE(GlobalLogin::LoggedUserName, QStringLiteral("admin"));
-        QCOMPARE(main->mnuLoginLogOut->text(), QStringLiteral("Log in"));
-        QCOMPARE(main->StatusBar1Panel1->text(), QStringLiteral("Not Logged In"));
-        QVERIFY(!main->mnuChangeMyPassword->isVisible());
+        QCOMPARE(loginCommand()->text(), QStringLiteral("Log in"));
+        QCOMPARE(loginPanel()->text(), QStringLiteral("Not Logged In"));
+        QVERIFY(!passwordCommand()->isVisible());
         QCOMPARE(LastMessage(), QStringLiteral("Successfully Logged Out!"));
         QTRY_VERIFY(main->MdiArea->subWindowList().isEmpty());
         QCOMPARE(db->Count(QStringLiteral("tbl_logTable"),

@@ -7,7 +7,7 @@
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodDetails.h"
 #include "food_orders/frmFoodingBook.h"
-#include "tests/core_ui/SheetReader.h"
+#include "tests/support/SheetReader.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "core/theDBworks.h"
 #include "core/ui/ExtLV.h"
 #include "tests/core/DatabaseFaults.h"
-#include "tests/core_ui/SheetReader.h"
+#include "tests/support/SheetReader.h"
 
 #include <QComboBox>
 #include <QGroupBox>

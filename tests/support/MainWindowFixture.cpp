@@ -30,6 +30,18 @@ bool MainWindowFixture::triggerAction(const QString& name, const std::source_loc
     return true;
 }
 
+QLabel* MainWindowFixture::loginPanel() const {
+    return TestSupport::control<QLabel>(main.data(), QStringLiteral("StatusBar1Panel1"));
+}
+
+QAction* MainWindowFixture::loginCommand() const {
+    return TestSupport::control<QAction>(main.data(), QStringLiteral("mnuLoginLogOut"));
+}
+
+QAction* MainWindowFixture::passwordCommand() const {
+    return TestSupport::control<QAction>(main.data(), QStringLiteral("mnuChangeMyPassword"));
+}
+
 void MainWindowFixture::TypeLogin(const QString& name, const QString& password,
                                   const std::source_location& where) {
     frmLogInOut* login = LoadedInstance<frmLogInOut>();

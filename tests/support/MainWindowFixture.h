@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -33,6 +34,12 @@ protected:
     // Types into the login window and presses its button; fails the test when it is not open.
     static void TypeLogin(const QString& name, const QString& password,
                           const std::source_location& where = std::source_location::current());
+
+    // What the main window shows of the login state: the status bar's first panel, the login
+    // command and the password command.
+    QLabel* loginPanel() const;
+    QAction* loginCommand() const;
+    QAction* passwordCommand() const;
 
     QPointer<mainFrm> main;
 };

@@ -1,4 +1,4 @@
-#include "tests/core_ui/SheetReader.h"
+#include "tests/support/SheetReader.h"
 
 #include <QProcess>
 #include <QXmlStreamReader>
