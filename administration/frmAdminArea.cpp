@@ -5,9 +5,9 @@
 #include "administration/AdminHotelPage.h"
 #include "administration/AdminRoomsPage.h"
 #include "administration/AdminUsersPage.h"
+#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
-#include "core/mainFrm.h"
 #include "core/ui/FormControls.h"
 
 #include <QGridLayout>

@@ -1,12 +1,12 @@
 #include "administration/frmTax.h"
 
 #include "administration/TaxStore.h"
+#include "app/mainFrm.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
 #include "core/WindowNotices.h"
-#include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"

@@ -1,10 +1,10 @@
 #include "core/ModifyPassword.h"
 
+#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/GlobalLogin.h"
 #include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
-#include "core/mainFrm.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/PasswordEcho.h"
 

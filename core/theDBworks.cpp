@@ -1,12 +1,12 @@
 #include "core/theDBworks.h"
 
 #include "core/AppPaths.h"
+#include "core/CCrypto.h"
 #include "core/CIniFile.h"
 #include "core/DBworksInternal.h"
 #include "core/ErrorReport.h"
 #include "core/SqlLiteral.h"
 #include "core/SqliteLike.h"
-#include "core/ui/CCrypto.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "food_orders/frmCustomerSearch.h"
 
+#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
-#include "core/mainFrm.h"
 #include "core/ui/AlwaysOnTop.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"

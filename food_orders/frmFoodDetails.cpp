@@ -2,12 +2,12 @@
 
 #include "administration/TaxStore.h"
 #include "administration/frmTax.h"
+#include "app/mainFrm.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/RuntimeErrors.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"

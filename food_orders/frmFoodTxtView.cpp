@@ -1,8 +1,8 @@
 #include "food_orders/frmFoodTxtView.h"
 
+#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
-#include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"

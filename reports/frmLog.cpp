@@ -1,10 +1,10 @@
 #include "reports/frmLog.h"
 
+#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
 #include "core/RuntimeErrors.h"
-#include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"

@@ -1,11 +1,11 @@
 #include "reports/frmStats.h"
 
+#include "app/mainFrm.h"
 #include "core/Clock.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/BusyCursor.h"
 #include "core/ui/CDLG.h"

@@ -1,12 +1,12 @@
 #include "reservations/frmCustomerDetails.h"
 
+#include "app/mainFrm.h"
 #include "core/Currency.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/Recordset.h"
 #include "core/RuntimeErrors.h"
 #include "core/WindowNotices.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"

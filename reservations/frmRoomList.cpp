@@ -1,10 +1,10 @@
 #include "reservations/frmRoomList.h"
 
 #include "administration/RoomStore.h"
+#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"

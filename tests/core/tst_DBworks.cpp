@@ -1,6 +1,6 @@
+#include "app/Load_frms.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
-#include "core/Load_frms.h"
 #include "core/SqlLiteral.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"

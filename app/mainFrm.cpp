@@ -1,4 +1,4 @@
-#include "core/mainFrm.h"
+#include "app/mainFrm.h"
 
 #include "administration/frmAdminArea.h"
 #include "administration/frmTax.h"

@@ -1,12 +1,12 @@
-#include "core/Load_frms.h"
+#include "app/Load_frms.h"
 
+#include "app/mainFrm.h"
 #include "core/Clock.h"
 #include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/UserStore.h"
 #include "core/WindowNotices.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 
 namespace Load_frms {
