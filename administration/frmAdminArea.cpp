@@ -5,10 +5,10 @@
 #include "administration/AdminHotelPage.h"
 #include "administration/AdminRoomsPage.h"
 #include "administration/AdminUsersPage.h"
-#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Workspace.h"
 
 #include <QGridLayout>
 #include <QTabWidget>
@@ -36,8 +36,8 @@ frmAdminArea::frmAdminArea() {
 frmAdminArea::~frmAdminArea() = default;
 
 void frmAdminArea::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmAdminArea>(),
-                       TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
+    Workspace::ShowChild(DefaultInstance<frmAdminArea>(),
+                         TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
 }
 
 void frmAdminArea::layOut() {

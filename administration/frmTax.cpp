@@ -1,7 +1,6 @@
 #include "administration/frmTax.h"
 
 #include "administration/TaxStore.h"
-#include "app/mainFrm.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
@@ -12,6 +11,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/Workspace.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -125,7 +125,7 @@ void frmTax::buildControls() {
 }
 
 void frmTax::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmTax>());
+    Workspace::ShowChild(DefaultInstance<frmTax>());
 }
 
 void frmTax::connectEvents() {

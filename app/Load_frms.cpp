@@ -5,9 +5,7 @@
 #include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
-#include "core/UserStore.h"
 #include "core/WindowNotices.h"
-#include "core/theDBworks.h"
 
 namespace Load_frms {
 
@@ -28,11 +26,6 @@ bool Main() {
 
 bool InitCommonCtrls() {
     return true;
-}
-
-bool NoUserExists() {
-    UserStore::OpenUserNames();
-    return theDBworks::DBRecordset().RecordCount() <= 0;
 }
 
 } // namespace Load_frms

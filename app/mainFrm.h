@@ -25,11 +25,6 @@ public:
 
     // The loaded main window, or null.
     static mainFrm* Instance();
-    // Shows the form as a child window, or brings it forward when it already is one. Without
-    // a main window the form shows as a window of its own. A new window takes
-    // `loadSize` when one is given, moved as far as it needs to be seen whole.
-    static QMdiSubWindow* ShowChild(QWidget* form, const QSize& loadSize = {});
-
     // False when another instance was running: the load ended the program.
     bool Loaded() const { return loaded_; }
     void UnloadChildWindows();
@@ -77,6 +72,7 @@ private:
     void fillWindowMenu();
     void tileChildren(Qt::Orientation stacking);
     void updateClockPanels();
+    void showLoggedIn(const QString& userName);
     // Runs a command as its gate decides: its window, the login window, or a message.
     void runGated(CommandGate::Command command, const std::function<void()>& open);
     CIniFile placementIni();

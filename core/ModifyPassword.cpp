@@ -1,12 +1,12 @@
 #include "core/ModifyPassword.h"
 
-#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/GlobalLogin.h"
 #include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/PasswordEcho.h"
+#include "core/ui/Workspace.h"
 
 #include "core/ui/FormControls.h"
 #include <QEvent>
@@ -18,7 +18,7 @@
 #include <QPushButton>
 
 ModifyPassword::ModifyPassword()
-    : QDialog(mainFrm::Instance()) {
+    : QDialog(Workspace::MainWindow()) {
     setObjectName(QStringLiteral("ModifyPassword"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Modify Password"));

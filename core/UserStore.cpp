@@ -27,6 +27,11 @@ void OpenUserNames() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT cusername FROM tbl_users"));
 }
 
+bool NoUserExists() {
+    OpenUserNames();
+    return theDBworks::DBRecordset().RecordCount() <= 0;
+}
+
 void OpenUsers() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users ORDER BY id ASC"));
 }

@@ -21,6 +21,8 @@ constexpr int kMasterAccount = 1;
 void OpenUser(const QString& userName);
 // Every account's name, into the shared recordset.
 void OpenUserNames();
+// True while tbl_users has no row; failing queries throw to the caller.
+bool NoUserExists();
 // Every account, in the order they were made, into the shared recordset.
 void OpenUsers();
 // The account with this ID, into the shared recordset.

@@ -1,15 +1,15 @@
 #include "core/frmLogInOut.h"
 
-#include "app/Load_frms.h"
-#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
+#include "core/WindowNotices.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/Icons.h"
 #include "core/ui/PasswordEcho.h"
+#include "core/ui/Workspace.h"
 
 #include "core/ui/FormControls.h"
 #include <QEvent>
@@ -20,7 +20,7 @@
 #include <QPushButton>
 
 frmLogInOut::frmLogInOut()
-    : QDialog(mainFrm::Instance()) {
+    : QDialog(Workspace::MainWindow()) {
     setObjectName(QStringLiteral("frmLogInOut"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Login/LogOut"));
@@ -75,7 +75,7 @@ void frmLogInOut::ShowWindow() {
 
 void frmLogInOut::Form_Load() {
     Guarded(QStringLiteral("FRLOG002"), [this] {
-        const bool noAccount = Load_frms::NoUserExists();
+        const bool noAccount = UserStore::NoUserExists();
         if (noAccount) {
             loginLabel->setText(QStringLiteral("Master Account does not exist! Please create a new "
                                                "master login account."));
@@ -123,7 +123,7 @@ void frmLogInOut::Command1_Click() {
         }
         const QString userName = txtUserName->text();
         const QString password = txtPassWord->text();
-        if (Load_frms::NoUserExists()) {
+        if (UserStore::NoUserExists()) {
             if (createMasterAccount(userName, password))
                 close();
             return;
@@ -137,17 +137,11 @@ bool frmLogInOut::createMasterAccount(const QString& userName, const QString& pa
     // No account was stored: saying "created" and logging in would report a failure as success.
     if (!UserStore::AddMasterAccount(userName, encrypted))
         return false;
-    mainFrm* main = mainFrm::Instance();
-    if (main) {
-        main->StatusBar1Panel1->setText(QStringLiteral("Logged In as ") + userName);
-        main->mnuChangeMyPassword->setVisible(true);
-    }
+    emit WindowNotices::Instance().LoggedIn(userName);
     Dialogs::Message(QStringLiteral("Master account created. You are now logged in as ") +
                      userName);
     GlobalLogin::IsLoggedIn = true;
     GlobalLogin::ReloadUser(userName, password);
-    if (main)
-        main->mnuLoginLogOut->setText(QStringLiteral("Log Out"));
     return true;
 }
 
@@ -171,10 +165,5 @@ void frmLogInOut::logIn(const QString& userName, const QString& password) {
 }
 
 void frmLogInOut::showLoggedIn(const QString& userName) {
-    mainFrm* main = mainFrm::Instance();
-    if (!main)
-        return;
-    main->mnuLoginLogOut->setText(QStringLiteral("Log Out"));
-    main->StatusBar1Panel1->setText(QStringLiteral("Logged In as ") + userName);
-    main->mnuChangeMyPassword->setVisible(true);
+    emit WindowNotices::Instance().LoggedIn(userName);
 }

@@ -2,7 +2,6 @@
 
 #include "administration/TaxStore.h"
 #include "administration/frmTax.h"
-#include "app/mainFrm.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
@@ -13,6 +12,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodTxtView.h"
 
@@ -61,7 +61,7 @@ frmFoodDetails::~frmFoodDetails() = default;
 void frmFoodDetails::ShowForCustomer(CustomerCell selectedCustomer) {
     customerSource() = std::move(selectedCustomer);
     frmFoodDetails* form = DefaultInstance<frmFoodDetails>();
-    mainFrm::ShowChild(form);
+    Workspace::ShowChild(form);
 }
 
 void frmFoodDetails::layOut() {

@@ -1,7 +1,6 @@
 #include "food_orders/frmFoodingBook.h"
 
 #include "administration/FoodCatalogueStore.h"
-#include "app/mainFrm.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "core/Currency.h"
@@ -14,6 +13,7 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
 #include "core/ui/PlaySound.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/CustomerLookup.h"
 #include "food_orders/FoodOrderNumber.h"
 #include "food_orders/FoodOrderStore.h"
@@ -77,7 +77,7 @@ frmFoodingBook::~frmFoodingBook() = default;
 
 frmFoodingBook* frmFoodingBook::ShowWindow() {
     frmFoodingBook* form = DefaultInstance<frmFoodingBook>();
-    mainFrm::ShowChild(form);
+    Workspace::ShowChild(form);
     return form;
 }
 

@@ -1,6 +1,5 @@
 #include "reports/frmLog.h"
 
-#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
@@ -10,6 +9,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/Workspace.h"
 #include "reports/LogColumns.h"
 #include "reports/LogStore.h"
 
@@ -79,7 +79,7 @@ frmLog::frmLog() {
 frmLog::~frmLog() = default;
 
 void frmLog::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmLog>());
+    Workspace::ShowChild(DefaultInstance<frmLog>());
 }
 
 void frmLog::layOut() {

@@ -1,6 +1,5 @@
 #include "reports/frmStats.h"
 
-#include "app/mainFrm.h"
 #include "core/Clock.h"
 #include "core/Currency.h"
 #include "core/DefaultInstance.h"
@@ -11,6 +10,7 @@
 #include "core/ui/CDLG.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Workspace.h"
 #include "reports/RevenueReadStore.h"
 #include "reports/StatsChoices.h"
 #include "reports/chart/PictureFile.h"
@@ -84,7 +84,7 @@ frmStats::frmStats() {
 frmStats::~frmStats() = default;
 
 void frmStats::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmStats>());
+    Workspace::ShowChild(DefaultInstance<frmStats>());
 }
 
 void frmStats::layOut() {

@@ -3,7 +3,6 @@
 #include "administration/RoomStore.h"
 #include "administration/TaxStore.h"
 #include "administration/frmTax.h"
-#include "app/mainFrm.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "core/Currency.h"
@@ -19,6 +18,7 @@
 #include "core/ui/NumberBoxes.h"
 #include "core/ui/Shell.h"
 #include "core/ui/WindowPlacement.h"
+#include "core/ui/Workspace.h"
 #include "reservations/BookingTariff.h"
 
 #include <QComboBox>
@@ -78,7 +78,7 @@ frmBooking::~frmBooking() {
 void frmBooking::ShowWindow() {
     const bool fresh = !LoadedInstance<frmBooking>();
     frmBooking* form = DefaultInstance<frmBooking>();
-    QMdiSubWindow* window = mainFrm::ShowChild(form);
+    QMdiSubWindow* window = Workspace::ShowChild(form);
     if (fresh && window)
         form->restorePlacement(window);
 }

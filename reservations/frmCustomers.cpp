@@ -1,6 +1,5 @@
 #include "reservations/frmCustomers.h"
 
-#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
@@ -15,6 +14,7 @@
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
 #include "core/ui/WindowPlacement.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodDetails.h"
 #include "food_orders/frmFoodingBook.h"
@@ -114,7 +114,7 @@ frmCustomers::~frmCustomers() = default;
 void frmCustomers::ShowWindow() {
     const bool fresh = !LoadedInstance<frmCustomers>();
     frmCustomers* form = DefaultInstance<frmCustomers>();
-    QMdiSubWindow* window = mainFrm::ShowChild(form);
+    QMdiSubWindow* window = Workspace::ShowChild(form);
     if (fresh)
         form->restorePlacement(window);
 }

@@ -1,7 +1,6 @@
 #include "reservations/frmRoomList.h"
 
 #include "administration/RoomStore.h"
-#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
@@ -11,6 +10,7 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/Workspace.h"
 #include "reservations/RoomBookingStore.h"
 
 #include <QComboBox>
@@ -86,7 +86,7 @@ frmRoomList::frmRoomList() {
 frmRoomList::~frmRoomList() = default;
 
 void frmRoomList::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmRoomList>(), TwipsSize(kWidthTwips, kHeightTwips));
+    Workspace::ShowChild(DefaultInstance<frmRoomList>(), TwipsSize(kWidthTwips, kHeightTwips));
 }
 
 void frmRoomList::layOut() {
