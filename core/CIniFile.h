@@ -34,6 +34,8 @@ public:
     // or when a value is not one line: then nothing is written.
     void WriteValues(const KeyValues& keyValues);
 
+    // The two placement members work on widgets, so they are built with the form kit
+    // (core/ui/FormPosition.cpp): the data layer that holds the rest links no widgets.
     // Stores the window's position and size under the current section.
     void SaveFormPos(const QWidget* form);
     // Restores what SaveFormPos stored. A stored size below minWidthTwips x minHeightTwips

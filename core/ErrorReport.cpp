@@ -1,10 +1,17 @@
 #include "core/ErrorReport.h"
 
 #include "core/ProductInfo.h"
-#include "core/frmErrorReport.h"
 
 QString ErrMsg;
 QString LastSQL;
+
+namespace {
+void (*showErrorReport)() = nullptr;
+} // namespace
+
+void InstallErrorReportWindow(void (*showReport)()) {
+    showErrorReport = showReport;
+}
 
 QString ErrorText(const QString& code, const QString& description) {
     return QStringLiteral("Error Code : ") + code + kLineBreak + description;
@@ -18,7 +25,8 @@ QString CriticalErrorText(const QString& place, long number, const QString& desc
 
 void ReportError(const QString& code, const QString& description) {
     ErrMsg = ErrorText(code, description);
-    frmErrorReport::ShowReport();
+    if (showErrorReport)
+        showErrorReport();
 }
 
 QString DescriptionOf(const std::exception& error) {
