@@ -7,8 +7,8 @@
 #include "administration/AdminUsersPage.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
-#include "core/mainFrm.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Workspace.h"
 
 #include <QGridLayout>
 #include <QTabWidget>
@@ -36,8 +36,8 @@ frmAdminArea::frmAdminArea() {
 frmAdminArea::~frmAdminArea() = default;
 
 void frmAdminArea::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmAdminArea>(),
-                       TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
+    Workspace::ShowChild(DefaultInstance<frmAdminArea>(),
+                         TwipsSize(kLoadWidthTwips, kLoadHeightTwips));
 }
 
 void frmAdminArea::layOut() {

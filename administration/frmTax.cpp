@@ -6,12 +6,12 @@
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
 #include "core/WindowNotices.h"
-#include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/Workspace.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -125,7 +125,7 @@ void frmTax::buildControls() {
 }
 
 void frmTax::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmTax>());
+    Workspace::ShowChild(DefaultInstance<frmTax>());
 }
 
 void frmTax::connectEvents() {

@@ -11,6 +11,10 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 
+int toPixels(int twips) {
+    return int(twips / kTwipsPerPixel);
+}
+
 QString sectionName(const QString& line) {
     const QString trimmed = line.trimmed();
     if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']')))
@@ -72,10 +76,6 @@ std::pair<qsizetype, qsizetype> findSection(const QStringList& lines, const QStr
         return {i, end};
     }
     return {-1, lines.size()};
-}
-
-int toPixels(int twips) {
-    return int(twips / kTwipsPerPixel);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "core/DatabaseFailureWindows.h"
 
+#include "core/ErrorReport.h"
 #include "core/frmDBLocateTool.h"
+#include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 
@@ -31,6 +33,7 @@ void showWaiting(bool waiting) {
 } // namespace
 
 void InstallDatabaseFailureWindows() {
+    InstallErrorReportWindow(&frmErrorReport::ShowReport);
     theDBworks::InstallFailureHandlers(
         {[](const QString& text) { Dialogs::Message(text, Dialogs::Icon::None); },
          [] { frmDBLocateTool::ShowModal(); }, showRecordHeldElsewhere, showReadOnly, showWaiting});

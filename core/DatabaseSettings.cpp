@@ -1,7 +1,7 @@
 #include "core/DatabaseSettings.h"
 
+#include "core/CCrypto.h"
 #include "core/Settings.h"
-#include "core/ui/CCrypto.h"
 
 namespace {
 

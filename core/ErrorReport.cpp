@@ -1,7 +1,6 @@
 #include "core/ErrorReport.h"
 
 #include "core/ProductInfo.h"
-#include "core/frmErrorReport.h"
 
 Q_LOGGING_CATEGORY(lcErrors, "staymark.errors")
 
@@ -39,7 +38,13 @@ QString fileName(const char* path) {
     return whole.mid(whole.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+void (*showErrorReport)() = nullptr;
+
 } // namespace
+
+void InstallErrorReportWindow(void (*showReport)()) {
+    showErrorReport = showReport;
+}
 
 QString ErrorText(const QString& code, const QString& description) {
     return QStringLiteral("Error Code : ") + code + kLineBreak + description;
@@ -53,7 +58,8 @@ QString CriticalErrorText(const QString& place, long number, const QString& desc
 
 void ReportError(const QString& code, const QString& description) {
     ErrMsg = ErrorText(code, description);
-    frmErrorReport::ShowReport();
+    if (showErrorReport)
+        showErrorReport();
 }
 
 QString DescriptionOf(const std::exception& error) {

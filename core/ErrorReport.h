@@ -28,6 +28,8 @@ QString CriticalErrorText(const QString& place, long number, const QString& desc
 
 // Stores the error text and shows the error report window (loading it when not loaded).
 void ReportError(const QString& code, const QString& description);
+// The error report window lives with the windows: start-up gives its show routine here.
+void InstallErrorReportWindow(void (*showReport)());
 
 QString DescriptionOf(const std::exception& error);
 

@@ -1,10 +1,10 @@
 #include "core/GlobalLogin.h"
 
+#include "core/CCrypto.h"
 #include "core/ErrorReport.h"
 #include "core/SqlLiteral.h"
 #include "core/UserStore.h"
 #include "core/theDBworks.h"
-#include "core/ui/CCrypto.h"
 
 #include <memory>
 

@@ -4,9 +4,9 @@
 #include "core/GlobalLogin.h"
 #include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
-#include "core/mainFrm.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/PasswordEcho.h"
+#include "core/ui/Workspace.h"
 
 #include "core/ui/FormControls.h"
 #include <QEvent>
@@ -18,7 +18,7 @@
 #include <QPushButton>
 
 ModifyPassword::ModifyPassword()
-    : QDialog(mainFrm::Instance()) {
+    : QDialog(Workspace::MainWindow()) {
     setObjectName(QStringLiteral("ModifyPassword"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Modify Password"));

@@ -65,6 +65,10 @@ bool AnyAccount() {
     return theDBworks::DBRecordset().RecordCount() > 0;
 }
 
+bool NoUserExists() {
+    return !AnyAccount();
+}
+
 void OpenUsers() {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users ORDER BY id ASC"));
 }

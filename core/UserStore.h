@@ -38,6 +38,8 @@ Account ReadUser(const QString& userName);
 std::optional<Account> FindUserById(qint64 id);
 // Whether any account is stored.
 bool AnyAccount();
+// True while tbl_users has no row: the login window then makes the master account.
+bool NoUserExists();
 // Every account, in the order they were made, into the shared recordset.
 void OpenUsers();
 

@@ -23,6 +23,8 @@ signals:
     // The hotel information was saved and the order sign read again: the customer and order
     // windows show their numbers with the new sign.
     void HotelInfoChanged();
+    // A user logged in: the main window shows who.
+    void LoggedIn(const QString& userName);
 
 private:
     WindowNotices() = default;

@@ -1,13 +1,13 @@
 #include "core/frmDBLocateTool.h"
 
 #include "core/AppPaths.h"
+#include "core/CCrypto.h"
 #include "core/DatabaseSettings.h"
 #include "core/ErrorReport.h"
 #include "core/ProductInfo.h"
 #include "core/Settings.h"
 #include "core/theDBworks.h"
 #include "core/ui/CBalloonToolTip.h"
-#include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FixedPitchFont.h"
 

@@ -3,13 +3,13 @@
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
-#include "core/Load_frms.h"
 #include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
-#include "core/mainFrm.h"
+#include "core/WindowNotices.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/Icons.h"
 #include "core/ui/PasswordEcho.h"
+#include "core/ui/Workspace.h"
 
 #include "core/ui/FormControls.h"
 #include <QEvent>
@@ -20,7 +20,7 @@
 #include <QPushButton>
 
 frmLogInOut::frmLogInOut()
-    : QDialog(mainFrm::Instance()) {
+    : QDialog(Workspace::MainWindow()) {
     setObjectName(QStringLiteral("frmLogInOut"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Login/LogOut"));
@@ -75,7 +75,7 @@ void frmLogInOut::ShowWindow() {
 
 void frmLogInOut::Form_Load() {
     Guarded(QStringLiteral("FRLOG002"), [this] {
-        const bool noAccount = Load_frms::NoUserExists();
+        const bool noAccount = UserStore::NoUserExists();
         if (noAccount) {
             loginLabel->setText(QStringLiteral("Master Account does not exist! Please create a new "
                                                "master login account."));
@@ -123,7 +123,7 @@ void frmLogInOut::Command1_Click() {
         }
         const QString userName = txtUserName->text();
         const QString password = txtPassWord->text();
-        if (Load_frms::NoUserExists()) {
+        if (UserStore::NoUserExists()) {
             if (createMasterAccount(userName, password))
                 close();
             return;
@@ -165,6 +165,5 @@ void frmLogInOut::logIn(const QString& userName, const QString& password) {
 }
 
 void frmLogInOut::showLoggedIn(const QString& userName) {
-    if (mainFrm* main = mainFrm::Instance())
-        main->ShowLoginState(userName);
+    emit WindowNotices::Instance().LoggedIn(userName);
 }

@@ -1,13 +1,13 @@
 #include "core/theDBworks.h"
 
 #include "core/AppPaths.h"
+#include "core/CCrypto.h"
 #include "core/DBworksInternal.h"
 #include "core/DatabaseErrorCodes.h"
 #include "core/ErrorReport.h"
 #include "core/Settings.h"
 #include "core/SqlLiteral.h"
 #include "core/SqliteLike.h"
-#include "core/ui/CCrypto.h"
 
 #include <QDateTime>
 #include <QFile>

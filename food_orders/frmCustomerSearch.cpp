@@ -2,12 +2,12 @@
 
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
-#include "core/mainFrm.h"
 #include "core/ui/AlwaysOnTop.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
 #include "core/ui/WindowPlacement.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/CustomerLookup.h"
 #include "food_orders/frmFoodingBook.h"
 
@@ -37,7 +37,7 @@ const ListColumns& customerColumns() {
 
 // A window of its own above the main window, closed with it.
 frmCustomerSearch::frmCustomerSearch()
-    : QWidget(mainFrm::Instance(), Qt::Window) {
+    : QWidget(Workspace::MainWindow(), Qt::Window) {
     setObjectName(QStringLiteral("frmCustomerSearch"));
     setWindowTitle(QStringLiteral(" Search Customers"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -120,7 +120,7 @@ void frmCustomerSearch::searchLV_DblClick() {
     IgnoreErrors([&] {
         if (!orderEntry)
             return;
-        mainFrm::ShowChild(orderEntry);
+        Workspace::ShowChild(orderEntry);
         orderEntry->activateWindow();
         orderEntry->setFocus();
     });

@@ -8,12 +8,12 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/RuntimeErrors.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodTxtView.h"
 
@@ -58,7 +58,7 @@ frmFoodDetails::~frmFoodDetails() = default;
 void frmFoodDetails::ShowForCustomer(CustomerCell selectedCustomer) {
     customerSource() = std::move(selectedCustomer);
     frmFoodDetails* form = DefaultInstance<frmFoodDetails>();
-    mainFrm::ShowChild(form);
+    Workspace::ShowChild(form);
 }
 
 void frmFoodDetails::layOut() {

@@ -2,10 +2,10 @@
 
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
-#include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/RtfWriter.h"
 #include "reservations/BookingTariff.h"
 
@@ -88,7 +88,7 @@ void frmFoodTxtView::ShowBill(const FoodBill& bill) {
     QPointer<frmFoodTxtView>& form = InstanceSlot<frmFoodTxtView>();
     if (!form)
         form = new frmFoodTxtView(bill);
-    mainFrm::ShowChild(form);
+    Workspace::ShowChild(form);
 }
 
 QAction* frmFoodTxtView::Button(const QString& key) const {

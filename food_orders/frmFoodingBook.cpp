@@ -7,13 +7,13 @@
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/RuntimeErrors.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
 #include "core/ui/PlaySound.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/CustomerLookup.h"
 #include "food_orders/FoodOrderNumber.h"
 #include "food_orders/FoodOrderStore.h"
@@ -77,7 +77,7 @@ frmFoodingBook::~frmFoodingBook() = default;
 
 frmFoodingBook* frmFoodingBook::ShowWindow() {
     frmFoodingBook* form = DefaultInstance<frmFoodingBook>();
-    mainFrm::ShowChild(form);
+    Workspace::ShowChild(form);
     return form;
 }
 

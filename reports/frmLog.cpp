@@ -4,12 +4,12 @@
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
 #include "core/RuntimeErrors.h"
-#include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/Workspace.h"
 #include "reports/LogColumns.h"
 #include "reports/LogStore.h"
 
@@ -79,7 +79,7 @@ frmLog::frmLog() {
 frmLog::~frmLog() = default;
 
 void frmLog::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmLog>());
+    Workspace::ShowChild(DefaultInstance<frmLog>());
 }
 
 void frmLog::layOut() {

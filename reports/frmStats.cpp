@@ -5,12 +5,12 @@
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/BusyCursor.h"
 #include "core/ui/CDLG.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/Workspace.h"
 #include "reports/RevenueReadStore.h"
 #include "reports/StatsChoices.h"
 #include "reports/chart/PictureFile.h"
@@ -84,7 +84,7 @@ frmStats::frmStats() {
 frmStats::~frmStats() = default;
 
 void frmStats::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmStats>());
+    Workspace::ShowChild(DefaultInstance<frmStats>());
 }
 
 void frmStats::layOut() {

@@ -11,7 +11,6 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/RuntimeErrors.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
@@ -20,6 +19,7 @@
 #include "core/ui/NumberBoxes.h"
 #include "core/ui/Shell.h"
 #include "core/ui/WindowPlacement.h"
+#include "core/ui/Workspace.h"
 #include "reservations/BookingTariff.h"
 
 #include <QComboBox>
@@ -79,7 +79,7 @@ frmBooking::~frmBooking() {
 void frmBooking::ShowWindow() {
     const bool fresh = !LoadedInstance<frmBooking>();
     frmBooking* form = DefaultInstance<frmBooking>();
-    QMdiSubWindow* window = mainFrm::ShowChild(form);
+    QMdiSubWindow* window = Workspace::ShowChild(form);
     if (fresh && window)
         form->restorePlacement(window);
 }

@@ -6,7 +6,6 @@
 #include "core/Recordset.h"
 #include "core/RuntimeErrors.h"
 #include "core/WindowNotices.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"
@@ -14,6 +13,7 @@
 #include "core/ui/FormControls.h"
 #include "core/ui/NumberBoxes.h"
 #include "core/ui/WindowPlacement.h"
+#include "core/ui/Workspace.h"
 #include "reservations/BookingRecord.h"
 #include "reservations/CustomerStore.h"
 #include "reservations/RoomPrices.h"
@@ -104,7 +104,7 @@ void showTextWindow(const QString& title, const QString& text) {
     view->setWindowTitle(title);
     view->setReadOnly(true);
     view->setPlainText(text);
-    mainFrm::ShowChild(view, TwipsSize(7200, 6600));
+    Workspace::ShowChild(view, TwipsSize(7200, 6600));
 }
 
 } // namespace
@@ -129,7 +129,7 @@ frmCustomerDetails* frmCustomerDetails::ShowWindow(const QString& bookingId) {
         emit WindowNotices::Instance().CustomerDetailsUpdated();
         return nullptr;
     }
-    QMdiSubWindow* window = mainFrm::ShowChild(form);
+    QMdiSubWindow* window = Workspace::ShowChild(form);
     form->restorePlacement(window ? static_cast<QWidget*>(window) : form);
     return form;
 }

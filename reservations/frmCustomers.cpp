@@ -6,7 +6,6 @@
 #include "core/Recordset.h"
 #include "core/RuntimeErrors.h"
 #include "core/WindowNotices.h"
-#include "core/mainFrm.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
@@ -15,6 +14,7 @@
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
 #include "core/ui/WindowPlacement.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodDetails.h"
 #include "food_orders/frmFoodingBook.h"
@@ -114,7 +114,7 @@ frmCustomers::~frmCustomers() = default;
 void frmCustomers::ShowWindow() {
     const bool fresh = !LoadedInstance<frmCustomers>();
     frmCustomers* form = DefaultInstance<frmCustomers>();
-    QMdiSubWindow* window = mainFrm::ShowChild(form);
+    QMdiSubWindow* window = Workspace::ShowChild(form);
     if (fresh)
         form->restorePlacement(window);
 }

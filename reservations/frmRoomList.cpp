@@ -4,13 +4,13 @@
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
-#include "core/mainFrm.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListExport.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/Workspace.h"
 #include "reservations/RoomBookingStore.h"
 
 #include <QComboBox>
@@ -86,7 +86,7 @@ frmRoomList::frmRoomList() {
 frmRoomList::~frmRoomList() = default;
 
 void frmRoomList::ShowWindow() {
-    mainFrm::ShowChild(DefaultInstance<frmRoomList>(), TwipsSize(kWidthTwips, kHeightTwips));
+    Workspace::ShowChild(DefaultInstance<frmRoomList>(), TwipsSize(kWidthTwips, kHeightTwips));
 }
 
 void frmRoomList::layOut() {

@@ -1,10 +1,10 @@
 #include "administration/AdminDatabasePage.h"
 #include "core/AppPaths.h"
+#include "core/CCrypto.h"
 #include "core/CIniFile.h"
 #include "core/ErrorReport.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
-#include "core/ui/CCrypto.h"
 #include "tests/administration/AdminPageHost.h"
 
 #include <QCheckBox>

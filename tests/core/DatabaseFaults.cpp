@@ -1,9 +1,9 @@
 #include "tests/core/DatabaseFaults.h"
 
 #include "core/AppPaths.h"
+#include "core/CCrypto.h"
 #include "core/CIniFile.h"
 #include "core/SqlDialect.h"
-#include "core/ui/CCrypto.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

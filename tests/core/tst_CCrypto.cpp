@@ -1,6 +1,6 @@
+#include "core/CCrypto.h"
 #include "core/ErrorReport.h"
 #include "core/frmErrorReport.h"
-#include "core/ui/CCrypto.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QApplication>

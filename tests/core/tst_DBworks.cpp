@@ -1,7 +1,7 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
-#include "core/Load_frms.h"
 #include "core/SqlLiteral.h"
+#include "core/UserStore.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
@@ -170,10 +170,10 @@ private slots:
     }
 
     void noUserExistsUntilTheFirstAccount() {
-        QVERIFY(Load_frms::NoUserExists());
+        QVERIFY(UserStore::NoUserExists());
         VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
                                QStringLiteral("0,0,0,0,0")));
-        QVERIFY(!Load_frms::NoUserExists());
+        QVERIFY(!UserStore::NoUserExists());
     }
 
     void transactionKeepsAllOrNothing() {

@@ -1,8 +1,8 @@
 #include "core/AppPaths.h"
+#include "core/CCrypto.h"
 #include "core/CIniFile.h"
 #include "core/Errors.h"
 #include "core/theDBworks.h"
-#include "core/ui/CCrypto.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QApplication>

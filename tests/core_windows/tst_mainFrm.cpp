@@ -5,6 +5,7 @@
 #include "core/SingleInstance.h"
 #include "core/theDBworks.h"
 #include "core/ui/Shell.h"
+#include "core/ui/Workspace.h"
 
 #include <QLabel>
 #include <QLockFile>
@@ -210,8 +211,8 @@ private slots:
                                QStringLiteral("0,0,1,0,0")));
         QVERIFY(GlobalLogin::LogInUser(QStringLiteral("admin"), QStringLiteral("pw")));
         GlobalLogin::IsLoggedIn = true;
-        mainFrm::ShowChild(childForm(QStringLiteral("first")));
-        mainFrm::ShowChild(childForm(QStringLiteral("second")));
+        Workspace::ShowChild(childForm(QStringLiteral("first")));
+        Workspace::ShowChild(childForm(QStringLiteral("second")));
         triggerAction(QStringLiteral("mnuLoginLogOut"));
         QVERIFY(!GlobalLogin::IsLoggedIn);
         QCOMPARE(GlobalLogin::PrivModifyTax, 1);
@@ -233,7 +234,7 @@ private slots:
         QVERIFY(GlobalLogin::LogInUser(QStringLiteral("admin"), QStringLiteral("pw")));
         GlobalLogin::IsLoggedIn = true;
         QPointer<QWidget> child = childForm(QStringLiteral("child"));
-        mainFrm::ShowChild(child);
+        Workspace::ShowChild(child);
         main->close();
         QCOMPARE(LastMessage(), QStringLiteral("Successfully Logged Out!"));
         QTRY_VERIFY(!child);
@@ -261,8 +262,8 @@ private slots:
 
     void windowMenuArrangesTheChildWindows() {
         const QString food = QStringLiteral("New Food & Beverages Order");
-        mainFrm::ShowChild(childForm(QStringLiteral("first")));
-        mainFrm::ShowChild(childForm(food));
+        Workspace::ShowChild(childForm(QStringLiteral("first")));
+        Workspace::ShowChild(childForm(food));
         QMenu* menu = control<QMenu>(main, QStringLiteral("mnuWin"));
         emit menu->aboutToShow();
         QStringList titles;

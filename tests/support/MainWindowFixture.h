@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/mainFrm.h"
 #include "core/DefaultInstance.h"
 #include "core/GlobalLogin.h"
 #include "core/frmLogInOut.h"
-#include "core/mainFrm.h"
 #include "core/ui/Dialogs.h"
 #include "tests/support/ProgramTest.h"
 #include "tests/support/WindowChecks.h"

@@ -1,6 +1,7 @@
 #include "tests/support/TestEnvironment.h"
 
 #include "core/AppPaths.h"
+#include "core/CCrypto.h"
 #include "core/CIniFile.h"
 #include "core/Clock.h"
 #include "core/DatabaseFailureWindows.h"
@@ -12,7 +13,6 @@
 #include "core/SqlScript.h"
 #include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
-#include "core/ui/CCrypto.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/Shell.h"
 

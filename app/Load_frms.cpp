@@ -1,13 +1,11 @@
-#include "core/Load_frms.h"
+#include "app/Load_frms.h"
 
+#include "app/mainFrm.h"
 #include "core/Clock.h"
 #include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
-#include "core/UserStore.h"
 #include "core/WindowNotices.h"
-#include "core/mainFrm.h"
-#include "core/theDBworks.h"
 
 namespace Load_frms {
 
@@ -28,10 +26,6 @@ bool Main() {
 
 bool InitCommonCtrls() {
     return true;
-}
-
-bool NoUserExists() {
-    return !UserStore::AnyAccount();
 }
 
 } // namespace Load_frms

@@ -1,4 +1,4 @@
-#include "core/Load_frms.h"
+#include "app/Load_frms.h"
 #include "core/ui/Icons.h"
 
 #include <QApplication>

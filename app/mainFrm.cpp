@@ -1,4 +1,4 @@
-#include "core/mainFrm.h"
+#include "app/mainFrm.h"
 
 #include "administration/frmAdminArea.h"
 #include "administration/frmTax.h"
@@ -9,6 +9,7 @@
 #include "core/ModifyPassword.h"
 #include "core/ProductInfo.h"
 #include "core/SingleInstance.h"
+#include "core/WindowNotices.h"
 #include "core/frmAbout.h"
 #include "core/frmLogInOut.h"
 #include "core/theDBworks.h"
@@ -17,6 +18,7 @@
 #include "core/ui/Icons.h"
 #include "core/ui/Shell.h"
 #include "core/ui/WindowPlacement.h"
+#include "core/ui/Workspace.h"
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodingBook.h"
 #include "reports/frmLog.h"
@@ -84,6 +86,9 @@ mainFrm::mainFrm() {
     buildStatusBar();
     resize(kFirstOpenSize);
     loadedMainWindow = this;
+    Workspace::Provide(MdiArea);
+    connect(&WindowNotices::Instance(), &WindowNotices::LoggedIn, this,
+            [this](const QString& userName) { ShowLoginState(userName); });
     MDIForm_Load();
 }
 
@@ -94,37 +99,6 @@ mainFrm::~mainFrm() {
 
 mainFrm* mainFrm::Instance() {
     return loadedMainWindow;
-}
-
-QMdiSubWindow* mainFrm::ShowChild(QWidget* form, const QSize& loadSize) {
-    mainFrm* main = Instance();
-    if (!main) {
-        form->resize(FirstOpenSize(form, loadSize, {}));
-        form->show();
-        KeepOnScreen(form);
-        form->raise();
-        return nullptr;
-    }
-    const QList<QMdiSubWindow*> children = main->MdiArea->subWindowList();
-    for (QMdiSubWindow* child : children) {
-        if (child->widget() == form) {
-            // Brought forward, a window keeps its state; only a minimised one opens again.
-            if (child->isMinimized())
-                child->showNormal();
-            main->MdiArea->setActiveSubWindow(child);
-            return child;
-        }
-    }
-    const bool maximised = ShowsMaximised(main->MdiArea);
-    QMdiSubWindow* child = main->MdiArea->addSubWindow(form);
-    child->setAttribute(Qt::WA_DeleteOnClose);
-    // A form that closes itself takes its frame with it.
-    connect(form, &QObject::destroyed, child, &QMdiSubWindow::close);
-    child->setWindowTitle(form->windowTitle());
-    child->resize(FirstOpenSize(child, loadSize, main->MdiArea->viewport()->size()));
-    ShowInWorkspace(child, maximised);
-    main->MdiArea->setActiveSubWindow(child);
-    return child;
 }
 
 void mainFrm::buildMenus() {

@@ -26,18 +26,9 @@ public:
 
     // The loaded main window, or null.
     static mainFrm* Instance();
-    // Shows the form as a child window, or brings it forward when it already is one. Without
-    // a main window the form shows as a window of its own. A new window takes
-    // `loadSize` when one is given, moved as far as it needs to be seen whole.
-    static QMdiSubWindow* ShowChild(QWidget* form, const QSize& loadSize = {});
-
     // False when another instance was running: the load ended the program.
     bool Loaded() const { return loaded_; }
     void UnloadChildWindows();
-
-    // Shows who is logged in: the status bar, the login command's caption and the password
-    // command. Without a user it shows that nobody is.
-    void ShowLoginState(const std::optional<QString>& loggedInUser);
 
     QMdiArea* MdiArea = nullptr;
     QToolBar* Toolbar1 = nullptr;
@@ -74,6 +65,10 @@ private:
     void fillWindowMenu();
     void tileChildren(Qt::Orientation stacking);
     void updateClockPanels();
+    // Shows who is logged in: the status bar, the login command's caption and the password
+    // command. Without a user it shows that nobody is. The login window tells it through the
+    // window notices.
+    void ShowLoginState(const std::optional<QString>& loggedInUser);
     // Runs a command as its gate decides: its window, the login window, or a message.
     void runGated(CommandGate::Command command, const std::function<void()>& open);
 

@@ -1,4 +1,4 @@
-#include "core/ui/CCrypto.h"
+#include "core/CCrypto.h"
 
 #include "core/ErrorReport.h"
 

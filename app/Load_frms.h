@@ -8,7 +8,5 @@ namespace Load_frms {
 bool Main();
 // Nothing to prepare on this platform; kept so that start-up reads as it always has.
 bool InitCommonCtrls();
-// True while tbl_users has no row; failing queries throw to the caller.
-bool NoUserExists();
 
 } // namespace Load_frms
