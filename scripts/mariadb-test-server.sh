@@ -21,7 +21,7 @@ mariadb_test_server_start() {
     export STAYMARK_TEST_MYSQL_REQUIRED=1
     local socket="$MARIADB_TEST_DIR/mysqld.sock"
     _mariadb_test_server_launch mariadb-install-db --no-defaults \
-        --datadir="$MARIADB_TEST_DIR/data" --user="$(id -un)" \
+        --datadir="$MARIADB_TEST_DIR/data" --user="$(id -un)" --tmpdir="$MARIADB_TEST_DIR" \
         --auth-root-authentication-method=socket --skip-test-db >"$MARIADB_TEST_DIR/install.log" 2>&1
     wait "$LAUNCHED_PID"
     _mariadb_test_server_launch mariadbd --no-defaults --datadir="$MARIADB_TEST_DIR/data" --socket="$socket" \

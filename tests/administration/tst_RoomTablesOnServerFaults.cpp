@@ -124,11 +124,8 @@ private slots:
     // Every test of this class runs on the server it starts here, whatever the run asks for.
     void initTestCase() {
         server = std::make_unique<PrivateMariaDb>();
-        const QString error = server->Start();
+        const QString error = server->StartAsTheTestServer();
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        qputenv("STAYMARK_TEST_BACKEND", "mariadb");
-        qputenv("STAYMARK_TEST_MYSQL_HOST", "127.0.0.1");
-        qputenv("STAYMARK_TEST_MYSQL_PORT", QByteArray::number(server->Port()));
     }
     void cleanupTestCase() { server.reset(); }
 

@@ -78,12 +78,21 @@ QString PrivateMariaDb::Start() {
                   {QStringLiteral("--no-defaults"),
                    QStringLiteral("--datadir=") + folder_.filePath(QStringLiteral("data")),
                    QStringLiteral("--user=") + osUser(),
+                   // A starting server sweeps the temporary tables it finds in its folder for
+                   // them: each server has a folder of its own, or it would sweep another's.
+                   QStringLiteral("--tmpdir=") + folder_.path(),
                    QStringLiteral("--auth-root-authentication-method=socket"),
                    QStringLiteral("--skip-test-db")});
     if (!install.waitForFinished(120000) || install.exitCode() != 0)
         return QStringLiteral("mariadb-install-db failed: ") +
                QString::fromLocal8Bit(install.readAllStandardError());
-    const QString error = run();
+    // The port was free when asked; a client may take it before the server binds it.
+    QString error = run();
+    for (int retry = 0; !error.isEmpty() && server_.state() == QProcess::NotRunning && retry < 3;
+         ++retry) {
+        port_ = freePort();
+        error = run();
+    }
     if (!error.isEmpty())
         return error;
     QProcess client;
@@ -93,6 +102,16 @@ QString PrivateMariaDb::Start() {
     if (!client.waitForFinished(30000) || client.exitCode() != 0)
         return QStringLiteral("the test user was not made: ") +
                QString::fromLocal8Bit(client.readAllStandardError());
+    return {};
+}
+
+QString PrivateMariaDb::StartAsTheTestServer() {
+    const QString error = Start();
+    if (!error.isEmpty())
+        return error;
+    qputenv("STAYMARK_TEST_BACKEND", "mariadb");
+    qputenv("STAYMARK_TEST_MYSQL_HOST", "127.0.0.1");
+    qputenv("STAYMARK_TEST_MYSQL_PORT", QByteArray::number(port_));
     return {};
 }
 
@@ -109,7 +128,6 @@ QString PrivateMariaDb::run() {
     server_.start(QStringLiteral("mariadbd"),
                   {QStringLiteral("--no-defaults"),
                    QStringLiteral("--datadir=") + folder_.filePath(QStringLiteral("data")),
-                   // Its temporary tables stay in its own folder, away from every other server's.
                    QStringLiteral("--tmpdir=") + folder_.path(),
                    QStringLiteral("--socket=") + socket(), QStringLiteral("--port=%1").arg(port_),
                    QStringLiteral("--bind-address=127.0.0.1"), QStringLiteral("--user=") + osUser(),

@@ -17,6 +17,8 @@ public:
     // Makes the data folder and the tests' user, and starts the server: the empty text, or why
     // it could not.
     QString Start();
+    // Starts it and points the tests of this run at it, whatever the run asked for.
+    QString StartAsTheTestServer();
     // Ends the server at once, as a crash would.
     void Kill();
     // Starts it again on the same data and port; the empty text, or why not.

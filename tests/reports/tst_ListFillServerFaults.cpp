@@ -69,11 +69,8 @@ class TestListFillServerFaults : public ReportFixture {
 private slots:
     void initTestCase() {
         server = std::make_unique<PrivateMariaDb>();
-        const QString error = server->Start();
+        const QString error = server->StartAsTheTestServer();
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        qputenv("STAYMARK_TEST_BACKEND", "mariadb");
-        qputenv("STAYMARK_TEST_MYSQL_HOST", "127.0.0.1");
-        qputenv("STAYMARK_TEST_MYSQL_PORT", QByteArray::number(server->Port()));
     }
     void cleanupTestCase() { server.reset(); }
 
