@@ -7,7 +7,7 @@
 #include "core/ui/ExtLV.h"
 #include "reservations/frmBooking.h"
 #include "tests/support/AdminStatements.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QComboBox>

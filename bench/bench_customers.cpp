@@ -16,7 +16,7 @@
 #include "reservations/frmCustomers.h"
 #include "reservations/frmRoomList.h"
 #include "tests/support/AdminStatements.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -11,7 +11,7 @@
 #include "reports/chart/RevenueChart.h"
 #include "reports/frmLog.h"
 #include "reports/frmStats.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QApplication>
 #include <QComboBox>

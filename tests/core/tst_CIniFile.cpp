@@ -1,9 +1,8 @@
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
 #include "core/Errors.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -146,5 +145,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestCIniFile)
+STAYMARK_DATA_TEST_MAIN(TestCIniFile)
 #include "tst_CIniFile.moc"

@@ -1,9 +1,8 @@
 #include "core/Currency.h"
 #include "core/Errors.h"
 #include "core/SqlLiteral.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include <limits>
@@ -269,5 +268,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestCurrencyAndLiterals)
+STAYMARK_DATA_TEST_MAIN(TestCurrencyAndLiterals)
 #include "tst_CurrencyAndLiterals.moc"

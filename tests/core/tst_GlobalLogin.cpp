@@ -1,11 +1,9 @@
 #include "core/ErrorReport.h"
 #include "core/Errors.h"
 #include "core/GlobalLogin.h"
-#include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace Login = GlobalLogin;
@@ -88,7 +86,7 @@ private slots:
         QCOMPARE(logRows({}), 0);
         Login::ReloadUser(QStringLiteral("ghost"), QStringLiteral("pw"));
         QVERIFY(ErrMsg.startsWith(QStringLiteral("Error Code : GL0003\r\n")));
-        QVERIFY(frmErrorReport::Instance());
+        QVERIFY(TestSupport::Reported().contains(ErrMsg));
     }
 
     void checkReportsAFailingQueryAndSaysNo() {
@@ -138,5 +136,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestGlobalLogin)
+STAYMARK_DATA_TEST_MAIN(TestGlobalLogin)
 #include "tst_GlobalLogin.moc"

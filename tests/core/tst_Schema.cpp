@@ -1,8 +1,7 @@
 #include "core/theDBworks.h"
 #include "tests/support/AdminStatements.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -161,5 +160,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestSchema)
+STAYMARK_DATA_TEST_MAIN(TestSchema)
 #include "tst_Schema.moc"

@@ -3,9 +3,8 @@
 #include "core/CIniFile.h"
 #include "core/Errors.h"
 #include "core/theDBworks.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -111,5 +110,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestSettings)
+STAYMARK_DATA_TEST_MAIN(TestSettings)
 #include "tst_Settings.moc"

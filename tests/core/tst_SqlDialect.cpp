@@ -1,7 +1,6 @@
 #include "core/SqlDialect.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
-#include <QApplication>
 #include <QTest>
 
 Q_DECLARE_METATYPE(DbBackend)
@@ -84,5 +83,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestSqlDialect)
+STAYMARK_DATA_TEST_MAIN(TestSqlDialect)
 #include "tst_SqlDialect.moc"

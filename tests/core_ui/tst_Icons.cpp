@@ -1,5 +1,5 @@
 #include "core/ui/Icons.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ProgramTest.h"
 
 #include <QImage>
 #include <QPixmap>

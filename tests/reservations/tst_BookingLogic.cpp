@@ -3,9 +3,8 @@
 #include "reservations/BookingTariff.h"
 #include "reservations/CustomerNumber.h"
 #include "reservations/RoomPrices.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
-#include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -125,5 +124,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestBookingLogic)
+STAYMARK_DATA_TEST_MAIN(TestBookingLogic)
 #include "tst_BookingLogic.moc"

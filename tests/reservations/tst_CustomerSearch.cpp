@@ -4,7 +4,7 @@
 #include "core/theDBworks.h"
 #include "food_orders/CustomerLookup.h"
 #include "reservations/CustomerStore.h"
-#include "tests/support/ProgramTest.h"
+#include "tests/support/DataTest.h"
 
 #include <QTest>
 
@@ -100,5 +100,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestCustomerSearch)
+STAYMARK_DATA_TEST_MAIN(TestCustomerSearch)
 #include "tst_CustomerSearch.moc"

@@ -4,7 +4,7 @@
 #include "administration/TaxStore.h"
 #include "core/Currency.h"
 #include "core/ErrorReport.h"
-#include "tests/support/WindowChecks.h"
+#include "tests/support/TestEnvironment.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace {
 QString outcome(bool ran) {
     if (ran)
         return {};
-    const QString shown = TestSupport::LastMessage();
+    const QString shown = TestSupport::LastShown();
     return QStringLiteral("the program did not run \"%1\": %2")
         .arg(LastSQL, shown.startsWith(ErrMsg) ? shown : ErrMsg);
 }

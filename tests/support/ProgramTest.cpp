@@ -1,46 +1,48 @@
 #include "tests/support/ProgramTest.h"
 
+#include "core/DatabaseFailureWindows.h"
+#include "core/frmErrorReport.h"
+#include "core/ui/Dialogs.h"
+#include "core/ui/Shell.h"
 #include "tests/support/WindowChecks.h"
-
-#include <QTest>
 
 namespace TestSupport {
 
-void ProgramTest::init() {
-    ResetProgramState();
-    const QString error = startProgram();
-    if (!error.isEmpty())
-        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
-    else
-        initTest();
-    // Qt Test runs no cleanup() after a failed init(): the next test must still start clean.
-    if (QTest::currentTestFailed())
-        cleanup();
+namespace {
+
+bool scriptFaultOutsideTests = false;
+
+// A dialog the test did not expect, or an answer it queued in vain, fails the running test.
+void failOnScriptFault(const QString& fault) {
+    if (QTest::currentTestFunction()) {
+        QTest::qFail(qUtf8Printable(fault), __FILE__, __LINE__);
+        return;
+    }
+    qCritical("%s", qUtf8Printable(fault));
+    scriptFaultOutsideTests = true;
 }
 
-void ProgramTest::cleanup() {
-    cleanupTest();
-    SweepWindows();
-    stopProgram();
-    ResetProgramState();
+void resetWindows() {
+    Dialogs::Testing::Reset();
+    Shell::Testing::Reset();
+    if (frmErrorReport* window = frmErrorReport::Instance())
+        delete window;
 }
 
-QString ProgramTest::startProgram() {
-    folder_ = std::make_unique<ProgramFolder>();
-    return {};
+bool finishDialogs() {
+    Dialogs::Testing::Reset();
+    return !scriptFaultOutsideTests;
 }
 
-void ProgramTest::stopProgram() {
-    folder_.reset();
-}
+} // namespace
 
-QString DatabaseTest::startProgram() {
-    db = std::make_unique<TestDatabase>();
-    return db->SetupError();
-}
-
-void DatabaseTest::stopProgram() {
-    db.reset();
+void PrepareProcess() {
+    PrepareDataProcess();
+    Dialogs::Testing::Enable();
+    Dialogs::Testing::OnScriptFault(failOnScriptFault);
+    Shell::Testing::Enable();
+    InstallDatabaseFailureWindows();
+    InstallWindowHooks({resetWindows, SweepWindows, finishDialogs, LastMessage});
 }
 
 } // namespace TestSupport

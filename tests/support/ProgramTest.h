@@ -1,47 +1,26 @@
 #pragma once
 
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/DataTest.h"
 
-#include <QObject>
-
-#include <memory>
+#include <QApplication>
+#include <QTest>
 
 namespace TestSupport {
 
-// The base of every test class: each test starts from the program's first state, with a
-// program folder of its own (so a config.ini of its own), and ends with the windows it left
-// swept away. A test class adds its own steps before and after each test in initTest() and
-// cleanupTest().
-class ProgramTest : public QObject {
-    Q_OBJECT
-
-protected:
-    virtual void initTest() {}
-    virtual void cleanupTest() {}
-
-    // What every test of a kind starts from, and lets go of after the sweep; a fixture that
-    // adds to it calls its base first. The reason the start failed, or empty.
-    virtual QString startProgram();
-    virtual void stopProgram();
-
-protected slots:
-    void init();
-    void cleanup();
-
-private:
-    std::unique_ptr<ProgramFolder> folder_;
-};
-
-// A test on a fresh database made from schema/, on the back end the run asks for, with
-// theDBworks connected to it and config.ini pointing at it.
-class DatabaseTest : public ProgramTest {
-    Q_OBJECT
-
-protected:
-    QString startProgram() override;
-    void stopProgram() override;
-
-    std::unique_ptr<TestDatabase> db;
-};
+// Everything a test of windows needs before its first case: what a data-layer test needs,
+// scripted dialogs, and the program's failure windows; after each test its windows are swept.
+void PrepareProcess();
 
 } // namespace TestSupport
+
+// A Qt Test main for widget tests that run offscreen with scripted dialogs.
+#define STAYMARK_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char* argv[]) {                                                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        TestSupport::PrepareProcess();                                                             \
+        TestClass test;                                                                            \
+        const int failed = QTest::qExec(&test, argc, argv);                                        \
+        return TestSupport::FinishProcess() ? failed : 1;                                          \
+    }

@@ -4,24 +4,19 @@
 #include "core/CCrypto.h"
 #include "core/CIniFile.h"
 #include "core/Clock.h"
-#include "core/DatabaseFailureWindows.h"
 #include "core/ErrorReport.h"
 #include "core/Errors.h"
 #include "core/GlobalLogin.h"
 #include "core/SqlDialect.h"
 #include "core/SqlLiteral.h"
 #include "core/SqlScript.h"
-#include "core/frmErrorReport.h"
 #include "core/theDBworks.h"
-#include "core/ui/Dialogs.h"
-#include "core/ui/Shell.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTest>
 
 #include <atomic>
 
@@ -102,16 +97,19 @@ QString refusalName(const QString& table, Write write) {
     return QStringLiteral("refuse_%1_%2").arg(statementOf(write).toLower(), table);
 }
 
-bool scriptFaultOutsideTests = false;
+WindowHooks windowHooks;
+QStringList reported;
 
-// A dialog the test did not expect, or an answer it queued in vain, fails the running test.
-void failOnScriptFault(const QString& fault) {
-    if (QTest::currentTestFunction()) {
-        QTest::qFail(qUtf8Printable(fault), __FILE__, __LINE__);
-        return;
-    }
-    qCritical("%s", qUtf8Printable(fault));
-    scriptFaultOutsideTests = true;
+void report(const QString& text) {
+    reported.append(text);
+}
+
+// Stand in for the failure windows the program installs at start: each records its text.
+void recordFailures() {
+    InstallErrorReportWindow([] { report(ErrMsg); });
+    theDBworks::InstallFailureHandlers({report, [] { report(ErrMsg); },
+                                        [] { report(QStringLiteral("record held elsewhere")); },
+                                        report, [](bool) {}});
 }
 
 } // namespace
@@ -137,17 +135,32 @@ QString BackendName(Backend backend) {
     return backend == Backend::MariaDB ? QStringLiteral("mariadb") : QStringLiteral("sqlite");
 }
 
-bool FinishProcess() {
-    Dialogs::Testing::Reset();
-    return !scriptFaultOutsideTests;
+void InstallWindowHooks(WindowHooks hooks) {
+    windowHooks = std::move(hooks);
 }
 
-void PrepareProcess() {
+void PrepareDataProcess() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Dialogs::Testing::Enable();
-    Dialogs::Testing::OnScriptFault(failOnScriptFault);
-    Shell::Testing::Enable();
-    InstallDatabaseFailureWindows();
+    recordFailures();
+}
+
+bool FinishProcess() {
+    return windowHooks.finish ? windowHooks.finish() : true;
+}
+
+void CloseLeftWindows() {
+    if (windowHooks.sweep)
+        windowHooks.sweep();
+}
+
+QStringList Reported() {
+    return reported;
+}
+
+QString LastShown() {
+    if (windowHooks.lastShown)
+        return windowHooks.lastShown();
+    return reported.isEmpty() ? QString() : reported.last();
 }
 
 void ResetProgramState() {
@@ -159,11 +172,10 @@ void ResetProgramState() {
     LoginSucceeded = false;
     ErrMsg.clear();
     LastSQL.clear();
-    Dialogs::Testing::Reset();
-    Shell::Testing::Reset();
+    reported.clear();
     Clock::UseSystemClock();
-    if (frmErrorReport* window = frmErrorReport::Instance())
-        delete window;
+    if (windowHooks.reset)
+        windowHooks.reset();
 }
 
 ProgramFolder::ProgramFolder() {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // A fresh program folder with its own config.ini and, for database tests, a fresh database
@@ -25,12 +26,37 @@ QString ServerHost();
 QString ServerUser();
 QString ServerPassword();
 
-// Everything a test process needs before its first case: a fixed locale, scripted dialogs.
-void PrepareProcess();
-// False when the dialogs' script went wrong outside any test case (answers left unused).
+// What the window kit adds to a test process, as the program installs its failure windows at
+// start: this kit opens no window and knows none.
+struct WindowHooks {
+    // Forgets the dialog record and closes the error report window.
+    std::function<void()> reset;
+    // Closes what a test left open.
+    std::function<void()> sweep;
+    // False when the dialogs' script went wrong outside any test case.
+    std::function<bool()> finish;
+    // The text of the last thing the program showed.
+    std::function<QString()> lastShown;
+};
+void InstallWindowHooks(WindowHooks hooks);
+
+// Everything a test of the data layer needs before its first case: a fixed locale, and the
+// record of what the data layer would show (its failure windows being absent).
+void PrepareDataProcess();
+// False when the window kit's dialogs' script went wrong outside any test case.
 bool FinishProcess();
-// Forgets the login state, the error texts, the dialog record and closes the error window.
+// Forgets the login state, the error texts and the record of what was shown; with the window
+// kit, its dialog record and the error report window too.
 void ResetProgramState();
+// Closes the windows a test left open, when the window kit is installed.
+void CloseLeftWindows();
+
+// Without the window kit: in order, the texts the data layer would have shown, a refused
+// statement's message, a failed connection's cause and the error report raised (ErrMsg as it
+// stood).
+QStringList Reported();
+// The text of the last thing the program showed, or would have shown.
+QString LastShown();
 
 // An embedded database file with the base tables of schema/, and the further statements
 // (in the Access dialect) run on it; the error text, or empty.
@@ -108,15 +134,3 @@ private:
         QVERIFY2(verifyRanError_.isEmpty(),                                                        \
                  qPrintable(QLatin1String(#errorText ": ") + verifyRanError_));                    \
     } while (false)
-
-// A Qt Test main for widget tests that run offscreen with scripted dialogs.
-#define STAYMARK_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char* argv[]) {                                                             \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        QApplication app(argc, argv);                                                              \
-        TestSupport::PrepareProcess();                                                             \
-        TestClass test;                                                                            \
-        const int failed = QTest::qExec(&test, argc, argv);                                        \
-        return TestSupport::FinishProcess() ? failed : 1;                                          \
-    }
