@@ -6,6 +6,7 @@
 #include "core/theDBworks.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -104,9 +105,13 @@ QStringList withoutOrderRow(const QStringList& numbers) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT FoodOrderID FROM tbl_FoodOrders WHERE "
                                              "FoodOrderID IN (") +
                               literals.join(QLatin1Char(',')) + QLatin1Char(')'));
-    QStringList missing = numbers;
+    QSet<QString> ordered;
     theDBworks::ForEachRecord(
-        [&](const Recordset& row) { missing.removeAll(row.Text(QStringLiteral("FoodOrderID"))); });
+        [&](const Recordset& row) { ordered.insert(row.Text(QStringLiteral("FoodOrderID"))); });
+    QStringList missing;
+    for (const QString& number : numbers)
+        if (!ordered.contains(number))
+            missing << number;
     return missing;
 }
 
