@@ -5,12 +5,25 @@
 #include "core/ui/ExtLVModel.h"
 #include "core/ui/SpreadsheetFile.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
+
+// Whether two figures differ in their digits only.
+bool sameShape(QStringView a, QStringView b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && !(a[i].isDigit() && b[i].isDigit()))
+            return false;
+    return true;
+}
 
 [[noreturn]] void failNoSelection() {
     throw RuntimeError::ObjectNotSet();
@@ -211,11 +224,39 @@ void ExtLV::fitWholeColumns(int firstRow, int lastRow) {
     for (const int column : std::as_const(wholeColumns_)) {
         if (isColumnHidden(column))
             continue;
-        int widest = header()->sectionSize(column);
-        for (int row = firstRow; row <= lastRow; ++row)
-            widest = qMax(widest, sizeHintForIndex(model_->index(row, column)).width());
-        header()->resizeSection(column, widest);
+        const int widestRow = widestFigureRow(column, firstRow, lastRow);
+        if (widestRow < 0)
+            continue;
+        const int width = sizeHintForIndex(model_->index(widestRow, column)).width();
+        header()->resizeSection(column, qMax(header()->sectionSize(column), width));
     }
+}
+
+int ExtLV::widestFigureRow(int column, int firstRow, int lastRow) const {
+    // A figure with more characters is the wider one, and figures that differ only in their
+    // digits draw alike wide, so one of each such shape among the longest is measured: a list
+    // of many thousand rows is not laid out cell by cell.
+    qsizetype longest = 0;
+    for (int row = firstRow; row <= lastRow; ++row)
+        longest = qMax(longest, model_->CellView(row, column).size());
+    const QFontMetrics metrics = fontMetrics();
+    QList<QString> measuredShapes;
+    int widestRow = -1;
+    int widest = -1;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const QStringView text = model_->CellView(row, column);
+        if (text.size() < longest ||
+            std::any_of(measuredShapes.cbegin(), measuredShapes.cend(),
+                        [text](const QString& shape) { return sameShape(shape, text); }))
+            continue;
+        measuredShapes.append(text.toString());
+        const int width = metrics.horizontalAdvance(text.toString());
+        if (width > widest) {
+            widest = width;
+            widestRow = row;
+        }
+    }
+    return widestRow;
 }
 
 int ExtLV::selectedRow() const {

@@ -139,6 +139,8 @@ private:
     void addColumn(const QString& header, int widthPixels, bool whole = false);
     // Widens each column of whole values to the widest of these rows' cells.
     void fitWholeColumns(int firstRow, int lastRow);
+    // The row among these whose cell in the column draws widest; -1 when there are none.
+    int widestFigureRow(int column, int firstRow, int lastRow) const;
     int selectedRow() const; // -1 when none
     void selectRow(int row, bool selected);
     QPoint itemPosition() const;

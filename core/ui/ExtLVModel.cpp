@@ -64,11 +64,15 @@ int ExtLVModel::cellStart(const Row& row, int cell) const {
 }
 
 QString ExtLVModel::Cell(int row, int cell) const {
+    return CellView(row, cell).toString();
+}
+
+QStringView ExtLVModel::CellView(int row, int cell) const {
     const Row& r = rows_[std::size_t(row)];
     if (cell < 0 || cell >= r.ends.size())
         return {};
     const int start = cellStart(r, cell);
-    return r.chars.mid(start, int(r.ends[cell]) - start);
+    return QStringView(r.chars).mid(start, int(r.ends[cell]) - start);
 }
 
 void ExtLVModel::SetCell(int row, int cell, const QString& text) {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVarLengthArray>
 
 #include <cstdint>
@@ -30,6 +31,8 @@ public:
     void ClearRows();
     // Cell 0 is the row's text; cells the row never got are empty.
     QString Cell(int row, int cell) const;
+    // The same without a copy, valid until the row changes.
+    QStringView CellView(int row, int cell) const;
     void SetCell(int row, int cell, const QString& text);
     // 1-based index into the small icons; 0 = none.
     void SetIcon(int row, int imageIndex);
