@@ -6,12 +6,25 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace {
 
 using Points = QList<uint>;
 
+bool isAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 // The letters without their accents and in one case, one code point each.
 Points folded(const QString& text) {
+    // Most names are plain ASCII: they need no decomposition.
+    if (isAscii(text)) {
+        Points points(text.size());
+        std::transform(text.begin(), text.end(), points.begin(),
+                       [](QChar c) { return uint(c.toLower().unicode()); });
+        return points;
+    }
     QString base;
     for (const uint c : text.normalized(QString::NormalizationForm_D).toUcs4())
         if (QChar::category(char32_t(c)) != QChar::Mark_NonSpacing) {
@@ -49,6 +62,12 @@ bool matchFrom(const Points& pattern, qsizetype p, const Points& text, qsizetype
     return t == text.size();
 }
 
+bool matchesFolded(const Points& pattern, const QString& text, QChar escape) {
+    const Points foldedEscape = folded(QString(escape));
+    const bool hasEscape = !escape.isNull() && foldedEscape.size() == 1;
+    return matchFrom(pattern, 0, folded(text), 0, hasEscape ? foldedEscape.first() : 0, hasEscape);
+}
+
 QString textArgument(sqlite3_value* value) {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
     return bytes ? QString::fromUtf8(bytes, sqlite3_value_bytes(value)) : QString();
@@ -70,9 +89,19 @@ void like(sqlite3_context* context, int count, sqlite3_value** values) {
         }
         escape = given.at(0);
     }
-    sqlite3_result_int(
-        context,
-        SqliteLike::Matches(textArgument(values[0]), textArgument(values[1]), escape) ? 1 : 0);
+    // The pattern is the same for every row of the statement: it is folded once.
+    auto* pattern = static_cast<Points*>(sqlite3_get_auxdata(context, 0));
+    if (!pattern) {
+        pattern = new Points(folded(textArgument(values[0])));
+        sqlite3_set_auxdata(context, 0, pattern,
+                            [](void* points) { delete static_cast<Points*>(points); });
+        pattern = static_cast<Points*>(sqlite3_get_auxdata(context, 0));
+        if (!pattern) {
+            sqlite3_result_error_nomem(context);
+            return;
+        }
+    }
+    sqlite3_result_int(context, matchesFolded(*pattern, textArgument(values[1]), escape) ? 1 : 0);
 }
 
 } // namespace
@@ -80,10 +109,7 @@ void like(sqlite3_context* context, int count, sqlite3_value** values) {
 namespace SqliteLike {
 
 bool Matches(const QString& pattern, const QString& text, QChar escape) {
-    const Points foldedEscape = folded(QString(escape));
-    const bool hasEscape = !escape.isNull() && foldedEscape.size() == 1;
-    return matchFrom(folded(pattern), 0, folded(text), 0, hasEscape ? foldedEscape.first() : 0,
-                     hasEscape);
+    return matchesFolded(folded(pattern), text, escape);
 }
 
 bool Install(QSqlDatabase& db) {
