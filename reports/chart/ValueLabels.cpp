@@ -22,6 +22,18 @@ QFont labelFont(const QChart& chart) {
     return font;
 }
 
+// The label moved sideways into the room where it would stick out of it, as the first and last
+// days' labels do; a label wider than the room stays as it was.
+QRectF keptInside(QRectF place, const QRectF& room) {
+    if (place.width() > room.width())
+        return place;
+    if (place.left() < room.left())
+        place.moveLeft(room.left());
+    else if (place.right() > room.right())
+        place.moveRight(room.right());
+    return place;
+}
+
 } // namespace
 
 ValueLabels::ValueLabels(QChart* chart, std::function<Geometry()> geometry,
@@ -62,7 +74,7 @@ QList<ValueLabels::Placed> ValueLabels::Placements() const {
         if (content.values.at(row) == 0)
             continue;
         const QString text = TextOf(content, row);
-        const QRectF place = geometry.ValueLabelRect(row, text, metrics);
+        const QRectF place = keptInside(geometry.ValueLabelRect(row, text, metrics), room);
         if (!place.isEmpty() && room.contains(place) && !clashes(place))
             placed.append({row, text, place});
     }

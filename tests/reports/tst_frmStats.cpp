@@ -571,6 +571,24 @@ private slots:
         QCOMPARE(legendEntries(form->MSChart1), QStringList{QStringLiteral("Rooms Count")});
     }
 
+    // A few days of figures, the first and the last among them: every one gets its label, in
+    // every chart type, those at the ends of the axis too.
+    void everyFigureOfAFewDaysIsLabelled() {
+        const QList<int> days{1, 10, 20, 30};
+        for (const int day : days)
+            VERIFY_RAN(sell(Sale::Booking, "1537.50", QDate(2024, 4, day)));
+        frmStats* form = open(QDate(2024, 4, 10));
+        QVERIFY(form);
+        form->Check5->click();
+        for (int type = 0; type < form->ComboChartType->count(); ++type) {
+            form->ComboChartType->setCurrentIndex(type);
+            QList<int> labelled;
+            for (const Chart::ValueLabels::Placed& label : form->MSChart1->DrawnValueLabels())
+                labelled << label.row + 1;
+            QCOMPARE(labelled, days);
+        }
+    }
+
     // A month of figures on most days in a small window, every title and the legend shown:
     // the value labels stand apart from one another, from the titles and from the legend, none
     // stands on a day of nothing, and with depth the titles and the legend stay clear of it.
