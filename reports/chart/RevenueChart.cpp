@@ -100,8 +100,9 @@ void RevenueChart::applyLook() {
     axes_.values->setTitleText(content_.yTitle);
     axes_.days->setGridLineVisible(false);
     axes_.dayNumbers->setGridLineVisible(false);
-    // With depth the grid is drawn on the walls behind the rows.
-    axes_.values->setGridLineVisible(!deep);
+    // With depth the grid is drawn on the walls behind the rows; a pie has none, and its hidden
+    // value axis would still draw its grid.
+    axes_.values->setGridLineVisible(!deep && content_.style.shape != Chart::Shape::Pie);
     drawing->setPlotAreaBackgroundBrush(content_.plotColor);
     drawing->setPlotAreaBackgroundVisible(!deep);
     drawing->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));

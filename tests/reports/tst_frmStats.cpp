@@ -8,6 +8,7 @@
 #include "reports/frmStats.h"
 #include "tests/reports/ReportFixture.h"
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QCheckBox>
 #include <QClipboard>
@@ -569,6 +570,22 @@ private slots:
         form->StatView->setCurrentText(QStringLiteral("Room Bookings"));
         QTest::mouseClick(form->Check2, Qt::LeftButton);
         QCOMPARE(legendEntries(form->MSChart1), QStringList{QStringLiteral("Rooms Count")});
+    }
+
+    // A pie stands on its own: no axis of the other types shows through it, nor their grid.
+    void aPieDrawsNoAxisNorGrid() {
+        VERIFY_RAN(sellInMarch());
+        frmStats* form = open();
+        QVERIFY(form);
+        form->ComboChartType->setCurrentText(QStringLiteral("2d Bar"));
+        form->ComboChartType->setCurrentText(QStringLiteral("2d Pie"));
+        const auto nothingShows = [form] {
+            const QList<QAbstractAxis*> axes = form->MSChart1->chart()->axes();
+            return !axes.isEmpty() && std::none_of(axes.cbegin(), axes.cend(), [](auto* axis) {
+                return axis->isVisible() || axis->isGridLineVisible();
+            });
+        };
+        QTRY_VERIFY(nothingShows());
     }
 
     // A few days of figures, the first and the last among them: every one gets its label, in
