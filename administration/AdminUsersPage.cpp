@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "core/GlobalLogin.h"
 #include "core/NewPasswordBox.h"
+#include "core/UserStore.h"
 #include "core/theDBworks.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/CBalloonToolTip.h"
@@ -53,11 +54,6 @@ const ListColumns& userColumns() {
         TextColumn(QString(), QString(), QStringLiteral("ID")),
     };
     return columns;
-}
-
-// The stored form of a typed user name: the name the login looks up, apostrophes included.
-QString storedUserName(const QString& typed) {
-    return typed.trimmed();
 }
 
 } // namespace
@@ -141,7 +137,7 @@ void AdminUsersPage::Command1_Click() {
 }
 
 bool AdminUsersPage::accountAccepted() {
-    if (storedUserName(txtUserName->text()).isEmpty()) {
+    if (UserStore::StoredUserName(txtUserName->text()).isEmpty()) {
         ShowValidationBalloon(balloon_.Tip(), txtUserName, QStringLiteral("Please enter User Name"),
                               QStringLiteral("Please Enter User Name!"));
         return false;
@@ -156,7 +152,7 @@ bool AdminUsersPage::accountAccepted() {
 }
 
 void AdminUsersPage::addAccount() {
-    const QString name = storedUserName(txtUserName->text());
+    const QString name = UserStore::StoredUserName(txtUserName->text());
     if (UserStore::FindUser(name)) {
         Dialogs::Message(QStringLiteral("Username ") + txtUserName->text() +
                          QStringLiteral(" already exist!, Try another name."));

@@ -24,11 +24,11 @@ bool LoginSucceeded = false;
 
 namespace {
 
-// The account is looked up by the trimmed name, but the stored name must equal the typed one
-// exactly: letter case and blanks count.
+// Names are stored without the blanks around them, so the name is compared as it is stored;
+// its letter case counts.
 bool matches(const UserStore::Account& account, const QString& typedUserName,
              const QString& typedPassword) {
-    return account.userName == typedUserName &&
+    return account.userName == UserStore::StoredUserName(typedUserName) &&
            account.encryptedPassword == GlobalLogin::EncryptPassword(typedPassword);
 }
 
@@ -52,19 +52,19 @@ QString EncryptPassword(const QString& password) {
 }
 
 bool LogInUser(const QString& typedUserName, const QString& typedPassword) {
-    const std::optional<UserStore::Account> account = UserStore::FindUser(typedUserName.trimmed());
+    const std::optional<UserStore::Account> account = UserStore::FindUser(typedUserName);
     if (!account || !matches(*account, typedUserName, typedPassword))
         return false;
     loadPrivileges(*account);
     LoadHotelInfo();
-    WriteLog(QStringLiteral("User Logged in : ") + typedUserName, QStringLiteral("LoginLogout"));
+    WriteLog(QStringLiteral("User Logged in : ") + LoggedUserName, QStringLiteral("LoginLogout"));
     return true;
 }
 
 // A missing row is a failure here.
 void ReloadUser(const QString& typedUserName, const QString& typedPassword) {
     Guarded(QStringLiteral("GL0003"), [&] {
-        const UserStore::Account account = UserStore::ReadUser(typedUserName.trimmed());
+        const UserStore::Account account = UserStore::ReadUser(typedUserName);
         if (matches(account, typedUserName, typedPassword))
             loadPrivileges(account);
     });
@@ -72,7 +72,7 @@ void ReloadUser(const QString& typedUserName, const QString& typedPassword) {
 
 bool CheckUserPassword(const QString& user, const QString& password) {
     return Guarded(QStringLiteral("GL0003"), [&] {
-        const std::optional<UserStore::Account> account = UserStore::FindUser(user.trimmed());
+        const std::optional<UserStore::Account> account = UserStore::FindUser(user);
         return account && matches(*account, user, password);
     });
 }

@@ -16,7 +16,7 @@ QString flag(int value) {
 
 void openUser(const QString& userName) {
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM tbl_users WHERE cusername = ") +
-                              SqlLiteral::Text(userName));
+                              SqlLiteral::Text(UserStore::StoredUserName(userName)));
 }
 
 // The current row of the shared recordset; throws DatabaseError when there is none.
@@ -44,6 +44,10 @@ std::optional<UserStore::Account> currentAccount() {
 } // namespace
 
 namespace UserStore {
+
+QString StoredUserName(const QString& typed) {
+    return typed.trimmed();
+}
 
 std::optional<Account> FindUser(const QString& userName) {
     openUser(userName);
@@ -77,12 +81,13 @@ bool AddMasterAccount(const QString& userName, const QString& encryptedPassword)
     return theDBworks::ExecuteInsertSQL(
         QStringLiteral("INSERT INTO tbl_users (cusername,cpassword,cmodifysettings,croomlist,"
                        "cmodifytax,canViewReport, ccustomerviewedit, cusertype) VALUES(") +
-        SqlLiteral::Text(userName) + QLatin1Char(',') + SqlLiteral::Text(encryptedPassword) +
-        QStringLiteral(",1,1,1,1,1,1)"));
+        SqlLiteral::Text(StoredUserName(userName)) + QLatin1Char(',') +
+        SqlLiteral::Text(encryptedPassword) + QStringLiteral(",1,1,1,1,1,1)"));
 }
 
-bool AddAccount(const QString& userName, const QString& encryptedPassword,
+bool AddAccount(const QString& typedUserName, const QString& encryptedPassword,
                 const Privileges& privileges) {
+    const QString userName = StoredUserName(typedUserName);
     const QString comma = QStringLiteral(",");
     const QString insert =
         QStringLiteral("INSERT INTO tbl_users(cusername, cpassword, cmodifysettings ,croomlist, "
@@ -115,7 +120,7 @@ bool UpdatePrivileges(qint64 id, const Privileges& privileges) {
 bool ChangePassword(const QString& userName, const QString& encryptedPassword) {
     return theDBworks::ExecuteUpdateSQL(
         QStringLiteral("UPDATE tbl_users SET cpassword = ") + SqlLiteral::Text(encryptedPassword) +
-        QStringLiteral(" WHERE cusername = ") + SqlLiteral::Text(userName));
+        QStringLiteral(" WHERE cusername = ") + SqlLiteral::Text(StoredUserName(userName)));
 }
 
 } // namespace UserStore

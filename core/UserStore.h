@@ -30,7 +30,11 @@ struct Account {
     bool IsMaster() const { return userType == kMasterAccount; }
 };
 
-// The first account of this name, the letter case aside, if there is one.
+// The stored form of a typed user name, and the one every lookup and login compares: without
+// the blanks around it.
+QString StoredUserName(const QString& typed);
+
+// The first account of this name as stored, the letter case aside, if there is one.
 std::optional<Account> FindUser(const QString& userName);
 // The same account; throws DatabaseError when there is none.
 Account ReadUser(const QString& userName);
@@ -44,10 +48,11 @@ bool NoUserExists();
 void OpenUsers();
 
 // The first account: every privilege, and the master account's type. True when it was stored.
+// Each account is stored under the stored form of the name given.
 bool AddMasterAccount(const QString& userName, const QString& encryptedPassword);
 // An account made by the administrator, with its privileges and the log row saying so, as one
 // piece: true when both were stored.
-bool AddAccount(const QString& userName, const QString& encryptedPassword,
+bool AddAccount(const QString& typedUserName, const QString& encryptedPassword,
                 const Privileges& privileges);
 bool RemoveAccount(qint64 id);
 bool UpdatePrivileges(qint64 id, const Privileges& privileges);

@@ -109,7 +109,10 @@ void frmLogInOut::txtPassWord_Change() {
 // "Log &In" / "Create": logs in, or makes the master account while none exists.
 void frmLogInOut::Command1_Click() {
     Guarded(QStringLiteral("FRLOG001"), [this] {
-        if (txtUserName->text().isEmpty()) {
+        // The account's name is the typed one without the blanks around it: a name of blanks
+        // alone is none.
+        const QString userName = UserStore::StoredUserName(txtUserName->text());
+        if (userName.isEmpty()) {
             ShowValidationBalloon(balloon_.Tip(), txtUserName,
                                   QStringLiteral("Please Enter Username"),
                                   QStringLiteral("Please Enter User Name!"));
@@ -121,7 +124,6 @@ void frmLogInOut::Command1_Click() {
                                   QStringLiteral("Please Enter Password!"));
             return;
         }
-        const QString userName = txtUserName->text();
         const QString password = txtPassWord->text();
         if (UserStore::NoUserExists()) {
             if (createMasterAccount(userName, password))

@@ -27,10 +27,13 @@ private slots:
                                << "pw" << true;
         QTest::newRow("other letter case") << "Admin"
                                            << "pw" << false;
+        // Names are stored without the blanks around them, and compared so.
         QTest::newRow("leading blank") << " admin"
-                                       << "pw" << false;
+                                       << "pw" << true;
         QTest::newRow("trailing blank") << "admin "
-                                        << "pw" << false;
+                                        << "pw" << true;
+        QTest::newRow("blank inside") << "ad min"
+                                      << "pw" << false;
         QTest::newRow("wrong password") << "admin"
                                         << "PW" << false;
         QTest::newRow("unknown user") << "nobody"

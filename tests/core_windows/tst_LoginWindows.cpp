@@ -86,6 +86,56 @@ private slots:
         QCOMPARE(login->txtPassWord->text(), typed.left(255));
     }
 
+    // The master account's name is stored as the accounts page stores names, without the blanks
+    // around it, so that the name as typed when it was made logs in, with every privilege.
+    void masterAccountLogsInWithTheNameAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("blanks on both sides") << " boss "
+                                              << "boss";
+        QTest::newRow("a blank after it") << "boss "
+                                          << "boss";
+        QTest::newRow("no blanks") << "boss"
+                                   << "boss";
+        QTest::newRow("blanks alone are no name") << "   "
+                                                  << "";
+    }
+    void masterAccountLogsInWithTheNameAsTyped() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        frmLogInOut* login = openLogin();
+        TypeLogin(typed, QStringLiteral("s3cret"));
+        if (stored.isEmpty()) {
+            QCOMPARE(ShownBalloon(login).title, QStringLiteral("Please Enter Username"));
+            QCOMPARE(db->Count(QStringLiteral("tbl_users")), 0);
+            QVERIFY(!GlobalLogin::IsLoggedIn);
+            return;
+        }
+        QCOMPARE(LastMessage(), "Master account created. You are now logged in as " + stored);
+        QCOMPARE(db->Query(QStringLiteral("SELECT cusername FROM tbl_users"))
+                     .Text(QStringLiteral("cusername")),
+                 stored);
+        QCOMPARE(ErrMsg, QString());
+        QVERIFY(!frmErrorReport::Instance());
+        QCOMPARE(GlobalLogin::LoggedUserName, stored);
+        for (int flag : {GlobalLogin::PrivModifySettings, GlobalLogin::PrivRoomList,
+                         GlobalLogin::PrivModifyTax, GlobalLogin::PrivCustomerViewEdit,
+                         GlobalLogin::PrivViewReport})
+            QCOMPARE(flag, 1);
+        QCOMPARE(loginPanel()->text(), "Logged In as " + stored);
+
+        QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
+        QCOMPARE(LastMessage(), QStringLiteral("Successfully Logged Out!"));
+        QCOMPARE(openLogin()->windowTitle(), QStringLiteral("Login"));
+        TypeLogin(typed, QStringLiteral("s3cret"));
+        QCOMPARE(LastMessage(), "You are logged in as " + stored);
+        QVERIFY(GlobalLogin::IsLoggedIn);
+        QCOMPARE(db->Count(QStringLiteral("tbl_logTable"),
+                           "LogText = 'User Logged in : " + stored + "'"),
+                 1);
+    }
+
     void refusedMasterAccountIsNotReportedAsMade() {
         VERIFY_RAN(db->RefuseWrites(QStringLiteral("tbl_users"), Write::Insert));
         frmLogInOut* login = openLogin();
