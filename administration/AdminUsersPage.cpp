@@ -71,7 +71,8 @@ AdminUsersPage::~AdminUsersPage() = default;
 void AdminUsersPage::layOut() {
     Frame4 = NewFrame(this, QStringLiteral("Add Account"), QStringLiteral("Frame4"));
     txtUserName = NewTextBox(Frame4, QStringLiteral("txtUserName"), QStringLiteral("User Name"));
-    txtPassWord = NewPasswordBox(Frame4, QStringLiteral("txtPassWord"), QStringLiteral("Password"));
+    txtPassWord =
+        NewPasswordBox(Frame4, QStringLiteral("txtPassWord"), balloon_, QStringLiteral("Password"));
     privileges_ = PrivilegeBoxes::Make(Frame4);
     CheckModifySettings = privileges_.modifySettings;
     CheckCanViewRoomList = privileges_.roomList;

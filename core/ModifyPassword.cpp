@@ -33,7 +33,7 @@ void ModifyPassword::buildControls() {
     txtUserName = NewTextBox(Frame1, QStringLiteral("txtUserName"));
     txtPassWord = NewTextBox(Frame1, QStringLiteral("txtPassWord"));
     // The current password is typed as it was stored; the new one must fit the column.
-    txtNewPassWord = NewPasswordBox(Frame1, QStringLiteral("txtNewPassWord"));
+    txtNewPassWord = NewPasswordBox(Frame1, QStringLiteral("txtNewPassWord"), balloon_);
     MaskWithAsterisks(txtPassWord);
     Line1 = new QFrame(Frame1);
     Line1->setObjectName(QStringLiteral("Line1"));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class FormBalloon;
 class QLineEdit;
 class QWidget;
 
@@ -13,6 +14,10 @@ constexpr int kLongestPasswordBytes = (kPasswordColumnLength / 16) * 8 - 1;
 
 // A box for a password that is to be stored: it shows "*" for each character and holds no
 // more than, once enciphered, fits the column, however many bytes its characters take.
-QLineEdit* NewPasswordBox(QWidget* parent, const QString& name, const QString& toolTip = {});
-// Makes a box hold no more than that, from now on.
-void HoldStorablePassword(QLineEdit* box);
+QLineEdit* NewPasswordBox(QWidget* parent, const QString& name, FormBalloon& balloon,
+                          const QString& toolTip = {});
+// Makes a box hold no more than that, from now on. A typed or pasted text that would not fit,
+// or that holds a line break or a tab, is refused whole, never cut, and the form's balloon at
+// the box says why, naming the most a password may hold: the password stored is always the
+// one the box shows, and one the user can type.
+void HoldStorablePassword(QLineEdit* box, FormBalloon& balloon);

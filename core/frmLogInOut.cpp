@@ -83,7 +83,7 @@ void frmLogInOut::Form_Load() {
             Frame1->setTitle(QStringLiteral("Creat a New Account"));
             Command1->setText(QStringLiteral("Create"));
             // The password becomes the master account's: it must fit the column enciphered.
-            HoldStorablePassword(txtPassWord);
+            HoldStorablePassword(txtPassWord, balloon_);
         } else {
             loginLabel->setText(
                 QStringLiteral("Please login with your valid username and password to proceed."));

@@ -1,13 +1,17 @@
 #include "tests/support/MainWindowFixture.h"
 
+#include "administration/AdminUsersPage.h"
+#include "administration/frmAdminArea.h"
 #include "core/ErrorReport.h"
 #include "core/ModifyPassword.h"
 #include "core/frmErrorReport.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabWidget>
 
 using TestSupport::LastMessage;
+using TestSupport::PasteInto;
 using TestSupport::ShownBalloon;
 using TestSupport::Write;
 
@@ -134,6 +138,95 @@ private slots:
         QCOMPARE(db->Count(QStringLiteral("tbl_logTable"),
                            "LogText = 'User Logged in : " + stored + "'"),
                  1);
+    }
+
+    // A pasted password is taken whole or refused whole, with the box's balloon saying why and
+    // naming the most it may hold, in every box whose password is stored: the master
+    // account's, a new account's and a changed one. What is stored is what the box took, and
+    // it logs in.
+    void aPastedPasswordIsTakenWholeOrRefused_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("refusal");
+        const QString umlaut = QStringLiteral("\u00fc");
+        const QString emoji = QStringLiteral("\U0001F600");
+        const QString tooLong = QStringLiteral("Password Too Long");
+        QTest::newRow("ASCII under the limit") << QString(118, QLatin1Char('p')) << "";
+        QTest::newRow("ASCII at the limit") << QString(119, QLatin1Char('p')) << "";
+        QTest::newRow("ASCII one over") << QString(120, QLatin1Char('p')) << tooLong;
+        QTest::newRow("ASCII far over") << QString(257, QLatin1Char('p')) << tooLong;
+        QTest::newRow("umlauts at the limit") << umlaut.repeated(59) << "";
+        QTest::newRow("umlauts one over") << umlaut.repeated(60) << tooLong;
+        QTest::newRow("emoji under the limit") << emoji.repeated(28) << "";
+        QTest::newRow("emoji at the limit") << emoji.repeated(29) << "";
+        QTest::newRow("emoji one over") << emoji.repeated(30) << tooLong;
+        QTest::newRow("emoji far over") << emoji.repeated(40) << tooLong;
+        QTest::newRow("a line with its line break") << "s3cret\n"
+                                                    << "Password Not Taken";
+        QTest::newRow("two lines") << "s3\r\ncret"
+                                   << "Password Not Taken";
+    }
+    void aPastedPasswordIsTakenWholeOrRefused() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, refusal);
+        const bool taken = refusal.isEmpty();
+        // A refused paste leaves the box as it was; the user then types a password.
+        const QString password = taken ? pasted : QStringLiteral("typed");
+        const auto paste = [&](QWidget* window, QLineEdit* box) {
+            PasteInto(box, pasted);
+            const TestSupport::Balloon balloon = ShownBalloon(window);
+            if (taken) {
+                QCOMPARE(box->text(), pasted);
+                QVERIFY(!balloon.shown);
+                return;
+            }
+            QCOMPARE(box->text(), QString());
+            QCOMPARE(balloon.title, refusal);
+            if (refusal == QLatin1String("Password Too Long"))
+                QVERIFY2(balloon.text.contains(QLatin1String("at most 119 ")),
+                         qPrintable(balloon.text));
+            QCOMPARE(balloon.TargetName(), box->objectName());
+            QTest::keyClicks(box, password);
+        };
+
+        frmLogInOut* login = openLogin();
+        login->txtUserName->setText(QStringLiteral("admin"));
+        paste(login, login->txtPassWord);
+        QTest::mouseClick(login->Command1, Qt::LeftButton);
+        QCOMPARE(LastMessage(),
+                 QStringLiteral("Master account created. You are now logged in as admin"));
+        QVERIFY(GlobalLogin::CheckUserPassword(QStringLiteral("admin"), password));
+        // Logged in again with the password pasted as before.
+        QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
+        triggerAction(QStringLiteral("mnuLoginLogOut"));
+        login = openLogin();
+        login->txtUserName->setText(QStringLiteral("admin"));
+        PasteInto(login->txtPassWord, password);
+        QTest::mouseClick(login->Command1, Qt::LeftButton);
+        QCOMPARE(LastMessage(), QStringLiteral("You are logged in as admin"));
+
+        triggerAction(QStringLiteral("mnuAdministration"));
+        frmAdminArea* admin = LoadedInstance<frmAdminArea>();
+        QVERIFY(admin);
+        admin->SSTab1->setCurrentIndex(3);
+        QApplication::processEvents();
+        AdminUsersPage* users = admin->UsersPage;
+        users->txtUserName->setText(QStringLiteral("clerk"));
+        paste(admin, users->txtPassWord);
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(users->Command1, Qt::LeftButton);
+        QCOMPARE(LastMessage(), QStringLiteral("Add new user?"));
+        QVERIFY(GlobalLogin::CheckUserPassword(QStringLiteral("clerk"), password));
+
+        VERIFY_RAN(db->AddUser(QStringLiteral("night"), QStringLiteral("old"),
+                               QStringLiteral("0,0,0,0,0")));
+        ModifyPassword::ShowWindow();
+        ModifyPassword* change = LoadedInstance<ModifyPassword>();
+        change->txtUserName->setText(QStringLiteral("night"));
+        change->txtPassWord->setText(QStringLiteral("old"));
+        paste(change, change->txtNewPassWord);
+        QTest::mouseClick(change->Command1, Qt::LeftButton);
+        QCOMPARE(LastMessage(), QStringLiteral("Password succesfully changed!"));
+        QVERIFY(GlobalLogin::CheckUserPassword(QStringLiteral("night"), password));
     }
 
     void refusedMasterAccountIsNotReportedAsMade() {

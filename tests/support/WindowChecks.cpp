@@ -4,6 +4,7 @@
 #include "core/ui/ExtLV.h"
 
 #include <QApplication>
+#include <QClipboard>
 
 namespace TestSupport {
 
@@ -65,6 +66,12 @@ QStringList RowsOf(ExtLV* list, int visibleColumns) {
         rows << cells.join(QLatin1Char('|'));
     }
     return rows;
+}
+
+void PasteInto(QWidget* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
 QStringList Messages() {

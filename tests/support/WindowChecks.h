@@ -65,6 +65,9 @@ Balloon ShownBalloon(const QWidget* window,
 // Each row of a list as the user reads it: its first visibleColumns cells joined by "|".
 QStringList RowsOf(ExtLV* list, int visibleColumns);
 
+// Pastes the text into the box as the user does: through the clipboard and Ctrl+V.
+void PasteInto(QWidget* box, const QString& text);
+
 // The text of everything the dialogs module showed so far, in order (message texts, prompts,
 // file filters, the object names of modal windows), and the last of them.
 QStringList Messages();
