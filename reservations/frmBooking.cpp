@@ -16,6 +16,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/NoteBox.h"
 #include "core/ui/NumberBoxes.h"
 #include "core/ui/Shell.h"
 #include "core/ui/WindowPlacement.h"
@@ -95,7 +96,7 @@ void frmBooking::layOut() {
     auto* payments = NewFrame(PicInner, QStringLiteral("Payments"));
     buildPayments(payments);
     auto* notes = NewFrame(PicInner, QStringLiteral("Additional Notes"));
-    txtAdditionalNote = NewTextArea(notes, QStringLiteral("txtAdditionalNote"));
+    txtAdditionalNote = NewNoteBox(notes, QStringLiteral("txtAdditionalNote"));
     txtAdditionalNote->setFixedHeight(60);
     // Tab goes on to the buttons, so that Submit is reachable from the keyboard.
     txtAdditionalNote->setTabChangesFocus(true);

@@ -11,6 +11,7 @@
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
+#include "core/ui/NoteBox.h"
 #include "core/ui/NumberBoxes.h"
 #include "core/ui/WindowPlacement.h"
 #include "core/ui/Workspace.h"
@@ -208,7 +209,7 @@ QWidget* frmCustomerDetails::buildRooms() {
 
 QWidget* frmCustomerDetails::buildNote() {
     auto* panel = new QWidget(PicInner);
-    txtNote = Named(new QPlainTextEdit(panel), QStringLiteral("txtNote"));
+    txtNote = NewNoteBox(panel, QStringLiteral("txtNote"));
     txtNote->setTabChangesFocus(true);
     auto* note = new QVBoxLayout(panel);
     note->setContentsMargins(0, 6, 0, 0);

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using TestSupport::LastMessage;
+using TestSupport::PasteInto;
 
 namespace {
 
@@ -68,6 +69,44 @@ private slots:
         QCOMPARE(customer.Text(QStringLiteral("cAddress")), QStringLiteral("N/A"));
         QCOMPARE(customer.Money(QStringLiteral("cDue")), Currency::FromUnits(800000));
         QCOMPARE(untouchedRows(), before);
+    }
+
+    // The note box holds what the server's TEXT column holds, 65535 bytes of UTF-8, cut at a
+    // whole character, so both back ends store the same note; a key typed after a paste adds
+    // only what still fits, and line breaks are kept as the box shows them.
+    void aPastedNoteIsHeldToWhatTheServerStores_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("held");
+        const QString line = QStringLiteral("Late arrival, cot in room 101\r\n");
+        const QString shownLine = QStringLiteral("Late arrival, cot in room 101\n");
+        // 10 MB, as a paste from a log file.
+        QTest::newRow("ten megabytes of lines") << line.repeated(10 * 1024 * 1024 / line.size())
+                                                << shownLine.repeated(2260).left(65535);
+        QTest::newRow("emoji") << kEmoji.repeated(20000) << kEmoji.repeated(16383) + "x";
+        QTest::newRow("umlauts") << QStringLiteral("\u00fc").repeated(40000)
+                                 << QStringLiteral("\u00fc").repeated(32767) + "x";
+        QTest::newRow("a note that fits") << QStringLiteral("Late arrival.\r\nTwo cots.\r")
+                                          << QStringLiteral("Late arrival.\nTwo cots.\nx");
+    }
+    void aPastedNoteIsHeldToWhatTheServerStores() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, held);
+        LogIn();
+        frmBooking* form = OpenBooking();
+        QVERIFY(form);
+        form->txtFName->setText(QStringLiteral("Ann"));
+        form->txtLName->setText(QStringLiteral("Lee"));
+        form->comboStatus->setCurrentText(QStringLiteral("Confirmed"));
+        AddRoom(form, QStringLiteral("101"));
+        PasteInto(form->txtAdditionalNote, pasted);
+        QTest::keyClicks(form->txtAdditionalNote, QStringLiteral("x"));
+        QCOMPARE(form->txtAdditionalNote->toPlainText().size(), held.size());
+        QCOMPARE(form->txtAdditionalNote->toPlainText(), held);
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QCOMPARE(LastMessage(), QStringLiteral("Customer details has been added to the Record"));
+        QCOMPARE(db->Query(QStringLiteral("SELECT cAdditionalNote FROM tbl_customers"))
+                     .Text(QStringLiteral("cAdditionalNote")),
+                 held);
     }
 
     void aTextHoldingHalfACharacterIsRefusedBeforeAnythingIsWritten_data() {

@@ -252,6 +252,19 @@ private slots:
         QCOMPARE(list->QueryMode, qint16(3));
     }
 
+    // The note box holds what the server's column holds: a paste over the note it shows is cut
+    // at a whole character, and the update stores what the box shows.
+    void aPastedNoteIsHeldToWhatTheServerStores() {
+        const QString emoji = QStringLiteral("\U0001F600");
+        frmCustomerDetails* form = openJohn();
+        form->txtNote->selectAll();
+        TestSupport::PasteInto(form->txtNote, emoji.repeated(20000));
+        QCOMPARE(form->txtNote->toPlainText().size(), 2 * 16383);
+        pressUpdate(form, true);
+        QCOMPARE(ErrMsg, QString());
+        QCOMPARE(storedJohn().Text(QStringLiteral("cAdditionalNote")), emoji.repeated(16383));
+    }
+
     void listRefillRunsItsCurrentQuery() {
         frmCustomerDetails* form = openJohn();
         list->txtSearchCustomer->setText(QStringLiteral("Smith"));
