@@ -8,6 +8,7 @@
 #include "core/WindowNotices.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
@@ -139,6 +140,11 @@ void frmTax::connectEvents() {
     connect(AGPopUp1, &AGPopUp::MenuClick, this, &frmTax::AGPopUp1_MenuClick);
     for (QLineEdit* box : {txtTaxName, txtTaxPercent, Text1, Text2})
         box->installEventFilter(this);
+    // Enter in a page's boxes adds its tax, as the page's button does.
+    for (QLineEdit* box : {txtTaxName, txtTaxPercent})
+        PressOnEnter(box, Command2);
+    for (QLineEdit* box : {Text1, Text2})
+        PressOnEnter(box, Command3);
 }
 
 void frmTax::Form_Load() {

@@ -5,6 +5,7 @@
 #include "core/NewPasswordBox.h"
 #include "core/UserStore.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/PasswordEcho.h"
 #include "core/ui/Workspace.h"
 
@@ -55,6 +56,9 @@ void ModifyPassword::buildControls() {
 
 void ModifyPassword::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &ModifyPassword::Command1_Click);
+    // Enter in any field modifies, as the button does.
+    for (QLineEdit* box : {txtUserName, txtPassWord, txtNewPassWord})
+        PressOnEnter(box, Command1);
     for (QWidget* clickable :
          {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(txtUserName),
           static_cast<QWidget*>(txtPassWord), static_cast<QWidget*>(txtNewPassWord)})

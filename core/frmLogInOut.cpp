@@ -7,6 +7,7 @@
 #include "core/UserStore.h"
 #include "core/WindowNotices.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/Icons.h"
 #include "core/ui/PasswordEcho.h"
 #include "core/ui/Workspace.h"
@@ -61,9 +62,9 @@ void frmLogInOut::buildControls() {
 
 void frmLogInOut::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
-    // Enter in either field logs in.
-    connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
-    connect(txtPassWord, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
+    // Enter in either field logs in, as the button does.
+    PressOnEnter(txtUserName, Command1);
+    PressOnEnter(txtPassWord, Command1);
     connect(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
     txtUserName->installEventFilter(this);
     txtPassWord->installEventFilter(this);

@@ -267,6 +267,57 @@ private slots:
         QCOMPARE(form->findChildren<BalloonWindow*>().size(), 1);
     }
 
+    // Enter in a page's boxes does what its "&Add Tax" does: it adds the tax, or shows the
+    // balloon of the first box it refuses, and that balloon stays.
+    void enterInABoxAddsThePagesTax_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("balloon");
+        QTest::newRow("room percent") << 1 << "txtTaxPercent"
+                                      << "12"
+                                      << "VAT|12|1"
+                                      << "";
+        QTest::newRow("room name") << 1 << "txtTaxName"
+                                   << "12"
+                                   << "VAT|12|1"
+                                   << "";
+        QTest::newRow("food percent") << 2 << "Text2"
+                                      << "7.5"
+                                      << "VAT|7.5|2"
+                                      << "";
+        QTest::newRow("room percent refused") << 1 << "txtTaxPercent"
+                                              << "12%"
+                                              << ""
+                                              << "Enter Tax Percent";
+        QTest::newRow("food percent refused") << 2 << "Text2"
+                                              << "12%"
+                                              << ""
+                                              << "Enter Tax Percent";
+    }
+    void enterInABoxAddsThePagesTax() {
+        QFETCH(int, page);
+        QFETCH(QString, box);
+        QFETCH(QString, percent);
+        QFETCH(QString, stored);
+        QFETCH(QString, balloon);
+        frmTax* form = open();
+        showList(form, page);
+        QLineEdit* name = page == 1 ? form->txtTaxName : form->Text1;
+        QLineEdit* rate = page == 1 ? form->txtTaxPercent : form->Text2;
+        for (QLineEdit* typed : {name, rate}) {
+            QTest::mouseClick(typed, Qt::LeftButton);
+            typed->selectAll();
+            QTest::keyClicks(typed, typed == name ? QStringLiteral("VAT") : percent);
+        }
+        QTest::keyClick(TestSupport::control<QLineEdit>(form, box), Qt::Key_Return);
+        QCOMPARE(storedTaxes(*db), stored.isEmpty() ? QStringList() : QStringList{stored});
+        QCOMPARE(ShownBalloon(form).title, balloon);
+        QCOMPARE(Messages(), stored.isEmpty() ? QStringList()
+                                              : QStringList{"Tax Name VAT added on the Tax List!"});
+    }
+
     void rateFollowsTheLocaleButTheStatementDoesNot() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         frmTax* form = open();

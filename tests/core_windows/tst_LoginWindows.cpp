@@ -291,17 +291,36 @@ private slots:
         QTRY_VERIFY(!LoadedInstance<frmLogInOut>());
     }
 
-    void enterInThePasswordFieldLogsIn() {
+    // Enter in either field does what the button does, its balloon included.
+    void enterInAFieldLogsIn_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("balloon");
+        QTest::newRow("in the password") << "txtPassWord"
+                                         << "pw"
+                                         << "";
+        QTest::newRow("in the user name") << "txtUserName"
+                                          << "pw"
+                                          << "";
+        QTest::newRow("no password typed") << "txtUserName"
+                                           << ""
+                                           << "Please Enter Password";
+    }
+    void enterInAFieldLogsIn() {
+        QFETCH(QString, field);
+        QFETCH(QString, password);
+        QFETCH(QString, balloon);
         VERIFY_RAN(db->AddUser(QStringLiteral("admin"), QStringLiteral("pw"),
                                QStringLiteral("1,1,1,1,1")));
         frmLogInOut* login = openLogin();
         QTest::keyClicks(login->txtUserName, QStringLiteral("admin"));
-        QTest::keyClicks(login->txtPassWord, QStringLiteral("pw"));
-        QTest::keyClick(login->txtPassWord, Qt::Key_Return);
-        QVERIFY(GlobalLogin::IsLoggedIn);
+        QTest::keyClicks(login->txtPassWord, password);
+        QTest::keyClick(TestSupport::control<QLineEdit>(login, field), Qt::Key_Return);
+        QCOMPARE(ShownBalloon(login).title, balloon);
+        QCOMPARE(GlobalLogin::IsLoggedIn, balloon.isEmpty());
         QCOMPARE(db->Count(QStringLiteral("tbl_logTable"),
                            QStringLiteral("LogText = 'User Logged in : admin'")),
-                 1);
+                 balloon.isEmpty() ? 1 : 0);
     }
 
     void failingQueryIsReportedAndTheWindowStays() {
@@ -327,6 +346,52 @@ private slots:
         QCOMPARE(ShownBalloon(window).title, QStringLiteral("Please Enter NEW Password"));
         QTest::mouseClick(window->txtNewPassWord, Qt::LeftButton);
         QVERIFY(!ShownBalloon(window).shown);
+    }
+
+    // Enter in any field of the password change does what "&Modify" does.
+    void enterInThePasswordChangeModifies_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("balloon");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("in the user name") << "txtUserName"
+                                          << "c"
+                                          << ""
+                                          << "Password succesfully changed!";
+        QTest::newRow("in the current password") << "txtPassWord"
+                                                 << "c"
+                                                 << ""
+                                                 << "Password succesfully changed!";
+        QTest::newRow("in the new password") << "txtNewPassWord"
+                                             << "c"
+                                             << ""
+                                             << "Password succesfully changed!";
+        QTest::newRow("a wrong password") << "txtNewPassWord"
+                                          << "x"
+                                          << ""
+                                          << "Wrong Username or password! Password not changed!";
+        QTest::newRow("a field left empty") << "txtUserName"
+                                            << ""
+                                            << "Please Enter Password"
+                                            << "";
+    }
+    void enterInThePasswordChangeModifies() {
+        QFETCH(QString, field);
+        QFETCH(QString, current);
+        QFETCH(QString, balloon);
+        QFETCH(QString, message);
+        VERIFY_RAN(
+            db->AddUser(QStringLiteral("clerk"), QStringLiteral("c"), QStringLiteral("0,0,0,0,0")));
+        ModifyPassword::ShowWindow();
+        ModifyPassword* window = LoadedInstance<ModifyPassword>();
+        QTest::keyClicks(window->txtUserName, QStringLiteral("clerk"));
+        QTest::keyClicks(window->txtPassWord, current);
+        QTest::keyClicks(window->txtNewPassWord, QStringLiteral("n3w"));
+        QTest::keyClick(TestSupport::control<QLineEdit>(window, field), Qt::Key_Return);
+        QCOMPARE(ShownBalloon(window).title, balloon);
+        QCOMPARE(LastMessage(), message);
+        QCOMPARE(GlobalLogin::CheckUserPassword(QStringLiteral("clerk"), QStringLiteral("n3w")),
+                 message == QLatin1String("Password succesfully changed!"));
     }
 
     void passwordChangeNeedsTheExactNameAndCurrentPassword_data() {
