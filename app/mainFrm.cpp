@@ -13,6 +13,7 @@
 #include "core/frmAbout.h"
 #include "core/frmLogInOut.h"
 #include "core/theDBworks.h"
+#include "core/ui/ChildMnemonics.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
@@ -87,6 +88,7 @@ mainFrm::mainFrm() {
     resize(kFirstOpenSize);
     loadedMainWindow = this;
     Workspace::Provide(MdiArea);
+    LetChildWindowMnemonicsWin(this);
     connect(&WindowNotices::Instance(), &WindowNotices::LoggedIn, this,
             [this](const QString& userName) { ShowLoginState(userName); });
     MDIForm_Load();
