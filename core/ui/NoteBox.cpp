@@ -22,7 +22,7 @@ qsizetype utf8Width(char32_t codePoint) {
 }
 
 // The longest start of `text` that takes at most `maxBytes` bytes of UTF-8, its line breaks
-// written as the box holds them ("\n"), with no half of a character kept.
+// written as the box holds them ("\n"), with no half of a character and no NUL kept.
 QString fittingNote(const QString& text, qsizetype maxBytes) {
     // No character takes less than one byte, nor a line break less than two units of "\r\n".
     QString lines = text.left(2 * maxBytes + 2);
@@ -34,8 +34,8 @@ QString fittingNote(const QString& text, qsizetype maxBytes) {
         const QChar unit = lines.at(i);
         const bool pair =
             unit.isHighSurrogate() && i + 1 < lines.size() && lines.at(i + 1).isLowSurrogate();
-        // Half of a character is no character: it is left out.
-        if (unit.isSurrogate() && !pair)
+        // Half of a character, or a NUL, is nothing a note can store: it is left out.
+        if ((unit.isSurrogate() && !pair) || unit.isNull())
             continue;
         const char32_t codePoint =
             pair ? QChar::surrogateToUcs4(unit, lines.at(i + 1)) : char32_t(unit.unicode());

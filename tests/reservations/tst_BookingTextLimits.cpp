@@ -85,6 +85,9 @@ private slots:
         QTest::newRow("emoji") << kEmoji.repeated(20000) << kEmoji.repeated(16383) + "x";
         QTest::newRow("umlauts") << QStringLiteral("\u00fc").repeated(40000)
                                  << QStringLiteral("\u00fc").repeated(32767) + "x";
+        QTest::newRow("half an emoji and a NUL left out")
+            << QStringLiteral("Cot") + kEmoji.at(0) + QChar(0) + QStringLiteral(" please")
+            << QStringLiteral("Cot pleasex");
         QTest::newRow("a note that fits") << QStringLiteral("Late arrival.\r\nTwo cots.\r")
                                           << QStringLiteral("Late arrival.\nTwo cots.\nx");
     }
