@@ -196,8 +196,8 @@ void FitChildrenInside(QMdiArea* workspace) {
         if (!child->isVisible() || child->isMinimized() || child->isMaximized())
             continue;
         const QRect place = child->geometry();
-        const QSize roomLeft(room.right() + 1 - place.left(), room.bottom() + 1 - place.top());
-        QRect fitted(place.topLeft(), place.size().boundedTo(roomLeft));
+        // What the workspace shows of it, unless that leaves too little of the window.
+        QRect fitted = place.intersected(room);
         const QSize least = child->minimumSizeHint();
         if (fitted.width() < least.width() || fitted.height() < least.height())
             fitted = FittedInside(place, room);

@@ -398,16 +398,24 @@ private slots:
     }
 
     // However the Window menu arranges the child windows, each shows its frame inside the
-    // workspace, and a window too small for its content scrolls to the far corner of it.
+    // workspace, and a window too small for its content scrolls to the far corner of it; in a
+    // right-to-left language the cascade starts at the right edge.
     void arrangedWindowsScrollToEveryControl_data() {
         QTest::addColumn<QString>("command");
-        QTest::newRow("cascade") << QStringLiteral("mnuCascade");
-        QTest::newRow("tile horizontal") << QStringLiteral("mnuTileHorizontal");
-        QTest::newRow("tile vertical") << QStringLiteral("mnuTileVertical");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("cascade") << QStringLiteral("mnuCascade") << Qt::LeftToRight;
+        QTest::newRow("cascade right to left") << QStringLiteral("mnuCascade") << Qt::RightToLeft;
+        QTest::newRow("tile horizontal") << QStringLiteral("mnuTileHorizontal") << Qt::LeftToRight;
+        QTest::newRow("tile vertical") << QStringLiteral("mnuTileVertical") << Qt::LeftToRight;
     }
 
     void arrangedWindowsScrollToEveryControl() {
         QFETCH(QString, command);
+        QFETCH(Qt::LayoutDirection, direction);
+        QApplication::setLayoutDirection(direction);
+        const auto usual = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        // A main window too small for most of them.
+        main->resize(800, 560);
         QList<ScrollableWindow*> scrolled;
         for (const Opener& opener : kOpeners) {
             if (auto* form = qobject_cast<ScrollableWindow*>(opener.open()))
