@@ -15,9 +15,10 @@ public:
     SpareWidthColumn(QTreeView* list, int column)
         : QObject(list)
         , list_(list)
+        , viewport_(list->viewport())
         , column_(column)
         , least_(list->header()->sectionSize(column)) {
-        list->viewport()->installEventFilter(this);
+        viewport_->installEventFilter(this);
         connect(list->header(), &QHeaderView::sectionResized, this,
                 [this](int section, int, int width) { sectionResized(section, width); });
         fit();
@@ -25,7 +26,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == list_->viewport() && event->type() == QEvent::Resize)
+        // The list itself is not asked: the viewport is told of its end while the list goes.
+        if (event->type() == QEvent::Resize && watched == viewport_)
             fit();
         return QObject::eventFilter(watched, event);
     }
@@ -55,6 +57,7 @@ private:
     }
 
     QTreeView* list_;
+    QWidget* viewport_;
     int column_;
     int least_;
     bool fitting_ = false;
