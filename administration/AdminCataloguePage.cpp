@@ -10,6 +10,7 @@
 #include "core/ui/Icons.h"
 #include "core/ui/ListFill.h"
 #include "core/ui/NumberBoxes.h"
+#include "core/ui/SpareWidthColumn.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -26,6 +27,8 @@ constexpr int kNoteLength = 2000;
 // What an order's item table holds of a name (its FoodItem column), so every item can be
 // ordered.
 constexpr int kItemNameLength = 225;
+// The item list's column of notes.
+constexpr int kItemNoteColumn = 2;
 
 const ListColumns& categoryColumns() {
     static const ListColumns columns{
@@ -162,6 +165,8 @@ bool AdminCataloguePage::eventFilter(QObject* watched, QEvent* event) {
 void AdminCataloguePage::AddFoodColumns() {
     showAsCatalogueList(FoodLV);
     AddColumns(*FoodLV, itemColumns());
+    // A wider window shows more of each item's note.
+    ColumnTakesSpareWidth(FoodLV, kItemNoteColumn);
 }
 
 void AdminCataloguePage::ItemCategoryListShow() {

@@ -377,9 +377,10 @@ void mainFrm::mnuChangeMyPassword_Click() {
     ModifyPassword::ShowWindow();
 }
 
-// "&Cascade": the child windows one behind the other.
+// "&Cascade": the child windows one behind the other, each wholly in the workspace.
 void mainFrm::mnuCascade_Click() {
     MdiArea->cascadeSubWindows();
+    FitChildrenInside(MdiArea);
 }
 
 // "&Tile Horizontal": the child windows one above the other, each the full width.

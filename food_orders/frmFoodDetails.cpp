@@ -73,6 +73,8 @@ void frmFoodDetails::layOut() {
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
     grid->addLayout(buttons, 3, 0);
+    // The lists take the room a larger window has.
+    grid->setRowStretch(1, 1);
     SetContentSize(grid->sizeHint());
 }
 
@@ -97,8 +99,8 @@ QWidget* frmFoodDetails::buildOrdersFrame() {
     auto* grid = new QGridLayout(frame);
     OrderLV = Named(new ExtLV(frame), QStringLiteral("OrderLV"));
     ItemsLV = Named(new ExtLV(frame), QStringLiteral("ItemsLV"));
-    OrderLV->setFixedSize(380, 220);
-    ItemsLV->setFixedSize(330, 220);
+    GrowsWithWindow(OrderLV, QSize(380, 220));
+    GrowsWithWindow(ItemsLV, QSize(330, 220));
     Command5 = NewButton(frame, QStringLiteral("Command5"), QStringLiteral("Remove Order"));
     Command3 = NewButton(frame, QStringLiteral("Command3"), QStringLiteral("&Text View"));
     grid->addWidget(OrderLV, 0, 0);

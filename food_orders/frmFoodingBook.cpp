@@ -93,13 +93,13 @@ void frmFoodingBook::layOut() {
     auto* catalogue = NewFrame(PicInner, QStringLiteral("Food && Beverages"));
     TreeView1 = Named(new QTreeWidget(catalogue), QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
-    TreeView1->setFixedSize(260, 300);
+    GrowsWithWindow(TreeView1, QSize(260, 300));
     Command1 = NewButton(PicInner, QStringLiteral("Command1"), QStringLiteral(">"),
                          QStringLiteral("Add Item"));
     Command2 = NewButton(PicInner, QStringLiteral("Command2"), QStringLiteral("<"),
                          QStringLiteral("Remove Item"));
     FoodLV = Named(new ExtLV(PicInner), QStringLiteral("FoodLV"));
-    FoodLV->setFixedSize(420, 300);
+    GrowsWithWindow(FoodLV, QSize(420, 300));
     (new QGridLayout(catalogue))->addWidget(TreeView1, 0, 0);
     auto* moves = new QVBoxLayout();
     moves->addStretch();
@@ -122,6 +122,10 @@ void frmFoodingBook::layOut() {
     grid->addLayout(moves, 1, 1);
     grid->addWidget(FoodLV, 1, 2);
     grid->addLayout(amounts, 2, 2);
+    // The catalogue and the order take the room a larger window has.
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
     SetContentSize(grid->sizeHint());
 }
 
@@ -136,6 +140,7 @@ QWidget* frmFoodingBook::buildCustomerFrame() {
     AddCaptionRow(grid, 0, QStringLiteral("Title :"), txtCTitle);
     AddCaptionRow(grid, 1, QStringLiteral("First Name :"), txtCFname);
     AddCaptionRow(grid, 2, QStringLiteral("Last Name :"), txtCLname);
+    grid->setRowStretch(3, 1);
     return frame;
 }
 

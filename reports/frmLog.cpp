@@ -9,6 +9,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
+#include "core/ui/SpareWidthColumn.h"
 #include "core/ui/Workspace.h"
 #include "reports/LogColumns.h"
 #include "reports/LogStore.h"
@@ -115,6 +116,8 @@ void frmLog::Form_Load() {
     Guarded(QStringLiteral("FRL006"), [this] {
         logList->FullRowSelect(true);
         AddLogColumns(*logList);
+        // A wider window shows more of each log text.
+        ColumnTakesSpareWidth(logList, 0);
         FillUnselected(Combo1, filterTexts());
         Combo1->setCurrentIndex(0);
     });

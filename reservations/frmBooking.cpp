@@ -56,6 +56,11 @@ const ListColumns& availableRoomColumns() {
     return columns;
 }
 
+// The rows of a frame stay together at its top when the frame is taller than they are.
+void packAtTop(QGridLayout* grid, int rowBelow) {
+    grid->setRowStretch(rowBelow, 1);
+}
+
 Currency moneyIn(const QLineEdit* box) {
     return Currency::FromText(box->text());
 }
@@ -97,7 +102,7 @@ void frmBooking::layOut() {
     buildPayments(payments);
     auto* notes = NewFrame(PicInner, QStringLiteral("Additional Notes"));
     txtAdditionalNote = NewNoteBox(notes, QStringLiteral("txtAdditionalNote"));
-    txtAdditionalNote->setFixedHeight(60);
+    GrowsWithWindow(txtAdditionalNote, QSize(0, 48));
     // Tab goes on to the buttons, so that Submit is reachable from the keyboard.
     txtAdditionalNote->setTabChangesFocus(true);
     (new QGridLayout(notes))->addWidget(txtAdditionalNote, 0, 0);
@@ -105,16 +110,24 @@ void frmBooking::layOut() {
                          QStringLiteral("Refresh & Reset Fields."));
     Command5 = NewButton(PicInner, QStringLiteral("Command5"), QStringLiteral("Submit"),
                          QStringLiteral("Check in Customer"));
+    // Wide rather than tall, so that the whole form fits the workspace of a wide screen: the
+    // customer on the left, the rooms across the right with the tariff and the payments below
+    // them side by side, the notes along the bottom. The lists and the notes take the room a
+    // larger window has.
     grid->addWidget(customer, 0, 0, 2, 1);
-    grid->addWidget(rooms, 0, 1);
+    grid->addWidget(rooms, 0, 1, 1, 2);
     grid->addWidget(tariff, 1, 1);
-    grid->addWidget(payments, 2, 0);
-    grid->addWidget(notes, 2, 1);
+    grid->addWidget(payments, 1, 2);
+    grid->addWidget(notes, 2, 0, 1, 3);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch();
     buttons->addWidget(Command3);
     buttons->addWidget(Command5);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     SetContentSize(grid->sizeHint());
 }
 
@@ -169,6 +182,7 @@ void frmBooking::buildCustomerDetails(QWidget* panel) {
     AddCaptionRow(grid, 8, QStringLiteral("Check Out : "), dtDepature);
     AddCaptionRow(grid, 9, QStringLiteral("Booking Status : "), comboStatus);
     grid->addWidget(Text2, 9, 2);
+    packAtTop(grid, 10);
 }
 
 void frmBooking::buildRoomOptions(QWidget* panel) {
@@ -180,8 +194,8 @@ void frmBooking::buildRoomOptions(QWidget* panel) {
     Command1 = NewButton(panel, QStringLiteral("Command1"), QStringLiteral(">"));
     Command2 = NewButton(panel, QStringLiteral("Command2"), QStringLiteral("<"));
     Text1 = NewAnchor(panel, QStringLiteral("Text1"));
-    ListView1->setFixedSize(300, 110);
-    ListView2->setFixedSize(300, 110);
+    GrowsWithWindow(ListView1, QSize(270, 110));
+    GrowsWithWindow(ListView2, QSize(270, 110));
     auto* moves = new QVBoxLayout();
     moves->addStretch();
     moves->addWidget(Command1);
@@ -193,6 +207,8 @@ void frmBooking::buildRoomOptions(QWidget* panel) {
     grid->addLayout(moves, 1, 1);
     grid->addWidget(ListView2, 1, 2);
     grid->addWidget(Text1, 1, 3);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
 }
 
 void frmBooking::buildTariff(QWidget* panel) {
@@ -223,6 +239,7 @@ void frmBooking::buildTariff(QWidget* panel) {
     buttons->addWidget(Command4);
     buttons->addWidget(Command6);
     grid->addLayout(buttons, 4, 0, 1, 3);
+    packAtTop(grid, 5);
 }
 
 void frmBooking::buildPayments(QWidget* panel) {
@@ -239,7 +256,7 @@ void frmBooking::buildPayments(QWidget* panel) {
     for (int i = 0; i < 4; ++i) {
         paymentMethod[i] = Named(new QRadioButton(captions.at(i), method),
                                  QStringLiteral("paymentMethod%1").arg(i));
-        methods->addWidget(paymentMethod[i], i / 2, i % 2);
+        methods->addWidget(paymentMethod[i], 0, i);
     }
     picPayDetails = Named(new QFrame(method), QStringLiteral("picPayDetails"));
     // The panel comes and goes without moving the options under the mouse.
@@ -252,8 +269,9 @@ void frmBooking::buildPayments(QWidget* panel) {
     details->setContentsMargins(0, 0, 0, 0);
     details->addWidget(txtPaymentDetails);
     details->addWidget(Command8);
-    methods->addWidget(picPayDetails, 2, 0, 1, 2);
+    methods->addWidget(picPayDetails, 1, 0, 1, 4);
     grid->addWidget(method, 2, 0, 1, 2);
+    packAtTop(grid, 3);
 }
 
 void frmBooking::connectEvents() {

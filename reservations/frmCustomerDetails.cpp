@@ -202,7 +202,7 @@ QWidget* frmCustomerDetails::buildPaymentFields() {
 QWidget* frmCustomerDetails::buildRooms() {
     Frame3 = NewFrame(PicInner, QStringLiteral("Customer Rooms"), QStringLiteral("Frame3"));
     ListView1 = Named(new ExtLV(Frame3), QStringLiteral("ListView1"));
-    ListView1->setFixedHeight(80);
+    GrowsWithWindow(ListView1, QSize(0, 80));
     (new QVBoxLayout(Frame3))->addWidget(ListView1);
     return Frame3;
 }
@@ -238,6 +238,10 @@ void frmCustomerDetails::layOut() {
     buttons->addWidget(Command2);
     grid->addLayout(buttons, 3, 0, 1, 2);
     grid->setVerticalSpacing(4);
+    // The rooms and the note take the room a larger window has.
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     SetContentSize(grid->minimumSize());
 }
 

@@ -9,7 +9,9 @@ STAYMARK_PACKAGES=(
     qt6-charts-dev qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
     libssl-dev libxlsxwriter-dev libxcb1-dev libsqlite3-dev
 )
-STAYMARK_TEST_PACKAGES=(mariadb-server mariadb-client clang-format unzip unrtf)
+# The tests measure with DejaVu Sans, and fit the booking form with each common desktop font.
+STAYMARK_TEST_PACKAGES=(mariadb-server mariadb-client clang-format unzip unrtf
+    fonts-dejavu-core fonts-noto-core fonts-liberation2)
 
 staymark_install_packages() {
     local wanted=("${STAYMARK_PACKAGES[@]}")

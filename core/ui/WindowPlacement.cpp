@@ -189,6 +189,23 @@ void KeepInsideParent(QWidget* window) {
         window->setGeometry(fitted);
 }
 
+void FitChildrenInside(QMdiArea* workspace) {
+    const QRect room = workspace->viewport()->rect();
+    const QList<QMdiSubWindow*> children = workspace->subWindowList();
+    for (QMdiSubWindow* child : children) {
+        if (!child->isVisible() || child->isMinimized() || child->isMaximized())
+            continue;
+        const QRect place = child->geometry();
+        // What the workspace shows of it, unless that leaves too little of the window.
+        QRect fitted = place.intersected(room);
+        const QSize least = child->minimumSizeHint();
+        if (fitted.width() < least.width() || fitted.height() < least.height())
+            fitted = FittedInside(place, room);
+        if (fitted != place)
+            child->setGeometry(fitted);
+    }
+}
+
 void KeepOnScreen(QWidget* window) {
     if (!window || !window->isWindow() || window->isMaximized() || window->isMinimized())
         return;

@@ -65,6 +65,13 @@ QRect FittedInside(const QRect& place, const QRect& area);
 // windows are left as they are.
 void KeepInsideParent(QWidget* window);
 
+// Makes every normal child window that reaches past the workspace's edges smaller, where it
+// stands, so that its frame shows whole and its content scrolls: the workspace's cascade gives
+// each window its whole size wherever the cascade puts it (from the right edge in a
+// right-to-left language). A window left too little room where it stands is moved back inside
+// instead.
+void FitChildrenInside(QMdiArea* workspace);
+
 // Moves a top-level window, its frame included, wholly onto the screen it opens on, and makes
 // it smaller where it is larger than that screen.
 void KeepOnScreen(QWidget* window);

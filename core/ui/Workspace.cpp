@@ -20,6 +20,16 @@ QMdiSubWindow* showAlone(QWidget* form, const QSize& loadSize) {
     return nullptr;
 }
 
+// A window that comes back from maximised or minimised comes back wholly inside the workspace,
+// which may have become smaller in between.
+void keepInsideWhenRestored(QMdiSubWindow* child) {
+    QObject::connect(child, &QMdiSubWindow::windowStateChanged, child,
+                     [child](Qt::WindowStates, Qt::WindowStates now) {
+                         if (!(now & (Qt::WindowMinimized | Qt::WindowMaximized)))
+                             KeepInsideParent(child);
+                     });
+}
+
 QMdiSubWindow* bringForward(QMdiArea* area, QMdiSubWindow* child) {
     // Brought forward, a window keeps its state; only a minimised one opens again.
     if (child->isMinimized())
@@ -63,6 +73,7 @@ QMdiSubWindow* ShowChild(QWidget* form, const QSize& loadSize) {
     child->setWindowTitle(form->windowTitle());
     child->resize(FirstOpenSize(child, loadSize, area->viewport()->size()));
     ShowInWorkspace(child, maximised);
+    keepInsideWhenRestored(child);
     area->setActiveSubWindow(child);
     return child;
 }

@@ -72,12 +72,13 @@ ScrollableWindow::~ScrollableWindow() {
 }
 
 void ScrollableWindow::SetContentSize(const QSize& size) {
+    contentSize_ = size;
     PicInner->resize(size);
     frmScroll::ScrollForm(*this);
 }
 
 QSize ScrollableWindow::sizeHint() const {
-    return PicInner->size();
+    return contentSize_;
 }
 
 void ScrollableWindow::resizeEvent(QResizeEvent* event) {
@@ -109,12 +110,17 @@ void ScrollableWindow::ShowControl(QWidget* control) {
     bringIntoView(*VBar, area.top(), area.bottom() + 1, visible.height());
 }
 
+void GrowsWithWindow(QWidget* control, const QSize& least) {
+    control->setMinimumSize(least);
+    control->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
 namespace frmScroll {
 
 void ScrollForm(ScrollableWindow& window) {
     if (isMinimised(window))
         return;
-    const QSize needed = window.PicInner->size() + border(*window.PicOuter);
+    const QSize needed = window.ContentSize() + border(*window.PicOuter);
     int availableWidth = window.width();
     int availableHeight = window.height();
     const int hBarHeight = window.HBar->height();
@@ -134,7 +140,8 @@ void ScrollForm(ScrollableWindow& window) {
 
     window.PicOuter->setGeometry(0, 0, availableWidth, availableHeight);
     const QRect visible = window.PicOuter->contentsRect();
-    const QSize content = window.PicInner->size();
+    const QSize content = window.ContentSize().expandedTo(visible.size());
+    window.PicInner->resize(content);
 
     window.HBar->setGeometry(0, availableHeight, availableWidth, hBarHeight);
     setOverflow(*window.HBar, horizontal ? content.width() - visible.width() : 0, visible.width());

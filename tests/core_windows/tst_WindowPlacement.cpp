@@ -6,21 +6,29 @@
 #include "core/ui/frmScroll.h"
 #include "food_orders/frmCustomerSearch.h"
 #include "food_orders/frmFoodTxtView.h"
+#include "food_orders/frmFoodingBook.h"
+#include "reports/frmLog.h"
 #include "reservations/frmBooking.h"
 #include "reservations/frmCustomerDetails.h"
 #include "reservations/frmCustomers.h"
 #include "reservations/frmRoomList.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/ShownCell.h"
+#include "tests/support/TestFonts.h"
 
 #include <QComboBox>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -47,6 +55,10 @@ QWidget* textView() {
     return LoadedInstance<frmFoodTxtView>();
 }
 
+QWidget* orderEntry() {
+    return frmFoodingBook::ShowWindow();
+}
+
 const Opener kOpeners[] = {
     {"booking", &byDefaultInstance<frmBooking>},
     {"customer list", &byDefaultInstance<frmCustomers>},
@@ -54,6 +66,24 @@ const Opener kOpeners[] = {
     {"text view", &textView},
     {"room schedule", &byDefaultInstance<frmRoomList>},
     {"administration", &byDefaultInstance<frmAdminArea>},
+    {"log viewer", &byDefaultInstance<frmLog>},
+    {"order entry", &orderEntry},
+};
+
+// The lists and notes of a window that a maximised window gives its room to.
+struct Growing {
+    const char* name;
+    int opener;
+    QStringList controls;
+};
+
+const Growing kGrowing[] = {
+    {"booking", 0, {"ListView1", "ListView2", "txtAdditionalNote"}},
+    {"customer details", 2, {"ListView1", "txtNote"}},
+    {"room schedule", 4, {"listRoomView"}},
+    {"administration", 5, {"listRoomView"}},
+    {"log viewer", 6, {"logList"}},
+    {"order entry", 7, {"TreeView1", "FoodLV"}},
 };
 
 QMdiSubWindow* frameOf(const QWidget* form) {
@@ -190,6 +220,15 @@ class TestWindowPlacement : public MainWindowFixture {
                                 where);
     }
 
+    // Whether the user sees a cell's text whole: not elided, and not cut by the list's edges.
+    static bool shownWhole(ExtLV* list, int row, int column) {
+        const ListItem item = list->ListItems().Item(row);
+        const QString text = column == 0 ? item.Text() : item.SubItems(column);
+        const QRect cell = list->visualRect(list->model()->index(row - 1, column));
+        return TestSupport::ShownCellText(list, row, column) == text && cell.left() >= 0 &&
+               cell.right() < list->viewport()->width();
+    }
+
     // The window the user moves: the main window itself, or a child window's frame.
     QWidget* openPlaced(const Placed& placed) {
         if (placed.opener >= 0)
@@ -306,7 +345,17 @@ private slots:
                 QVERIFY2(!scrolled->HBar->isVisible() && !scrolled->VBar->isVisible(),
                          qPrintable(describe(window->geometry())));
             } else {
-                QCOMPARE(window->size(), whole.boundedTo(workspace().size()));
+                // Where it has not, the window takes all of it along a side that is short, and
+                // shows the whole content along the other.
+                const QSize space = workspace().size();
+                if (whole.width() > space.width())
+                    QCOMPARE(window->width(), space.width());
+                else
+                    QVERIFY(window->width() >= whole.width());
+                if (whole.height() > space.height())
+                    QCOMPARE(window->height(), space.height());
+                else
+                    QVERIFY(window->height() >= whole.height());
             }
         } else if (room) {
             QVERIFY(window->width() >= whole.width() && window->height() >= whole.height());
@@ -314,20 +363,177 @@ private slots:
     }
 
     // At 1366 x 768 the main window, opened for the first time, has room for the whole booking
-    // form: from its title to its Submit button without a scroll bar.
+    // form, from its title to its Submit button, without a scroll bar: with the default font of
+    // each common desktop that is installed.
+    void bookingFormFitsTheFirstMainWindowOnAWideScreen_data() {
+        QTest::addColumn<QFont>("font");
+        for (const QFont& font : TestSupport::InstalledDesktopFonts())
+            QTest::addRow("%s", qPrintable(TestSupport::FontName(font))) << font;
+    }
+
     void bookingFormFitsTheFirstMainWindowOnAWideScreen() {
+        QFETCH(QFont, font);
         if (screenArea().width() < 1366)
             QSKIP("a narrower screen has no room for the whole form");
+        const auto usual = qScopeGuard([] { TestSupport::UseFont(TestSupport::TestFont()); });
+        TestSupport::UseFont(font);
+        delete main.data();
+        main = new mainFrm();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
         frmBooking* form = static_cast<frmBooking*>(byDefaultInstance<frmBooking>());
         QVERIFY(form);
-        const QRect visible = form->PicOuter->rect();
+        const QRect visible = workspace().intersected(QRect(
+            form->PicOuter->mapTo(main->MdiArea->viewport(), QPoint()), form->PicOuter->size()));
         for (QWidget* control :
              {static_cast<QWidget*>(form->comboTitle), static_cast<QWidget*>(form->ListView2),
+              static_cast<QWidget*>(form->txtAdditionalNote),
               static_cast<QWidget*>(form->Command5)}) {
-            const QRect place(control->mapTo(form->PicOuter, QPoint()), control->size());
-            QVERIFY2(visible.contains(place), qPrintable(control->objectName()));
+            const QRect place(control->mapTo(main->MdiArea->viewport(), QPoint()), control->size());
+            QVERIFY2(visible.contains(place),
+                     qPrintable(control->objectName() + QStringLiteral(" at ") + describe(place) +
+                                QStringLiteral(" in ") + describe(visible)));
         }
         QVERIFY(!form->HBar->isVisible() && !form->VBar->isVisible());
+    }
+
+    // However the Window menu arranges the child windows, each shows its frame inside the
+    // workspace, and a window too small for its content scrolls to the far corner of it; in a
+    // right-to-left language the cascade starts at the right edge.
+    void arrangedWindowsScrollToEveryControl_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("cascade") << QStringLiteral("mnuCascade") << Qt::LeftToRight;
+        QTest::newRow("cascade right to left") << QStringLiteral("mnuCascade") << Qt::RightToLeft;
+        QTest::newRow("tile horizontal") << QStringLiteral("mnuTileHorizontal") << Qt::LeftToRight;
+        QTest::newRow("tile vertical") << QStringLiteral("mnuTileVertical") << Qt::LeftToRight;
+    }
+
+    void arrangedWindowsScrollToEveryControl() {
+        QFETCH(QString, command);
+        QFETCH(Qt::LayoutDirection, direction);
+        QApplication::setLayoutDirection(direction);
+        const auto usual = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        // A main window too small for most of them.
+        main->resize(800, 560);
+        QList<ScrollableWindow*> scrolled;
+        for (const Opener& opener : kOpeners) {
+            if (auto* form = qobject_cast<ScrollableWindow*>(opener.open()))
+                scrolled.append(form);
+        }
+        QVERIFY(triggerAction(command));
+        verifyStatesAgreeWithGeometry();
+        for (ScrollableWindow* form : std::as_const(scrolled)) {
+            const QRect viewport = form->PicOuter->contentsRect();
+            form->HBar->setValue(form->HBar->maximum());
+            form->VBar->setValue(form->VBar->maximum());
+            const QRect farEnd = form->PicInner->geometry();
+            QVERIFY2(farEnd.right() <= viewport.right() && farEnd.bottom() <= viewport.bottom(),
+                     qPrintable(form->windowTitle() + QStringLiteral(": content ") +
+                                describe(farEnd) + QStringLiteral(" in ") + describe(viewport)));
+            form->HBar->setValue(0);
+            form->VBar->setValue(0);
+            QCOMPARE(form->PicInner->pos(), viewport.topLeft());
+        }
+    }
+
+    // Maximised, a window gives the room it gains to its lists and notes, not to empty space
+    // beside its design.
+    void maximisedWindowGrowsItsListsAndNotes_data() { addRowPerEntry("row", kGrowing); }
+
+    void maximisedWindowGrowsItsListsAndNotes() {
+        QFETCH(int, row);
+        const Growing& growing = kGrowing[row];
+        if (screenArea().width() < 1366)
+            QSKIP("a narrower screen leaves a maximised window little more room");
+        QWidget* form = kOpeners[growing.opener].open();
+        QMdiSubWindow* window = frameOf(form);
+        QVERIFY(window);
+        QHash<QString, QSize> normal;
+        for (const QString& name : growing.controls)
+            normal.insert(name, TestSupport::control<QWidget>(form, name)->size());
+        window->showMaximized();
+        QCoreApplication::processEvents();
+        for (const QString& name : growing.controls) {
+            const QSize maximised = TestSupport::control<QWidget>(form, name)->size();
+            QVERIFY2(maximised.width() > normal[name].width() &&
+                         maximised.height() > normal[name].height(),
+                     qPrintable(QStringLiteral("%1 %2x%3 maximised, %4x%5 normal")
+                                    .arg(name)
+                                    .arg(maximised.width())
+                                    .arg(maximised.height())
+                                    .arg(normal[name].width())
+                                    .arg(normal[name].height())));
+        }
+    }
+
+    // What a list cuts short at the window's design size it shows whole when maximised: the
+    // log's texts, an item's note, every privilege column of the user list.
+    void maximisedWindowShowsWhatItsListsCut() {
+        if (screenArea().width() < 1366)
+            QSKIP("a narrower screen leaves a maximised window little more room");
+        const QString logText =
+            QStringLiteral("User Logged Out/Terminated Program : administrator of the front desk");
+        QVERIFY(GlobalLogin::WriteLog(logText, QStringLiteral("LoginLogout")));
+        const QString note =
+            QStringLiteral("Served with steamed rice, green salad and two sauces of choice");
+        VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_foodCat (ID, catName) VALUES (1, "
+                                          "'Mains')")));
+        VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_FoodItem (ItemName, ItemPrice, "
+                                          "ItemNote, ItemCat) VALUES ('Curry', 12, '%1', 1)")
+                               .arg(note)));
+        auto* log = TestSupport::control<ExtLV>(byDefaultInstance<frmLog>(), "logList");
+        QWidget* admin = byDefaultInstance<frmAdminArea>();
+        auto* items = TestSupport::control<ExtLV>(admin, "FoodLV");
+        auto* users = TestSupport::control<ExtLV>(admin, "UserList");
+        QCOMPARE(log->ListItems().Item(1).Text(), logText);
+        QCOMPARE(items->ListItems().Item(1).SubItems(2), note);
+        QVERIFY(!shownWhole(log, 1, 0));
+        TestSupport::control<QTabWidget>(admin, "SSTab1")->setCurrentIndex(1);
+        QVERIFY(!shownWhole(items, 1, 2));
+
+        frameOf(LoadedInstance<frmLog>())->showMaximized();
+        QVERIFY(shownWhole(log, 1, 0));
+        main->MdiArea->setActiveSubWindow(frameOf(admin));
+        QVERIFY(frameOf(admin)->isMaximized());
+        QCoreApplication::processEvents();
+        QVERIFY(shownWhole(items, 1, 2));
+        TestSupport::control<QTabWidget>(admin, "SSTab1")->setCurrentIndex(3);
+        QCoreApplication::processEvents();
+        const QHeaderView* header = users->header();
+        for (int column = 0; column < header->count(); ++column) {
+            if (header->isSectionHidden(column))
+                continue;
+            QVERIFY2(header->sectionViewportPosition(column) + header->sectionSize(column) <=
+                         users->viewport()->width(),
+                     qPrintable(users->model()->headerData(column, Qt::Horizontal).toString()));
+        }
+    }
+
+    // A window brought back from maximised or minimised comes back wholly inside the
+    // workspace, even where the workspace has become smaller in between.
+    void restoredWindowComesBackInsideTheWorkspace_data() {
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("from maximised") << false;
+        QTest::newRow("from minimised") << true;
+    }
+
+    void restoredWindowComesBackInsideTheWorkspace() {
+        QFETCH(bool, minimised);
+        QMdiSubWindow* list = frameOf(byDefaultInstance<frmCustomers>());
+        QVERIFY(list);
+        list->move(workspace().width() - list->width(), workspace().height() - list->height());
+        if (minimised)
+            list->showMinimized();
+        else
+            list->showMaximized();
+        main->resize(main->size() - QSize(240, 160));
+        QCoreApplication::processEvents();
+        list->showNormal();
+        QVERIFY2(workspace().contains(list->geometry()),
+                 qPrintable(describe(list->geometry()) + QStringLiteral(" in ") +
+                            describe(workspace())));
+        verifyStatesAgreeWithGeometry();
     }
 
     // The main window and the customer search, which are windows of their own, open wholly

@@ -4,6 +4,7 @@
 #include "core/frmErrorReport.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/Shell.h"
+#include "tests/support/TestFonts.h"
 #include "tests/support/WindowChecks.h"
 
 namespace TestSupport {
@@ -38,6 +39,7 @@ bool finishDialogs() {
 
 void PrepareProcess() {
     PrepareDataProcess();
+    UseFont(TestFont());
     Dialogs::Testing::Enable();
     Dialogs::Testing::OnScriptFault(failOnScriptFault);
     Shell::Testing::Enable();

@@ -8,7 +8,8 @@
 namespace TestSupport {
 
 // Everything a test of windows needs before its first case: what a data-layer test needs,
-// scripted dialogs, and the program's failure windows; after each test its windows are swept.
+// the font the tests measure with, scripted dialogs, and the program's failure windows; after
+// each test its windows are swept.
 void PrepareProcess();
 
 } // namespace TestSupport
