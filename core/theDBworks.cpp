@@ -7,6 +7,7 @@
 #include "core/ErrorReport.h"
 #include "core/Settings.h"
 #include "core/SqlLiteral.h"
+#include "core/SqliteFileLocks.h"
 #include "core/SqliteLike.h"
 
 #include <QDateTime>
@@ -189,6 +190,10 @@ bool fileIsReadOnly(const QString& path) {
 }
 
 void openSqlite(const QString& path) {
+    // A file dialog that reads the file must not take SQLite's locks on it away.
+    if (!SqliteFileLocks::Installed())
+        qWarning("SQLite's locks on the database file are the process's own: a file dialog that "
+                 "reads the file may drop them");
     // Opening a missing file would make an empty database; the hotel's data are elsewhere.
     if (!QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
