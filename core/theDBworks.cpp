@@ -14,10 +14,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <optional>
+
+#include <sqlite3.h>
 
 #include <unistd.h>
 
@@ -78,10 +81,6 @@ QSqlDatabase database() {
                                                    : QSqlDatabase();
 }
 
-QString describe(const QSqlError& error) {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
-
 int nativeCode(const QSqlError& error) {
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric);
@@ -91,6 +90,20 @@ int nativeCode(const QSqlError& error) {
 int sqlitePrimary(const QSqlError& error) {
     const int code = nativeCode(error);
     return code < 0 ? -1 : code & SqliteResult::PrimaryCodeMask;
+}
+
+QString damagedFileText(const QString& path, const QString& cause) {
+    return QStringLiteral("The database file '%1' is damaged and must be restored from a backup "
+                          "(%2).")
+        .arg(path, cause);
+}
+
+QString describe(const QSqlError& error) {
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // A damaged page met on the way: nothing read from the file can be taken as whole.
+    if (currentBackend == DbBackend::SQLite && sqlitePrimary(error) == SqliteResult::Corrupt)
+        return damagedFileText(theDBworks::DBPath, text);
+    return text;
 }
 
 // A failure of the connection itself, not of the statement that was sent on it. The SQLite
@@ -170,7 +183,7 @@ QString sqliteOpenFailure(const QSqlError& error, const QString& path) {
     case SqliteResult::NotADatabase:
         return QStringLiteral("The file '%1' is not an SQLite database.").arg(path);
     case SqliteResult::Corrupt:
-        return QStringLiteral("The database file '%1' is damaged (%2).").arg(path, describe(error));
+        return describe(error);
     default:
         return QStringLiteral("The database file '%1' cannot be opened (%2).")
             .arg(path, describe(error));
@@ -187,6 +200,35 @@ bool mayWrite(const QString& path) {
 // lock SQLite holds on it.
 bool fileIsReadOnly(const QString& path) {
     return !mayWrite(path) || !mayWrite(QFileInfo(path).absolutePath());
+}
+
+// The base tables the program reads and writes; it never makes them itself.
+const QStringList kBaseTables = {
+    QStringLiteral("tbl_customers"),    QStringLiteral("tbl_customers_history"),
+    QStringLiteral("tbl_revenueStats"), QStringLiteral("tbl_logTable"),
+    QStringLiteral("tbl_Rooms"),        QStringLiteral("tbl_Tax"),
+    QStringLiteral("tbl_users"),        QStringLiteral("tbl_foodCat"),
+    QStringLiteral("tbl_FoodItem"),     QStringLiteral("tbl_HotelInfo"),
+    QStringLiteral("tbl_FoodOrders")};
+
+// Why the file cannot serve as the program's database: it is none, or it lacks the program's
+// tables (an empty file, another program's database); empty when it can.
+QString missingTablesCause(QSqlDatabase& db, const QString& path) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return sqliteOpenFailure(query.lastError(), path);
+    QStringList missing = kBaseTables;
+    while (query.next())
+        missing.removeIf([&query](const QString& table) {
+            return table.compare(query.value(0).toString(), Qt::CaseInsensitive) == 0;
+        });
+    if (query.lastError().isValid())
+        return sqliteOpenFailure(query.lastError(), path);
+    if (missing.isEmpty())
+        return {};
+    return QStringLiteral("The file '%1' is not a Staymark database: it lacks the table%2 %3.")
+        .arg(path, missing.size() > 1 ? QStringLiteral("s") : QString(),
+             missing.join(QStringLiteral(", ")));
 }
 
 void openSqlite(const QString& path) {
@@ -209,15 +251,13 @@ void openSqlite(const QString& path) {
                                            "comparison was refused).")
                                 .arg(path));
     }
-    // The first read shows whether the file is a database at all.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const QString cause = sqliteOpenFailure(probe.lastError(), path);
-        probe = QSqlQuery();
+    // The first read shows whether the file is a database at all, and the program's one; it
+    // runs before anything writes to the file, which would make an empty file a database.
+    const QString foreign = missingTablesCause(db, path);
+    if (!foreign.isEmpty()) {
         db.close();
-        throw DatabaseError(cause);
+        throw DatabaseError(foreign);
     }
-    probe = QSqlQuery();
     readOnlyFile = fileIsReadOnly(path);
     if (readOnlyFile)
         return;
@@ -263,6 +303,31 @@ void openMySql() {
                                 "NO_ENGINE_SUBSTITUTION,ERROR_FOR_DIVISION_BY_ZERO', "
                                 "time_zone = '%1', %2")
                      .arg(localUtcOffset(), mySqlLockWait(kLockWaitSeconds)));
+}
+
+// Whether the file at the database's path is no longer the one the connection has open: it was
+// removed, moved away or replaced by another while the program ran.
+bool fileMovedAway() {
+    if (currentBackend != DbBackend::SQLite)
+        return false;
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        return false;
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    auto* connection = *static_cast<sqlite3* const*>(handle.data());
+    int moved = 0;
+    return connection &&
+           sqlite3_file_control(connection, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+           moved != 0;
+}
+
+QString movedAwayText() {
+    return QStringLiteral("The database file '%1' was removed, moved or replaced while Staymark "
+                          "was using it, so nothing more is saved to it or read from it. Put the "
+                          "file back, or choose the database file to use.")
+        .arg(theDBworks::DBPath);
 }
 
 struct StatementResult {
@@ -321,6 +386,11 @@ StatementResult runWaiting(const QString& sql, const QString& code) {
 
 theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool keyTakenIsQuiet) {
     using theDBworks::InsertOutcome;
+    // A unit of work looked when it began.
+    if (!transactionOpen && !theDBworks::Internal::DatabaseFileInPlace(code)) {
+        LastSQL = sql;
+        return InsertOutcome::Failed;
+    }
     const StatementResult result = runWaiting(sql, code);
     if (result.ran)
         return InsertOutcome::Ran;
@@ -358,6 +428,8 @@ bool execute(const QString& sql, const QString& code) {
 void runQuery(QSqlQuery& query, const QString& sql) {
     replaceRecordset(Recordset());
     LastSQL = sql;
+    if (!transactionOpen && !theDBworks::Internal::DatabaseFileInPlace(QString()))
+        throw DatabaseUnreachable(movedAwayText());
     for (bool reconnected = false;; reconnected = true) {
         QSqlError error;
         bool lost = true;
@@ -429,6 +501,29 @@ std::function<void(const Recordset&)> walkBody(const std::function<void(const Re
     };
 }
 
+// Runs the query and hands it to `read`, which reads its rows to the end. When the rows stopped
+// coming with the connection (a server gone, a damaged page of the file), the connection is
+// opened again once, `startOver` runs and the query again; when that fails too, the user is
+// told and it throws DatabaseUnreachable: no reader takes rows cut short for all of them.
+void readEveryRow(const QString& sql, const std::function<void(QSqlQuery&)>& read,
+                  const std::function<void()>& startOver = {}) {
+    for (bool reconnected = false;; reconnected = true) {
+        QSqlQuery query;
+        runQuery(query, sql);
+        if (reconnected && startOver)
+            startOver();
+        read(query);
+        QString cause;
+        if (!walkCutShort(query, cause))
+            return;
+        if (reconnected || !theDBworks::Internal::Reconnect(cause)) {
+            theDBworks::Internal::HandOverConnectionFailure(QString(), cause);
+            throw DatabaseUnreachable(cause);
+        }
+        LastSQL = sql;
+    }
+}
+
 } // namespace
 
 namespace theDBworks::Internal {
@@ -461,6 +556,13 @@ bool Reconnect(QString& cause) {
         cause = DescriptionOf(error);
         return false;
     }
+}
+
+bool DatabaseFileInPlace(const QString& code) {
+    if (!fileMovedAway())
+        return true;
+    HandOverConnectionFailure(code, movedAwayText());
+    return false;
 }
 
 void HandOverConnectionFailure(const QString& code, const QString& cause) {
@@ -634,9 +736,7 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
 }
 
 void OpenRecordset(const QString& sql) {
-    QSqlQuery query;
-    runQuery(query, sql);
-    currentRecordset() = Recordset::FromQuery(query);
+    readEveryRow(sql, [](QSqlQuery& query) { currentRecordset() = Recordset::FromQuery(query); });
 }
 
 void ForEachRecord(const std::function<void(const Recordset&)>& body) {
@@ -645,22 +745,8 @@ void ForEachRecord(const std::function<void(const Recordset&)>& body) {
 
 void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body,
                  const std::function<void()>& startOver) {
-    for (bool reconnected = false;; reconnected = true) {
-        QSqlQuery query;
-        runQuery(query, sql);
-        if (reconnected && startOver)
-            startOver();
-        Recordset::Walk(query, walkBody(body));
-        QString cause;
-        if (!walkCutShort(query, cause))
-            return;
-        // The rows stopped coming with the connection: the walk starts again on a new one.
-        if (reconnected || !Internal::Reconnect(cause)) {
-            Internal::HandOverConnectionFailure(QString(), cause);
-            throw DatabaseUnreachable(cause);
-        }
-        LastSQL = sql;
-    }
+    readEveryRow(
+        sql, [&body](QSqlQuery& query) { Recordset::Walk(query, walkBody(body)); }, startOver);
 }
 
 bool TableExists(const QString& name) {
