@@ -99,6 +99,17 @@ void CIniFile::Value(const QString& value) {
     writeKey(key_, value);
 }
 
+QString CIniFile::SectionHolding(const QString& key) const {
+    QString section;
+    for (const QString& line : lines()) {
+        if (isSectionLine(line))
+            section = sectionName(line);
+        else if (!section.isEmpty() && keyOf(line).compare(key, Qt::CaseInsensitive) == 0)
+            return section;
+    }
+    return {};
+}
+
 const QStringList& CIniFile::lines() const {
     if (!lines_)
         lines_ = readLines(path_);

@@ -665,8 +665,12 @@ QString GetDBKey() {
 }
 
 void OpenConnection() {
-    DBPath = ReadDBConfig();
     CloseConnection();
+    // Settings read wrongly would open another database than the hotel's, or none.
+    const QString unreadable = Settings::UnreadableSettings();
+    if (!unreadable.isEmpty())
+        throw DatabaseError(unreadable);
+    DBPath = ReadDBConfig();
     sessionLockWaitS = kLockWaitSeconds;
     readOnlyFile = false;
     if (UseSQLFlag != 1) {

@@ -29,7 +29,15 @@ const QString kHeldElsewhere = QStringLiteral(
     "Another front desk is using this record, so nothing was saved. Please try again in a moment.");
 const QString kDay = QStringLiteral("#2026-12-10#");
 
-enum class Breakage { MissingFile, RandomBytes, EmptyFile, ForeignDatabase, NoServer };
+enum class Breakage {
+    MissingFile,
+    RandomBytes,
+    EmptyFile,
+    ForeignDatabase,
+    OverlongPath,
+    NoServer,
+    Utf16Settings
+};
 
 // Whether a file may be written, also for root, whom permissions do not stop: the file is made
 // immutable then. The empty text, or why it could not be done.
@@ -109,8 +117,16 @@ private slots:
                 << "The file '%1' is not a Staymark database: it lacks the tables "
                    "tbl_customers_history, "
                    "tbl_revenueStats,";
+            QTest::newRow("a path of 1 MB in config.ini")
+                << Breakage::OverlongPath
+                << "Staymark cannot read the key db of section [settings] in '<config>': its "
+                   "value holds 1048576 characters, more than any path or name has.";
         } else {
             QTest::newRow("no server answers") << Breakage::NoServer << "Can't connect to";
+            QTest::newRow("config.ini saved as UTF-16")
+                << Breakage::Utf16Settings
+                << "Staymark cannot read the key db of section [settings] in '<config>': the file "
+                   "was saved as UTF-16 text";
         }
     }
     void databaseThatCannotBeOpenedLeadsToTheLocateTool() {
@@ -119,6 +135,7 @@ private slots:
         // A file's cause names the file.
         if (cause.contains(QLatin1String("%1")))
             cause = cause.arg(dataFile());
+        cause.replace(QStringLiteral("<config>"), db->ConfigIni());
         quitProgram();
         for (const char* suffix : {"", "-wal", "-shm"})
             QFile::remove(dataFile() + QLatin1String(suffix));
@@ -140,6 +157,21 @@ private slots:
                     QStringLiteral("CREATE TABLE %1 (ID INTEGER)").arg(QLatin1String(table)));
         if (breakage == Breakage::NoServer)
             DatabaseFaults::BreakStoredSettings(Backend::MariaDB);
+        if (breakage == Breakage::OverlongPath || breakage == Breakage::Utf16Settings) {
+            // The embedded file is there, but the settings name another database.
+            VERIFY_RAN(TestSupport::MakeEmbeddedDatabase(dataFile()));
+            QFile ini(db->ConfigIni());
+            QVERIFY(ini.open(QIODevice::ReadOnly));
+            const QString settings = QString::fromUtf8(ini.readAll());
+            ini.close();
+            QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            if (breakage == Breakage::OverlongPath)
+                ini.write("[settings]\ndb=" + QByteArray(1 << 20, 'a') + '\n');
+            else
+                ini.write(QByteArray("\xff\xfe") +
+                          QByteArray(reinterpret_cast<const char*>(settings.utf16()),
+                                     settings.size() * 2));
+        }
         QString explained;
         bool loginOpen = true;
         const TestSupport::ModalSteps<frmDBLocateTool> tool([&](frmDBLocateTool& shown) {
