@@ -18,6 +18,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <optional>
 
 #include <sqlite3.h>
@@ -42,6 +43,10 @@ using theDBworks::Internal::ConnectionLost;
 using theDBworks::Internal::TransactionConflict;
 
 const QString kConnectionName = QStringLiteral("staymark");
+// The statements that make, change, lock or remove a table: on a server, each needs a right
+// of its own beyond reading and writing rows.
+const QStringList kTableChanges = {QStringLiteral("CREATE "), QStringLiteral("DROP "),
+                                   QStringLiteral("ALTER "), QStringLiteral("LOCK TABLES ")};
 const QString kNotOpen = QStringLiteral("Operation is not allowed when the object is closed.");
 // A booking or an order holds its locks for milliseconds; a desk that waits longer than this
 // meets a desk that is stuck, and the receptionist is better told than left waiting.
@@ -59,6 +64,8 @@ struct Refusal {
     QString code;
     QString description;
     QString statement;
+    // The description is the program's own words, shown without the code.
+    bool inWords = false;
 };
 std::optional<Refusal> pendingRefusal;
 
@@ -154,18 +161,41 @@ template <typename... Args, typename Handler> void tell(const Handler& handler, 
 
 void showRefusal(const Refusal& refusal) {
     ErrMsg = QStringLiteral("Error Code : ") + refusal.code;
-    tell(failureHandlers.statementRefused, ErrMsg + kLineBreak + refusal.description);
+    tell(failureHandlers.statementRefused,
+         refusal.inWords ? refusal.description : ErrMsg + kLineBreak + refusal.description);
 }
 
 // Inside a unit of work the box waits until the unit has let go of its locks; only the first
 // refusal counts, the later ones follow from it.
-void refuse(const QString& code, const QString& description, const QString& statement) {
+void refuse(const Refusal& refusal) {
     if (!transactionOpen) {
-        showRefusal({code, description, statement});
+        showRefusal(refusal);
         return;
     }
     if (!pendingRefusal)
-        pendingRefusal = Refusal{code, description, statement};
+        pendingRefusal = refusal;
+}
+
+// A table made, changed, locked or removed on a server whose account may not do that.
+bool isTableRightsRefusal(const QSqlError& error, const QString& sql) {
+    if (currentBackend != DbBackend::MySQL)
+        return false;
+    const int code = nativeCode(error);
+    if (code != MySqlError::TableAccessDenied && code != MySqlError::DatabaseAccessDenied &&
+        code != MySqlError::SpecificAccessDenied)
+        return false;
+    const QString statement = sql.trimmed();
+    return std::any_of(kTableChanges.begin(), kTableChanges.end(), [&](const QString& verb) {
+        return statement.startsWith(verb, Qt::CaseInsensitive);
+    });
+}
+
+QString tableRightsText() {
+    return QStringLiteral("The server account '%1' may not make, change or remove tables in the "
+                          "database '%2', so nothing was saved. Ask the server's administrator to "
+                          "grant this account the CREATE, DROP, ALTER and LOCK TABLES rights on "
+                          "that database.")
+        .arg(theDBworks::SQLLoginName, theDBworks::SQLDatabaseName);
 }
 
 void runSetup(QSqlDatabase& db, const QString& statement) {
@@ -415,7 +445,10 @@ theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool 
     // The user was told when the file opened that it can only be read.
     if (readOnlyFile && isReadOnlyRefusal(result.error))
         return InsertOutcome::Failed;
-    refuse(code, describe(result.error), sql);
+    if (isTableRightsRefusal(result.error, sql))
+        refuse({code, tableRightsText(), sql, true});
+    else
+        refuse({code, describe(result.error), sql, false});
     return InsertOutcome::Failed;
 }
 
