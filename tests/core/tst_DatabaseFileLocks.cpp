@@ -18,8 +18,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -112,10 +112,7 @@ struct DialogSeen {
 
 // Waits until the file dialog lists the database file and its companions with their types, as
 // a user sees them in the dialog's detail view.
-bool waitForTypes(QFileDialog& dialog, const QString& folder) {
-    auto* model = dialog.findChild<QFileSystemModel*>();
-    if (!model)
-        return false;
+bool waitForTypes(QFileSystemModel* model, const QString& folder) {
     // The files the dialog's filter leaves out are typed all the same; shown greyed, they can
     // be looked at.
     model->setNameFilterDisables(true);
@@ -134,23 +131,36 @@ bool waitForTypes(QFileDialog& dialog, const QString& folder) {
         15000);
 }
 
-// Runs the user's step that opens a file dialog; while the real dialog shows, it is taken to
-// the program's folder where it did not start there, looked at until it has read the files it
-// lists, and cancelled.
+// The file dialog on screen, known by the folder listing it holds; null while there is none.
+QDialog* shownFileDialog(QFileSystemModel*& listing) {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    listing = dialog ? dialog->findChild<QFileSystemModel*>() : nullptr;
+    return listing ? dialog : nullptr;
+}
+
+// Runs the user's step that opens a file dialog; while the real dialog shows, the user types
+// the program's folder where it did not start there, it is looked at until it has read the
+// files it lists, and cancelled.
 DialogSeen seeFileDialog(const QString& folder, const std::function<void()>& open) {
     DialogSeen seen;
     QTimer watch;
     watch.setInterval(20);
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QFileSystemModel* listing = nullptr;
+        QDialog* dialog = shownFileDialog(listing);
         if (!dialog)
             return;
         watch.stop();
         seen.title = dialog->windowTitle();
-        if (QFileInfo(dialog->directory().absolutePath()) != QFileInfo(folder))
-            dialog->setDirectory(folder);
-        seen.folder = dialog->directory().absolutePath();
-        seen.listedWithTypes = waitForTypes(*dialog, folder);
+        if (QFileInfo(listing->rootPath()) != QFileInfo(folder)) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name) {
+                name->setText(folder);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        }
+        seen.folder = listing->rootPath();
+        seen.listedWithTypes = waitForTypes(listing, folder);
         seen.locksWhileShown = databaseLocks(folder);
         dialog->reject();
     });
