@@ -232,22 +232,13 @@ bool fileIsReadOnly(const QString& path) {
     return !mayWrite(path) || !mayWrite(QFileInfo(path).absolutePath());
 }
 
-// The base tables the program reads and writes; it never makes them itself.
-const QStringList kBaseTables = {
-    QStringLiteral("tbl_customers"),    QStringLiteral("tbl_customers_history"),
-    QStringLiteral("tbl_revenueStats"), QStringLiteral("tbl_logTable"),
-    QStringLiteral("tbl_Rooms"),        QStringLiteral("tbl_Tax"),
-    QStringLiteral("tbl_users"),        QStringLiteral("tbl_foodCat"),
-    QStringLiteral("tbl_FoodItem"),     QStringLiteral("tbl_HotelInfo"),
-    QStringLiteral("tbl_FoodOrders")};
-
 // Why the file cannot serve as the program's database: it is none, or it lacks the program's
 // tables (an empty file, another program's database); empty when it can.
 QString missingTablesCause(QSqlDatabase& db, const QString& path) {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
         return sqliteOpenFailure(query.lastError(), path);
-    QStringList missing = kBaseTables;
+    QStringList missing = SqlDialect::BaseTables();
     while (query.next())
         missing.removeIf([&query](const QString& table) {
             return table.compare(query.value(0).toString(), Qt::CaseInsensitive) == 0;
