@@ -408,9 +408,10 @@ StatementResult runWaiting(const QString& sql, const QString& code) {
 theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool keyTakenIsQuiet) {
     using theDBworks::InsertOutcome;
     // A unit of work looked when it began.
-    if (!transactionOpen && !theDBworks::Internal::DatabaseFileInPlace(code)) {
+    if (!transactionOpen) {
         LastSQL = sql;
-        return InsertOutcome::Failed;
+        if (!theDBworks::Internal::DatabaseFileInPlace(code))
+            return InsertOutcome::Failed;
     }
     const StatementResult result = runWaiting(sql, code);
     if (result.ran)
