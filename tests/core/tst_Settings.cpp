@@ -1,7 +1,9 @@
 #include "core/AppPaths.h"
 #include "core/CCrypto.h"
 #include "core/CIniFile.h"
+#include "core/DatabaseSettings.h"
 #include "core/Errors.h"
+#include "core/Settings.h"
 #include "core/theDBworks.h"
 #include "tests/support/DataTest.h"
 
@@ -157,6 +159,26 @@ private slots:
                                        "'%2': %3")
                             .arg(key, AppPaths::ConfigIniPath(), why));
         QVERIFY(!theDBworks::IsConnected());
+    }
+
+    // The locate tool's settings saved over a config.ini saved as UTF-16 leave a file the
+    // program reads, with what it held besides.
+    void settingsSavedOverUtf16TextCanBeRead() {
+        VERIFY_RAN(TestSupport::MakeEmbeddedDatabase(defaultDatabase()));
+        const QString text = QStringLiteral("[pos]\r\nLeft=10\r\n[settings]\r\nUseSQL=1\r\n");
+        QFile file(AppPaths::ConfigIniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xff\xfe") +
+                   QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+        file.close();
+        QVERIFY(!Settings::UnreadableSettings().isEmpty());
+        DatabaseSettings::SaveFile(defaultDatabase(), QString());
+        QCOMPARE(Settings::UnreadableSettings(), QString());
+        QCOMPARE(ReadConfigValue(QStringLiteral("pos"), QStringLiteral("Left")),
+                 QStringLiteral("10"));
+        theDBworks::OpenConnection();
+        QVERIFY(theDBworks::IsConnected());
+        QCOMPARE(theDBworks::Backend(), DbBackend::SQLite);
     }
 
     // What Notepad and the program itself write reads as it was meant: "<folder>" stands for
