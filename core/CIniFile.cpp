@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace {
@@ -41,9 +42,17 @@ QString valueOf(const QString& line) {
 
 QStringList readLines(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Read as bytes: a text read would take the carriage returns out of UTF-16 text.
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QByteArray bytes = file.readAll();
+    // A file an editor saved as UTF-16 reads by its byte order mark, so that writing settings
+    // over it keeps what it holds; the program writes UTF-8.
+    const std::optional<QStringConverter::Encoding> marked =
+        QStringConverter::encodingForData(bytes);
+    const QString text =
+        marked ? QString(QStringDecoder(*marked).decode(bytes)) : QString::fromUtf8(bytes);
+    QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
@@ -97,6 +106,17 @@ QString CIniFile::Value() const {
 
 void CIniFile::Value(const QString& value) {
     writeKey(key_, value);
+}
+
+QString CIniFile::SectionHolding(const QString& key) const {
+    QString section;
+    for (const QString& line : lines()) {
+        if (isSectionLine(line))
+            section = sectionName(line);
+        else if (!section.isEmpty() && keyOf(line).compare(key, Qt::CaseInsensitive) == 0)
+            return section;
+    }
+    return {};
 }
 
 const QStringList& CIniFile::lines() const {

@@ -27,6 +27,10 @@ public:
     // line is not written.
     void Value(const QString& value);
 
+    // The name of the first section that holds the key, whatever the current section; empty
+    // when none does.
+    QString SectionHolding(const QString& key) const;
+
     // Whether the value can stand on its key's line: it holds no line break and no other
     // control character, which would start a line, or a section, of its own.
     static bool IsOneLine(const QString& value);

@@ -38,6 +38,10 @@ void RunControl(const QString& statement);
 // Closes the connection that went away and opens it again with the stored settings; false,
 // with the cause, when that fails.
 bool Reconnect(QString& cause);
+// Whether the database file at its path is still the one the connection has open; when it is
+// not, nothing more may go to it: the user is told as for a connection that could not be opened
+// again (under the code, when there is one), and the answer is false.
+bool DatabaseFileInPlace(const QString& code);
 // The connection could not be opened again: ErrMsg gets the cause (after the code, when
 // there is one) and the connection-failure handler takes over.
 void HandOverConnectionFailure(const QString& code, const QString& cause);

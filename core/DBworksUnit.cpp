@@ -96,6 +96,8 @@ namespace theDBworks {
 bool RunInTransaction(const std::function<bool()>& work) {
     if (InTransaction())
         return work();
+    if (!DatabaseFileInPlace(QString()))
+        return false;
     Outcome outcome = Outcome::NotCommitted;
     LostConnection lost;
     std::exception_ptr failure;
@@ -133,6 +135,8 @@ DBTransaction::DBTransaction()
     : uncaught_(std::uncaught_exceptions()) {
     if (theDBworks::InTransaction())
         return;
+    if (!DatabaseFileInPlace(QString()))
+        throw DatabaseUnreachable(ErrMsg);
     theDBworks::BeginTrans();
     owner_ = true;
 }

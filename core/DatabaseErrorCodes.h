@@ -7,6 +7,12 @@
 
 namespace MySqlError {
 
+// ER_DBACCESS_DENIED_ERROR: the account may not do this in the database (LOCK TABLES, say).
+inline constexpr int DatabaseAccessDenied = 1044;
+// ER_TABLEACCESS_DENIED_ERROR: the account lacks the right to this command on the table.
+inline constexpr int TableAccessDenied = 1142;
+// ER_SPECIFIC_ACCESS_DENIED_ERROR: the account lacks a right the command needs.
+inline constexpr int SpecificAccessDenied = 1227;
 // ER_SERVER_SHUTDOWN: the server is going down.
 inline constexpr int ServerShutdown = 1053;
 // ER_DUP_ENTRY: a unique key that another row already holds.

@@ -47,6 +47,12 @@ private:
     mutable CIniFile ini_;
 };
 
+// Why config.ini cannot be read as the program's settings, naming the file and the key: the
+// file is not UTF-8 text, the settings stand under another section's name, UseSQL holds no
+// whole number, or a value is longer than any path or name. Empty when it can be read, and when
+// there is no config.ini (a fresh install) or no database setting in it yet.
+QString UnreadableSettings();
+
 // Values for the settings section, written in the order they were set, in one replacement of
 // the file: a crash or a full disk leaves the old file whole. Write throws StaymarkError when
 // the file cannot be replaced or a value is not one line; then nothing is written.

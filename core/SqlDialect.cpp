@@ -137,14 +137,7 @@ QString singleQuoted(QStringView literal) {
 // Table names as created, so statements keep working where the server compares them
 // case-sensitively.
 QString canonicalTableName(QStringView name) {
-    static const QStringList baseTables{
-        QStringLiteral("tbl_customers"),    QStringLiteral("tbl_customers_history"),
-        QStringLiteral("tbl_revenueStats"), QStringLiteral("tbl_logTable"),
-        QStringLiteral("tbl_Rooms"),        QStringLiteral("tbl_Tax"),
-        QStringLiteral("tbl_users"),        QStringLiteral("tbl_foodCat"),
-        QStringLiteral("tbl_FoodItem"),     QStringLiteral("tbl_HotelInfo"),
-        QStringLiteral("tbl_FoodOrders")};
-    for (const QString& table : baseTables)
+    for (const QString& table : SqlDialect::BaseTables())
         if (name.size() == table.size() && name.compare(table, Qt::CaseInsensitive) == 0)
             return table;
     static const QStringList prefixes{QStringLiteral("tbl_FoodOrder_"), QStringLiteral("room_")};
@@ -321,6 +314,17 @@ namespace SqlDialect {
 
 QString Translate(const QString& accessSql, DbBackend backend) {
     return Translator(accessSql, backend).Run();
+}
+
+const QStringList& BaseTables() {
+    static const QStringList tables{
+        QStringLiteral("tbl_customers"),    QStringLiteral("tbl_customers_history"),
+        QStringLiteral("tbl_revenueStats"), QStringLiteral("tbl_logTable"),
+        QStringLiteral("tbl_Rooms"),        QStringLiteral("tbl_Tax"),
+        QStringLiteral("tbl_users"),        QStringLiteral("tbl_foodCat"),
+        QStringLiteral("tbl_FoodItem"),     QStringLiteral("tbl_HotelInfo"),
+        QStringLiteral("tbl_FoodOrders")};
+    return tables;
 }
 
 } // namespace SqlDialect

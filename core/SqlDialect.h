@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 enum class DbBackend { SQLite, MySQL };
 
@@ -9,5 +10,8 @@ enum class DbBackend { SQLite, MySQL };
 namespace SqlDialect {
 
 QString Translate(const QString& accessSql, DbBackend backend);
+
+// The base tables the program reads and writes, named as created; it never makes them itself.
+const QStringList& BaseTables();
 
 } // namespace SqlDialect

@@ -7,16 +7,21 @@
 #include "core/ErrorReport.h"
 #include "core/Settings.h"
 #include "core/SqlLiteral.h"
+#include "core/SqliteFileLocks.h"
 #include "core/SqliteLike.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <optional>
+
+#include <sqlite3.h>
 
 #include <unistd.h>
 
@@ -38,6 +43,10 @@ using theDBworks::Internal::ConnectionLost;
 using theDBworks::Internal::TransactionConflict;
 
 const QString kConnectionName = QStringLiteral("staymark");
+// The statements that make, change, lock or remove a table: on a server, each needs a right
+// of its own beyond reading and writing rows.
+const QStringList kTableChanges = {QStringLiteral("CREATE "), QStringLiteral("DROP "),
+                                   QStringLiteral("ALTER "), QStringLiteral("LOCK TABLES ")};
 const QString kNotOpen = QStringLiteral("Operation is not allowed when the object is closed.");
 // A booking or an order holds its locks for milliseconds; a desk that waits longer than this
 // meets a desk that is stuck, and the receptionist is better told than left waiting.
@@ -55,6 +64,8 @@ struct Refusal {
     QString code;
     QString description;
     QString statement;
+    // The description is the program's own words, shown without the code.
+    bool inWords = false;
 };
 std::optional<Refusal> pendingRefusal;
 
@@ -77,10 +88,6 @@ QSqlDatabase database() {
                                                    : QSqlDatabase();
 }
 
-QString describe(const QSqlError& error) {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
-
 int nativeCode(const QSqlError& error) {
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric);
@@ -90,6 +97,20 @@ int nativeCode(const QSqlError& error) {
 int sqlitePrimary(const QSqlError& error) {
     const int code = nativeCode(error);
     return code < 0 ? -1 : code & SqliteResult::PrimaryCodeMask;
+}
+
+QString damagedFileText(const QString& path, const QString& cause) {
+    return QStringLiteral("The database file '%1' is damaged and must be restored from a backup "
+                          "(%2).")
+        .arg(path, cause);
+}
+
+QString describe(const QSqlError& error) {
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // A damaged page met on the way: nothing read from the file can be taken as whole.
+    if (currentBackend == DbBackend::SQLite && sqlitePrimary(error) == SqliteResult::Corrupt)
+        return damagedFileText(theDBworks::DBPath, text);
+    return text;
 }
 
 // A failure of the connection itself, not of the statement that was sent on it. The SQLite
@@ -140,18 +161,41 @@ template <typename... Args, typename Handler> void tell(const Handler& handler, 
 
 void showRefusal(const Refusal& refusal) {
     ErrMsg = QStringLiteral("Error Code : ") + refusal.code;
-    tell(failureHandlers.statementRefused, ErrMsg + kLineBreak + refusal.description);
+    tell(failureHandlers.statementRefused,
+         refusal.inWords ? refusal.description : ErrMsg + kLineBreak + refusal.description);
 }
 
 // Inside a unit of work the box waits until the unit has let go of its locks; only the first
 // refusal counts, the later ones follow from it.
-void refuse(const QString& code, const QString& description, const QString& statement) {
+void refuse(const Refusal& refusal) {
     if (!transactionOpen) {
-        showRefusal({code, description, statement});
+        showRefusal(refusal);
         return;
     }
     if (!pendingRefusal)
-        pendingRefusal = Refusal{code, description, statement};
+        pendingRefusal = refusal;
+}
+
+// A table made, changed, locked or removed on a server whose account may not do that.
+bool isTableRightsRefusal(const QSqlError& error, const QString& sql) {
+    if (currentBackend != DbBackend::MySQL)
+        return false;
+    const int code = nativeCode(error);
+    if (code != MySqlError::TableAccessDenied && code != MySqlError::DatabaseAccessDenied &&
+        code != MySqlError::SpecificAccessDenied)
+        return false;
+    const QString statement = sql.trimmed();
+    return std::any_of(kTableChanges.begin(), kTableChanges.end(), [&](const QString& verb) {
+        return statement.startsWith(verb, Qt::CaseInsensitive);
+    });
+}
+
+QString tableRightsText() {
+    return QStringLiteral("The server account '%1' may not make, change or remove tables in the "
+                          "database '%2', so nothing was saved. Ask the server's administrator to "
+                          "grant this account the CREATE, DROP, ALTER and LOCK TABLES rights on "
+                          "that database.")
+        .arg(theDBworks::SQLLoginName, theDBworks::SQLDatabaseName);
 }
 
 void runSetup(QSqlDatabase& db, const QString& statement) {
@@ -169,7 +213,7 @@ QString sqliteOpenFailure(const QSqlError& error, const QString& path) {
     case SqliteResult::NotADatabase:
         return QStringLiteral("The file '%1' is not an SQLite database.").arg(path);
     case SqliteResult::Corrupt:
-        return QStringLiteral("The database file '%1' is damaged (%2).").arg(path, describe(error));
+        return describe(error);
     default:
         return QStringLiteral("The database file '%1' cannot be opened (%2).")
             .arg(path, describe(error));
@@ -188,7 +232,31 @@ bool fileIsReadOnly(const QString& path) {
     return !mayWrite(path) || !mayWrite(QFileInfo(path).absolutePath());
 }
 
+// Why the file cannot serve as the program's database: it is none, or it lacks the program's
+// tables (an empty file, another program's database); empty when it can.
+QString missingTablesCause(QSqlDatabase& db, const QString& path) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return sqliteOpenFailure(query.lastError(), path);
+    QStringList missing = SqlDialect::BaseTables();
+    while (query.next())
+        missing.removeIf([&query](const QString& table) {
+            return table.compare(query.value(0).toString(), Qt::CaseInsensitive) == 0;
+        });
+    if (query.lastError().isValid())
+        return sqliteOpenFailure(query.lastError(), path);
+    if (missing.isEmpty())
+        return {};
+    return QStringLiteral("The file '%1' is not a Staymark database: it lacks the table%2 %3.")
+        .arg(path, missing.size() > 1 ? QStringLiteral("s") : QString(),
+             missing.join(QStringLiteral(", ")));
+}
+
 void openSqlite(const QString& path) {
+    // A file dialog that reads the file must not take SQLite's locks on it away.
+    if (!SqliteFileLocks::Installed())
+        qWarning("SQLite's locks on the database file are the process's own: a file dialog that "
+                 "reads the file may drop them");
     // Opening a missing file would make an empty database; the hotel's data are elsewhere.
     if (!QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
@@ -204,15 +272,13 @@ void openSqlite(const QString& path) {
                                            "comparison was refused).")
                                 .arg(path));
     }
-    // The first read shows whether the file is a database at all.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const QString cause = sqliteOpenFailure(probe.lastError(), path);
-        probe = QSqlQuery();
+    // The first read shows whether the file is a database at all, and the program's one; it
+    // runs before anything writes to the file, which would make an empty file a database.
+    const QString foreign = missingTablesCause(db, path);
+    if (!foreign.isEmpty()) {
         db.close();
-        throw DatabaseError(cause);
+        throw DatabaseError(foreign);
     }
-    probe = QSqlQuery();
     readOnlyFile = fileIsReadOnly(path);
     if (readOnlyFile)
         return;
@@ -258,6 +324,31 @@ void openMySql() {
                                 "NO_ENGINE_SUBSTITUTION,ERROR_FOR_DIVISION_BY_ZERO', "
                                 "time_zone = '%1', %2")
                      .arg(localUtcOffset(), mySqlLockWait(kLockWaitSeconds)));
+}
+
+// Whether the file at the database's path is no longer the one the connection has open: it was
+// removed, moved away or replaced by another while the program ran.
+bool fileMovedAway() {
+    if (currentBackend != DbBackend::SQLite)
+        return false;
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        return false;
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    auto* connection = *static_cast<sqlite3* const*>(handle.data());
+    int moved = 0;
+    return connection &&
+           sqlite3_file_control(connection, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+           moved != 0;
+}
+
+QString movedAwayText() {
+    return QStringLiteral("The database file '%1' was removed, moved or replaced while Staymark "
+                          "was using it, so nothing more is saved to it or read from it. Put the "
+                          "file back, or choose the database file to use.")
+        .arg(theDBworks::DBPath);
 }
 
 struct StatementResult {
@@ -316,6 +407,12 @@ StatementResult runWaiting(const QString& sql, const QString& code) {
 
 theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool keyTakenIsQuiet) {
     using theDBworks::InsertOutcome;
+    // A unit of work looked when it began.
+    if (!transactionOpen) {
+        LastSQL = sql;
+        if (!theDBworks::Internal::DatabaseFileInPlace(code))
+            return InsertOutcome::Failed;
+    }
     const StatementResult result = runWaiting(sql, code);
     if (result.ran)
         return InsertOutcome::Ran;
@@ -340,7 +437,10 @@ theDBworks::InsertOutcome execute(const QString& sql, const QString& code, bool 
     // The user was told when the file opened that it can only be read.
     if (readOnlyFile && isReadOnlyRefusal(result.error))
         return InsertOutcome::Failed;
-    refuse(code, describe(result.error), sql);
+    if (isTableRightsRefusal(result.error, sql))
+        refuse({code, tableRightsText(), sql, true});
+    else
+        refuse({code, describe(result.error), sql, false});
     return InsertOutcome::Failed;
 }
 
@@ -353,6 +453,8 @@ bool execute(const QString& sql, const QString& code) {
 void runQuery(QSqlQuery& query, const QString& sql) {
     replaceRecordset(Recordset());
     LastSQL = sql;
+    if (!transactionOpen && !theDBworks::Internal::DatabaseFileInPlace(QString()))
+        throw DatabaseUnreachable(movedAwayText());
     for (bool reconnected = false;; reconnected = true) {
         QSqlError error;
         bool lost = true;
@@ -424,6 +526,29 @@ std::function<void(const Recordset&)> walkBody(const std::function<void(const Re
     };
 }
 
+// Runs the query and hands it to `read`, which reads its rows to the end. When the rows stopped
+// coming with the connection (a server gone, a damaged page of the file), the connection is
+// opened again once, `startOver` runs and the query again; when that fails too, the user is
+// told and it throws DatabaseUnreachable: no reader takes rows cut short for all of them.
+void readEveryRow(const QString& sql, const std::function<void(QSqlQuery&)>& read,
+                  const std::function<void()>& startOver = {}) {
+    for (bool reconnected = false;; reconnected = true) {
+        QSqlQuery query;
+        runQuery(query, sql);
+        if (reconnected && startOver)
+            startOver();
+        read(query);
+        QString cause;
+        if (!walkCutShort(query, cause))
+            return;
+        if (reconnected || !theDBworks::Internal::Reconnect(cause)) {
+            theDBworks::Internal::HandOverConnectionFailure(QString(), cause);
+            throw DatabaseUnreachable(cause);
+        }
+        LastSQL = sql;
+    }
+}
+
 } // namespace
 
 namespace theDBworks::Internal {
@@ -456,6 +581,13 @@ bool Reconnect(QString& cause) {
         cause = DescriptionOf(error);
         return false;
     }
+}
+
+bool DatabaseFileInPlace(const QString& code) {
+    if (!fileMovedAway())
+        return true;
+    HandOverConnectionFailure(code, movedAwayText());
+    return false;
 }
 
 void HandOverConnectionFailure(const QString& code, const QString& cause) {
@@ -558,8 +690,12 @@ QString GetDBKey() {
 }
 
 void OpenConnection() {
-    DBPath = ReadDBConfig();
     CloseConnection();
+    // Settings read wrongly would open another database than the hotel's, or none.
+    const QString unreadable = Settings::UnreadableSettings();
+    if (!unreadable.isEmpty())
+        throw DatabaseError(unreadable);
+    DBPath = ReadDBConfig();
     sessionLockWaitS = kLockWaitSeconds;
     readOnlyFile = false;
     if (UseSQLFlag != 1) {
@@ -629,9 +765,7 @@ InsertOutcome ExecuteInsertUnlessKeyTaken(const QString& sql) {
 }
 
 void OpenRecordset(const QString& sql) {
-    QSqlQuery query;
-    runQuery(query, sql);
-    currentRecordset() = Recordset::FromQuery(query);
+    readEveryRow(sql, [](QSqlQuery& query) { currentRecordset() = Recordset::FromQuery(query); });
 }
 
 void ForEachRecord(const std::function<void(const Recordset&)>& body) {
@@ -640,22 +774,8 @@ void ForEachRecord(const std::function<void(const Recordset&)>& body) {
 
 void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body,
                  const std::function<void()>& startOver) {
-    for (bool reconnected = false;; reconnected = true) {
-        QSqlQuery query;
-        runQuery(query, sql);
-        if (reconnected && startOver)
-            startOver();
-        Recordset::Walk(query, walkBody(body));
-        QString cause;
-        if (!walkCutShort(query, cause))
-            return;
-        // The rows stopped coming with the connection: the walk starts again on a new one.
-        if (reconnected || !Internal::Reconnect(cause)) {
-            Internal::HandOverConnectionFailure(QString(), cause);
-            throw DatabaseUnreachable(cause);
-        }
-        LastSQL = sql;
-    }
+    readEveryRow(
+        sql, [&body](QSqlQuery& query) { Recordset::Walk(query, walkBody(body)); }, startOver);
 }
 
 bool TableExists(const QString& name) {

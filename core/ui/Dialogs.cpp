@@ -13,6 +13,7 @@ namespace {
 
 struct Script {
     bool enabled = false;
+    bool realFileDialogs = false;
     QList<Dialogs::Shown> record;
     QQueue<bool> questions;
     QQueue<Dialogs::FileChoice> files;
@@ -37,6 +38,11 @@ void fault(const QString& what) {
 Script& script() {
     static Script s;
     return s;
+}
+
+// Whether a file dialog is answered from the script.
+bool scriptedFiles() {
+    return script().enabled && !script().realFileDialogs;
 }
 
 QString titleOrProgram(const QString& title) {
@@ -146,7 +152,7 @@ std::optional<QString> InputText(const QString& prompt, const QString& title,
 }
 
 FileChoice SaveFile(const FileRequest& request) {
-    if (script().enabled) {
+    if (scriptedFiles()) {
         record(QStringLiteral("save"), Icon::None, request.title, request.filter, &request);
         if (!answered(script().files))
             return {};
@@ -170,7 +176,7 @@ QString SaveFileName(const FileRequest& request) {
 }
 
 QString OpenFileName(const FileRequest& request) {
-    if (script().enabled) {
+    if (scriptedFiles()) {
         record(QStringLiteral("open"), Icon::None, request.title, request.filter, &request);
         return answered(script().files) ? script().files.dequeue().path : QString();
     }
@@ -207,6 +213,10 @@ void Enable() {
 }
 bool IsEnabled() {
     return script().enabled;
+}
+
+void ShowRealFileDialogs() {
+    script().realFileDialogs = true;
 }
 
 void OnScriptFault(std::function<void(const QString& fault)> handler) {

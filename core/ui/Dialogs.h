@@ -63,6 +63,9 @@ namespace Testing {
 // still queued when the script is reset.
 void Enable();
 bool IsEnabled();
+// Until the next Reset, file dialogs are the real ones, which list their folder as the user
+// sees it; the test closes them itself.
+void ShowRealFileDialogs();
 // Where faults go; the test kit fails the running test. Without a handler they are printed.
 void OnScriptFault(std::function<void(const QString& fault)> handler);
 // Throws the script and the record away; answers left unused are a fault.

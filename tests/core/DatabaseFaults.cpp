@@ -108,14 +108,16 @@ void OtherDesk::run(Settings settings, QString statement, std::chrono::milliseco
     QSqlDatabase::removeDatabase(name);
 }
 
-Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& accessSql) {
+namespace {
+
+Recordset queryOnAFreshConnection(const OtherDesk::Settings& settings, const QString& accessSql) {
     const QString name = connectionName();
     Recordset rows;
     {
-        QSqlDatabase db = openDesk(storedSettings(backend), name);
+        QSqlDatabase db = openDesk(settings, name);
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        if (query.exec(SqlDialect::Translate(accessSql, dialectOf(backend))))
+        if (query.exec(SqlDialect::Translate(accessSql, dialectOf(settings.backend))))
             rows = Recordset::FromQuery(query);
         else
             qWarning("fresh query failed: %s (%s)", qUtf8Printable(accessSql),
@@ -123,6 +125,17 @@ Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& a
     }
     QSqlDatabase::removeDatabase(name);
     return rows;
+}
+
+} // namespace
+
+Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& accessSql) {
+    return queryOnAFreshConnection(storedSettings(backend), accessSql);
+}
+
+Recordset QueryFile(const QString& path, const QString& accessSql) {
+    OtherDesk::Settings settings{TestSupport::Backend::SQLite, path, {}, {}, {}, {}, 0};
+    return queryOnAFreshConnection(settings, accessSql);
 }
 
 void BreakStoredSettings(TestSupport::Backend backend) {

@@ -45,6 +45,9 @@ private:
 // is stored whatever became of the other connections.
 Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& accessSql);
 
+// The same on an embedded database file of the test's choosing.
+Recordset QueryFile(const QString& path, const QString& accessSql);
+
 // Stored settings that no reconnection can use: a file that is not there, a port no server
 // listens on.
 void BreakStoredSettings(TestSupport::Backend backend);

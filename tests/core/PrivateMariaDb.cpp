@@ -95,13 +95,17 @@ QString PrivateMariaDb::Start() {
     }
     if (!error.isEmpty())
         return error;
+    error = RunAsAdministrator(createTestUser());
+    return error.isEmpty() ? QString() : QStringLiteral("the test user was not made: ") + error;
+}
+
+QString PrivateMariaDb::RunAsAdministrator(const QString& sql) {
     QProcess client;
     client.start(QStringLiteral("mariadb"),
                  {QStringLiteral("--no-defaults"), QStringLiteral("--socket=") + socket(),
-                  QStringLiteral("-uroot"), QStringLiteral("-e"), createTestUser()});
+                  QStringLiteral("-uroot"), QStringLiteral("-e"), sql});
     if (!client.waitForFinished(30000) || client.exitCode() != 0)
-        return QStringLiteral("the test user was not made: ") +
-               QString::fromLocal8Bit(client.readAllStandardError());
+        return QString::fromLocal8Bit(client.readAllStandardError());
     return {};
 }
 

@@ -24,6 +24,9 @@ public:
     // Starts it again on the same data and port; the empty text, or why not.
     QString Restart();
 
+    // Runs statements as the server's administrator: the empty text, or the client's complaint.
+    QString RunAsAdministrator(const QString& sql);
+
     // The server's process, for a kill from another thread while this one waits on it.
     qint64 ProcessId() const { return server_.processId(); }
 

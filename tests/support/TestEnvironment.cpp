@@ -18,6 +18,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <utility>
+
 #include <atomic>
 
 namespace TestSupport {
@@ -283,6 +285,14 @@ void TestDatabase::WriteConfig() const {
     writeSetting(QStringLiteral("SQLDBname"), mysqlDatabase_);
     writeSetting(QStringLiteral("SQLUserName"), EncryptSecret(ServerUser()));
     writeSetting(QStringLiteral("SQLPassWord"), EncryptSecret(ServerPassword()));
+}
+
+void TestDatabase::CloseOwnConnection() {
+    if (own_.isValid())
+        own_.close();
+    own_ = QSqlDatabase();
+    if (!ownConnectionName_.isEmpty())
+        QSqlDatabase::removeDatabase(std::exchange(ownConnectionName_, QString()));
 }
 
 QSqlDatabase& TestDatabase::ownConnection() {

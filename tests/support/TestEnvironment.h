@@ -99,6 +99,9 @@ public:
     // Runs a statement on the test's own connection; the error text, or empty.
     QString Run(const QString& accessSql);
     int Count(const QString& table, const QString& where = {});
+    // Closes the test's own connection, as another program that ends lets go of the file; the
+    // next read opens it again.
+    void CloseOwnConnection();
 
     // An account with the five privilege flags, in the order cmodifysettings, croomlist,
     // cmodifytax, canViewReport, ccustomerviewedit ("1,0,1,0,1"); the error text, or empty.
