@@ -113,6 +113,7 @@ private:
     Currency roomTaxPercent() const;
     void showStayFrom(const QDate& arrival);
     int numberOfDays() const;
+    void advanceEntered();
 
     // The submission's steps.
     bool fieldsValid();

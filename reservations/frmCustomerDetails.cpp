@@ -251,6 +251,8 @@ void frmCustomerDetails::connectEvents() {
     for (QLineEdit* box : {txtAdults, txtMinors, txtNumberOfDays, txtRoomRate, txtTax,
                            txtGrandTotal, txtAdvancePaid, txtDue})
         connect(box, &QLineEdit::textEdited, this, [this] { balloon_.Remove(); });
+    for (QLineEdit* amount : {txtRoomRate, txtTax, txtGrandTotal, txtAdvancePaid, txtDue})
+        SelectAmountOnClick(amount);
     for (QWidget* control : PicInner->findChildren<QWidget*>())
         control->installEventFilter(this);
 }

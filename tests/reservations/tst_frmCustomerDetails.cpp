@@ -318,6 +318,9 @@ private slots:
         QTest::newRow("advance in words") << "txtAdvancePaid"
                                           << "ten"
                                           << "Advance Paid";
+        QTest::newRow("an amount typed after the advance shown") << "txtAdvancePaid"
+                                                                 << "$100.00100"
+                                                                 << "Advance Paid";
         QTest::newRow("due a sign only") << "txtDue"
                                          << "$"
                                          << "Due";
