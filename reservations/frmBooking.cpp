@@ -266,11 +266,10 @@ void frmBooking::connectEvents() {
     connect(Command6, &QPushButton::clicked, this, &frmBooking::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &frmBooking::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &frmBooking::Command8_Click);
-    connect(dtArrival, &QDateEdit::dateChanged, this, &frmBooking::CalculateNoDay);
-    connect(dtDepature, &QDateEdit::dateChanged, this, [this] {
-        balloon_.Remove();
-        CalculateNoDay();
-    });
+    // The stay is checked once a date is complete, not at each digit typed.
+    connect(dtArrival, &DatePicker::DateComplete, this, &frmBooking::CalculateNoDay);
+    connect(dtDepature, &DatePicker::DateComplete, this, &frmBooking::CalculateNoDay);
+    connect(dtDepature, &QDateEdit::dateChanged, this, [this] { balloon_.Remove(); });
     connect(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
     connect(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
     connect(txtAdvance, &QLineEdit::editingFinished, this, &frmBooking::advanceEntered);
@@ -325,6 +324,8 @@ bool frmBooking::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QPushButton*>(control)->click();
     } else if (control == txtAdvance) {
         advanceEntered();
+    } else if (control == dtArrival || control == dtDepature) {
+        submitTypedDate(static_cast<DatePicker*>(control));
     } else if (control == comboStatus || control == txtPaymentDetails) {
         return false;
     } else {
@@ -407,6 +408,7 @@ void frmBooking::showStayFrom(const QDate& arrival) {
 QVariant frmBooking::CalculateNoDay() {
     return Guarded(QStringLiteral("BOK013"), [this] {
         if (dtDepature->date() < dtArrival->date()) {
+            stayRefused_ = true;
             dtDepature->setDate(dtArrival->date().addDays(1));
             Dialogs::Message(QStringLiteral("Date cannot be minus"));
         }
@@ -415,6 +417,14 @@ QVariant frmBooking::CalculateNoDay() {
         ShowText(txtNumberDays, days);
         return QVariant();
     });
+}
+
+// Enter in a date box ends the typing there first; a stay the check refuses is not submitted.
+void frmBooking::submitTypedDate(DatePicker* box) {
+    stayRefused_ = false;
+    box->CompleteTyping();
+    if (!stayRefused_)
+        Command5_Click();
 }
 
 QVariant frmBooking::getDue() {

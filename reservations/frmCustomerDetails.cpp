@@ -7,6 +7,7 @@
 #include "core/RuntimeErrors.h"
 #include "core/WindowNotices.h"
 #include "core/theDBworks.h"
+#include "core/ui/DatePicker.h"
 #include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"

@@ -151,6 +151,67 @@ private slots:
         QCOMPARE(form->txtNumberDays->text(), QStringLiteral("1"));
     }
 
+    // A date typed digit by digit is checked once it is complete: the message comes when the
+    // typing ends, never at a digit on the way; Enter then submits a stay the check takes.
+    void aStayIsTypedIntoItsDateBoxes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("end"); // the key that ends the typing
+        QTest::addColumn<QDate>("arrival");
+        QTest::addColumn<QDate>("departure");
+        QTest::addColumn<QStringList>("shown");
+        const QDate today = kToday; // 12/10/2026
+        const QStringList refused{QStringLiteral("Date cannot be minus")};
+        const QStringList added{QStringLiteral("Customer details has been added to the Record")};
+        QTest::newRow("a later check-out")
+            << "dtDepature"
+            << "12/14/2026" << int(Qt::Key_Tab) << today << QDate(2026, 12, 14) << QStringList();
+        QTest::newRow("a later check-out, Enter books it")
+            << "dtDepature"
+            << "12/14/2026" << int(Qt::Key_Return) << today << QDate(2026, 12, 14) << added;
+        QTest::newRow("a check-out before the arrival")
+            << "dtDepature"
+            << "12/5/2026" << int(Qt::Key_Tab) << today << today.addDays(1) << refused;
+        QTest::newRow("a check-out before the arrival, Enter books nothing")
+            << "dtDepature"
+            << "12/5/2026" << int(Qt::Key_Return) << today << today.addDays(1) << refused;
+        QTest::newRow("a check-in past the check-out")
+            << "dtArrival"
+            << "12/20/2026" << int(Qt::Key_Tab) << QDate(2026, 12, 20) << QDate(2026, 12, 21)
+            << refused;
+    }
+    void aStayIsTypedIntoItsDateBoxes() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(int, end);
+        QFETCH(QDate, arrival);
+        QFETCH(QDate, departure);
+        QFETCH(QStringList, shown);
+        QApplication::setActiveWindow(main);
+        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        AddRoom(form, QStringLiteral("101"));
+        auto* picker = form->findChild<DatePicker*>(box);
+        picker->setFocus(Qt::TabFocusReason);
+        for (QChar digit : typed) {
+            QTest::keyClicks(picker, QString(digit));
+            QCOMPARE(shownTexts(), QStringList());
+        }
+        QTest::keyClick(picker, Qt::Key(end));
+        QCOMPARE(shownTexts(), shown);
+        if (shown == QStringList{QStringLiteral("Customer details has been added to the Record")}) {
+            Recordset customer = db->Query(QStringLiteral("SELECT * FROM tbl_customers"));
+            QCOMPARE(customer.Date(QStringLiteral("cCheckInDate")), arrival);
+            QCOMPARE(customer.Date(QStringLiteral("cCheckOutDate")), departure);
+            QCOMPARE(customer.Fields(QStringLiteral("cNoOfDays")).toInt(),
+                     int(arrival.daysTo(departure)));
+            return;
+        }
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 0);
+        QCOMPARE(form->dtArrival->date(), arrival);
+        QCOMPARE(form->dtDepature->date(), departure);
+        QCOMPARE(form->txtNumberDays->text(), QString::number(arrival.daysTo(departure)));
+    }
+
     // A click into a money box selects the amount it shows, as Tab does: what is typed or
     // pasted then is the amount. Each box of the tariff and the payments.
     void aClickIntoAnAmountSelectsIt_data() {
