@@ -144,6 +144,7 @@ void AdminCataloguePage::connectEvents() {
         box->installEventFilter(this);
         connect(box, &QLineEdit::textEdited, this, &AdminCataloguePage::hideBalloon);
     }
+    SelectAmountOnClick(itmPrice);
 }
 
 bool AdminCataloguePage::eventFilter(QObject* watched, QEvent* event) {
@@ -330,9 +331,9 @@ void AdminCataloguePage::itmPrice_Click() {
     hideBalloon();
 }
 
-// The price shown in the currency format once it is left; a text that is no amount stays.
+// The price shown in the currency format once it is left; a text that is not one amount stays.
 void AdminCataloguePage::itmPrice_LostFocus() {
-    if (const std::optional<Currency> price = Currency::Parse(itmPrice->text()))
+    if (const std::optional<Currency> price = Currency::ParseOneAmount(itmPrice->text()))
         itmPrice->setText(price->Format());
 }
 

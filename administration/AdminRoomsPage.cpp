@@ -133,6 +133,7 @@ void AdminRoomsPage::connectEvents() {
         connect(box, &QLineEdit::returnPressed, cmdAddRoom, &QPushButton::click);
     }
     connect(comboRoomType, &QComboBox::currentTextChanged, this, &AdminRoomsPage::enableAddRoom);
+    SelectAmountOnClick(txtRoomPrice);
     connect(listRoomView, &ExtLV::DblClick, this, &AdminRoomsPage::listRoomView_DblClick);
     connect(listRoomView, &ExtLV::MouseDown, this, &AdminRoomsPage::listRoomView_MouseDown);
     connect(AGPopUp1, &AGPopUp::MenuClick, this, &AdminRoomsPage::AGPopUp1_MenuClick);

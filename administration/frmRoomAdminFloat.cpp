@@ -73,6 +73,7 @@ void frmRoomAdminFloat::connectEvents() {
         connect(box, &QLineEdit::returnPressed, cmdEditIt, &QPushButton::click);
     txtRoomIDedit->installEventFilter(this);
     connect(txtPriceEdit, &QLineEdit::textEdited, this, [this] { balloon_.Remove(); });
+    SelectAmountOnClick(txtPriceEdit);
 }
 
 void frmRoomAdminFloat::LoadIt(qint32 x, qint32 y) {
@@ -124,11 +125,15 @@ void frmRoomAdminFloat::cmdEditIt_Click() {
     }
 }
 
+// A rate that is not one amount, or below zero, gets the balloon: nothing is asked or changed.
 bool frmRoomAdminFloat::tariffAccepted() {
-    if (CheckPrice(txtPriceEdit->text()) != PriceText::Negative)
+    const PriceText tariff = CheckPrice(txtPriceEdit->text());
+    if (tariff == PriceText::Accepted)
         return true;
     ShowValidationBalloon(balloon_.Tip(), txtPriceEdit, QStringLiteral("Invalid Tariff"),
-                          NegativePriceText(QStringLiteral("Tariff")));
+                          tariff == PriceText::Negative
+                              ? NegativePriceText(QStringLiteral("Tariff"))
+                              : QStringLiteral("Please Enter Tariff as Numeric Characters!"));
     txtPriceEdit->setFocus();
     return false;
 }

@@ -244,6 +244,114 @@ Currency Currency::FromText(const QString& text, const QLocale& locale) {
     return *value;
 }
 
+// The reading of one amount as a user enters it.
+namespace {
+
+// A stand-in for a blank that comparable() keeps: a character of private use.
+constexpr QChar kBlankMark(0xE000);
+
+// The text as comparable() gives it, but with each blank of any width kept as one " ", and
+// any other white space inside it (a line break, a tab) as a character no amount holds.
+QString withBlanks(const QString& text) {
+    QString marked = text;
+    for (QChar& c : marked) {
+        if (c.category() == QChar::Separator_Space)
+            c = kBlankMark;
+        else if (c.isSpace())
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return comparable(marked).replace(kBlankMark, QLatin1Char(' '));
+}
+
+// Ungrouped digits, or digits grouped just as the notation groups them.
+bool groupedAsWritten(const QString& whole, const QString& separator, const QLocale& notation) {
+    if (separator.isEmpty() || !whole.contains(separator))
+        return true;
+    bool read = false;
+    const qulonglong value = QString(whole).remove(separator).toULongLong(&read);
+    return read && withBlanks(notation.toString(value)) == whole;
+}
+
+// The magnitude of a number in the notation, of at most `decimals` decimals.
+std::optional<quint64> oneNumber(const QString& number, const QLocale& notation,
+                                 qsizetype decimals) {
+    const QString point = comparable(notation.decimalPoint());
+    const QString separator = withBlanks(notation.groupSeparator());
+    const qsizetype at = number.indexOf(point);
+    if (at >= 0 && number.size() - at - point.size() > decimals)
+        return std::nullopt;
+    if (!groupedAsWritten(at >= 0 ? number.left(at) : number, separator, notation))
+        return std::nullopt;
+    return parseDigits(number, point, separator);
+}
+
+// The C notation, its digits grouped: "1,234,567.5".
+QLocale groupedC() {
+    QLocale notation = QLocale::c();
+    notation.setNumberOptions(QLocale::DefaultNumberOptions);
+    return notation;
+}
+
+// Takes one of the pieces, with the blanks beside it, off either end of the text.
+bool takeAnEnd(QString& text, const QStringList& pieces) {
+    for (const QString& piece : pieces) {
+        if (stripPrefix(text, piece) || stripSuffix(text, piece)) {
+            text = text.trimmed();
+            return true;
+        }
+    }
+    return false;
+}
+
+struct AmountMarks {
+    bool negative = false;
+    bool currency = false;
+};
+
+// Takes the sign and the currency sign off the number, each at most once, in whatever order
+// and at whichever end the text has them; a second one stays, and no number reads it.
+AmountMarks takeMarks(QString& text, const QLocale& locale) {
+    AmountMarks marks;
+    bool signTaken = false;
+    if (text.startsWith(QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))) {
+        text = text.mid(1, text.size() - 2).trimmed();
+        marks.negative = signTaken = true;
+    }
+    const QStringList minus{QStringLiteral("-"), withBlanks(locale.negativeSign())};
+    const QStringList plus{QStringLiteral("+"), withBlanks(locale.positiveSign())};
+    const QStringList symbols{withBlanks(locale.currencySymbol(QLocale::CurrencySymbol)),
+                              withBlanks(locale.currencySymbol(QLocale::CurrencyIsoCode))};
+    for (int round = 0; round < 2; ++round) {
+        if (!signTaken && takeAnEnd(text, minus))
+            marks.negative = signTaken = true;
+        else if (!signTaken && takeAnEnd(text, plus))
+            signTaken = true;
+        if (!marks.currency && takeAnEnd(text, symbols))
+            marks.currency = true;
+    }
+    return marks;
+}
+
+} // namespace
+
+std::optional<Currency> Currency::ParseOneAmount(const QString& text, const QLocale& locale) {
+    // Trimmed again: a blank may stand beside a format mark at an end ("1 234,50 \u200B").
+    QString number = withBlanks(text.trimmed()).trimmed();
+    const AmountMarks marks = takeMarks(number, locale);
+    const qsizetype decimals = marks.currency ? styleOf(locale).decimals : kDecimals;
+    std::optional<quint64> units = oneNumber(number, locale, decimals);
+    if (!units)
+        units = oneNumber(number, groupedC(), decimals);
+    if (!units)
+        return std::nullopt;
+    const Currency amount(marks.negative ? -qint64(*units) : qint64(*units));
+    // The amount Parse reads, or none: a text both readings take in different notations is
+    // not one amount ("1.5" is 15 to Parse in German).
+    if (Parse(text, locale) != std::optional<Currency>(amount))
+        return std::nullopt;
+    return amount;
+}
+
 QString Currency::ToPlainText() const {
     const QString text = numberText(magnitudeOf(units_), kDecimals, false, QLocale::c(), false);
     return units_ < 0 ? QLatin1Char('-') + text : text;

@@ -23,6 +23,14 @@ public:
     // locale's or the C notation; a fifth decimal rounds. Empty or malformed text, or an amount
     // beyond the range, gives no value.
     static std::optional<Currency> Parse(const QString& text, const QLocale& locale = QLocale());
+    // Money as a user enters it into a box: one amount and nothing else. It refuses what Parse
+    // would read as some other amount: a second sign or currency sign, digits grouped otherwise
+    // than the locale groups them, a blank or a line break inside the number (unless the
+    // locale groups with blanks), more than four decimals, or, beside a currency sign, more
+    // decimals than the currency has ("$0.00100" is "$0.00" with "100" typed after it). What
+    // it accepts, Parse reads as the same amount.
+    static std::optional<Currency> ParseOneAmount(const QString& text,
+                                                  const QLocale& locale = QLocale());
     // Like Parse, but a text that is not money throws StaymarkError("Type mismatch").
     static Currency FromText(const QString& text, const QLocale& locale = QLocale());
 

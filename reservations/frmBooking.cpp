@@ -285,14 +285,18 @@ void frmBooking::connectEvents() {
     connect(Command6, &QPushButton::clicked, this, &frmBooking::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &frmBooking::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &frmBooking::Command8_Click);
-    connect(dtArrival, &QDateEdit::dateChanged, this, &frmBooking::CalculateNoDay);
-    connect(dtDepature, &QDateEdit::dateChanged, this, [this] {
-        balloon_.Remove();
-        CalculateNoDay();
-    });
+    // The stay is checked once a date is complete, not at each digit typed.
+    connect(dtArrival, &DatePicker::DateComplete, this, &frmBooking::CalculateNoDay);
+    connect(dtDepature, &DatePicker::DateComplete, this, &frmBooking::CalculateNoDay);
+    connect(dtDepature, &QDateEdit::dateChanged, this, [this] { balloon_.Remove(); });
     connect(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
     connect(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
-    connect(txtAdvance, &QLineEdit::editingFinished, this, &frmBooking::getDue);
+    connect(txtAdvance, &QLineEdit::editingFinished, this, &frmBooking::advanceEntered);
+    for (QLineEdit* amount : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue}) {
+        SelectAmountOnClick(amount);
+        // Typing answers the box's balloon.
+        connect(amount, &QLineEdit::textEdited, this, [this] { balloon_.Remove(); });
+    }
     for (ExtLV* list : {ListView1, ListView2})
         connect(list, &ExtLV::MouseDown, this, [this] { balloon_.Remove(); });
     for (int i = 0; i < 4; ++i) {
@@ -338,7 +342,9 @@ bool frmBooking::eventFilter(QObject* watched, QEvent* event) {
     if (control == Command1 || control == Command2) {
         static_cast<QPushButton*>(control)->click();
     } else if (control == txtAdvance) {
-        getDue();
+        advanceEntered();
+    } else if (control == dtArrival || control == dtDepature) {
+        submitTypedDate(static_cast<DatePicker*>(control));
     } else if (control == comboStatus || control == txtPaymentDetails) {
         return false;
     } else {
@@ -421,6 +427,7 @@ void frmBooking::showStayFrom(const QDate& arrival) {
 QVariant frmBooking::CalculateNoDay() {
     return Guarded(QStringLiteral("BOK013"), [this] {
         if (dtDepature->date() < dtArrival->date()) {
+            stayRefused_ = true;
             dtDepature->setDate(dtArrival->date().addDays(1));
             Dialogs::Message(QStringLiteral("Date cannot be minus"));
         }
@@ -431,18 +438,36 @@ QVariant frmBooking::CalculateNoDay() {
     });
 }
 
+// Enter in a date box ends the typing there first; a stay the check refuses is not submitted.
+void frmBooking::submitTypedDate(DatePicker* box) {
+    stayRefused_ = false;
+    box->CompleteTyping();
+    if (!stayRefused_)
+        Command5_Click();
+}
+
 QVariant frmBooking::getDue() {
-    // Amounts that are no money leave the due as it was; the window has no message for them.
+    // A text that is not one amount leaves the due as it was, never read as another amount.
     IgnoreErrors([this] {
         for (QLineEdit* box : {txtGrandTotal, txtDue, txtAdvance})
             if (box->text().isEmpty())
                 box->setText(QStringLiteral("0"));
-        const Currency grandTotal = moneyIn(txtGrandTotal);
-        const Currency advance = moneyIn(txtAdvance);
-        ShowText(txtAdvance, advance.Format());
-        ShowText(txtDue, BookingTariff::Due(grandTotal, advance).Format());
+        const std::optional<Currency> grandTotal = Currency::ParseOneAmount(txtGrandTotal->text());
+        const std::optional<Currency> advance = Currency::ParseOneAmount(txtAdvance->text());
+        if (!grandTotal || !advance)
+            return;
+        ShowText(txtAdvance, advance->Format());
+        ShowText(txtDue, BookingTariff::Due(*grandTotal, *advance).Format());
     });
     return QVariant();
+}
+
+// The advance is entered (Enter, or the focus leaving it): the due follows it, and a text that
+// is not one amount gets the Advance balloon while the focus goes where the user moved it.
+void frmBooking::advanceEntered() {
+    getDue();
+    NumbersAccepted(balloon_.Tip(), {MoneyBox(txtAdvance, QStringLiteral("Advance"))},
+                    FocusOnRefusal::Stay);
 }
 
 void frmBooking::showTaxAndTotal() {

@@ -2,6 +2,7 @@
 
 #include "core/WindowNotices.h"
 #include "core/ui/CBalloonToolTip.h"
+#include "core/ui/DatePicker.h"
 #include "core/ui/frmScroll.h"
 
 #include <QVariant>
@@ -12,7 +13,6 @@ class Currency;
 class ExtLV;
 class QComboBox;
 class QDate;
-class QDateEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -43,8 +43,8 @@ public:
     QLineEdit* txtPhone = nullptr;
     QComboBox* comboAdults = nullptr;
     QComboBox* comboMinors = nullptr;
-    QDateEdit* dtArrival = nullptr;
-    QDateEdit* dtDepature = nullptr;
+    DatePicker* dtArrival = nullptr;
+    DatePicker* dtDepature = nullptr;
     QComboBox* comboStatus = nullptr;
     ExtLV* ListView1 = nullptr;
     ExtLV* ListView2 = nullptr;
@@ -113,6 +113,8 @@ private:
     Currency roomTaxPercent() const;
     void showStayFrom(const QDate& arrival);
     int numberOfDays() const;
+    void submitTypedDate(DatePicker* box);
+    void advanceEntered();
 
     // The submission's steps.
     bool fieldsValid();
@@ -130,4 +132,6 @@ private:
 
     FormBalloon balloon_;
     WindowPlacement* placement_;
+    // Set when the date check moves a departure before the arrival.
+    bool stayRefused_ = false;
 };

@@ -7,6 +7,7 @@
 #include "core/RuntimeErrors.h"
 #include "core/WindowNotices.h"
 #include "core/theDBworks.h"
+#include "core/ui/DatePicker.h"
 #include "core/ui/DateText.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
@@ -256,6 +257,8 @@ void frmCustomerDetails::connectEvents() {
     for (QLineEdit* box : {txtAdults, txtMinors, txtNumberOfDays, txtRoomRate, txtTax,
                            txtGrandTotal, txtAdvancePaid, txtDue})
         connect(box, &QLineEdit::textEdited, this, [this] { balloon_.Remove(); });
+    for (QLineEdit* amount : {txtRoomRate, txtTax, txtGrandTotal, txtAdvancePaid, txtDue})
+        SelectAmountOnClick(amount);
     for (QWidget* control : PicInner->findChildren<QWidget*>())
         control->installEventFilter(this);
 }

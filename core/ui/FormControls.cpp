@@ -1,10 +1,9 @@
 #include "core/ui/FormControls.h"
 
-#include "core/ui/DateText.h"
+#include "core/ui/DatePicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -141,11 +140,8 @@ void FillUnselected(QComboBox* box, const QStringList& items) {
     box->setCurrentIndex(-1);
 }
 
-QDateEdit* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip) {
-    auto* picker = Named(new QDateEdit(parent), name, toolTip);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(ProgramDateFormat());
-    return picker;
+DatePicker* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip) {
+    return Named(new DatePicker(parent), name, toolTip);
 }
 
 QGroupBox* NewFrame(QWidget* parent, const QString& caption, const QString& name) {

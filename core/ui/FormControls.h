@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <QWidget>
 
+class DatePicker;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -57,7 +57,7 @@ QComboBox* NewCombo(QWidget* parent, const QString& name, const QStringList& ite
 // choice of an entry then raises them, as a user's would.
 void FillUnselected(QComboBox* box, const QStringList& items);
 // A date box in the system's short date form, with a calendar to pick from.
-QDateEdit* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip = {});
+DatePicker* NewDatePicker(QWidget* parent, const QString& name, const QString& toolTip = {});
 // A captioned frame that groups controls.
 QGroupBox* NewFrame(QWidget* parent, const QString& caption, const QString& name = {});
 // A picture shown at a square size in pixels.

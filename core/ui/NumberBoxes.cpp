@@ -4,7 +4,11 @@
 #include "core/ui/CBalloonToolTip.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
+
+#include <utility>
 
 namespace {
 
@@ -20,7 +24,7 @@ bool holdsItsNumber(const NumberBox& box) {
     const QString text = textOf(box.box);
     if (box.count)
         return CountIn(text, box.lowest, box.highest).has_value();
-    return Currency::Parse(text).has_value();
+    return Currency::ParseOneAmount(text).has_value();
 }
 
 QString balloonText(const NumberBox& box) {
@@ -33,6 +37,32 @@ QString balloonText(const NumberBox& box) {
                           "Characters.")
         .arg(box.name);
 }
+
+// Selects a money box's amount once the click that brought the focus into it is over: the
+// press itself puts the cursor where it was made.
+class AmountSelector final : public QObject {
+public:
+    explicit AmountSelector(QLineEdit* box)
+        : QObject(box) {
+        box->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            clickedIn_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   std::exchange(clickedIn_, false)) {
+            // A drag has chosen its own text.
+            if (!box->hasSelectedText() && Currency::ParseOneAmount(box->text()))
+                box->selectAll();
+        }
+        return false;
+    }
+
+private:
+    bool clickedIn_ = false;
+};
 
 // The balloon points at the text a box holds: an editable combo box's own line.
 QWidget* textPartOf(QWidget* box) {
@@ -65,7 +95,7 @@ std::optional<int> CountIn(const QString& text, int lowest, int highest) {
 }
 
 PriceText CheckPrice(const QString& text) {
-    const std::optional<Currency> price = Currency::Parse(text);
+    const std::optional<Currency> price = Currency::ParseOneAmount(text);
     if (!price)
         return PriceText::NotMoney;
     return *price < Currency() ? PriceText::Negative : PriceText::Accepted;
@@ -75,13 +105,19 @@ QString NegativePriceText(const QString& name) {
     return QStringLiteral("Please Enter %1 of 0 or more!").arg(name);
 }
 
-bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes) {
+bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes,
+                     FocusOnRefusal focus) {
     for (const NumberBox& box : boxes) {
         if (holdsItsNumber(box))
             continue;
         ShowValidationBalloon(tip, textPartOf(box.box), box.name, balloonText(box), box.box);
-        box.box->setFocus();
+        if (focus == FocusOnRefusal::Move)
+            box.box->setFocus();
         return false;
     }
     return true;
+}
+
+void SelectAmountOnClick(QLineEdit* box) {
+    new AmountSelector(box);
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 class CBalloonToolTip;
+class QLineEdit;
 
 // Boxes that must hold a number before a form can use them: an amount of money, or a count
 // within the range its column holds.
@@ -24,7 +25,7 @@ NumberBox CountBox(QWidget* box, const QString& name, int lowest, int highest);
 // The count a box holds: a whole number of ASCII digits within the range; nothing otherwise.
 std::optional<int> CountIn(const QString& text, int lowest, int highest);
 
-// What a price or tariff box holds: an amount of money, not below zero (a negative price
+// What a price or tariff box holds: one amount of money, not below zero (a negative price
 // would lower every booking and order that takes it).
 enum class PriceText { Accepted, NotMoney, Negative };
 PriceText CheckPrice(const QString& text);
@@ -32,5 +33,12 @@ PriceText CheckPrice(const QString& text);
 QString NegativePriceText(const QString& name);
 
 // The first box that does not hold its number gets the form's error balloon, titled with the
-// box's name, and the focus; true when every box holds what it should.
-bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes);
+// box's name, and the focus unless it is to stay where the user moved it; true when every box
+// holds what it should. A money box holds one amount (Currency::ParseOneAmount).
+enum class FocusOnRefusal { Move, Stay };
+bool NumbersAccepted(CBalloonToolTip& tip, std::initializer_list<NumberBox> boxes,
+                     FocusOnRefusal focus = FocusOnRefusal::Move);
+
+// A box for an amount of money: a click that brings the focus into it selects the amount it
+// shows, as Tab does, so that what is typed next replaces the amount instead of joining it.
+void SelectAmountOnClick(QLineEdit* box);

@@ -4,6 +4,7 @@
 #include "core/frmErrorReport.h"
 #include "core/ui/Icons.h"
 #include "tests/administration/AdminPageHost.h"
+#include "tests/support/AmountSteps.h"
 #include "tests/support/ScopedLocale.h"
 
 #include <QGroupBox>
@@ -376,6 +377,8 @@ private slots:
                                        << "$1,000.00";
         QTest::newRow("no amount") << "cheap"
                                    << "cheap";
+        QTest::newRow("an amount typed after the one shown") << "$12.50100"
+                                                             << "$12.50100";
         QTest::newRow("empty") << ""
                                << "";
     }
@@ -389,6 +392,48 @@ private slots:
         page()->itmPrice->setText(typed);
         page()->itmName->setFocus();
         QTRY_COMPARE(page()->itmPrice->text(), shown);
+    }
+
+    // A click into the price selects the amount it shows, so that what is typed or pasted is
+    // the item's price; a text that is not one amount gets the balloon and adds nothing.
+    void thePriceIsTheAmountEntered_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored"); // the new item; empty when refused
+        QTest::newRow("typed over the price") << "type"
+                                              << "3"
+                                              << "Tea|3||Starters";
+        QTest::newRow("pasted over the price") << "paste"
+                                               << "$3.75"
+                                               << "Tea|3.75||Starters";
+        QTest::newRow("typed after the price") << "type after"
+                                               << "100" << QString();
+        QTest::newRow("pasted with a line break") << "paste"
+                                                  << "3\n75" << QString();
+    }
+    void thePriceIsTheAmountEntered() {
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        addStartersAndDrinks();
+        load();
+        const QStringList before = storedItems();
+        hostWindow()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(hostWindow()));
+        page()->itmName->setText(QStringLiteral("Tea"));
+        TestSupport::ChangeAmount(page()->itmPrice, QStringLiteral("type"), QStringLiteral("2.5"));
+        QTest::keyClick(page()->itmPrice, Qt::Key_Tab);
+        QCOMPARE(page()->itmPrice->text(), QStringLiteral("$2.50"));
+        TestSupport::ChangeAmount(page()->itmPrice, how, text);
+        QTest::mouseClick(page()->Command5, Qt::LeftButton);
+        if (stored.isEmpty()) {
+            expectBalloon(QStringLiteral("itmPrice"), QStringLiteral("Enter Price"),
+                          QStringLiteral("Enter Numeric valies in Item Price !"));
+            QCOMPARE(storedItems(), before);
+        } else {
+            QVERIFY(!balloonShown());
+            QCOMPARE(storedItems(), before + QStringList{stored});
+        }
     }
 
     // The price the box writes once left, in the language's own form, is the price added.

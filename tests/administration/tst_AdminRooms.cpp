@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
+#include "tests/support/AmountSteps.h"
 #include "tests/support/DrawnText.h"
 #include "tests/support/ShownCell.h"
 
@@ -229,6 +230,53 @@ private slots:
         QCOMPARE(db->Count("tbl_Rooms"), 0);
         QVERIFY(LogRows().isEmpty());
         VERIFY_NOTHING_SHOWN();
+    }
+
+    // The tariff box keeps the last room's tariff: a click into it selects that amount, so what
+    // is typed or pasted is the next room's tariff; a text that is not one amount gets the
+    // balloon and adds nothing.
+    void theNextTariffIsTheAmountEntered_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored"); // the second room's row; empty when refused
+        QTest::newRow("typed over the tariff") << "type"
+                                               << "95"
+                                               << "102|Hall|Twin Bed|95";
+        QTest::newRow("pasted over the tariff") << "paste"
+                                                << "$1,250.50"
+                                                << "102|Hall|Twin Bed|1250.5";
+        QTest::newRow("pasted with digits grouped apart") << "paste"
+                                                          << "9,5" << QString();
+        QTest::newRow("pasted with a line break") << "paste"
+                                                  << "95\n100" << QString();
+        QTest::newRow("pasted with an emoji")
+            << "paste" << QStringLiteral("95\U0001F4B6") << QString();
+    }
+    void theNextTariffIsTheAmountEntered() {
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        OpenAdmin();
+        QApplication::setActiveWindow(main);
+        AdminRoomsPage* page = Rooms();
+        AddRoomOnPage("101", "Garden", "Twin Bed", "80");
+        page->txtRoomID->setText("102");
+        page->txtRoomDesc->setText("Hall");
+        TestSupport::ChangeAmount(page->txtRoomPrice, how, text);
+        QTest::mouseClick(page->cmdAddRoom, Qt::LeftButton);
+        const TestSupport::Balloon balloon = ShownBalloon();
+        QCOMPARE(balloon.shown, stored.isEmpty());
+        QStringList rooms{"101|Garden|Twin Bed|80"};
+        QStringList shown{"Room 101 Added on the Room List!"};
+        if (stored.isEmpty()) {
+            QCOMPARE(balloon.title, QStringLiteral("Invalid Tariff"));
+            QCOMPARE(balloon.TargetName(), QStringLiteral("txtRoomPrice"));
+        } else {
+            rooms << stored;
+            shown << "Room 102 Added on the Room List!";
+        }
+        QCOMPARE(storedRooms(), rooms);
+        QCOMPARE(Messages(), shown);
     }
 
     void aTakenIdentifierWaitsForAChange() {

@@ -1,8 +1,8 @@
 #include "administration/frmRoomAdminFloat.h"
 #include "core/Currency.h"
-#include "core/ProductInfo.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
+#include "tests/support/AmountSteps.h"
 #include "tests/support/ScopedLocale.h"
 
 #include <QLineEdit>
@@ -178,19 +178,64 @@ private slots:
                  room == QLatin1String("103") || bookedMeanwhile ? 1 : 0);
     }
 
-    void aTariffThatIsNotMoneyChangesNothing() {
+    // Input the window cannot use is answered at the box, not by the critical error message.
+    void aTariffThatIsNotMoneyGetsTheBalloonAndChangesNothing() {
         const QStringList before = storedRooms();
-        const bool stayedOpen = edit(
-            "101", [&](frmRoomAdminFloat& editor) { modify(editor, "111", "Changed", "abc"); });
-        QVERIFY(!stayedOpen);
+        const bool stayedOpen = edit("101", [&](frmRoomAdminFloat& editor) {
+            editor.txtRoomIDedit->setText("111");
+            editor.txtPriceEdit->setText("abc");
+            QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+            const TestSupport::Balloon balloon = TestSupport::ShownBalloon(&editor);
+            QVERIFY(balloon.shown);
+            QCOMPARE(balloon.TargetName(), QStringLiteral("txtPriceEdit"));
+            QCOMPARE(balloon.title, QStringLiteral("Invalid Tariff"));
+            QCOMPARE(balloon.text, QStringLiteral("Please Enter Tariff as Numeric Characters!"));
+        });
+        QVERIFY(stayedOpen);
+        QCOMPARE(messagesAfterOpening(), QStringList());
         QCOMPARE(storedRooms(), before);
         QVERIFY(TableExists("room_101"));
-        const Dialogs::Shown& shown = Dialogs::Testing::Record().last();
-        QCOMPARE(shown.icon, Dialogs::Icon::Critical);
-        QCOMPARE(shown.title, QStringLiteral("Staymark"));
-        QCOMPARE(shown.text, "flot_0002\r\nError : 13\r\nType mismatch\r\n Critical error, please "
-                             "report to : " +
-                                 ProductInfo::SupportAddress());
+    }
+
+    // A click into the rate selects the tariff shown, so that what is typed or pasted is the
+    // new rate; a text that is not one amount gets the balloon, and nothing is asked.
+    void theRateIsTheAmountEntered_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored"); // the room's new row; empty when refused
+        QTest::newRow("typed over the rate") << "type"
+                                             << "1600"
+                                             << "101|Chef!*!s room|1600";
+        QTest::newRow("pasted over the rate") << "paste"
+                                              << "$1,650.50"
+                                              << "101|Chef!*!s room|1650.5";
+        QTest::newRow("typed after the rate") << "type after"
+                                              << "100" << QString();
+        QTest::newRow("pasted with a line break") << "paste"
+                                                  << "1600\n1700" << QString();
+    }
+    void theRateIsTheAmountEntered() {
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        const QStringList before = storedRooms();
+        const bool stayedOpen = edit("101", [&](frmRoomAdminFloat& editor) {
+            editor.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&editor));
+            TestSupport::ChangeAmount(editor.txtPriceEdit, how, text);
+            if (!stored.isEmpty())
+                Dialogs::Testing::AnswerNextQuestion(true);
+            QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+            const TestSupport::Balloon balloon = TestSupport::ShownBalloon(&editor);
+            QCOMPARE(balloon.shown, stored.isEmpty());
+            if (balloon.shown)
+                QCOMPARE(balloon.TargetName(), QStringLiteral("txtPriceEdit"));
+        });
+        QCOMPARE(stayedOpen, stored.isEmpty());
+        QStringList after = before;
+        if (!stored.isEmpty())
+            after.first() = stored;
+        QCOMPARE(storedRooms(), after);
     }
 
     // The rate box shows the tariff in the language's own form, and Modify reads it back.

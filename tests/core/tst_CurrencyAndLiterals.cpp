@@ -11,6 +11,10 @@ namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kJapan(QLocale::Japanese, QLocale::Japan);
+const QLocale kFrench(QLocale::French, QLocale::France);
+const QLocale kIndia(QLocale::English, QLocale::India);
+const QLocale kSpain(QLocale::Spanish, QLocale::Spain);
+const QLocale kEgypt(QLocale::Arabic, QLocale::Egypt);
 constexpr qint64 kLargest = std::numeric_limits<qint64>::max();
 constexpr qint64 kSmallest = std::numeric_limits<qint64>::min();
 
@@ -63,7 +67,69 @@ private slots:
     void refusesWhatIsNotMoney() {
         QFETCH(QString, text);
         QVERIFY(!Currency::Parse(text, kUs).has_value());
+        QVERIFY(!Currency::ParseOneAmount(text, kUs).has_value());
         QVERIFY_THROWS_EXCEPTION(StaymarkError, Currency::FromText(text, kUs));
+    }
+
+    // What a user enters into a money box is read when it is one amount, as Parse reads it.
+    void readsOneAmountAsEntered_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("units");
+        QTest::newRow("plain") << kUs << "250.50" << qint64(2505000);
+        QTest::newRow("four decimals") << kUs << "0.1234" << qint64(1234);
+        QTest::newRow("currency text") << kUs << "$1,234.50" << qint64(12345000);
+        QTest::newRow("negative in parentheses") << kUs << "($75.00)" << qint64(-750000);
+        QTest::newRow("minus before the sign") << kUs << "-$75.00" << qint64(-750000);
+        QTest::newRow("blanks around and beside the sign") << kUs << " $ 100 " << qint64(1000000);
+        QTest::newRow("a pasted cell's line break") << kUs << "100\n" << qint64(1000000);
+        QTest::newRow("German") << kGerman << "1.234,50 €" << qint64(12345000);
+        QTest::newRow("German, in the C notation") << kGerman << "1,234.50" << qint64(12345000);
+        QTest::newRow("French, grouped with a narrow blank")
+            << kFrench << QStringLiteral("1\u202F234,50\u00A0€") << qint64(12345000);
+        QTest::newRow("French, grouped with a plain blank")
+            << kFrench << "1 234,5" << qint64(12345000);
+        QTest::newRow("Indian groups")
+            << kIndia << QStringLiteral("₹12,34,567.00") << qint64(12345670000);
+        QTest::newRow("Spanish, a first group of four as written")
+            << kSpain << "1234.567,50 €" << qint64(12345675000);
+        QTest::newRow("Arabic digits")
+            << kEgypt << QStringLiteral("\u0661\u0662\u0663\u066B\u0665") << qint64(1235000);
+    }
+    void readsOneAmountAsEntered() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(qint64, units);
+        const std::optional<Currency> amount = Currency::ParseOneAmount(text, locale);
+        QVERIFY(amount.has_value());
+        QCOMPARE(amount->Units(), units);
+        QCOMPARE(Currency::Parse(text, locale), amount);
+    }
+
+    // Text that Parse would read as some other amount than the one meant.
+    void refusesWhatIsNotOneAmount_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("an amount typed after the one shown") << kUs << "$0.00100";
+        QTest::newRow("more decimals than the currency has") << kUs << "$0.005";
+        QTest::newRow("a fifth decimal") << kUs << "0.12345";
+        QTest::newRow("digits grouped apart") << kUs << "1,2";
+        QTest::newRow("a last group too short") << kUs << "1,00";
+        QTest::newRow("a first group too long") << kUs << "1234,567";
+        QTest::newRow("Indian groups in English") << kUs << "12,34,567";
+        QTest::newRow("a blank inside") << kUs << "100 200";
+        QTest::newRow("a line break inside") << kUs << "100\n200";
+        QTest::newRow("two currency signs") << kUs << "$100$";
+        QTest::newRow("two minus signs") << kUs << "--5";
+        QTest::newRow("a sign inside parentheses") << kUs << "(-5)";
+        QTest::newRow("an emoji") << kUs << QStringLiteral("100\U0001F4B6");
+        QTest::newRow("fifteen to the German reading") << kGerman << "1.5";
+        QTest::newRow("French groups too short") << kFrench << "12 34";
+    }
+    void refusesWhatIsNotOneAmount() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QVERIFY(!Currency::ParseOneAmount(text, locale).has_value());
     }
 
     void formatsAndWritesPlainText_data() {
@@ -165,6 +231,8 @@ private slots:
         const std::optional<Currency> read = Currency::Parse(shown, locale);
         QVERIFY2(read.has_value(), qPrintable(shown));
         QCOMPARE(*read, amount.Rounded(currencyDecimals(locale)));
+        // As a money box reads it back.
+        QCOMPARE(Currency::ParseOneAmount(shown, locale), read);
     }
 
     void currencyWithoutDecimalsRoundsToWholeUnits() {

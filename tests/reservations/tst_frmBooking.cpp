@@ -2,6 +2,7 @@
 
 #include "administration/frmTax.h"
 #include "core/ErrorReport.h"
+#include "tests/support/AmountSteps.h"
 
 #include <QRegularExpression>
 
@@ -148,6 +149,142 @@ private slots:
         QCOMPARE(form->txtNumberDays->text(), QStringLiteral("1"));
         form->txtNumberDays->setText(QStringLiteral("9"));
         QCOMPARE(form->txtNumberDays->text(), QStringLiteral("1"));
+    }
+
+    // A date typed digit by digit is checked once it is complete: the message comes when the
+    // typing ends, never at a digit on the way; Enter then submits a stay the check takes.
+    void aStayIsTypedIntoItsDateBoxes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("end"); // the key that ends the typing
+        QTest::addColumn<QDate>("arrival");
+        QTest::addColumn<QDate>("departure");
+        QTest::addColumn<QStringList>("shown");
+        const QDate today = kToday; // 12/10/2026
+        const QStringList refused{QStringLiteral("Date cannot be minus")};
+        const QStringList added{QStringLiteral("Customer details has been added to the Record")};
+        QTest::newRow("a later check-out")
+            << "dtDepature"
+            << "12/14/2026" << int(Qt::Key_Tab) << today << QDate(2026, 12, 14) << QStringList();
+        QTest::newRow("a later check-out, Enter books it")
+            << "dtDepature"
+            << "12/14/2026" << int(Qt::Key_Return) << today << QDate(2026, 12, 14) << added;
+        QTest::newRow("a check-out before the arrival")
+            << "dtDepature"
+            << "12/5/2026" << int(Qt::Key_Tab) << today << today.addDays(1) << refused;
+        QTest::newRow("a check-out before the arrival, Enter books nothing")
+            << "dtDepature"
+            << "12/5/2026" << int(Qt::Key_Return) << today << today.addDays(1) << refused;
+        QTest::newRow("a check-in past the check-out")
+            << "dtArrival"
+            << "12/20/2026" << int(Qt::Key_Tab) << QDate(2026, 12, 20) << QDate(2026, 12, 21)
+            << refused;
+    }
+    void aStayIsTypedIntoItsDateBoxes() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(int, end);
+        QFETCH(QDate, arrival);
+        QFETCH(QDate, departure);
+        QFETCH(QStringList, shown);
+        QApplication::setActiveWindow(main);
+        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        AddRoom(form, QStringLiteral("101"));
+        auto* picker = form->findChild<DatePicker*>(box);
+        picker->setFocus(Qt::TabFocusReason);
+        for (QChar digit : typed) {
+            QTest::keyClicks(picker, QString(digit));
+            QCOMPARE(shownTexts(), QStringList());
+        }
+        QTest::keyClick(picker, Qt::Key(end));
+        QCOMPARE(shownTexts(), shown);
+        if (shown == QStringList{QStringLiteral("Customer details has been added to the Record")}) {
+            Recordset customer = db->Query(QStringLiteral("SELECT * FROM tbl_customers"));
+            QCOMPARE(customer.Date(QStringLiteral("cCheckInDate")), arrival);
+            QCOMPARE(customer.Date(QStringLiteral("cCheckOutDate")), departure);
+            QCOMPARE(customer.Fields(QStringLiteral("cNoOfDays")).toInt(),
+                     int(arrival.daysTo(departure)));
+            return;
+        }
+        QCOMPARE(db->Count(QStringLiteral("tbl_customers")), 0);
+        QCOMPARE(form->dtArrival->date(), arrival);
+        QCOMPARE(form->dtDepature->date(), departure);
+        QCOMPARE(form->txtNumberDays->text(), QString::number(arrival.daysTo(departure)));
+    }
+
+    // A click into a money box selects the amount it shows, as Tab does: what is typed or
+    // pasted then is the amount. Each box of the tariff and the payments.
+    void aClickIntoAnAmountSelectsIt_data() {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"txtRoomRate", "txtTax", "txtGrandTotal", "txtAdvance", "txtDue"})
+            QTest::newRow(box) << box;
+    }
+    void aClickIntoAnAmountSelectsIt() {
+        QFETCH(QString, box);
+        QApplication::setActiveWindow(main);
+        AddRoom(form, QStringLiteral("101"));
+        auto* amount = form->findChild<QLineEdit*>(box);
+        QVERIFY(Currency::ParseOneAmount(amount->text()).has_value());
+        TestSupport::ChangeAmount(amount, QStringLiteral("type"), QStringLiteral("100"));
+        QCOMPARE(amount->text(), QStringLiteral("100"));
+        QTest::keyClick(amount, Qt::Key_Tab);
+        TestSupport::ChangeAmount(amount, QStringLiteral("paste"), QStringLiteral("$250.50"));
+        QCOMPARE(amount->text(), QStringLiteral("$250.50"));
+        // A second click into the box places the cursor, for a change inside the amount.
+        TestSupport::ClickInto(amount);
+        QVERIFY(!amount->hasSelectedText());
+    }
+
+    // The advance a user types or pastes is the advance, or, when the text is not one amount,
+    // the Advance balloon says so as Tab leaves it, and the due stays as it was.
+    void anAdvanceIsTheAmountEntered_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("advance");
+        QTest::addColumn<QString>("due");
+        QTest::addColumn<bool>("refused");
+        const QString zero = money("0");
+        const QString total = money("80");
+        QTest::newRow("typed over the amount")
+            << "type"
+            << "100" << money("100") << QStringLiteral("($20.00)") << false;
+        QTest::newRow("pasted over the amount")
+            << "paste"
+            << "$30.50" << money("30.50") << money("49.50") << false;
+        QTest::newRow("typed after the amount")
+            << "type after"
+            << "100" << zero + QStringLiteral("100") << total << true;
+        QTest::newRow("pasted with a line break")
+            << "paste"
+            << "30\n50" << QStringLiteral("30\n50") << total << true;
+        QTest::newRow("pasted with an emoji") << "paste" << QStringLiteral("30\U0001F4B6")
+                                              << QStringLiteral("30\U0001F4B6") << total << true;
+        QTest::newRow("pasted beyond the box's limit")
+            << "paste" << QString(300, QLatin1Char('9')) << QString(255, QLatin1Char('9')) << total
+            << true;
+    }
+    void anAdvanceIsTheAmountEntered() {
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, advance);
+        QFETCH(QString, due);
+        QFETCH(bool, refused);
+        QApplication::setActiveWindow(main);
+        AddRoom(form, QStringLiteral("101"));
+        QCOMPARE(form->txtAdvance->text(), money("0"));
+        TestSupport::ChangeAmount(form->txtAdvance, how, text);
+        QTest::keyClick(form->txtAdvance, Qt::Key_Tab);
+        QCOMPARE(form->txtAdvance->text(), advance);
+        QCOMPARE(form->txtDue->text(), due);
+        const TestSupport::Balloon balloon = ShownBalloon(form);
+        QCOMPARE(balloon.shown, refused);
+        if (refused) {
+            QCOMPARE(balloon.title, QStringLiteral("Advance"));
+            QCOMPARE(balloon.TargetName(), QStringLiteral("txtAdvance"));
+        }
+        // The focus goes on where Tab took it.
+        QCOMPARE(focusedControl(), QStringLiteral("txtDue"));
+        QCOMPARE(shownTexts(), QStringList());
     }
 
     void refreshEmptiesTheTariffAndKeepsTheCustomer() {
@@ -495,6 +632,9 @@ private slots:
         QTest::newRow("letters in Advance") << "txtAdvance"
                                             << "abc"
                                             << "Advance";
+        QTest::newRow("an amount typed after the Advance shown") << "txtAdvance"
+                                                                 << "$0.00100"
+                                                                 << "Advance";
         QTest::newRow("a word in adults") << "comboAdults"
                                           << "two"
                                           << "No. of Adults";

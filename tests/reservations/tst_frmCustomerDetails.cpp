@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/ExtLV.h"
+#include "tests/support/AmountSteps.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -265,6 +266,24 @@ private slots:
         QCOMPARE(storedJohn().Text(QStringLiteral("cAdditionalNote")), emoji.repeated(16383));
     }
 
+    // A date typed digit by digit and an amount typed over the one shown are what is stored.
+    void aTypedDateAndAmountAreWrittenAsEntered() {
+        frmCustomerDetails* form = openJohn();
+        QApplication::setActiveWindow(main);
+        form->DtCheckoutDate->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(form->DtCheckoutDate, QStringLiteral("12/24/2026"));
+        QTest::keyClick(form->DtCheckoutDate, Qt::Key_Tab);
+        QCOMPARE(form->DtCheckoutDate->date(), QDate(2026, 12, 24));
+        QCOMPARE(form->txtAdvancePaid->text(), money("100"));
+        TestSupport::ChangeAmount(form->txtAdvancePaid, QStringLiteral("type"),
+                                  QStringLiteral("250"));
+        pressUpdate(form, true);
+        QCOMPARE(Messages(), QStringList{QStringLiteral("Do you want to update this record?")});
+        Recordset row = storedJohn();
+        QCOMPARE(row.Date(QStringLiteral("cCheckOutDate")), QDate(2026, 12, 24));
+        QCOMPARE(row.Money(QStringLiteral("cAdvancePaid")).ToPlainText(), QStringLiteral("250"));
+    }
+
     void listRefillRunsItsCurrentQuery() {
         frmCustomerDetails* form = openJohn();
         list->txtSearchCustomer->setText(QStringLiteral("Smith"));
@@ -331,6 +350,9 @@ private slots:
         QTest::newRow("advance in words") << "txtAdvancePaid"
                                           << "ten"
                                           << "Advance Paid";
+        QTest::newRow("an amount typed after the advance shown") << "txtAdvancePaid"
+                                                                 << "$100.00100"
+                                                                 << "Advance Paid";
         QTest::newRow("due a sign only") << "txtDue"
                                          << "$"
                                          << "Due";
