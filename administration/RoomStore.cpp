@@ -121,10 +121,6 @@ bool renameUnlessBooked(const QString& from, const QString& to, int& bookings, E
 // change is therefore one that a later try of the same action can finish or undo.
 bool runTableChange(const std::function<bool()>& tableChange, const std::function<bool()>& rows,
                     const std::function<void()>& undo) {
-    // The catalogue is read without the reconnection a statement makes: a connection that went
-    // away earlier is opened again first.
-    if (!theDBworks::IsConnected() && !theDBworks::Connect())
-        return false;
     if (theDBworks::TableChangesJoinUnitOfWork())
         return theDBworks::RunInTransaction([&] { return tableChange() && rows(); });
     return theDBworks::RunAfterTableChange(tableChange, rows, [&] {

@@ -4,6 +4,7 @@
 #include "food_orders/FoodOrderStore.h"
 #include "tests/core/DatabaseFaults.h"
 #include "tests/core/PrivateMariaDb.h"
+#include "tests/core/StatementTrap.h"
 
 #include <QSqlDatabase>
 
@@ -14,6 +15,7 @@
 
 using namespace std::chrono_literals;
 using TestSupport::Backend;
+using TestSupport::Messages;
 
 // Orders on a MariaDB server that dies while a save or a removal waits for another desk's
 // lock, with the database locate tool closed, and comes back.
@@ -21,6 +23,7 @@ class TestFoodOrderServerFaults : public FoodOrderFixture {
     Q_OBJECT
 
     std::unique_ptr<PrivateMariaDb> server;
+    std::unique_ptr<StatementTrap> trap;
 
     FoodOrder anOrder(const QString& number) const {
         FoodOrder order;
@@ -51,6 +54,12 @@ class TestFoodOrderServerFaults : public FoodOrderFixture {
         return DatabaseFaults::QueryOnAFreshConnection(Backend::MariaDB, sql).Fields(0).toInt();
     }
 
+    void restartServer() {
+        server->Kill();
+        const QString error = server->Restart();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
     // Runs `step` while another desk holds `lock`; the server dies a moment into the wait,
     // and the locate tool that opens is closed. Then the server comes back.
     void killWhileWaiting(const QString& lock, const std::function<void()>& step) {
@@ -77,10 +86,45 @@ class TestFoodOrderServerFaults : public FoodOrderFixture {
 private slots:
     void initTestCase() {
         server = std::make_unique<PrivateMariaDb>();
-        const QString error = server->StartAsTheTestServer();
+        const QString error = server->Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
+        trap = std::make_unique<StatementTrap>(*server);
     }
-    void cleanupTestCase() { server.reset(); }
+    void cleanupTestCase() {
+        trap.reset();
+        server.reset();
+    }
+
+    // The server goes down as Save is pressed, at each step before the question: the user meets
+    // the locate tool and nothing else, and the next Save, with the server back, saves.
+    void theServerGoneAsSaveIsPressedTakesTheLocateToolsRoad_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("the new number's order row")
+            << "SELECT ID FROM tbl_FoodOrders WHERE FoodOrderID";
+        QTest::newRow("the new number's item table") << "LOWER(table_name) = LOWER('tbl_FoodOrder_";
+    }
+    void theServerGoneAsSaveIsPressedTakesTheLocateToolsRoad() {
+        QFETCH(QString, statement);
+        frmFoodingBook::ShowForCustomer(ann);
+        frmFoodingBook* form = LoadedInstance<frmFoodingBook>();
+        QVERIFY(form);
+        AddItem(form, QStringLiteral("Tea"));
+        trap->KillServerAt(statement);
+        Dialogs::Testing::CloseNextModal();
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QVERIFY(trap->Sprung());
+        QCOMPARE(Messages(), QStringList{"frmDBLocateTool"});
+        QVERIFY(!frmErrorReport::Instance());
+        restartServer();
+
+        Dialogs::Testing::Reset();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QCOMPARE(Messages(), (QStringList{"Confirm Save this Order?",
+                                          "Food & Beverages order added into the record"}));
+        QCOMPARE(countOf(QStringLiteral("SELECT COUNT(*) FROM tbl_FoodOrders")), 1);
+        QCOMPARE(orderTables().size(), 1);
+    }
 
     // Cut short after its item table was made: the next save leaves no stray table.
     void saveCutShortLeavesNoTableAfterTheNextSave() {
