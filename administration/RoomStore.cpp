@@ -1,6 +1,7 @@
 #include "administration/RoomStore.h"
 
 #include "core/GlobalLogin.h"
+#include "core/ProgramTables.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
 
@@ -198,6 +199,10 @@ Result AddRoom(const QString& typedId, const QString& description, const QString
                const Currency& tariff) {
     const QString storedId = StoredId(typedId);
     const QString table = bookingTable(storedId);
+    // A desk adding the same room waits until this one is done, and then finds it there.
+    const ProgramTables::Claim claim(table, ProgramTables::Claim::Wait::ForAnotherDesk);
+    if (!claim.Held())
+        return {Outcome::Failed, 0};
     bool made = false;
     bool taken = false;
     const auto makeOrTakeOverTable = [&] {

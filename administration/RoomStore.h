@@ -52,7 +52,9 @@ struct Result {
 
 // Adds a room as one piece: its booking table, its row and the log row "Added Room -" with the
 // identifier as typed, or none of them. An empty booking table of the identifier that no room
-// names, left behind by an addition that could not finish, is taken over.
+// names, left behind by an addition that could not finish, is taken over. A desk adding or
+// removing the same room is waited for, so that the desk that comes second finds the room
+// there (IdTaken).
 Result AddRoom(const QString& typedId, const QString& description, const QString& roomType,
                const Currency& tariff);
 // Removes the room `roomKey` (its RoomID) as one piece: its row, the log row and its booking

@@ -1,6 +1,7 @@
 #include "food_orders/FoodOrderStore.h"
 
 #include "core/ErrorReport.h"
+#include "core/ProgramTables.h"
 #include "core/RevenueStore.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
@@ -109,7 +110,7 @@ bool thenSettle(const std::function<bool()>& work, const std::function<void()>& 
 // MariaDB: the table is made first; when the unit that fills it does not commit, an empty
 // table without its row goes again (and when the server is away, the next save sweeps it).
 bool saveWithTableMadeFirst(const FoodOrder& order) {
-    const FoodOrderTables::Claim claim(order.orderId);
+    const ProgramTables::Claim claim(order.orderId, ProgramTables::Claim::Wait::No);
     if (!createItemTable(order.orderId))
         return false;
     return thenSettle([&] { return insertOrderAndLines(order); },
@@ -127,7 +128,7 @@ void putBack(const StoredOrder& stored) {
 // MariaDB: the items are set aside, the row goes in a unit of work, and only then the items
 // go, or come back when the row stayed. A removal cut short there is finished the next time.
 bool removeWithTableSetAside(const QString& orderId) {
-    const FoodOrderTables::Claim claim(orderId);
+    const ProgramTables::Claim claim(orderId, ProgramTables::Claim::Wait::No);
     if (!claim.Held())
         return false;
     const std::optional<StoredOrder> kept = readOrderRow(orderId);
