@@ -130,6 +130,24 @@ bool runTableChange(const std::function<bool()>& tableChange, const std::functio
     });
 }
 
+bool roomRowExists(qint64 roomKey) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT RoomID FROM tbl_Rooms") + whereRoom(roomKey));
+    return theDBworks::DBRecordset().RecordCount() > 0;
+}
+
+// A removal cut short after its table was set aside: the table comes back while the room's row
+// is there; once the row has gone, the table goes too, unless something was stored in it.
+void finishRemoval(const QString& roomId, qint64 roomKey) {
+    const QString table = bookingTable(roomId);
+    const QString setAside = setAsideTable(roomId, roomKey);
+    if (roomRowExists(roomKey)) {
+        if (!theDBworks::TableExists(table))
+            renameTable(setAside, table, theDBworks::ExecuteDeleteSQL);
+    } else if (rowCount(setAside) == 0) {
+        dropTable(setAside);
+    }
+}
+
 RoomStore::Result outcomeOf(bool done, int bookings) {
     if (done)
         return {Outcome::Done, 0};
@@ -240,6 +258,9 @@ Result RemoveRoom(qint64 roomKey, const QString& roomId) {
     // committed, so that a failure can give it back.
     const QString table = bookingTable(roomId);
     const QString setAside = setAsideTable(roomId, roomKey);
+    const ProgramTables::Claim claim(table, ProgramTables::Claim::Wait::ForAnotherDesk);
+    if (!claim.Held())
+        return {Outcome::Failed, 0};
     int bookings = 0;
     const auto setTableAside = [&] {
         bookings = 0;
@@ -255,7 +276,24 @@ Result RemoveRoom(qint64 roomKey, const QString& roomId) {
                    GlobalLogin::WriteLog(QStringLiteral("Removed Room ") + roomId, kLogKey);
         },
         [&] { renameTable(setAside, table, theDBworks::ExecuteDeleteSQL); });
-    return outcomeOf(removed && dropTable(setAside), bookings);
+    // Once the row has gone the room is removed; a table left set aside is dropped at the next
+    // start.
+    if (removed)
+        dropTable(setAside);
+    return outcomeOf(removed, bookings);
+}
+
+void FinishUnfinishedRemovals() {
+    static const QRegularExpression setAsideName(QStringLiteral("^room_(.+)_removed_([0-9]+)$"));
+    for (const QString& name : ProgramTables::NamesBeginningWith(QStringLiteral("room_"))) {
+        const QRegularExpressionMatch match = setAsideName.match(name);
+        if (!match.hasMatch())
+            continue;
+        const QString roomId = match.captured(1);
+        const ProgramTables::Claim claim(bookingTable(roomId), ProgramTables::Claim::Wait::No);
+        if (claim.Held())
+            finishRemoval(roomId, match.captured(2).toLongLong());
+    }
 }
 
 Result UpdateRoom(const RoomChange& change) {

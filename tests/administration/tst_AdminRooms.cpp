@@ -384,6 +384,33 @@ private slots:
         QCOMPARE(logged, logTexts);
     }
 
+    // What a removal cut short leaves is finished when the program starts: a booking table set
+    // aside comes back to its room, and goes with a room that is gone; nothing else is touched.
+    void removalsCutShortAreFinishedAtTheNextStart() {
+        VERIFY_RAN(
+            AddRooms({{"101", "Garden", "Twin Bed", "80"}, {"102", "Suite", "Double Bed", "150"}}));
+        const QStringList keys =
+            StoredRows(*db, "SELECT RoomID FROM tbl_Rooms ORDER BY RoomID", {"RoomID"});
+        // 101's removal stopped before its row went, 102's after.
+        VERIFY_RAN(db->Run("ALTER TABLE [room_101] RENAME TO [room_101_removed_" + keys[0] + "]"));
+        VERIFY_RAN(db->Run("ALTER TABLE [room_102] RENAME TO [room_102_removed_" + keys[1] + "]"));
+        VERIFY_RAN(db->Run("DELETE FROM tbl_Rooms WHERE RoomID = " + keys[1]));
+        // No removal's: one that holds a booking, one named otherwise.
+        VERIFY_RAN(db->Run("CREATE TABLE room_103_removed_77 (ID INT)"));
+        VERIFY_RAN(db->Run("INSERT INTO room_103_removed_77 (ID) VALUES (1)"));
+        VERIFY_RAN(db->Run("CREATE TABLE room_104_removed_x (ID INT)"));
+
+        StartAgain();
+
+        for (const QString& gone : {"room_101_removed_" + keys[0], "room_102_removed_" + keys[1]})
+            QVERIFY2(!TableExists(gone), qPrintable(gone));
+        for (const char* kept : {"room_101", "room_103_removed_77", "room_104_removed_x"})
+            QVERIFY2(TableExists(kept), kept);
+        QCOMPARE(db->Count("room_101"), 0);
+        QCOMPARE(storedRooms(), QStringList{"101|Garden|Twin Bed|80"});
+        VERIFY_NOTHING_SHOWN();
+    }
+
     void removeTakesAnEmptyRoomWithItsTableAndLogsIt() {
         VERIFY_RAN(twoRoomsOneBooked());
         OpenAdmin();
