@@ -128,7 +128,7 @@ void putBack(const StoredOrder& stored) {
 // MariaDB: the items are set aside, the row goes in a unit of work, and only then the items
 // go, or come back when the row stayed. A removal cut short there is finished the next time.
 bool removeWithTableSetAside(const QString& orderId) {
-    const ProgramTables::Claim claim(orderId, ProgramTables::Claim::Wait::No);
+    const ProgramTables::Claim claim(orderId, ProgramTables::Claim::Wait::ForAnotherDesk);
     if (!claim.Held())
         return false;
     const std::optional<StoredOrder> kept = readOrderRow(orderId);
@@ -169,13 +169,23 @@ CustomerOrders ReadCustomerOrders(const QString& customerNumber) {
     return read;
 }
 
-QList<FoodOrderLine> OrderLines(const QString& orderId) {
+OrderLinesRead OrderLines(const QString& orderId) {
+    using State = OrderLinesRead::State;
+    switch (FoodOrderTables::PlaceItems(orderId)) {
+    case FoodOrderTables::Items::BeingRemoved:
+        return {State::BeingRemoved, {}};
+    case FoodOrderTables::Items::OrderGone:
+        return {State::Removed, {}};
+    case FoodOrderTables::Items::InPlace:
+        break;
+    }
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  ") + ItemTableName(orderId));
-    QList<FoodOrderLine> lines;
-    theDBworks::ForEachRecord([&lines](const Recordset& item) {
-        lines.append({item.Text(QStringLiteral("FoodItem")), item.Money(QStringLiteral("Price"))});
+    OrderLinesRead read;
+    theDBworks::ForEachRecord([&read](const Recordset& item) {
+        read.lines.append(
+            {item.Text(QStringLiteral("FoodItem")), item.Money(QStringLiteral("Price"))});
     });
-    return lines;
+    return read;
 }
 
 Currency OrderTotal(const QString& orderId) {

@@ -142,4 +142,15 @@ void FinishUnfinished() {
     }
 }
 
+Items PlaceItems(const QString& orderId) {
+    if (theDBworks::TableExists(ItemTable(orderId)))
+        return Items::InPlace;
+    if (theDBworks::TableChangesJoinUnitOfWork() || !theDBworks::TableExists(AsideTable(orderId)))
+        return orderRowExists(orderId) ? Items::InPlace : Items::OrderGone;
+    const ProgramTables::Claim claim(orderId, ProgramTables::Claim::Wait::No);
+    if (!claim.Held())
+        return Items::BeingRemoved;
+    return FinishRemoval(orderId) ? Items::OrderGone : Items::InPlace;
+}
+
 } // namespace FoodOrderTables

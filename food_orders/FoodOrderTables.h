@@ -30,4 +30,14 @@ bool PutBack(const QString& orderId);
 // Finishes every change left half done, on every order no other desk is changing now.
 void FinishUnfinished();
 
+// Where an order's items stand when they are about to be read. A removal that a desk or its
+// server stopping cut short is finished first: the items come back under the order's own name
+// while its row is there, and go when it is gone.
+enum class Items {
+    InPlace,
+    BeingRemoved, // another desk is removing the order, or finishing its removal, now
+    OrderGone,
+};
+Items PlaceItems(const QString& orderId);
+
 } // namespace FoodOrderTables
