@@ -88,13 +88,5 @@ QString StopWaitingForLocks(TestSupport::TestDatabase& db);
 #define STAYMARK_TEST_MAIN_WITH_DESK(TestClass, deskWork)                                          \
     int main(int argc, char* argv[]) {                                                             \
         const int desk = DatabaseFaults::RunAsDesk(argc, argv, deskWork);                          \
-        if (desk >= 0)                                                                             \
-            return desk;                                                                           \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        QApplication app(argc, argv);                                                              \
-        TestSupport::PrepareProcess();                                                             \
-        TestClass test;                                                                            \
-        const int failed = QTest::qExec(&test, argc, argv);                                        \
-        return TestSupport::FinishProcess() ? failed : 1;                                          \
+        return desk >= 0 ? desk : TestSupport::RunTestMain<TestClass>(argc, argv);                 \
     }
