@@ -261,7 +261,9 @@ void AdminRoomsPage::iRemoveRoom() {
         if (removal.outcome != RoomStore::Result::Outcome::Done)
             return;
         Dialogs::Message(QStringLiteral("Room ") + roomId + QStringLiteral(" Removed!"));
-        RoomListShow();
+        // A server that went away at the end has been met in the locate tool already.
+        if (theDBworks::IsConnected())
+            RoomListShow();
     });
 }
 

@@ -1,6 +1,7 @@
 #include "administration/RoomStore.h"
 
 #include "core/GlobalLogin.h"
+#include "core/ProgramTables.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
 
@@ -121,16 +122,30 @@ bool renameUnlessBooked(const QString& from, const QString& to, int& bookings, E
 // change is therefore one that a later try of the same action can finish or undo.
 bool runTableChange(const std::function<bool()>& tableChange, const std::function<bool()>& rows,
                     const std::function<void()>& undo) {
-    // The catalogue is read without the reconnection a statement makes: a connection that went
-    // away earlier is opened again first.
-    if (!theDBworks::IsConnected() && !theDBworks::Connect())
-        return false;
     if (theDBworks::TableChangesJoinUnitOfWork())
         return theDBworks::RunInTransaction([&] { return tableChange() && rows(); });
     return theDBworks::RunAfterTableChange(tableChange, rows, [&] {
         if (theDBworks::IsConnected())
             undo();
     });
+}
+
+bool roomRowExists(qint64 roomKey) {
+    theDBworks::OpenRecordset(QStringLiteral("SELECT RoomID FROM tbl_Rooms") + whereRoom(roomKey));
+    return theDBworks::DBRecordset().RecordCount() > 0;
+}
+
+// A removal cut short after its table was set aside: the table comes back while the room's row
+// is there; once the row has gone, the table goes too, unless something was stored in it.
+void finishRemoval(const QString& roomId, qint64 roomKey) {
+    const QString table = bookingTable(roomId);
+    const QString setAside = setAsideTable(roomId, roomKey);
+    if (roomRowExists(roomKey)) {
+        if (!theDBworks::TableExists(table))
+            renameTable(setAside, table, theDBworks::ExecuteDeleteSQL);
+    } else if (rowCount(setAside) == 0) {
+        dropTable(setAside);
+    }
 }
 
 RoomStore::Result outcomeOf(bool done, int bookings) {
@@ -202,6 +217,10 @@ Result AddRoom(const QString& typedId, const QString& description, const QString
                const Currency& tariff) {
     const QString storedId = StoredId(typedId);
     const QString table = bookingTable(storedId);
+    // A desk adding the same room waits until this one is done, and then finds it there.
+    const ProgramTables::Claim claim(table, ProgramTables::Claim::Wait::ForAnotherDesk);
+    if (!claim.Held())
+        return {Outcome::Failed, 0};
     bool made = false;
     bool taken = false;
     const auto makeOrTakeOverTable = [&] {
@@ -239,6 +258,9 @@ Result RemoveRoom(qint64 roomKey, const QString& roomId) {
     // committed, so that a failure can give it back.
     const QString table = bookingTable(roomId);
     const QString setAside = setAsideTable(roomId, roomKey);
+    const ProgramTables::Claim claim(table, ProgramTables::Claim::Wait::ForAnotherDesk);
+    if (!claim.Held())
+        return {Outcome::Failed, 0};
     int bookings = 0;
     const auto setTableAside = [&] {
         bookings = 0;
@@ -254,7 +276,24 @@ Result RemoveRoom(qint64 roomKey, const QString& roomId) {
                    GlobalLogin::WriteLog(QStringLiteral("Removed Room ") + roomId, kLogKey);
         },
         [&] { renameTable(setAside, table, theDBworks::ExecuteDeleteSQL); });
-    return outcomeOf(removed && dropTable(setAside), bookings);
+    // Once the row has gone the room is removed; a table left set aside is dropped at the next
+    // start.
+    if (removed)
+        dropTable(setAside);
+    return outcomeOf(removed, bookings);
+}
+
+void FinishUnfinishedRemovals() {
+    static const QRegularExpression setAsideName(QStringLiteral("^room_(.+)_removed_([0-9]+)$"));
+    for (const QString& name : ProgramTables::NamesBeginningWith(QStringLiteral("room_"))) {
+        const QRegularExpressionMatch match = setAsideName.match(name);
+        if (!match.hasMatch())
+            continue;
+        const QString roomId = match.captured(1);
+        const ProgramTables::Claim claim(bookingTable(roomId), ProgramTables::Claim::Wait::No);
+        if (claim.Held())
+            finishRemoval(roomId, match.captured(2).toLongLong());
+    }
 }
 
 Result UpdateRoom(const RoomChange& change) {

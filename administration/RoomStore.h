@@ -52,13 +52,21 @@ struct Result {
 
 // Adds a room as one piece: its booking table, its row and the log row "Added Room -" with the
 // identifier as typed, or none of them. An empty booking table of the identifier that no room
-// names, left behind by an addition that could not finish, is taken over.
+// names, left behind by an addition that could not finish, is taken over. A desk adding or
+// removing the same room is waited for, so that the desk that comes second finds the room
+// there (IdTaken).
 Result AddRoom(const QString& typedId, const QString& description, const QString& roomType,
                const Currency& tariff);
 // Removes the room `roomKey` (its RoomID) as one piece: its row, the log row and its booking
 // table, or none of them; a room whose table holds bookings is not removed. A removal that
-// could not finish is finished.
+// could not finish is finished. A desk removing or adding the same room is waited for. Once the
+// row has gone the room is removed, even when its table, set aside, could not be dropped at the
+// end: the next start drops it.
 Result RemoveRoom(qint64 roomKey, const QString& roomId);
+// Finishes the removals that a desk or its server stopping cut short, on every room no other
+// desk is changing now: a booking table set aside comes back to a room that is still there, and
+// goes with a room that is gone. Run at start.
+void FinishUnfinishedRemovals();
 
 // What the room editor changes of one room.
 struct RoomChange {

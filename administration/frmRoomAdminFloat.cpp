@@ -116,6 +116,9 @@ void frmRoomAdminFloat::cmdEditIt_Click() {
     }
     try {
         updateRoom();
+    } catch (const DatabaseFailureShown&) {
+        // The locate tool, or the message that another desk holds the room, told the user.
+        close();
     } catch (const std::exception& error) {
         const auto* own = dynamic_cast<const StaymarkError*>(&error);
         Dialogs::Message(CriticalErrorText(QStringLiteral("flot_0002"), own ? own->Number() : 0,

@@ -1,5 +1,6 @@
 #include "app/mainFrm.h"
 
+#include "administration/RoomStore.h"
 #include "administration/frmAdminArea.h"
 #include "administration/frmTax.h"
 #include "core/AppPaths.h"
@@ -250,9 +251,11 @@ void mainFrm::MDIForm_Load() {
     // Without a database the user has just closed the tool: it is not shown a second time.
     if (theDBworks::IsConnected())
         IgnoreErrors([] { GlobalLogin::LoadHotelInfo(); });
-    // Order tables a desk left half changed when it or the server stopped.
+    // Order and room tables a desk left half changed when it or the server stopped.
     if (theDBworks::IsConnected())
         IgnoreErrors([] { FoodOrderStore::FinishUnfinishedTableChanges(); });
+    if (theDBworks::IsConnected())
+        IgnoreErrors([] { RoomStore::FinishUnfinishedRemovals(); });
     loaded_ = true;
 }
 

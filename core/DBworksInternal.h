@@ -1,6 +1,6 @@
 #pragma once
 
-// What the connection and the unit of work share inside theDBworks; no other module uses it.
+// What the connection, the unit of work and the table claims share; no other module uses it.
 
 #include "core/Errors.h"
 

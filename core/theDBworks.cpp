@@ -779,18 +779,15 @@ void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>
 }
 
 bool TableExists(const QString& name) {
-    QSqlDatabase db = database();
-    if (!db.isOpen())
-        throw DatabaseError(kNotOpen);
-    QSqlQuery query(db);
     const QString statement =
         currentBackend == DbBackend::SQLite
             ? QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
                              "name = %1 COLLATE NOCASE")
             : QStringLiteral("SELECT table_name FROM information_schema.tables WHERE "
                              "table_schema = DATABASE() AND LOWER(table_name) = LOWER(%1)");
-    if (!query.exec(statement.arg(SqlLiteral::Text(name))))
-        throw DatabaseError(describe(query.lastError()));
+    // A connection lost under the catalogue takes the road of every other query.
+    QSqlQuery query;
+    runQuery(query, statement.arg(SqlLiteral::Text(name)));
     return query.next();
 }
 

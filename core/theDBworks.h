@@ -97,8 +97,9 @@ void ForEachRecord(const std::function<void(const Recordset&)>& body);
 void WalkRecords(const QString& sql, const std::function<void(const Recordset&)>& body,
                  const std::function<void()>& startOver = {});
 
-// Whether the database holds a table of this name (compared without regard to case); leaves
-// the shared recordset alone. Throws DatabaseError when the catalogue cannot be read.
+// Whether the database holds a table of this name (compared without regard to case). The
+// catalogue is read as OpenRecordset reads a query, and throws as it does; the shared recordset
+// is left empty.
 bool TableExists(const QString& name);
 // Whether CREATE and DROP TABLE take part in a unit of work. MariaDB commits by itself before
 // and after either, so a unit that makes or drops a table does that step outside and undoes it

@@ -1,6 +1,7 @@
 #include "food_orders/FoodOrderStore.h"
 
 #include "core/ErrorReport.h"
+#include "core/ProgramTables.h"
 #include "core/RevenueStore.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
@@ -109,7 +110,7 @@ bool thenSettle(const std::function<bool()>& work, const std::function<void()>& 
 // MariaDB: the table is made first; when the unit that fills it does not commit, an empty
 // table without its row goes again (and when the server is away, the next save sweeps it).
 bool saveWithTableMadeFirst(const FoodOrder& order) {
-    const FoodOrderTables::Claim claim(order.orderId);
+    const ProgramTables::Claim claim(order.orderId, ProgramTables::Claim::Wait::No);
     if (!createItemTable(order.orderId))
         return false;
     return thenSettle([&] { return insertOrderAndLines(order); },
@@ -127,7 +128,7 @@ void putBack(const StoredOrder& stored) {
 // MariaDB: the items are set aside, the row goes in a unit of work, and only then the items
 // go, or come back when the row stayed. A removal cut short there is finished the next time.
 bool removeWithTableSetAside(const QString& orderId) {
-    const FoodOrderTables::Claim claim(orderId);
+    const ProgramTables::Claim claim(orderId, ProgramTables::Claim::Wait::ForAnotherDesk);
     if (!claim.Held())
         return false;
     const std::optional<StoredOrder> kept = readOrderRow(orderId);
@@ -168,13 +169,23 @@ CustomerOrders ReadCustomerOrders(const QString& customerNumber) {
     return read;
 }
 
-QList<FoodOrderLine> OrderLines(const QString& orderId) {
+OrderLinesRead OrderLines(const QString& orderId) {
+    using State = OrderLinesRead::State;
+    switch (FoodOrderTables::PlaceItems(orderId)) {
+    case FoodOrderTables::Items::BeingRemoved:
+        return {State::BeingRemoved, {}};
+    case FoodOrderTables::Items::OrderGone:
+        return {State::Removed, {}};
+    case FoodOrderTables::Items::InPlace:
+        break;
+    }
     theDBworks::OpenRecordset(QStringLiteral("SELECT * FROM  ") + ItemTableName(orderId));
-    QList<FoodOrderLine> lines;
-    theDBworks::ForEachRecord([&lines](const Recordset& item) {
-        lines.append({item.Text(QStringLiteral("FoodItem")), item.Money(QStringLiteral("Price"))});
+    OrderLinesRead read;
+    theDBworks::ForEachRecord([&read](const Recordset& item) {
+        read.lines.append(
+            {item.Text(QStringLiteral("FoodItem")), item.Money(QStringLiteral("Price"))});
     });
-    return lines;
+    return read;
 }
 
 Currency OrderTotal(const QString& orderId) {

@@ -47,8 +47,18 @@ struct CustomerOrders {
 };
 // The customer's names and a row for each of its orders.
 CustomerOrders ReadCustomerOrders(const QString& customerNumber);
-// The lines of the order's item table, in the database's order.
-QList<FoodOrderLine> OrderLines(const QString& orderId);
+// The lines of the order's item table, in the database's order. A removal of the order that
+// was cut short is finished first, so that an order is read whole or not at all.
+struct OrderLinesRead {
+    enum class State {
+        Read,
+        BeingRemoved, // at another desk, now: nothing is read
+        Removed,      // the order is no longer there
+    };
+    State state = State::Read;
+    QList<FoodOrderLine> lines;
+};
+OrderLinesRead OrderLines(const QString& orderId);
 // The order's total; throws DatabaseError when there is no such order.
 Currency OrderTotal(const QString& orderId);
 
@@ -62,7 +72,8 @@ Currency UnpaidTotal(const QString& customerNumber);
 // day's revenue; false, with nothing kept, when a statement failed (it reports itself).
 bool SaveOrder(const FoodOrder& order);
 // Removes the order's row and its item table, both or neither; the revenue keeps the order.
-// A removal cut short by a server gone away is finished by the next save or removal.
+// A desk removing the same order is waited for. A removal cut short by a server gone away is
+// finished by the next save or removal.
 bool RemoveOrder(const QString& orderId);
 // Finishes what saves and removals cut short left behind: an empty item table without its
 // order row goes, items set aside for a removal go or come back. Run at start.

@@ -1,6 +1,6 @@
 #include "food_orders/FoodOrderTables.h"
 
-#include "core/ErrorReport.h"
+#include "core/ProgramTables.h"
 #include "core/RuntimeErrors.h"
 #include "core/SqlLiteral.h"
 #include "core/theDBworks.h"
@@ -18,10 +18,6 @@ using SqlLiteral::Text;
 const QString kItemPrefix = QStringLiteral("tbl_FoodOrder_");
 const QString kAsidePrefix = QStringLiteral("tbl_FoodOrderGone_");
 
-bool onMariaDb() {
-    return !theDBworks::TableChangesJoinUnitOfWork();
-}
-
 bool allDigits(const QString& text) {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -32,18 +28,6 @@ QString tableOf(const QString& prefix, const QString& orderId) {
     if (!allDigits(orderId))
         throw RuntimeError::InvalidCall();
     return prefix + orderId;
-}
-
-// The lock is the server's, shared by every database on it: the name holds this database's.
-QString lockName(const QString& orderId) {
-    return QStringLiteral("CONCAT('staymark.', MD5(CONCAT(DATABASE(), '.', ") + Text(orderId) +
-           QStringLiteral(")))");
-}
-
-bool lockTaken(const QString& orderId) {
-    theDBworks::OpenRecordset(QStringLiteral("SELECT GET_LOCK(") + lockName(orderId) +
-                              QStringLiteral(", 0) AS taken"));
-    return theDBworks::DBRecordset().Fields(QStringLiteral("taken")).toInt() == 1;
 }
 
 bool orderRowExists(const QString& orderId) {
@@ -64,22 +48,6 @@ bool renameTable(const QString& from, const QString& to) {
 
 bool dropTable(const QString& table) {
     return theDBworks::ExecuteDeleteSQL(QStringLiteral("DROP TABLE ") + table);
-}
-
-// The names of the tables that begin like an order's, as the database lists them.
-QStringList orderTableNames() {
-    const QString pattern = QStringLiteral("'tbl!_FoodOrder%' ESCAPE '!'");
-    theDBworks::OpenRecordset(
-        onMariaDb() ? QStringLiteral("SELECT table_name AS tname FROM information_schema.tables "
-                                     "WHERE table_schema = DATABASE() AND table_name LIKE ") +
-                          pattern
-                    : QStringLiteral("SELECT name AS tname FROM sqlite_master WHERE type = "
-                                     "'table' AND name LIKE ") +
-                          pattern);
-    QStringList names;
-    theDBworks::ForEachRecord(
-        [&](const Recordset& row) { names << row.Text(QStringLiteral("tname")); });
-    return names;
 }
 
 // The numbers of the tables named exactly the prefix and digits, letter case included.
@@ -127,21 +95,6 @@ QString AsideTable(const QString& orderId) {
     return tableOf(kAsidePrefix, orderId);
 }
 
-Claim::Claim(QString orderId)
-    : orderId_(std::move(orderId)) {
-    held_ = !onMariaDb() || lockTaken(orderId_);
-}
-
-Claim::~Claim() {
-    // A session that went away took its lock with it.
-    if (!onMariaDb() || !held_ || !theDBworks::IsConnected())
-        return;
-    IgnoreErrors([this] {
-        theDBworks::OpenRecordset(QStringLiteral("SELECT RELEASE_LOCK(") + lockName(orderId_) +
-                                  QStringLiteral(") AS released"));
-    });
-}
-
 bool DropIfStray(const QString& orderId) {
     const QString table = ItemTable(orderId);
     if (!theDBworks::IsConnected() || !theDBworks::TableExists(table))
@@ -175,18 +128,29 @@ bool PutBack(const QString& orderId) {
 }
 
 void FinishUnfinished() {
-    const QStringList names = orderTableNames();
+    const QStringList names = ProgramTables::NamesBeginningWith(QStringLiteral("tbl_FoodOrder"));
     const QStringList strays = withoutOrderRow(numbersOf(names, kItemPrefix));
     for (const QString& number : strays) {
-        const Claim claim(number);
+        const ProgramTables::Claim claim(number, ProgramTables::Claim::Wait::No);
         if (claim.Held())
             DropIfStray(number);
     }
     for (const QString& number : numbersOf(names, kAsidePrefix)) {
-        const Claim claim(number);
+        const ProgramTables::Claim claim(number, ProgramTables::Claim::Wait::No);
         if (claim.Held())
             FinishRemoval(number);
     }
+}
+
+Items PlaceItems(const QString& orderId) {
+    if (theDBworks::TableExists(ItemTable(orderId)))
+        return Items::InPlace;
+    if (theDBworks::TableChangesJoinUnitOfWork() || !theDBworks::TableExists(AsideTable(orderId)))
+        return orderRowExists(orderId) ? Items::InPlace : Items::OrderGone;
+    const ProgramTables::Claim claim(orderId, ProgramTables::Claim::Wait::No);
+    if (!claim.Held())
+        return Items::BeingRemoved;
+    return FinishRemoval(orderId) ? Items::OrderGone : Items::InPlace;
 }
 
 } // namespace FoodOrderTables

@@ -5,7 +5,8 @@
 // Each order's own item table, tbl_FoodOrder_<number>. MariaDB commits a table change by
 // itself, outside the unit of work that fills or empties the table, so a desk that stops in
 // between (a server gone, a program killed) leaves a change half done; these routines finish it
-// the next time.
+// the next time. A desk that changes an order's tables holds the order's claim
+// (ProgramTables::Claim), under the order's number.
 namespace FoodOrderTables {
 
 // tbl_FoodOrder_<number>; the number becomes part of a statement's table name, so anything but
@@ -13,23 +14,6 @@ namespace FoodOrderTables {
 QString ItemTable(const QString& orderId);
 // Where a removal keeps the order's items until the order's row is known to be gone.
 QString AsideTable(const QString& orderId);
-
-// While one desk changes an order's tables, the others leave them alone. On MariaDB a lock of
-// the session, which goes with the session when the desk or the server dies; SQLite needs
-// none, its table changes being part of the unit of work.
-class Claim final {
-    Q_DISABLE_COPY_MOVE(Claim)
-
-public:
-    explicit Claim(QString orderId);
-    ~Claim();
-    // False when another desk holds the order now.
-    bool Held() const { return held_; }
-
-private:
-    QString orderId_;
-    bool held_ = false;
-};
 
 // Drops the order's item table when it is empty and the order has no row: what a save that
 // did not end leaves. The caller holds the order's claim.
@@ -45,5 +29,15 @@ bool PutBack(const QString& orderId);
 
 // Finishes every change left half done, on every order no other desk is changing now.
 void FinishUnfinished();
+
+// Where an order's items stand when they are about to be read. A removal that a desk or its
+// server stopping cut short is finished first: the items come back under the order's own name
+// while its row is there, and go when it is gone.
+enum class Items {
+    InPlace,
+    BeingRemoved, // another desk is removing the order, or finishing its removal, now
+    OrderGone,
+};
+Items PlaceItems(const QString& orderId);
 
 } // namespace FoodOrderTables

@@ -207,15 +207,43 @@ void frmFoodDetails::OrderLV_Click() {
         const QString number = chosenOrderNumber();
         if (number.isEmpty())
             return;
-        const QList<FoodOrderLine> lines = FoodOrderStore::OrderLines(number);
+        const FoodOrderStore::OrderLinesRead read = FoodOrderStore::OrderLines(number);
         ItemsLV->ListItems().Clear();
-        for (const FoodOrderLine& line : lines) {
+        unreadOrder_.clear();
+        if (!itemsRead(read.state, number))
+            return;
+        for (const FoodOrderLine& line : read.lines) {
             ListItem row = ItemsLV->ListItems().Add(line.item);
             row.SubItems(1, line.price.Format());
         }
         txtTotalAmount->setText(FoodOrderStore::OrderTotal(number).Format());
         showTaxOnTotal();
     });
+}
+
+// An order whose items cannot be shown now is not shown in part: the user is told why.
+bool frmFoodDetails::itemsRead(FoodOrderStore::OrderLinesRead::State state, const QString& number) {
+    using State = FoodOrderStore::OrderLinesRead::State;
+    switch (state) {
+    case State::Read:
+        return true;
+    case State::BeingRemoved:
+        unreadOrder_ = number;
+        tellRemovalUnderway(number);
+        return false;
+    case State::Removed:
+        Dialogs::Message(QStringLiteral("Order ") + GlobalLogin::OrderSign + number +
+                         QStringLiteral(" no longer exists: it has been removed in the meantime."));
+        LoadOrders();
+        return false;
+    }
+    return false;
+}
+
+void frmFoodDetails::tellRemovalUnderway(const QString& number) {
+    Dialogs::Message(QStringLiteral("The removal of order ") + GlobalLogin::OrderSign + number +
+                     QStringLiteral(" is being finished at another front desk, so its items are "
+                                    "not shown. Please press Refresh in a moment."));
 }
 
 void frmFoodDetails::LoadOrdersTotal() {
@@ -258,6 +286,8 @@ void frmFoodDetails::Command2_Click() {
 void frmFoodDetails::Command3_Click() {
     if (ItemsLV->ListItems().Count() >= 1)
         frmFoodTxtView::ShowBill(Bill());
+    else if (!unreadOrder_.isEmpty() && unreadOrder_ == chosenOrderNumber())
+        tellRemovalUnderway(unreadOrder_);
 }
 
 // "Tax": the tax editor for a user with the tax privilege, and the amounts again.
@@ -286,9 +316,11 @@ void frmFoodDetails::Command5_Click() {
                                    QStringLiteral("' ? Are you sure!"),
                                QStringLiteral("Remove Order")))
             return;
-        // A refused statement has reported itself; the list shows what is stored either way.
+        // A refused statement has reported itself; the list shows what is stored either way,
+        // unless the server has gone away, which the locate tool has told already.
         FoodOrderStore::RemoveOrder(number);
-        LoadOrders();
+        if (theDBworks::IsConnected())
+            LoadOrders();
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/ui/frmScroll.h"
 #include "food_orders/FoodBill.h"
+#include "food_orders/FoodOrderStore.h"
 
 #include <QVariant>
 
@@ -81,4 +82,10 @@ private:
     QString chosenOrderNumber() const;
     // Tax and amount with tax on the total box, at the percent lbPercent shows.
     void showTaxOnTotal();
+    // False, the user told why, when the chosen order's items cannot be shown now.
+    bool itemsRead(FoodOrderStore::OrderLinesRead::State state, const QString& number);
+    void tellRemovalUnderway(const QString& number);
+
+    // The chosen order whose items were not shown, its removal being finished elsewhere.
+    QString unreadOrder_;
 };

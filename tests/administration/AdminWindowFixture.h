@@ -4,6 +4,7 @@
 #include "administration/AdminUsersPage.h"
 #include "administration/frmAdminArea.h"
 #include "core/frmErrorReport.h"
+#include "core/theDBworks.h"
 #include "tests/support/AdminStatements.h"
 #include "tests/support/AdminSteps.h"
 #include "tests/support/MainWindowFixture.h"
@@ -38,6 +39,14 @@ protected:
         if (!form)
             TestSupport::FailAt(QStringLiteral("the administration window did not open"), where);
         return form;
+    }
+
+    // The program stopped and started again on the same folder and database.
+    void StartAgain() {
+        delete main.data();
+        theDBworks::CloseConnection();
+        main = new mainFrm();
+        main->show();
     }
 
     static AdminRoomsPage* Rooms() { return LoadedInstance<frmAdminArea>()->RoomsPage; }

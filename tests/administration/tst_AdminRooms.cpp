@@ -2,6 +2,7 @@
 #include "administration/frmRoomAdminFloat.h"
 #include "core/Currency.h"
 #include "core/ErrorReport.h"
+#include "core/GlobalLogin.h"
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
 #include "tests/support/AmountSteps.h"
@@ -18,6 +19,25 @@
 using TestSupport::Messages;
 using TestSupport::ModalSteps;
 using TestSupport::Write;
+
+namespace {
+
+// Another administrator adds the rooms first, first + 1, ... as the rooms page adds them, and
+// stops at a room that is neither added nor found added by this desk.
+int addRoomsAtAnotherDesk(const QStringList& work) {
+    GlobalLogin::LoggedUserName = QStringLiteral("desk");
+    const int first = work.value(0).toInt();
+    for (int id = first; id < first + work.value(1).toInt(); ++id) {
+        const RoomStore::Result added =
+            RoomStore::AddRoom(QString::number(id), QStringLiteral("Desk"),
+                               QStringLiteral("Twin Bed"), Currency::FromText("90", QLocale::c()));
+        if (added.outcome == RoomStore::Result::Outcome::Failed)
+            return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 // The rooms page driven through its controls: adding with its checks and balloons, the stored
 // forms, the booking tables, the log rows, removal and the list's menu.
@@ -363,6 +383,82 @@ private slots:
         QVERIFY(LogRows().isEmpty());
     }
 
+    // Two administrators add the same rooms at the same moment: each room is added once, with
+    // its table and its log row, and the desk that loses a room meets the page's balloon.
+    void twoDesksAddingTheSameRoomsAtOnce() {
+        const int first = 201;
+        const int count = 40;
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
+        DatabaseFaults::DeskProcess desk({QString::number(first), QString::number(count)});
+        VERIFY_RAN(desk.Start());
+        QStringList addedHere;
+        for (int id = first; id < first + count; ++id) {
+            const QString roomId = QString::number(id);
+            const qsizetype before = Messages().size();
+            QTest::mouseClick(page->txtRoomID, Qt::LeftButton);
+            AddRoomOnPage(roomId, "Front", "Twin Bed", "80");
+            const QStringList shown = Messages().mid(before);
+            if (shown == QStringList{"Room " + roomId + " Added on the Room List!"}) {
+                addedHere << roomId;
+                continue;
+            }
+            const TestSupport::Balloon balloon = ShownBalloon();
+            QVERIFY2(shown.isEmpty() && balloon.shown &&
+                         balloon.title == QLatin1String("Room Already Exist!"),
+                     qPrintable(roomId + ": " + shown.join(" / ")));
+        }
+        VERIFY_RAN(desk.Finish());
+        QVERIFY(!frmErrorReport::Instance());
+
+        QStringList rooms;
+        QStringList logTexts;
+        for (int id = first; id < first + count; ++id) {
+            rooms << QString::number(id);
+            logTexts << "Added Room -" + QString::number(id);
+            QVERIFY(TableExists("room_" + QString::number(id)));
+        }
+        QStringList stored = StoredRows(*db, "SELECT RoomNameID FROM tbl_Rooms", {"RoomNameID"});
+        stored.sort();
+        QCOMPARE(stored, rooms);
+        QCOMPARE(StoredRows(*db,
+                            "SELECT RoomNameID FROM tbl_Rooms WHERE Description = 'Front' "
+                            "ORDER BY RoomNameID",
+                            {"RoomNameID"}),
+                 addedHere);
+        QStringList logged = StoredRows(
+            *db, "SELECT LogText FROM tbl_logTable WHERE LogKey = 'RoomAddedRemove'", {"LogText"});
+        logged.sort();
+        QCOMPARE(logged, logTexts);
+    }
+
+    // What a removal cut short leaves is finished when the program starts: a booking table set
+    // aside comes back to its room, and goes with a room that is gone; nothing else is touched.
+    void removalsCutShortAreFinishedAtTheNextStart() {
+        VERIFY_RAN(
+            AddRooms({{"101", "Garden", "Twin Bed", "80"}, {"102", "Suite", "Double Bed", "150"}}));
+        const QStringList keys =
+            StoredRows(*db, "SELECT RoomID FROM tbl_Rooms ORDER BY RoomID", {"RoomID"});
+        // 101's removal stopped before its row went, 102's after.
+        VERIFY_RAN(db->Run("ALTER TABLE [room_101] RENAME TO [room_101_removed_" + keys[0] + "]"));
+        VERIFY_RAN(db->Run("ALTER TABLE [room_102] RENAME TO [room_102_removed_" + keys[1] + "]"));
+        VERIFY_RAN(db->Run("DELETE FROM tbl_Rooms WHERE RoomID = " + keys[1]));
+        // No removal's: one that holds a booking, one named otherwise.
+        VERIFY_RAN(db->Run("CREATE TABLE room_103_removed_77 (ID INT)"));
+        VERIFY_RAN(db->Run("INSERT INTO room_103_removed_77 (ID) VALUES (1)"));
+        VERIFY_RAN(db->Run("CREATE TABLE room_104_removed_x (ID INT)"));
+
+        StartAgain();
+
+        for (const QString& gone : {"room_101_removed_" + keys[0], "room_102_removed_" + keys[1]})
+            QVERIFY2(!TableExists(gone), qPrintable(gone));
+        for (const char* kept : {"room_101", "room_103_removed_77", "room_104_removed_x"})
+            QVERIFY2(TableExists(kept), kept);
+        QCOMPARE(db->Count("room_101"), 0);
+        QCOMPARE(storedRooms(), QStringList{"101|Garden|Twin Bed|80"});
+        VERIFY_NOTHING_SHOWN();
+    }
+
     void removeTakesAnEmptyRoomWithItsTableAndLogsIt() {
         VERIFY_RAN(twoRoomsOneBooked());
         OpenAdmin();
@@ -580,5 +676,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestAdminRooms)
+STAYMARK_TEST_MAIN_WITH_DESK(TestAdminRooms, addRoomsAtAnotherDesk)
 #include "tst_AdminRooms.moc"

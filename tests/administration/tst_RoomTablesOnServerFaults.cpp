@@ -4,6 +4,7 @@
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
 #include "tests/core/PrivateMariaDb.h"
+#include "tests/core/StatementTrap.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -87,6 +88,7 @@ class TestRoomTablesOnServerFaults : public AdminWindowFixture {
     Q_OBJECT
 
     std::unique_ptr<PrivateMariaDb> server;
+    std::unique_ptr<StatementTrap> trap;
 
     DatabaseFaults::OtherDesk::Settings serverSettings() const {
         DatabaseFaults::OtherDesk::Settings settings;
@@ -127,10 +129,14 @@ private slots:
     // Every test of this class runs on the server it starts here, whatever the run asks for.
     void initTestCase() {
         server = std::make_unique<PrivateMariaDb>();
-        const QString error = server->StartAsTheTestServer();
+        const QString error = server->Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
+        trap = std::make_unique<StatementTrap>(*server);
     }
-    void cleanupTestCase() { server.reset(); }
+    void cleanupTestCase() {
+        trap.reset();
+        server.reset();
+    }
 
     void anAdditionCutShortIsFinishedByTheNextTry() {
         OpenAdmin();
@@ -170,6 +176,46 @@ private slots:
         QCOMPARE(roomTables(), QStringList{});
         QCOMPARE(Rooms()->listRoomView->ListItems().Count(), 0);
         QVERIFY(!frmErrorReport::Instance());
+    }
+
+    // The server dies at a step of a removal that waits for nothing. The room is said to be
+    // removed once its row has gone, and the next start finishes the table either way.
+    void aRemovalCutShortIsFinishedAtTheNextStart_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("rooms");
+        QTest::addColumn<QStringList>("tables");
+        const QString question = QStringLiteral("Remove Selected Room! Are you Sure?");
+        QTest::newRow("deleting the room's row")
+            << "DELETE from tbl_Rooms" << QStringList{question, "frmDBLocateTool"}
+            << QStringList{"103"} << QStringList{"room_103"};
+        QTest::newRow("dropping the table set aside")
+            << "DROP TABLE `room_103_removed_"
+            << QStringList{question, "frmDBLocateTool", "Room 103 Removed!"} << QStringList{}
+            << QStringList{};
+    }
+    void aRemovalCutShortIsFinishedAtTheNextStart() {
+        QFETCH(QString, statement);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, rooms);
+        QFETCH(QStringList, tables);
+        VERIFY_RAN(AddRooms({{"103", "Garden", "Twin Bed", "80"}}));
+        OpenAdmin();
+        trap->KillServerAt(statement);
+        Dialogs::Testing::CloseNextModal();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        ChooseFromMenu(Rooms()->listRoomView, Rooms()->AGPopUp1, "103", "mnuRemoveRoom");
+        QVERIFY(trap->Sprung());
+        QCOMPARE(Messages(), shown);
+        QVERIFY(!frmErrorReport::Instance());
+        server->Kill();
+        const QString error = server->Restart();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+
+        StartAgain();
+        QCOMPARE(Messages(), shown);
+        QCOMPARE(storedOnTheServer("SELECT RoomNameID FROM tbl_Rooms"), rooms);
+        QCOMPARE(roomTables(), tables);
     }
 
     // A table lock stops even a read; the desk is told as for a row lock.

@@ -3,17 +3,25 @@
 #include "core/AppPaths.h"
 #include "core/CCrypto.h"
 #include "core/CIniFile.h"
+#include "core/ErrorReport.h"
 #include "core/SqlDialect.h"
+#include "core/theDBworks.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <atomic>
+#include <cstdio>
 
 namespace DatabaseFaults {
 
 namespace {
+
+// The desk's first argument, and its first line once it has connected.
+const char kDeskArgument[] = "--desk";
+const char kStarted[] = "started\n";
 
 QString setting(const QString& key) {
     return ReadConfigValue(QStringLiteral("settings"), key);
@@ -106,6 +114,57 @@ void OtherDesk::run(Settings settings, QString statement, std::chrono::milliseco
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+DeskProcess::DeskProcess(const QStringList& work)
+    : work_(work) {}
+
+DeskProcess::~DeskProcess() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished();
+    }
+}
+
+QString DeskProcess::Start() {
+    process_.start(QCoreApplication::applicationFilePath(),
+                   QStringList{QString::fromLatin1(kDeskArgument), AppPaths::ProgramFolder()} +
+                       work_);
+    if (!process_.waitForStarted(10000))
+        return QStringLiteral("the other desk did not start: ") + process_.errorString();
+    while (!process_.canReadLine())
+        if (!process_.waitForReadyRead(30000))
+            return QStringLiteral("the other desk did not connect: ") +
+                   QString::fromLocal8Bit(process_.readAllStandardError());
+    process_.readLine();
+    return {};
+}
+
+QString DeskProcess::Finish() {
+    if (!process_.waitForFinished(120000))
+        return QStringLiteral("the other desk did not end");
+    const QString errors = QString::fromLocal8Bit(process_.readAllStandardError());
+    if (process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0)
+        return {};
+    return errors.isEmpty() ? QStringLiteral("the other desk failed") : errors;
+}
+
+int RunAsDesk(int argc, char* argv[], const std::function<int(const QStringList&)>& work) {
+    if (argc < 3 || qstrcmp(argv[1], kDeskArgument) != 0)
+        return -1;
+    QCoreApplication app(argc, argv);
+    TestSupport::PrepareDataProcess();
+    AppPaths::SetProgramFolder(QString::fromLocal8Bit(argv[2]));
+    if (!theDBworks::Connect()) {
+        fprintf(stderr, "the other desk cannot connect: %s\n", qUtf8Printable(ErrMsg));
+        return 1;
+    }
+    fputs(kStarted, stdout);
+    fflush(stdout);
+    const int done = work(app.arguments().mid(3));
+    for (const QString& shown : TestSupport::Reported())
+        fprintf(stderr, "%s\n", qUtf8Printable(shown));
+    return done;
 }
 
 namespace {

@@ -2,9 +2,12 @@
 
 #include "tests/support/TestEnvironment.h"
 
+#include <QProcess>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <future>
 #include <thread>
 
@@ -41,6 +44,32 @@ private:
     std::thread thread_;
 };
 
+// Another front desk in a process of its own: this test program started again as a desk (see
+// STAYMARK_TEST_MAIN_WITH_DESK) on the database of this test's program folder, running the
+// program's own code there.
+class DeskProcess final {
+    Q_DISABLE_COPY_MOVE(DeskProcess)
+
+public:
+    // `work` is handed to the desk's work routine.
+    explicit DeskProcess(const QStringList& work);
+    ~DeskProcess();
+    // Starts the desk and returns once it has connected and begun its work: the empty text, or
+    // why it could not.
+    QString Start();
+    // Until the desk has ended: the empty text, or what it reported as it failed.
+    QString Finish();
+
+private:
+    QStringList work_;
+    QProcess process_;
+};
+
+// The desk's side: when this process was started as a desk, connects to the database of the
+// folder it was given and returns what `work` returns (0 for work done, and what the data layer
+// showed went to stderr); otherwise -1.
+int RunAsDesk(int argc, char* argv[], const std::function<int(const QStringList&)>& work);
+
 // A query on a connection opened for it alone, with the settings in config.ini: it reads what
 // is stored whatever became of the other connections.
 Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& accessSql);
@@ -56,3 +85,11 @@ void BreakStoredSettings(TestSupport::Backend backend);
 QString StopWaitingForLocks(TestSupport::TestDatabase& db);
 
 } // namespace DatabaseFaults
+
+// A Qt Test main whose program serves as another front desk too (DatabaseFaults::DeskProcess),
+// doing `deskWork` there.
+#define STAYMARK_TEST_MAIN_WITH_DESK(TestClass, deskWork)                                          \
+    int main(int argc, char* argv[]) {                                                             \
+        const int desk = DatabaseFaults::RunAsDesk(argc, argv, deskWork);                          \
+        return desk >= 0 ? desk : TestSupport::RunTestMain<TestClass>(argc, argv);                 \
+    }

@@ -113,10 +113,14 @@ QString PrivateMariaDb::StartAsTheTestServer() {
     const QString error = Start();
     if (!error.isEmpty())
         return error;
+    PointTestsAt(port_);
+    return {};
+}
+
+void PrivateMariaDb::PointTestsAt(int port) const {
     qputenv("STAYMARK_TEST_BACKEND", "mariadb");
     qputenv("STAYMARK_TEST_MYSQL_HOST", "127.0.0.1");
-    qputenv("STAYMARK_TEST_MYSQL_PORT", QByteArray::number(port_));
-    return {};
+    qputenv("STAYMARK_TEST_MYSQL_PORT", QByteArray::number(port));
 }
 
 void PrivateMariaDb::Kill() {

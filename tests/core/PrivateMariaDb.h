@@ -19,6 +19,9 @@ public:
     QString Start();
     // Starts it and points the tests of this run at it, whatever the run asked for.
     QString StartAsTheTestServer();
+    // Points the tests of this run at this port of the loopback address, where something
+    // passes their connections on to this server.
+    void PointTestsAt(int port) const;
     // Ends the server at once, as a crash would.
     void Kill();
     // Starts it again on the same data and port; the empty text, or why not.

@@ -2,10 +2,15 @@
 
 #include "core/frmErrorReport.h"
 #include "food_orders/FoodOrderStore.h"
+#include "food_orders/frmFoodDetails.h"
+#include "food_orders/frmFoodTxtView.h"
 #include "tests/core/DatabaseFaults.h"
 #include "tests/core/PrivateMariaDb.h"
+#include "tests/core/StatementTrap.h"
 
+#include <QPushButton>
 #include <QSqlDatabase>
+#include <QTextEdit>
 
 #include <chrono>
 #include <csignal>
@@ -14,6 +19,16 @@
 
 using namespace std::chrono_literals;
 using TestSupport::Backend;
+using TestSupport::Messages;
+
+namespace {
+
+// Another front desk removes the order it is given.
+int removeOrderAtAnotherDesk(const QStringList& work) {
+    return FoodOrderStore::RemoveOrder(work.value(0)) ? 0 : 1;
+}
+
+} // namespace
 
 // Orders on a MariaDB server that dies while a save or a removal waits for another desk's
 // lock, with the database locate tool closed, and comes back.
@@ -21,6 +36,7 @@ class TestFoodOrderServerFaults : public FoodOrderFixture {
     Q_OBJECT
 
     std::unique_ptr<PrivateMariaDb> server;
+    std::unique_ptr<StatementTrap> trap;
 
     FoodOrder anOrder(const QString& number) const {
         FoodOrder order;
@@ -50,6 +66,22 @@ class TestFoodOrderServerFaults : public FoodOrderFixture {
     static int countOf(const QString& sql) {
         return DatabaseFaults::QueryOnAFreshConnection(Backend::MariaDB, sql).Fields(0).toInt();
     }
+    static bool tableThere(const QString& name) {
+        return countOf("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = "
+                       "DATABASE() AND table_name = '" +
+                       name + "'") == 1;
+    }
+
+    void restartServer() {
+        server->Kill();
+        const QString error = server->Restart();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
+    frmFoodDetails* openDetails() {
+        frmFoodDetails::ShowForCustomer([this] { return ann; });
+        return LoadedInstance<frmFoodDetails>();
+    }
 
     // Runs `step` while another desk holds `lock`; the server dies a moment into the wait,
     // and the locate tool that opens is closed. Then the server comes back.
@@ -77,10 +109,108 @@ class TestFoodOrderServerFaults : public FoodOrderFixture {
 private slots:
     void initTestCase() {
         server = std::make_unique<PrivateMariaDb>();
-        const QString error = server->StartAsTheTestServer();
+        const QString error = server->Start();
         QVERIFY2(error.isEmpty(), qPrintable(error));
+        trap = std::make_unique<StatementTrap>(*server);
     }
-    void cleanupTestCase() { server.reset(); }
+    void cleanupTestCase() {
+        trap.reset();
+        server.reset();
+    }
+
+    // The server goes down as Save is pressed, at each step before the question: the user meets
+    // the locate tool and nothing else, and the next Save, with the server back, saves.
+    void theServerGoneAsSaveIsPressedTakesTheLocateToolsRoad_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("the new number's order row")
+            << "SELECT ID FROM tbl_FoodOrders WHERE FoodOrderID";
+        QTest::newRow("the new number's item table") << "LOWER(table_name) = LOWER('tbl_FoodOrder_";
+    }
+    void theServerGoneAsSaveIsPressedTakesTheLocateToolsRoad() {
+        QFETCH(QString, statement);
+        frmFoodingBook::ShowForCustomer(ann);
+        frmFoodingBook* form = LoadedInstance<frmFoodingBook>();
+        QVERIFY(form);
+        AddItem(form, QStringLiteral("Tea"));
+        trap->KillServerAt(statement);
+        Dialogs::Testing::CloseNextModal();
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QVERIFY(trap->Sprung());
+        QCOMPARE(Messages(), QStringList{"frmDBLocateTool"});
+        QVERIFY(!frmErrorReport::Instance());
+        restartServer();
+
+        Dialogs::Testing::Reset();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QCOMPARE(Messages(), (QStringList{"Confirm Save this Order?",
+                                          "Food & Beverages order added into the record"}));
+        QCOMPARE(countOf(QStringLiteral("SELECT COUNT(*) FROM tbl_FoodOrders")), 1);
+        QCOMPARE(orderTables().size(), 1);
+    }
+
+    // The server dies as the order's row is being deleted, after its items were set aside: the
+    // details, refreshed once the server is back, and the bill show the order whole.
+    void anOrderWhoseRemovalWasCutShortIsShownWhole() {
+        const QString number = QStringLiteral("101010101010");
+        QVERIFY(FoodOrderStore::SaveOrder(anOrder(number)));
+        frmFoodDetails* details = openDetails();
+        trap->KillServerAt(QStringLiteral("DELETE FROM tbl_FoodOrders"));
+        Dialogs::Testing::CloseNextModal();
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(details->Command5, Qt::LeftButton);
+        QVERIFY(trap->Sprung());
+        const QStringList met{"Remove Food & Beverages Order '" + number + "' ? Are you sure!",
+                              "frmDBLocateTool"};
+        QCOMPARE(Messages(), met);
+        restartServer();
+
+        QTest::mouseClick(details->Command1, Qt::LeftButton);
+        QCOMPARE(TestSupport::RowsOf(details->ItemsLV, 2), QStringList{"Tea|" + shown("2.5")});
+        QCOMPARE(details->txtTotalAmount->text(), shown("2.5"));
+        QTest::mouseClick(details->Command3, Qt::LeftButton);
+        frmFoodTxtView* bill = LoadedInstance<frmFoodTxtView>();
+        QVERIFY(bill);
+        QVERIFY2(bill->RichText->toPlainText().contains("Tea"),
+                 qPrintable(bill->RichText->toPlainText()));
+        QCOMPARE(Messages(), met);
+        QVERIFY(!frmErrorReport::Instance());
+        QCOMPARE(orderTables(), QStringList{"tbl_FoodOrder_" + number});
+    }
+
+    // While another desk is removing the order, its details and its bill say so instead of
+    // showing part of it; once the removal is done the order is gone from the list.
+    void anOrderBeingRemovedAtAnotherDeskSaysSo() {
+        const QString number = QStringLiteral("101010101010");
+        QVERIFY(FoodOrderStore::SaveOrder(anOrder(number)));
+        frmFoodDetails* details = openDetails();
+        // The other desk's removal waits for this lock after it has set the items aside.
+        DatabaseFaults::OtherDesk holder(Backend::MariaDB);
+        VERIFY_RAN(holder.Hold("UPDATE tbl_FoodOrders SET Status = Status WHERE FoodOrderID = '" +
+                                   number + "'",
+                               4500ms));
+        DatabaseFaults::DeskProcess remover({number});
+        VERIFY_RAN(remover.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(tableThere("tbl_FoodOrderGone_" + number), 10000);
+
+        QTest::mouseClick(details->Command1, Qt::LeftButton);
+        QCOMPARE(details->ItemsLV->ListItems().Count(), 0);
+        QTest::mouseClick(details->Command3, Qt::LeftButton);
+        QVERIFY(!LoadedInstance<frmFoodTxtView>());
+        const QString underway = "The removal of order " + number +
+                                 " is being finished at another front desk, so its items are not "
+                                 "shown. Please press Refresh in a moment.";
+        QCOMPARE(Messages(), (QStringList{underway, underway}));
+
+        holder.Finish();
+        VERIFY_RAN(remover.Finish());
+        QTest::mouseClick(details->Command1, Qt::LeftButton);
+        QCOMPARE(TestSupport::RowsOf(details->OrderLV, 1), QStringList{""});
+        QCOMPARE(Messages(), (QStringList{underway, underway}));
+        QVERIFY(!frmErrorReport::Instance());
+        QCOMPARE(orderTables(), QStringList{});
+        QVERIFY(!tableThere("tbl_FoodOrderGone_" + number));
+    }
 
     // Cut short after its item table was made: the next save leaves no stray table.
     void saveCutShortLeavesNoTableAfterTheNextSave() {
@@ -124,5 +254,5 @@ private slots:
     }
 };
 
-STAYMARK_TEST_MAIN(TestFoodOrderServerFaults)
+STAYMARK_TEST_MAIN_WITH_DESK(TestFoodOrderServerFaults, removeOrderAtAnotherDesk)
 #include "tst_FoodOrderServerFaults.moc"

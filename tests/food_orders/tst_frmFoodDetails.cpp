@@ -2,6 +2,7 @@
 
 #include "administration/frmTax.h"
 #include "core/ErrorReport.h"
+#include "core/frmErrorReport.h"
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodDetails.h"
 #include "food_orders/frmFoodTxtView.h"
@@ -183,6 +184,20 @@ private slots:
         form->LoadOrdersTotal();
         QCOMPARE(form->txtTotalAmount->text(), shown("0"));
         QVERIFY(ErrMsg.isEmpty());
+    }
+
+    // Another desk removed an order this window still lists: choosing it says so, and the list
+    // shows the orders as they are now.
+    void anOrderRemovedElsewhereSaysSoWhenChosen() {
+        open();
+        QVERIFY(FoodOrderStore::RemoveOrder(kDue));
+        choose(2);
+        QCOMPARE(Messages(),
+                 QStringList{"Order " + kDue +
+                             " no longer exists: it has been removed in the meantime."});
+        QCOMPARE(RowsOf(form->OrderLV, 1), (QStringList{kPaid, kNotConfirmed}));
+        QCOMPARE(RowsOf(form->ItemsLV, 1), (QStringList{"Tea", "Pasta"}));
+        QVERIFY(!frmErrorReport::Instance());
     }
 
     void refreshShowsTheCustomerTheListHasChosenNow() {

@@ -12,16 +12,21 @@ namespace TestSupport {
 // each test its windows are swept.
 void PrepareProcess();
 
+// The body of a Qt Test main for widget tests that run offscreen with scripted dialogs.
+template <typename TestClass> int RunTestMain(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    PrepareProcess();
+    TestClass test;
+    const int failed = QTest::qExec(&test, argc, argv);
+    return FinishProcess() ? failed : 1;
+}
+
 } // namespace TestSupport
 
 // A Qt Test main for widget tests that run offscreen with scripted dialogs.
 #define STAYMARK_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char* argv[]) {                                                             \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        QApplication app(argc, argv);                                                              \
-        TestSupport::PrepareProcess();                                                             \
-        TestClass test;                                                                            \
-        const int failed = QTest::qExec(&test, argc, argv);                                        \
-        return TestSupport::FinishProcess() ? failed : 1;                                          \
+        return TestSupport::RunTestMain<TestClass>(argc, argv);                                    \
     }
