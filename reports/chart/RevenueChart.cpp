@@ -90,6 +90,13 @@ void RevenueChart::Redraw() {
     applyLook();
 }
 
+// What is asked of the drawing (where a row lies, what is under the pointer, the picture) is
+// read from it drawn and laid out as it stands now.
+void RevenueChart::settle() {
+    Redraw();
+    chart()->layout()->activate();
+}
+
 void RevenueChart::applyLook() {
     QChart* drawing = chart();
     const bool deep = content_.style.depth;
@@ -111,18 +118,22 @@ void RevenueChart::applyLook() {
 }
 
 // The depth rises above the plot and reaches to its right: the plot gives up that room inside
-// the place Qt laid out for it, so the title above and the legend beside stay clear of it.
+// the place Qt laid out for it, so the title above and the legend beside stay clear of it. Only
+// then is the chart laid out at once, to learn that place; a flat chart is laid out by Qt when
+// it is next drawn, once.
 void RevenueChart::makeDepthRoom() {
     if (makingDepthRoom_)
         return;
     makingDepthRoom_ = true;
     QChart* drawing = chart();
-    drawing->setPlotArea(QRectF());
-    drawing->layout()->activate();
-    if (content_.style.depth && content_.style.shape != Chart::Shape::Pie) {
-        drawing->setPlotArea(drawing->plotArea().adjusted(0, kDepthRoom, -kDepthRoom, 0));
+    const bool needsRoom = content_.style.depth && content_.style.shape != Chart::Shape::Pie;
+    if (needsRoom || plotAreaGivesRoom_)
+        drawing->setPlotArea(QRectF());
+    if (needsRoom) {
         drawing->layout()->activate();
+        drawing->setPlotArea(drawing->plotArea().adjusted(0, kDepthRoom, -kDepthRoom, 0));
     }
+    plotAreaGivesRoom_ = needsRoom;
     makingDepthRoom_ = false;
 }
 
@@ -273,7 +284,7 @@ QString RevenueChart::ValueLabelText(int row) const {
 }
 
 QList<Chart::ValueLabels::Placed> RevenueChart::DrawnValueLabels() {
-    Redraw();
+    settle();
     return labels_->Placements();
 }
 
@@ -300,23 +311,23 @@ QPointF RevenueChart::toChart(const QPoint& viewportPoint) const {
 }
 
 Chart::Hit RevenueChart::PartAt(const QPoint& viewportPoint) {
-    Redraw();
+    settle();
     return Chart::PartAt(*this, drawnGeometry(), content_, *labels_, viewportPoint);
 }
 
 QPoint RevenueChart::RowPosition(int row) {
     checkRow(row);
-    Redraw();
+    settle();
     return mapFromScene(chart()->mapToScene(drawnGeometry().ValuePoint(row - 1)));
 }
 
 QPointF RevenueChart::DepthOffset() {
-    Redraw();
+    settle();
     return drawnGeometry().Depth();
 }
 
 QImage RevenueChart::Picture() {
-    Redraw();
+    settle();
     return grab().toImage();
 }
 

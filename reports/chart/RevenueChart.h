@@ -89,6 +89,7 @@ protected:
 
 private:
     void changed();
+    void settle();
     void applyLook();
     void refreshLayers();
     void fitDayLabels();
@@ -107,4 +108,6 @@ private:
     QFont dayLabelsFont_;
     bool redrawPending_ = false;
     bool makingDepthRoom_ = false;
+    // The plot area is set by hand, smaller than Qt would lay it out, to make room for depth.
+    bool plotAreaGivesRoom_ = false;
 };

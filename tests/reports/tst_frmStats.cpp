@@ -115,6 +115,7 @@ QRectF drawnText(RevenueChart* chart, const QString& text) {
 
 QStringList legendEntries(RevenueChart* chart) {
     chart->Redraw();
+    QApplication::processEvents();
     QStringList entries;
     for (QLegendMarker* marker : chart->chart()->legend()->markers())
         if (marker->isVisible())
