@@ -212,7 +212,10 @@ Drawn DrawSeries(QChart& chart, const Axes& axes, const Content& content, const 
     Drawn drawn = seriesOf(content);
     const bool pie = content.style.shape == Shape::Pie;
     const bool xy = content.style.shape == Shape::XY;
-    axes.days->setCategories(content.labels);
+    // Without a row the days' axis keeps one blank day: Qt lays out no category axis without
+    // any, and its title would stand in the chart's corner.
+    axes.days->setCategories(content.labels.isEmpty() ? QStringList{QStringLiteral(" ")}
+                                                      : content.labels);
     axes.dayNumbers->setRange(1, std::max(content.Rows(), 2));
     setValueRange(*axes.values, content);
     axes.days->setVisible(!pie && !xy);

@@ -113,6 +113,14 @@ QRectF drawnText(RevenueChart* chart, const QString& text) {
     return {};
 }
 
+// The place of the drawn text that begins so.
+QRectF drawnTextStarting(RevenueChart* chart, const QString& start) {
+    for (const auto& [shown, place] : drawnTexts(chart))
+        if (shown.startsWith(start))
+            return place;
+    return {};
+}
+
 QStringList legendEntries(RevenueChart* chart) {
     chart->Redraw();
     QApplication::processEvents();
@@ -571,6 +579,40 @@ private slots:
         form->StatView->setCurrentText(QStringLiteral("Room Bookings"));
         QTest::mouseClick(form->Check2, Qt::LeftButton);
         QCOMPARE(legendEntries(form->MSChart1), QStringList{QStringLiteral("Rooms Count")});
+    }
+
+    // With no month chosen, as in a language whose month names differ, the axis titles stand
+    // at their axes: the days' below the plot, the values' left of it.
+    void axisTitlesStayAtTheirAxesWithNoMonthChosen_data() {
+        QTest::addColumn<QString>("type");
+        QTest::newRow("bar") << "2d Bar";
+        QTest::newRow("xy") << "2d XY";
+        QTest::newRow("3d bar") << "3d Bar";
+    }
+    void axisTitlesStayAtTheirAxesWithNoMonthChosen() {
+        QFETCH(QString, type);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        frmStats* form = open();
+        QVERIFY(form);
+        form->ComboChartType->setCurrentText(type);
+        for (QCheckBox* box : {form->Check1, form->Check3, form->Check4})
+            box->click();
+        RevenueChart* chart = form->MSChart1;
+        QCOMPARE(chart->RowCount(), 0);
+        const QRectF days = drawnTextStarting(chart, QStringLiteral("Dates of Month"));
+        const QRectF values = drawnText(chart, QStringLiteral("Currency"));
+        const QRectF plot = chart->chart()->plotArea();
+        QVERIFY(!days.isEmpty() && !values.isEmpty());
+        QVERIFY2(days.top() >= plot.bottom() && days.center().x() > plot.left() &&
+                     days.center().x() < plot.right(),
+                 qPrintable(QStringLiteral("the days' title stands at %1,%2")
+                                .arg(days.center().x())
+                                .arg(days.center().y())));
+        QVERIFY2(values.right() <= plot.left() && values.center().y() > plot.top() &&
+                     values.center().y() < plot.bottom(),
+                 qPrintable(QStringLiteral("the values' title stands at %1,%2")
+                                .arg(values.center().x())
+                                .arg(values.center().y())));
     }
 
     // A pie stands on its own: no axis of the other types shows through it, nor their grid.
