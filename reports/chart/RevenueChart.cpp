@@ -4,6 +4,7 @@
 #include "core/RuntimeErrors.h"
 #include "reports/chart/ChartHitTest.h"
 #include "reports/chart/DepthDrawing.h"
+#include "reports/chart/SliceLegend.h"
 #include "reports/chart/ValueLabels.h"
 
 #include <QBarCategoryAxis>
@@ -57,6 +58,8 @@ RevenueChart::RevenueChart(QWidget* parent)
     faces_ =
         new Chart::DepthLayer(drawing, Chart::DepthLayer::Layer::Faces, geometryNow, contentNow);
     labels_ = new Chart::ValueLabels(drawing, geometryNow, contentNow);
+    sliceLegend_ = new Chart::SliceLegend(
+        drawing, [this]() -> const Chart::Drawn& { return drawn_; }, contentNow);
     connect(drawing, &QChart::plotAreaChanged, this, &RevenueChart::refreshLayers);
     connect(drawing, &QGraphicsWidget::geometryChanged, this, [this] {
         makeDepthRoom();
@@ -101,7 +104,9 @@ void RevenueChart::applyLook() {
     QChart* drawing = chart();
     const bool deep = content_.style.depth;
     drawing->setTitle(content_.title);
-    drawing->legend()->setVisible(content_.legendShown);
+    // A pie's slices are named by a legend of its own, which holds a month of days.
+    drawing->legend()->setVisible(content_.legendShown &&
+                                  content_.style.shape != Chart::Shape::Pie);
     axes_.days->setTitleText(content_.xTitle);
     axes_.dayNumbers->setTitleText(content_.xTitle);
     axes_.values->setTitleText(content_.yTitle);
@@ -112,9 +117,17 @@ void RevenueChart::applyLook() {
     axes_.values->setGridLineVisible(!deep && content_.style.shape != Chart::Shape::Pie);
     drawing->setPlotAreaBackgroundBrush(content_.plotColor);
     drawing->setPlotAreaBackgroundVisible(!deep);
-    drawing->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
+    makeLegendRoom();
     makeDepthRoom();
     refreshLayers();
+}
+
+// The pie's legend stands at the chart's right, in room the chart leaves it beside the pie.
+void RevenueChart::makeLegendRoom() {
+    const int legend = int(std::ceil(sliceLegend_->WidthFor(chart()->plotArea().height())));
+    const QMargins margins(kMargin, kMargin, kMargin + legend, kMargin);
+    if (chart()->margins() != margins)
+        chart()->setMargins(margins);
 }
 
 // The depth rises above the plot and reaches to its right: the plot gives up that room inside
@@ -140,9 +153,12 @@ void RevenueChart::makeDepthRoom() {
 void RevenueChart::refreshLayers() {
     fitDayLabels();
     fitDayNumbers();
+    // The plot's height tells how many columns the pie's legend needs.
+    makeLegendRoom();
     walls_->Refresh();
     faces_->Refresh();
     labels_->Refresh();
+    sliceLegend_->Refresh();
 }
 
 // Day numbers too wide for their days are written smaller instead of being cut short.
@@ -312,7 +328,20 @@ QPointF RevenueChart::toChart(const QPoint& viewportPoint) const {
 
 Chart::Hit RevenueChart::PartAt(const QPoint& viewportPoint) {
     settle();
-    return Chart::PartAt(*this, drawnGeometry(), content_, *labels_, viewportPoint);
+    return Chart::PartAt(*this, drawnGeometry(), content_, *labels_, LegendPlace(), viewportPoint);
+}
+
+QRectF RevenueChart::LegendPlace() {
+    settle();
+    if (content_.style.shape == Chart::Shape::Pie)
+        return sliceLegend_->Place();
+    const QLegend* legend = chart()->legend();
+    return legend->isVisible() ? legend->geometry() : QRectF();
+}
+
+QList<Chart::SliceLegend::Entry> RevenueChart::DrawnSliceLegend() {
+    settle();
+    return sliceLegend_->Entries();
 }
 
 QPoint RevenueChart::RowPosition(int row) {
