@@ -27,13 +27,9 @@ constexpr double kBoxGap = 6;
 
 SliceLegend::SliceLegend(QChart* chart, std::function<const Drawn&()> drawn,
                          std::function<const Content&()> content)
-    : QGraphicsItem(chart)
-    , chart_(chart)
+    : ChartLayer(chart, kLegendZ)
     , drawn_(std::move(drawn))
-    , content_(std::move(content)) {
-    setZValue(kLegendZ);
-    setAcceptedMouseButtons(Qt::NoButton);
-}
+    , content_(std::move(content)) {}
 
 bool SliceLegend::shown() const {
     const Content& content = content_();
@@ -103,15 +99,6 @@ QRectF SliceLegend::Place() const {
     for (const Entry& entry : Entries())
         place |= entry.place;
     return place;
-}
-
-void SliceLegend::Refresh() {
-    prepareGeometryChange();
-    update();
-}
-
-QRectF SliceLegend::boundingRect() const {
-    return chart_->rect();
 }
 
 void SliceLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {

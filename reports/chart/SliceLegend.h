@@ -1,21 +1,19 @@
 #pragma once
 
+#include "reports/chart/ChartLayer.h"
 #include "reports/chart/ChartSeries.h"
 
 #include <QColor>
-#include <QGraphicsItem>
 #include <QList>
 #include <QString>
 
 #include <functional>
 
-class QChart;
-
 namespace Chart {
 
 // The legend of a pie: each slice that shows, by its colour and its day, in as many columns as
 // the plot's height needs, at the chart's right, where the chart leaves it room.
-class SliceLegend final : public QGraphicsItem {
+class SliceLegend final : public ChartLayer {
 public:
     SliceLegend(QChart* chart, std::function<const Drawn&()> drawn,
                 std::function<const Content&()> content);
@@ -32,10 +30,6 @@ public:
     // The room it needs at the right of a plot of this height; 0 while it is hidden.
     double WidthFor(double plotHeight) const;
 
-    // The chart was drawn or laid out again.
-    void Refresh();
-
-    QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
@@ -49,7 +43,6 @@ private:
     double entryHeight() const;
     double columnWidth(const QList<Entry>& entries) const;
 
-    QChart* chart_;
     std::function<const Drawn&()> drawn_;
     std::function<const Content&()> content_;
 };
