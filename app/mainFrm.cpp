@@ -450,7 +450,11 @@ void mainFrm::mnuOnlineHelp_Click() {
 void mainFrm::mnuOpenHelp_Click() {
     IgnoreErrors([] {
         const QString help = AppPaths::ProgramFolder() + QStringLiteral("/help.html");
-        switch (Shell::OpenFile(help)) {
+        const auto noProgram = [help] {
+            Dialogs::Message(QStringLiteral("The help file could not be opened:") + kLineBreak +
+                             help + kLineBreak + Shell::NoProgramOpensIt());
+        };
+        switch (Shell::OpenFile(help, noProgram)) {
         case Shell::FileOpening::Opened:
             return;
         case Shell::FileOpening::Missing:
@@ -458,9 +462,7 @@ void mainFrm::mnuOpenHelp_Click() {
                              help);
             return;
         case Shell::FileOpening::NoOpener:
-            Dialogs::Message(QStringLiteral("The help file could not be opened:") + kLineBreak +
-                             help + kLineBreak +
-                             QStringLiteral("No program on this computer opens it."));
+            noProgram();
             return;
         }
     });

@@ -2,6 +2,9 @@
 
 #include "core/RuntimeErrors.h"
 
+#include <QHash>
+#include <QList>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -224,17 +227,51 @@ Currency Currency::FromDouble(double value) {
 }
 
 std::optional<Currency> Currency::Parse(const QString& text, const QLocale& locale) {
-    QString body = comparable(text);
-    if (body.isEmpty())
-        return std::nullopt;
-    const bool negative = stripSignAndSymbol(body, locale);
-    std::optional<quint64> units =
-        parseDigits(body, comparable(locale.decimalPoint()), comparable(locale.groupSeparator()));
-    if (!units)
-        units = parseDigits(body, QStringLiteral("."), QStringLiteral(","));
-    if (!units)
-        return std::nullopt;
-    return Currency(negative ? -qint64(*units) : qint64(*units));
+    // A window reads the same few amounts again and again (its tariffs and rates, the totals it
+    // wrote itself), and a locale's marks are alike for every reading: both are kept for the
+    // last few locales read in, a few hundred texts each. Printable ASCII is compared as it
+    // stands.
+    struct Readings {
+        QLocale locale;
+        QString decimal;
+        QString group;
+        QHash<QString, std::optional<Currency>> amounts;
+    };
+    constexpr qsizetype kMostLocales = 4;
+    constexpr qsizetype kMostKept = 512;
+    thread_local QList<Readings> kept;
+    auto readings = std::find_if(kept.begin(), kept.end(),
+                                 [&locale](const Readings& each) { return each.locale == locale; });
+    if (readings == kept.end()) {
+        if (kept.size() >= kMostLocales)
+            kept.removeLast();
+        kept.prepend(Readings{
+            locale, comparable(locale.decimalPoint()), comparable(locale.groupSeparator()), {}});
+        readings = kept.begin();
+    }
+    QHash<QString, std::optional<Currency>>& amounts = readings->amounts;
+    if (const auto known = amounts.constFind(text); known != amounts.constEnd())
+        return *known;
+    if (amounts.size() >= kMostKept)
+        amounts.clear();
+    const auto read = [&]() -> std::optional<Currency> {
+        const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() > u' ' && c.unicode() < 0x7f;
+        });
+        QString body = plain ? text : comparable(text);
+        if (body.isEmpty())
+            return std::nullopt;
+        const bool negative = stripSignAndSymbol(body, locale);
+        std::optional<quint64> units = parseDigits(body, readings->decimal, readings->group);
+        if (!units)
+            units = parseDigits(body, QStringLiteral("."), QStringLiteral(","));
+        if (!units)
+            return std::nullopt;
+        return Currency(negative ? -qint64(*units) : qint64(*units));
+    };
+    const std::optional<Currency> amount = read();
+    amounts.insert(text, amount);
+    return amount;
 }
 
 Currency Currency::FromText(const QString& text, const QLocale& locale) {

@@ -3,6 +3,7 @@
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/ui/AGPopUp.h"
+#include "core/ui/CDLG.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/Workspace.h"
@@ -327,9 +328,11 @@ void frmFoodTxtView::saveAsRichText() {
     request.title = QStringLiteral("Save");
     request.filter = QStringLiteral("All Files (*.rtf)");
     request.overwritePrompt = false;
-    const QString path = Dialogs::SaveFileName(request);
-    if (path.isEmpty())
+    const QString chosen = Dialogs::SaveFileName(request);
+    if (chosen.isEmpty())
         return;
+    // The filter's ending, as the chart and the list exports add theirs.
+    const QString path = CDLG::WithEnding(chosen, QStringLiteral("rtf"));
     if (!RtfWriter::WriteFile(path, *RichText->document(), background_))
         Dialogs::Message(QStringLiteral("Path/File access error") + kLineBreak + path,
                          Dialogs::Icon::Critical);

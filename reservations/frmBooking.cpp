@@ -528,7 +528,7 @@ void frmBooking::Command4_Click() {
         Dialogs::Message(GlobalLogin::NoPrivilegeMsg());
 }
 
-// "Calc": the desktop's calculator.
+// "Calc": the desktop's calculator; on a computer without one the user is told so.
 void frmBooking::Command6_Click() {
     IgnoreErrors([] {
         const QStringList calculators{
@@ -540,6 +540,8 @@ void frmBooking::Command6_Click() {
             if (!program.isEmpty() && Shell::StartProgram(program, {}))
                 return;
         }
+        Dialogs::Message(QStringLiteral("The calculator could not be opened:") + kLineBreak +
+                         Shell::NoProgramOpensIt());
     });
 }
 

@@ -34,6 +34,11 @@ QString CDLG::QtFilter(const QString& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+QString CDLG::WithEnding(const QString& name, const QString& ending) {
+    const QString dotted = QLatin1Char('.') + bareExtension(ending);
+    return name.endsWith(dotted, Qt::CaseInsensitive) ? name : name + dotted;
+}
+
 bool CDLG::VBGetSaveFileName(QString& Filename, QString& FileTitle, bool OverWritePrompt,
                              const QString& Filter, long& FilterIndex, const QString& InitDir,
                              const QString& DlgTitle, const QString& DefaultExt, QWidget* Owner,

@@ -37,6 +37,10 @@ public:
     // "*.xlsx (Excel Workbook) (*.xlsx)"; pairs are joined by ";;".
     static QString QtFilter(const QString& filter);
 
+    // The file name as chosen when it ends in ".<ending>" (in any case), else with that ending
+    // added: a file is named for the format it is written in, whatever the name typed.
+    static QString WithEnding(const QString& name, const QString& ending);
+
 private:
     long apiReturn_ = 0;
     long extendedError_ = 0;

@@ -202,8 +202,12 @@ ExtLV::ExtLV(QWidget* parent)
     connect(model_, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { fitWholeColumns(first, last); });
     connect(model_, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                fitWholeColumns(topLeft.row(), bottomRight.row());
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                   const QList<int>& roles) {
+                // Only a changed text can widen a column; a picture set on every row of a list
+                // that is about to be filled again measures none of them.
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                    fitWholeColumns(topLeft.row(), bottomRight.row());
             });
 }
 

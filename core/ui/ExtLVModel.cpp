@@ -105,6 +105,10 @@ void ExtLVModel::SetIcon(int row, int imageIndex) {
 }
 
 void ExtLVModel::SetIcons(const QList<QIcon>& icons) {
+    // A window attaches its pictures before each fill: the same ones again change nothing.
+    const auto same = [](const QIcon& a, const QIcon& b) { return a.cacheKey() == b.cacheKey(); };
+    if (std::equal(icons_.cbegin(), icons_.cend(), icons.cbegin(), icons.cend(), same))
+        return;
     icons_ = icons;
     if (committed_ > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(committed_ - 1, 0), {Qt::DecorationRole});

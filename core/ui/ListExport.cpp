@@ -7,17 +7,6 @@
 
 #include <QDir>
 
-namespace {
-
-// The file is an xlsx workbook; a spreadsheet program warns of one named .xls.
-const QString kEnding = QStringLiteral(".xlsx");
-
-QString withXlsxEnding(const QString& name) {
-    return name.endsWith(kEnding, Qt::CaseInsensitive) ? name : name + kEnding;
-}
-
-} // namespace
-
 namespace ListExport {
 
 bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName,
@@ -32,7 +21,8 @@ bool ExportToExcel(ExtLV& list, QWidget* owner, const QString& initialName,
         QDir::currentPath(), QStringLiteral("Export to"), QStringLiteral("xlsx"), owner, flags);
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('*')))
         return false;
-    fileName = withXlsxEnding(fileName);
+    // The file is an xlsx workbook; a spreadsheet program warns of one named .xls.
+    fileName = CDLG::WithEnding(fileName, QStringLiteral("xlsx"));
     bool written = false;
     {
         const BusyCursor busy;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QUrl;
 
 // Everything the program hands to the desktop: web pages, the help page, other programs.
@@ -17,8 +19,13 @@ bool OpenUrl(const QUrl& url);
 bool StartProgram(const QString& program, const QStringList& args = {});
 
 enum class FileOpening { Opened, Missing, NoOpener };
-// Opens a file of the program's own with the desktop's handler for its kind.
-FileOpening OpenFile(const QString& path);
+// Opens a file of the program's own with the desktop's handler for its kind. The desktop's
+// opener runs on its own, so the program does not wait for it; when it then finds no program
+// for the file, `noProgram` is called.
+FileOpening OpenFile(const QString& path, std::function<void()> noProgram = {});
+
+// What the user is told when nothing on this computer opens what was asked for.
+QString NoProgramOpensIt();
 
 // What a test sees of each request.
 struct Request {
@@ -37,6 +44,8 @@ void Disable();
 bool IsEnabled();
 void Reset();
 const QList<Request>& Record();
+// The desktop's openers started that have not ended yet.
+int OpenersRunning();
 } // namespace Testing
 
 } // namespace Shell

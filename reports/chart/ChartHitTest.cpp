@@ -6,7 +6,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsTextItem>
-#include <QLegend>
 
 namespace Chart {
 
@@ -66,13 +65,12 @@ bool inPlot(const Geometry& geometry, const QPointF& point) {
 } // namespace
 
 Hit PartAt(const QChartView& view, const Geometry& geometry, const Content& content,
-           const ValueLabels& labels, const QPoint& viewportPoint) {
+           const ValueLabels& labels, const QRectF& legendPlace, const QPoint& viewportPoint) {
     const QChart& chart = *view.chart();
     const QPointF point = chart.mapFromScene(view.mapToScene(viewportPoint));
     if (!chart.rect().contains(point))
         return {};
-    const QLegend* legend = chart.legend();
-    if (legend->isVisible() && legend->geometry().contains(point))
+    if (legendPlace.contains(point))
         return {Part::Legend, 0, 0, -1};
     if (const int row = labels.LabelAt(point); row >= 0)
         return pointHit(Part::PointLabel, row);

@@ -101,29 +101,27 @@ QAreaSeries* areaOf(const QList<QPointF>& points, const Content& content) {
     return area;
 }
 
-// One slice per day, each a shade of the series' colour so neighbours stay apart.
+// The colour of the slice-th slice that shows: the series' colour first, then hues far from
+// the one before, so that the legend tells each slice from its neighbours.
+QColor sliceColor(const QColor& seriesColor, int slice) {
+    constexpr double kGoldenAngle = 137.508;
+    const QColor base = seriesColor.toHsl();
+    const int hue = (std::max(base.hslHue(), 0) + int(std::lround(slice * kGoldenAngle))) % 360;
+    return QColor::fromHsl(hue, base.hslSaturation(), base.lightness());
+}
+
+// One slice per day, named by the day's label; a day of nothing has no slice to show.
 QPieSeries* pieOf(const Content& content) {
     auto* pie = new QPieSeries();
     pie->setName(content.columnLabel);
-    const QColor base = content.seriesColor.toHsl();
+    int shown = 0;
     for (int row = 0; row < content.Rows(); ++row) {
         QPieSlice* slice = pie->append(content.labels.value(row), content.values.at(row));
-        const int lightness = 70 + (row % 5) * 30;
-        slice->setColor(QColor::fromHsl(base.hslHue(), base.hslSaturation(), lightness));
         slice->setBorderColor(Qt::white);
+        if (content.values.at(row) != 0)
+            slice->setColor(sliceColor(content.seriesColor, shown++));
     }
     return pie;
-}
-
-// A pie lists one marker per slice; its legend names the series, as every other type's does.
-void nameThePieInTheLegend(QChart& chart, QPieSeries* pie, const Content& content) {
-    const QList<QLegendMarker*> markers = chart.legend()->markers(pie);
-    for (qsizetype i = 0; i < markers.size(); ++i)
-        markers.at(i)->setVisible(i == 0);
-    if (markers.isEmpty())
-        return;
-    markers.first()->setLabel(content.columnLabel);
-    markers.first()->setBrush(content.seriesColor);
 }
 
 void remove(QChart& chart, QAbstractSeries* series) {
@@ -212,7 +210,10 @@ Drawn DrawSeries(QChart& chart, const Axes& axes, const Content& content, const 
     Drawn drawn = seriesOf(content);
     const bool pie = content.style.shape == Shape::Pie;
     const bool xy = content.style.shape == Shape::XY;
-    axes.days->setCategories(content.labels);
+    // Without a row the days' axis keeps one blank day: Qt lays out no category axis without
+    // any, and its title would stand in the chart's corner.
+    axes.days->setCategories(content.labels.isEmpty() ? QStringList{QStringLiteral(" ")}
+                                                      : content.labels);
     axes.dayNumbers->setRange(1, std::max(content.Rows(), 2));
     setValueRange(*axes.values, content);
     axes.days->setVisible(!pie && !xy);
@@ -221,7 +222,6 @@ Drawn DrawSeries(QChart& chart, const Axes& axes, const Content& content, const 
 
     if (pie) {
         chart.addSeries(drawn.pie);
-        nameThePieInTheLegend(chart, drawn.pie, content);
         return drawn;
     }
     QAbstractAxis* x = xy ? static_cast<QAbstractAxis*>(axes.dayNumbers) : axes.days;

@@ -37,24 +37,10 @@ QColor shadeOfSegment(const QPointF& from, const QPointF& to, const QColor& colo
 
 DepthLayer::DepthLayer(QChart* chart, Layer layer, std::function<Geometry()> geometry,
                        std::function<const Content&()> content)
-    : QGraphicsItem(chart)
-    , chart_(chart)
+    : ChartLayer(chart, layer == Layer::Walls ? kWallsZ : kFacesZ)
     , layer_(layer)
     , geometry_(std::move(geometry))
-    , content_(std::move(content)) {
-    setZValue(layer == Layer::Walls ? kWallsZ : kFacesZ);
-    setAcceptedMouseButtons(Qt::NoButton);
-    setAcceptHoverEvents(false);
-}
-
-void DepthLayer::Refresh() {
-    prepareGeometryChange();
-    update();
-}
-
-QRectF DepthLayer::boundingRect() const {
-    return chart_->rect();
-}
+    , content_(std::move(content)) {}
 
 void DepthLayer::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     const Content& content = content_();

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "reports/chart/ChartGeometry.h"
-
-#include <QGraphicsItem>
+#include "reports/chart/ChartLayer.h"
 
 #include <functional>
-
-class QChart;
 
 namespace Chart {
 
 // The depth of a chart drawn with it: an oblique projection of the plot's walls and of the
 // rows' bars, areas, lines and steps, their tops lit and their sides shaded. Qt Charts draws
 // the fronts; these layers draw what lies behind them.
-class DepthLayer final : public QGraphicsItem {
+class DepthLayer final : public ChartLayer {
 public:
     enum class Layer {
         Walls, // the back wall, the left wall and the floor with the grid: below the grid
@@ -23,10 +20,6 @@ public:
     DepthLayer(QChart* chart, Layer layer, std::function<Geometry()> geometry,
                std::function<const Content&()> content);
 
-    // The chart was laid out again: the layer covers its new size.
-    void Refresh();
-
-    QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
@@ -36,7 +29,6 @@ private:
     void paintRibbon(QPainter& painter, const Geometry& geometry, const QPolygonF& line,
                      const QColor& color) const;
 
-    QChart* chart_;
     Layer layer_;
     std::function<Geometry()> geometry_;
     std::function<const Content&()> content_;

@@ -4,6 +4,7 @@
 #include "core/RuntimeErrors.h"
 #include "reports/chart/ChartHitTest.h"
 #include "reports/chart/DepthDrawing.h"
+#include "reports/chart/SliceLegend.h"
 #include "reports/chart/ValueLabels.h"
 
 #include <QBarCategoryAxis>
@@ -57,6 +58,8 @@ RevenueChart::RevenueChart(QWidget* parent)
     faces_ =
         new Chart::DepthLayer(drawing, Chart::DepthLayer::Layer::Faces, geometryNow, contentNow);
     labels_ = new Chart::ValueLabels(drawing, geometryNow, contentNow);
+    sliceLegend_ = new Chart::SliceLegend(
+        drawing, [this]() -> const Chart::Drawn& { return drawn_; }, contentNow);
     connect(drawing, &QChart::plotAreaChanged, this, &RevenueChart::refreshLayers);
     connect(drawing, &QGraphicsWidget::geometryChanged, this, [this] {
         makeDepthRoom();
@@ -90,11 +93,20 @@ void RevenueChart::Redraw() {
     applyLook();
 }
 
+// What is asked of the drawing (where a row lies, what is under the pointer, the picture) is
+// read from it drawn and laid out as it stands now.
+void RevenueChart::settle() {
+    Redraw();
+    chart()->layout()->activate();
+}
+
 void RevenueChart::applyLook() {
     QChart* drawing = chart();
     const bool deep = content_.style.depth;
     drawing->setTitle(content_.title);
-    drawing->legend()->setVisible(content_.legendShown);
+    // A pie's slices are named by a legend of its own, which holds a month of days.
+    drawing->legend()->setVisible(content_.legendShown &&
+                                  content_.style.shape != Chart::Shape::Pie);
     axes_.days->setTitleText(content_.xTitle);
     axes_.dayNumbers->setTitleText(content_.xTitle);
     axes_.values->setTitleText(content_.yTitle);
@@ -105,33 +117,48 @@ void RevenueChart::applyLook() {
     axes_.values->setGridLineVisible(!deep && content_.style.shape != Chart::Shape::Pie);
     drawing->setPlotAreaBackgroundBrush(content_.plotColor);
     drawing->setPlotAreaBackgroundVisible(!deep);
-    drawing->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
+    makeLegendRoom();
     makeDepthRoom();
     refreshLayers();
 }
 
+// The pie's legend stands at the chart's right, in room the chart leaves it beside the pie.
+void RevenueChart::makeLegendRoom() {
+    const int legend = int(std::ceil(sliceLegend_->WidthFor(chart()->plotArea().height())));
+    const QMargins margins(kMargin, kMargin, kMargin + legend, kMargin);
+    if (chart()->margins() != margins)
+        chart()->setMargins(margins);
+}
+
 // The depth rises above the plot and reaches to its right: the plot gives up that room inside
-// the place Qt laid out for it, so the title above and the legend beside stay clear of it.
+// the place Qt laid out for it, so the title above and the legend beside stay clear of it. Only
+// then is the chart laid out at once, to learn that place; a flat chart is laid out by Qt when
+// it is next drawn, once.
 void RevenueChart::makeDepthRoom() {
     if (makingDepthRoom_)
         return;
     makingDepthRoom_ = true;
     QChart* drawing = chart();
-    drawing->setPlotArea(QRectF());
-    drawing->layout()->activate();
-    if (content_.style.depth && content_.style.shape != Chart::Shape::Pie) {
-        drawing->setPlotArea(drawing->plotArea().adjusted(0, kDepthRoom, -kDepthRoom, 0));
+    const bool needsRoom = content_.style.depth && content_.style.shape != Chart::Shape::Pie;
+    if (needsRoom || plotAreaGivesRoom_)
+        drawing->setPlotArea(QRectF());
+    if (needsRoom) {
         drawing->layout()->activate();
+        drawing->setPlotArea(drawing->plotArea().adjusted(0, kDepthRoom, -kDepthRoom, 0));
     }
+    plotAreaGivesRoom_ = needsRoom;
     makingDepthRoom_ = false;
 }
 
 void RevenueChart::refreshLayers() {
     fitDayLabels();
     fitDayNumbers();
+    // The plot's height tells how many columns the pie's legend needs.
+    makeLegendRoom();
     walls_->Refresh();
     faces_->Refresh();
     labels_->Refresh();
+    sliceLegend_->Refresh();
 }
 
 // Day numbers too wide for their days are written smaller instead of being cut short.
@@ -273,7 +300,7 @@ QString RevenueChart::ValueLabelText(int row) const {
 }
 
 QList<Chart::ValueLabels::Placed> RevenueChart::DrawnValueLabels() {
-    Redraw();
+    settle();
     return labels_->Placements();
 }
 
@@ -300,23 +327,36 @@ QPointF RevenueChart::toChart(const QPoint& viewportPoint) const {
 }
 
 Chart::Hit RevenueChart::PartAt(const QPoint& viewportPoint) {
-    Redraw();
-    return Chart::PartAt(*this, drawnGeometry(), content_, *labels_, viewportPoint);
+    settle();
+    return Chart::PartAt(*this, drawnGeometry(), content_, *labels_, LegendPlace(), viewportPoint);
+}
+
+QRectF RevenueChart::LegendPlace() {
+    settle();
+    if (content_.style.shape == Chart::Shape::Pie)
+        return sliceLegend_->Place();
+    const QLegend* legend = chart()->legend();
+    return legend->isVisible() ? legend->geometry() : QRectF();
+}
+
+QList<Chart::SliceLegend::Entry> RevenueChart::DrawnSliceLegend() {
+    settle();
+    return sliceLegend_->Entries();
 }
 
 QPoint RevenueChart::RowPosition(int row) {
     checkRow(row);
-    Redraw();
+    settle();
     return mapFromScene(chart()->mapToScene(drawnGeometry().ValuePoint(row - 1)));
 }
 
 QPointF RevenueChart::DepthOffset() {
-    Redraw();
+    settle();
     return drawnGeometry().Depth();
 }
 
 QImage RevenueChart::Picture() {
-    Redraw();
+    settle();
     return grab().toImage();
 }
 

@@ -3,6 +3,7 @@
 #include "reports/chart/ChartContent.h"
 #include "reports/chart/ChartGeometry.h"
 #include "reports/chart/ChartSeries.h"
+#include "reports/chart/SliceLegend.h"
 #include "reports/chart/ValueLabels.h"
 
 #include <QChartView>
@@ -54,6 +55,11 @@ public:
     QString ValueLabelText(int row) const;
     // The value labels as drawn now, in the chart's coordinates.
     QList<Chart::ValueLabels::Placed> DrawnValueLabels();
+    // Where the legend stands now, the pie's or the series' own, in the chart's coordinates;
+    // empty while none is shown.
+    QRectF LegendPlace();
+    // A pie's legend as drawn now: one entry per slice that shows.
+    QList<Chart::SliceLegend::Entry> DrawnSliceLegend();
 
     void SetPlotColor(const QColor& color);
     QColor PlotColor() const;
@@ -89,11 +95,13 @@ protected:
 
 private:
     void changed();
+    void settle();
     void applyLook();
     void refreshLayers();
     void fitDayLabels();
     void fitDayNumbers();
     void makeDepthRoom();
+    void makeLegendRoom();
     Chart::Geometry drawnGeometry() const;
     QPointF toChart(const QPoint& viewportPoint) const;
     void checkRow(int row) const;
@@ -104,7 +112,10 @@ private:
     Chart::DepthLayer* walls_ = nullptr;
     Chart::DepthLayer* faces_ = nullptr;
     Chart::ValueLabels* labels_ = nullptr;
+    Chart::SliceLegend* sliceLegend_ = nullptr;
     QFont dayLabelsFont_;
     bool redrawPending_ = false;
     bool makingDepthRoom_ = false;
+    // The plot area is set by hand, smaller than Qt would lay it out, to make room for depth.
+    bool plotAreaGivesRoom_ = false;
 };

@@ -38,13 +38,9 @@ QRectF keptInside(QRectF place, const QRectF& room) {
 
 ValueLabels::ValueLabels(QChart* chart, std::function<Geometry()> geometry,
                          std::function<const Content&()> content)
-    : QGraphicsItem(chart)
-    , chart_(chart)
+    : ChartLayer(chart, kLabelsZ)
     , geometry_(std::move(geometry))
-    , content_(std::move(content)) {
-    setZValue(kLabelsZ);
-    setAcceptedMouseButtons(Qt::NoButton);
-}
+    , content_(std::move(content)) {}
 
 QString ValueLabels::TextOf(const Content& content, int row) {
     return ValueText(content.values.value(row), content.valueFormat);
@@ -86,15 +82,6 @@ int ValueLabels::LabelAt(const QPointF& chartPoint) const {
         if (label.place.contains(chartPoint))
             return label.row;
     return -1;
-}
-
-void ValueLabels::Refresh() {
-    prepareGeometryChange();
-    update();
-}
-
-QRectF ValueLabels::boundingRect() const {
-    return chart_->rect();
 }
 
 void ValueLabels::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {

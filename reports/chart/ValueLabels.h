@@ -1,18 +1,15 @@
 #pragma once
 
 #include "reports/chart/ChartGeometry.h"
-
-#include <QGraphicsItem>
+#include "reports/chart/ChartLayer.h"
 
 #include <functional>
-
-class QChart;
 
 namespace Chart {
 
 // The value of each row written just above its point (beside its slice in a pie), in the
 // labels' format and the series' colour, while the chart shows value labels.
-class ValueLabels final : public QGraphicsItem {
+class ValueLabels final : public ChartLayer {
 public:
     ValueLabels(QChart* chart, std::function<Geometry()> geometry,
                 std::function<const Content&()> content);
@@ -31,16 +28,11 @@ public:
     int LabelAt(const QPointF& chartPoint) const;
     static QString TextOf(const Content& content, int row);
 
-    // The chart was laid out again: the layer covers its new size.
-    void Refresh();
-
-    QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
     bool shown() const;
 
-    QChart* chart_;
     std::function<Geometry()> geometry_;
     std::function<const Content&()> content_;
 };

@@ -56,6 +56,23 @@ private slots:
         QCOMPARE(value->Units(), units);
     }
 
+    // A text read before reads again as the locale of each reading says: in turns in two
+    // locales, in the system's locale as it changes, and after many other texts.
+    void theSameTextReadsAsEachLocaleSays() {
+        const QString text = QStringLiteral("1,5");
+        for (int turn = 0; turn < 3; ++turn) {
+            QCOMPARE(Currency::Parse(text, kGerman)->Units(), qint64(15000));
+            QCOMPARE(Currency::Parse(text, kUs)->Units(), qint64(150000));
+        }
+        QLocale::setDefault(kGerman);
+        QCOMPARE(Currency::FromText(text).Units(), qint64(15000));
+        QLocale::setDefault(kUs);
+        QCOMPARE(Currency::FromText(text).Units(), qint64(150000));
+        for (qint64 whole = 0; whole < 2000; ++whole)
+            QCOMPARE(Currency::FromText(QString::number(whole), kGerman).Units(), whole * 10000);
+        QCOMPARE(Currency::Parse(text, kGerman)->Units(), qint64(15000));
+    }
+
     void refusesWhatIsNotMoney_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << "";

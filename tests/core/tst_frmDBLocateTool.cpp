@@ -115,6 +115,26 @@ class TestDBLocateTool : public TestSupport::DatabaseTest {
     void initTest() override { VERIFY_RAN(db->Run(TestSupport::ProbeTableStatement())); }
     void cleanupTest() override { QVERIFY(!frmDBLocateTool::Instance()); }
 
+    // The program on an embedded file of its own, config.ini naming nothing else; the reason it
+    // could not be, or empty.
+    static QString startOnAnEmbeddedFile() {
+        const QString path = AppPaths::ProgramFolder() + QStringLiteral("/data.db");
+        const QString error = TestSupport::MakeEmbeddedDatabase(path);
+        if (!error.isEmpty())
+            return error;
+        QFile::remove(AppPaths::ConfigIniPath());
+        setSetting(QStringLiteral("db"), path);
+        setSetting(QStringLiteral("UseSQL"), QStringLiteral("0"));
+        theDBworks::CloseConnection();
+        try {
+            theDBworks::OpenConnection();
+        } catch (const std::exception& e) {
+            return DescriptionOf(e);
+        }
+        return theDBworks::Backend() == DbBackend::SQLite ? QString()
+                                                          : QStringLiteral("not on the file");
+    }
+
     // Opens the tool as the program does and runs the steps inside its modal loop.
     static ToolSteps runTool(std::function<void(frmDBLocateTool&)> steps,
                              const std::source_location& where = std::source_location::current()) {
@@ -329,15 +349,25 @@ private slots:
         QCOMPARE(probeRowsIn(path), 1);
     }
 
+    // Confirming the server page stores the server, encrypted, and reconnects to it: from the
+    // server's own settings, and from an embedded file, as a desk does that moves to the server.
+    // Either needs the server, so only the run on the server tries them.
+    void confirmingTheServerPageStoresItEncryptedAndReconnects_data() {
+        QTest::addColumn<bool>("fromTheFile");
+        QTest::newRow("from the server's settings") << false;
+        QTest::newRow("from an embedded file") << true;
+    }
     void confirmingTheServerPageStoresItEncryptedAndReconnects() {
-        // The MariaDB run's own database is already in config.ini; the SQLite run switches
-        // over to the server, to a database every user may open.
-        const bool stored = db->Which() == Backend::MariaDB;
-        const QString database = stored ? setting("SQLDBname") : "information_schema";
+        QFETCH(bool, fromTheFile);
+        if (db->Which() != Backend::MariaDB)
+            QSKIP("The server page reconnects to the server: the run on MariaDB tries it.");
+        const QString database = setting("SQLDBname");
+        if (fromTheFile)
+            QCOMPARE(startOnAnEmbeddedFile(), QString());
         const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
             auto* box = control<QCheckBox>(tool, "Check1");
-            QCOMPARE(box->isChecked(), stored);
-            if (!stored) {
+            QCOMPARE(box->isChecked(), !fromTheFile);
+            if (fromTheFile) {
                 box->click();
                 typeInto(tool, "txtSQLHost", ServerHost());
                 typeInto(tool, "txtSQLDBName", database);

@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/SearchPath.h"
 
 #include "core/AppPaths.h"
 #include "core/CIniFile.h"
@@ -300,17 +301,28 @@ private slots:
         }
     }
 
-    // Help that cannot be shown says which file and why; nothing reaches the terminal only.
+    // Help that cannot be shown says which file and why, where the desktop has no opener and
+    // where its opener finds no program for the file; nothing reaches the terminal only.
     void helpThatCannotOpenSaysSo_data() {
         QTest::addColumn<bool>("fileThere");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no help file") << false << "The help file could not be found:\r\n%1";
-        QTest::newRow("no program opens it")
-            << true
-            << "The help file could not be opened:\r\n%1\r\nNo program on this computer opens it.";
+        // The desktop's opener and its exit status; none where it is empty.
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<int>("openerExit");
+        QTest::addColumn<QString>("message"); // none shown where it is empty
+        const QString noProgram = QStringLiteral(
+            "The help file could not be opened:\r\n%1\r\nNo program on this computer opens it.");
+        QTest::newRow("no help file")
+            << false << "" << 0 << "The help file could not be found:\r\n%1";
+        QTest::newRow("no opener") << true << "" << 0 << noProgram;
+        // xdg-open's own statuses: no program or tool found, and opening failed.
+        QTest::newRow("the opener finds no program") << true << "xdg-open" << 3 << noProgram;
+        QTest::newRow("the opener fails") << true << "xdg-open" << 4 << noProgram;
+        QTest::newRow("the opener opens it") << true << "xdg-open" << 0 << "";
     }
     void helpThatCannotOpenSaysSo() {
         QFETCH(bool, fileThere);
+        QFETCH(QString, opener);
+        QFETCH(int, openerExit);
         QFETCH(QString, message);
         const QString help = AppPaths::ProgramFolder() + QStringLiteral("/help.html");
         if (fileThere) {
@@ -318,21 +330,27 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("<html><body>Help</body></html>");
         }
-        // The desktop itself is asked, on a machine where nothing can open a file: no program
-        // on the search path and no browser named.
-        QTemporaryDir emptyFolder;
-        const QByteArray path = qgetenv("PATH");
-        const QByteArray browser = qgetenv("BROWSER");
-        const auto restore = qScopeGuard([&] {
-            qputenv("PATH", path);
-            qputenv("BROWSER", browser);
-            Shell::Testing::Enable();
-        });
-        qputenv("PATH", QFile::encodeName(emptyFolder.path()));
-        qunsetenv("BROWSER");
-        qunsetenv("DEFAULT_BROWSER");
+        // The desktop itself is asked, on a computer with no program but its opener.
+        SearchPath path;
+        const QString handedOver = path.Folder() + QStringLiteral("/handed over");
+        if (!opener.isEmpty())
+            QVERIFY(path.AddProgram(opener, QStringLiteral("printf '%s' \"$1\" > '%1'\nexit %2\n")
+                                                .arg(handedOver)
+                                                .arg(openerExit)
+                                                .toUtf8()));
         Shell::Testing::Disable();
+        const auto restore = qScopeGuard([] { Shell::Testing::Enable(); });
         triggerAction(QStringLiteral("mnuOpenHelp"));
+        QTRY_COMPARE(Shell::Testing::OpenersRunning(), 0);
+        if (!opener.isEmpty()) {
+            QFile file(handedOver);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(file.readAll()), QUrl::fromLocalFile(help).toString());
+        }
+        if (message.isEmpty()) {
+            VERIFY_NOTHING_SHOWN();
+            return;
+        }
         const QList<Dialogs::Shown>& shown = Dialogs::Testing::Record();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text, message.arg(help));

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
@@ -337,9 +339,10 @@ private slots:
         QCOMPARE(dialog.kind, QStringLiteral("save"));
         QCOMPARE(dialog.title, QStringLiteral("Save"));
         QCOMPARE(dialog.text, QStringLiteral("All Files (*.rtf)"));
-        QVERIFY2(QFile::exists(path), "saved under the name as chosen");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("bill of Zoë.rtf")});
 
-        const ReadBack back = readBack(path);
+        const ReadBack back = readBack(path + QStringLiteral(".rtf"));
         QCOMPARE(back.text, expectedText());
         QVERIFY2(back.html.contains(QStringLiteral("<b>Customer Name")), qPrintable(back.html));
         QVERIFY(back.html.contains(QStringLiteral("Zo&euml; &#321;ukasiewicz")));
@@ -411,6 +414,39 @@ private slots:
         const QString details = QStringLiteral("\\tx3600");
         QCOMPARE(stops, (QStringList{details, "", details, details, "", "", amounts, amounts, "",
                                      amounts, amounts, amounts, amounts}));
+    }
+
+    // The file is named for what it holds: the filter's ending is added to a name without it.
+    void theSavedFileEndsInRtf_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no ending") << "bill1"
+                                   << "bill1.rtf";
+        QTest::newRow("its ending") << "bill1.rtf"
+                                    << "bill1.rtf";
+        QTest::newRow("its ending in capitals") << "Bill1.RTF"
+                                                << "Bill1.RTF";
+        QTest::newRow("another ending") << "bill1.txt"
+                                        << "bill1.txt.rtf";
+        QTest::newRow("a dot in the folder") << "march.2026/bill1"
+                                             << "march.2026/bill1.rtf";
+    }
+    void theSavedFileEndsInRtf() {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("march.2026")));
+        Dialogs::Testing::AnswerNextFile(folder.filePath(typed));
+        press("savei");
+        QFile file(folder.filePath(saved));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(saved + " was not written"));
+        QVERIFY(file.read(5) == "{\\rtf");
+        QDirIterator written(folder.path(), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(written.hasNext());
+        written.next();
+        QVERIFY2(!written.hasNext(), "more than one file was written");
+        // The save dialog, and no message after it.
+        QCOMPARE(Dialogs::Testing::Record().size(), 1);
     }
 
     void aFileThatCannotBeWrittenIsSaid() {

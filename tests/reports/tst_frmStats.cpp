@@ -23,6 +23,8 @@
 #include <QLegendMarker>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPieSeries>
+#include <QPieSlice>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -113,8 +115,17 @@ QRectF drawnText(RevenueChart* chart, const QString& text) {
     return {};
 }
 
+// The place of the drawn text that begins so.
+QRectF drawnTextStarting(RevenueChart* chart, const QString& start) {
+    for (const auto& [shown, place] : drawnTexts(chart))
+        if (shown.startsWith(start))
+            return place;
+    return {};
+}
+
 QStringList legendEntries(RevenueChart* chart) {
     chart->Redraw();
+    QApplication::processEvents();
     QStringList entries;
     for (QLegendMarker* marker : chart->chart()->legend()->markers())
         if (marker->isVisible())
@@ -557,7 +568,6 @@ private slots:
 
     void theLegendNamesTheSeries_data() {
         QTest::addColumn<QString>("type");
-        QTest::newRow("pie") << "2d Pie";
         QTest::newRow("bar") << "2d Bar";
         QTest::newRow("3d line") << "3d Line";
     }
@@ -570,6 +580,94 @@ private slots:
         form->StatView->setCurrentText(QStringLiteral("Room Bookings"));
         QTest::mouseClick(form->Check2, Qt::LeftButton);
         QCOMPARE(legendEntries(form->MSChart1), QStringList{QStringLiteral("Rooms Count")});
+    }
+
+    // A pie's legend names each slice by its day, in a colour no other slice has, beside the
+    // pie: a few days, and every day of a busy month in a small window, all of them there.
+    void aPiesLegendNamesEachSliceByItsDay_data() {
+        QTest::addColumn<QList<int>>("days");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("two days") << QList<int>{7, 9} << QSize();
+        QList<int> month;
+        for (int day = 1; day <= 31; ++day)
+            month << day;
+        QTest::newRow("every day, small window") << month << QSize(700, 450);
+    }
+    void aPiesLegendNamesEachSliceByItsDay() {
+        QFETCH(QList<int>, days);
+        QFETCH(QSize, window);
+        for (const int day : days)
+            VERIFY_RAN(sell(Sale::Booking, day % 2 ? "1200" : "750", QDate(2024, 3, day)));
+        frmStats* form = open();
+        QVERIFY(form);
+        if (window.isValid())
+            main->MdiArea->subWindowList().first()->resize(window);
+        form->ComboChartType->setCurrentText(QStringLiteral("2d Pie"));
+        for (QCheckBox* box : {form->Check1, form->Check2, form->Check5})
+            box->click();
+        RevenueChart* chart = form->MSChart1;
+        const QList<Chart::SliceLegend::Entry> entries = chart->DrawnSliceLegend();
+        QStringList labels;
+        for (const Chart::SliceLegend::Entry& entry : entries)
+            labels << entry.label;
+        QStringList expected;
+        for (const int day : days)
+            expected << QString::number(day);
+        QCOMPARE(labels, expected);
+
+        auto* pie = qobject_cast<QPieSeries*>(chart->chart()->series().value(0));
+        QVERIFY(pie);
+        const QRectF plot = chart->chart()->plotArea();
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const Chart::SliceLegend::Entry& entry = entries.at(i);
+            QCOMPARE(entry.color, pie->slices().at(days.at(i) - 1)->color());
+            QVERIFY2(chart->chart()->rect().contains(entry.place),
+                     qPrintable(entry.label + " stands outside the chart"));
+            QVERIFY2(!entry.place.intersects(plot), qPrintable(entry.label + " stands on the pie"));
+            for (qsizetype j = 0; j < i; ++j) {
+                QVERIFY2(entries.at(j).color != entry.color,
+                         qPrintable(entry.label + " has the colour of " + entries.at(j).label));
+                QVERIFY2(!entries.at(j).place.intersects(entry.place),
+                         qPrintable(entry.label + " overlaps " + entries.at(j).label));
+            }
+        }
+        QVERIFY(!chart->chart()->legend()->isVisible());
+        moveTo(chart->viewport(), viewportPoint(chart, entries.last().place.center()));
+        QCOMPARE(chart->toolTip(), QStringLiteral("Legend"));
+    }
+
+    // With no month chosen, as in a language whose month names differ, the axis titles stand
+    // at their axes: the days' below the plot, the values' left of it.
+    void axisTitlesStayAtTheirAxesWithNoMonthChosen_data() {
+        QTest::addColumn<QString>("type");
+        QTest::newRow("bar") << "2d Bar";
+        QTest::newRow("xy") << "2d XY";
+        QTest::newRow("3d bar") << "3d Bar";
+    }
+    void axisTitlesStayAtTheirAxesWithNoMonthChosen() {
+        QFETCH(QString, type);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        frmStats* form = open();
+        QVERIFY(form);
+        form->ComboChartType->setCurrentText(type);
+        for (QCheckBox* box : {form->Check1, form->Check3, form->Check4})
+            box->click();
+        RevenueChart* chart = form->MSChart1;
+        QCOMPARE(chart->RowCount(), 0);
+        const QRectF days = drawnTextStarting(chart, QStringLiteral("Dates of Month"));
+        const QRectF values = drawnText(chart, QStringLiteral("Currency"));
+        const QRectF plot = chart->chart()->plotArea();
+        QVERIFY(!days.isEmpty() && !values.isEmpty());
+        QVERIFY2(days.top() >= plot.bottom() && days.center().x() > plot.left() &&
+                     days.center().x() < plot.right(),
+                 qPrintable(QStringLiteral("the days' title stands at %1,%2")
+                                .arg(days.center().x())
+                                .arg(days.center().y())));
+        QVERIFY2(values.right() <= plot.left() && values.center().y() > plot.top() &&
+                     values.center().y() < plot.bottom(),
+                 qPrintable(QStringLiteral("the values' title stands at %1,%2")
+                                .arg(values.center().x())
+                                .arg(values.center().y())));
     }
 
     // A pie stands on its own: no axis of the other types shows through it, nor their grid.
@@ -628,7 +726,7 @@ private slots:
             QVERIFY2(!labels.isEmpty(), qPrintable(typeName));
             QList<std::pair<QString, QRectF>> keepClear = {
                 {"the title", drawnText(chart, chart->TitleText())},
-                {"the legend", chart->chart()->legend()->geometry()}};
+                {"the legend", chart->LegendPlace()}};
             // A pie has no axes.
             if (typeName != QLatin1String("2d Pie"))
                 keepClear +=
@@ -652,7 +750,7 @@ private slots:
             const QRectF back = chart->chart()->plotArea().translated(depth);
             QVERIFY2(drawnText(chart, chart->TitleText()).bottom() <= back.top(),
                      qPrintable(typeName + ": the title stands on the plot"));
-            QVERIFY2(chart->chart()->legend()->geometry().left() >= back.right(),
+            QVERIFY2(chart->LegendPlace().left() >= back.right(),
                      qPrintable(typeName + ": the legend stands on the plot"));
         }
     }

@@ -89,9 +89,29 @@ private slots:
                                                 << "100%" << true;
         QTest::newRow("accent") << "muller"
                                 << "M\u00fcller" << true;
+        QTest::newRow("accent in the pattern only") << "M\u00dcLLER"
+                                                    << "muller" << true;
+        QTest::newRow("accent against another letter") << "m\u00fcller"
+                                                       << "Mallet" << false;
+        QTest::newRow("escaped underscore") << "a!_b"
+                                            << "A_B" << true;
+        QTest::newRow("escaped underscore is no wildcard") << "a!_b"
+                                                           << "axb" << false;
+        QTest::newRow("percent over accents") << "%\u00e9%"
+                                              << "Ren\u00e9e" << true;
         QTest::newRow("longer text") << "Smith"
                                      << "Smiths" << false;
     }
+    // A pattern that differs from row to row is read anew for each row, on both back ends.
+    void aPatternOfEachRowIsItsOwn() {
+        storeCustomers();
+        VERIFY_RAN(db->Run(QStringLiteral("INSERT INTO tbl_customers (cUniqueNo, cFirstName, "
+                                          "cLastName) VALUES ('AB0009', 'Guest', 'SM_TH')")));
+        theDBworks::OpenRecordset(
+            QStringLiteral("SELECT cUniqueNo FROM tbl_customers WHERE 'smith' LIKE cLastName"));
+        QCOMPARE(numbersOfTheSharedRows(), (QStringList{"AB0008", "AB0009"}));
+    }
+
     void sqliteLikeKeepsItsWildcards() {
         QFETCH(QString, pattern);
         QFETCH(QString, text);

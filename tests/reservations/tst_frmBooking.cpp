@@ -2,7 +2,9 @@
 
 #include "administration/frmTax.h"
 #include "core/ErrorReport.h"
+#include "core/ui/Shell.h"
 #include "tests/support/AmountSteps.h"
+#include "tests/support/SearchPath.h"
 
 #include <QRegularExpression>
 
@@ -307,6 +309,31 @@ private slots:
         QVERIFY(!LoadedInstance<frmTax>());
         QCOMPARE(LastMessage(), GlobalLogin::NoPrivilegeMsg());
         QCOMPARE(Dialogs::Testing::Record().last().title, QStringLiteral("Staymark"));
+    }
+
+    // "Calc" starts the desktop's calculator; on a computer without one the user is told so.
+    void calcStartsACalculatorOrSaysThereIsNone_data() {
+        QTest::addColumn<QString>("installed"); // the calculator on the computer, or none
+        QTest::addColumn<QString>("message");   // none shown where it is empty
+        QTest::newRow("a calculator") << "xcalc"
+                                      << "";
+        QTest::newRow("none") << ""
+                              << "The calculator could not be opened:\r\nNo program on this "
+                                 "computer opens it.";
+    }
+    void calcStartsACalculatorOrSaysThereIsNone() {
+        QFETCH(QString, installed);
+        QFETCH(QString, message);
+        SearchPath path;
+        if (!installed.isEmpty())
+            QVERIFY(path.AddProgram(installed, "exit 0\n"));
+        QTest::mouseClick(form->Command6, Qt::LeftButton);
+        QStringList started;
+        for (const Shell::Request& request : Shell::Testing::Record())
+            started << request.target;
+        QCOMPARE(started, installed.isEmpty() ? QStringList()
+                                              : QStringList{path.Folder() + '/' + installed});
+        QCOMPARE(shownTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     void submitChecksTheFieldsInOrder_data() {
