@@ -5,6 +5,7 @@
 #include "core/ErrorReport.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
@@ -137,9 +138,9 @@ void AdminCataloguePage::connectEvents() {
     connect(ItemCatLV, &ExtLV::Click, this, &AdminCataloguePage::ItemCatLV_Click);
     connect(FoodLV, &ExtLV::Click, this, &AdminCataloguePage::FoodLV_Click);
     // Enter in a group's boxes presses that group's add button.
-    connect(itmCat, &QLineEdit::returnPressed, this, &AdminCataloguePage::Command4_Click);
+    PressOnEnter(itmCat, Command4);
     for (QLineEdit* box : {itmName, itmPrice, itmNote})
-        connect(box, &QLineEdit::returnPressed, this, &AdminCataloguePage::Command5_Click);
+        PressOnEnter(box, Command5);
     for (QLineEdit* box : {itmCat, itmName, itmPrice, itmNote}) {
         box->installEventFilter(this);
         connect(box, &QLineEdit::textEdited, this, &AdminCataloguePage::hideBalloon);

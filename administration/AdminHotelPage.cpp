@@ -6,6 +6,7 @@
 #include "core/WindowNotices.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/FormControls.h"
 
 #include <QCheckBox>
@@ -67,7 +68,7 @@ void AdminHotelPage::connectEvents() {
     connect(Command8, &QPushButton::clicked, this, &AdminHotelPage::Command8_Click);
     // Enter in a detail saves the details.
     for (QLineEdit* box : {txtHotelName, txtHotelPhone, txtHotelFax, txtHotelAddress})
-        connect(box, &QLineEdit::returnPressed, this, &AdminHotelPage::Command9_Click);
+        PressOnEnter(box, Command9);
 }
 
 void AdminHotelPage::HotelInfoShow() {

@@ -9,6 +9,7 @@
 #include "core/ui/AGPopUp.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
@@ -130,7 +131,7 @@ void AdminRoomsPage::connectEvents() {
     for (QLineEdit* box : {txtRoomID, txtRoomDesc, txtRoomPrice}) {
         connect(box, &QLineEdit::textChanged, this, &AdminRoomsPage::enableAddRoom);
         // Enter in a field adds the room, as the button would while it is enabled.
-        connect(box, &QLineEdit::returnPressed, cmdAddRoom, &QPushButton::click);
+        PressOnEnter(box, cmdAddRoom);
     }
     connect(comboRoomType, &QComboBox::currentTextChanged, this, &AdminRoomsPage::enableAddRoom);
     SelectAmountOnClick(txtRoomPrice);

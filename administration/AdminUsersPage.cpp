@@ -9,6 +9,7 @@
 #include "core/ui/AGPopUp.h"
 #include "core/ui/CBalloonToolTip.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/ListFill.h"
@@ -106,7 +107,7 @@ void AdminUsersPage::connectEvents() {
     connect(Command1, &QPushButton::clicked, this, &AdminUsersPage::Command1_Click);
     for (QLineEdit* box : {txtUserName, txtPassWord}) {
         // Enter in a box adds the account, as the button does.
-        connect(box, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+        PressOnEnter(box, Command1);
         box->installEventFilter(this);
     }
     connect(UserList, &ExtLV::MouseDown, this, &AdminUsersPage::UserList_MouseDown);

@@ -6,6 +6,7 @@
 #include "core/ErrorReport.h"
 #include "core/theDBworks.h"
 #include "core/ui/Dialogs.h"
+#include "core/ui/EnterPresses.h"
 #include "core/ui/ExtLV.h"
 #include "core/ui/FormControls.h"
 #include "core/ui/Icons.h"
@@ -70,7 +71,7 @@ void frmRoomAdminFloat::connectEvents() {
     connect(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
     connect(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
     for (QLineEdit* box : {txtRoomIDedit, txtRoomDescEdit, txtPriceEdit})
-        connect(box, &QLineEdit::returnPressed, cmdEditIt, &QPushButton::click);
+        PressOnEnter(box, cmdEditIt);
     txtRoomIDedit->installEventFilter(this);
     connect(txtPriceEdit, &QLineEdit::textEdited, this, [this] { balloon_.Remove(); });
     SelectAmountOnClick(txtPriceEdit);

@@ -229,6 +229,9 @@ bool frmFoodDetails::itemsRead(FoodOrderStore::OrderLinesRead::State state, cons
         return true;
     case State::BeingRemoved:
         unreadOrder_ = number;
+        // The amounts shown were another order's, or the customer's with this one.
+        for (QLineEdit* amount : {txtTotalAmount, txtTax, txtAmoutWithTax})
+            amount->clear();
         tellRemovalUnderway(number);
         return false;
     case State::Removed:

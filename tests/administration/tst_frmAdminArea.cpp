@@ -255,6 +255,48 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    // Enter in a page's box presses the page's button, as a click does; the key goes no further
+    // than the box, so the balloon the button raises stays on screen.
+    void enterInABoxPressesItsPagesButton_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("typed"); // "box=text", typed over each box in this order
+        QTest::addColumn<QString>("enterIn");
+        QTest::addColumn<QString>("balloon");
+        QTest::newRow("account") << 3 << QStringList{"txtUserName=clerk"} << "txtUserName"
+                                 << "Please enter User Password";
+        QTest::newRow("room") << 0
+                              << QStringList{"txtRoomID=301", "txtRoomDesc=Sea view",
+                                             "txtRoomPrice=abc"}
+                              << "txtRoomDesc"
+                              << "Invalid Tariff";
+        QTest::newRow("category") << 1 << QStringList{"itmCat="} << "itmCat"
+                                  << "Enter Category name";
+        QTest::newRow("item") << 1 << QStringList{"itmPrice=4"} << "itmPrice"
+                              << "Item Name";
+    }
+    void enterInABoxPressesItsPagesButton() {
+        QFETCH(int, tab);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, enterIn);
+        QFETCH(QString, balloon);
+        frmAdminArea* form = OpenAdmin();
+        form->SSTab1->setCurrentIndex(tab);
+        for (const QString& entry : typed) {
+            auto* box = TestSupport::control<QLineEdit>(form, entry.section('=', 0, 0));
+            QTest::mouseClick(box, Qt::LeftButton);
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QTest::keyClicks(box, entry.section('=', 1));
+        }
+        if (tab == 0)
+            form->RoomsPage->comboRoomType->setEditText(QStringLiteral("Twin Bed"));
+        auto* box = TestSupport::control<QLineEdit>(form, enterIn);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(TestSupport::ShownBalloon(form).title, balloon);
+        VERIFY_NOTHING_SHOWN();
+    }
+
     void aFileThatCannotBeWrittenIsReportedUnderTheExportsCode() {
         VERIFY_RAN(addFourRooms());
         QTemporaryDir folder;

@@ -179,12 +179,25 @@ private slots:
     }
 
     // Input the window cannot use is answered at the box, not by the critical error message.
+    // Modify pressed, or Enter in a box, which presses it and goes no further: the balloon
+    // stays on screen.
+    void aTariffThatIsNotMoneyGetsTheBalloonAndChangesNothing_data() {
+        QTest::addColumn<QString>("enterIn");
+        QTest::newRow("Modify clicked") << QString();
+        QTest::newRow("Enter in the identifier") << "txtRoomIDedit";
+        QTest::newRow("Enter in the note") << "txtRoomDescEdit";
+        QTest::newRow("Enter in the rate") << "txtPriceEdit";
+    }
     void aTariffThatIsNotMoneyGetsTheBalloonAndChangesNothing() {
+        QFETCH(QString, enterIn);
         const QStringList before = storedRooms();
         const bool stayedOpen = edit("101", [&](frmRoomAdminFloat& editor) {
             editor.txtRoomIDedit->setText("111");
             editor.txtPriceEdit->setText("abc");
-            QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+            if (enterIn.isEmpty())
+                QTest::mouseClick(editor.cmdEditIt, Qt::LeftButton);
+            else
+                QTest::keyClick(TestSupport::control<QLineEdit>(&editor, enterIn), Qt::Key_Return);
             const TestSupport::Balloon balloon = TestSupport::ShownBalloon(&editor);
             QVERIFY(balloon.shown);
             QCOMPARE(balloon.TargetName(), QStringLiteral("txtPriceEdit"));

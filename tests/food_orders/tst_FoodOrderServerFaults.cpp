@@ -195,6 +195,9 @@ private slots:
 
         QTest::mouseClick(details->Command1, Qt::LeftButton);
         QCOMPARE(details->ItemsLV->ListItems().Count(), 0);
+        for (QLineEdit* amount :
+             {details->txtTotalAmount, details->txtTax, details->txtAmoutWithTax})
+            QCOMPARE(amount->text(), QString());
         QTest::mouseClick(details->Command3, Qt::LeftButton);
         QVERIFY(!LoadedInstance<frmFoodTxtView>());
         const QString underway = "The removal of order " + number +
