@@ -265,17 +265,19 @@ void mainFrm::closeEvent(QCloseEvent* event) {
 }
 
 void mainFrm::MDIForm_Unload() {
-    if (loaded_ && GlobalLogin::IsLoggedIn) {
-        IgnoreErrors([] {
-            GlobalLogin::WriteLog(QStringLiteral("User Logged Out/Terminated Program : ") +
-                                      GlobalLogin::LoggedUserName,
-                                  QStringLiteral("LoginLogout"));
-        });
-        GlobalLogin::IsLoggedIn = false;
-        Dialogs::Message(QStringLiteral("Successfully Logged Out!"));
-        UnloadChildWindows();
-    }
+    if (loaded_ && GlobalLogin::IsLoggedIn)
+        logOut(QStringLiteral("User Logged Out/Terminated Program : "));
     theDBworks::CloseRecordset();
+}
+
+void mainFrm::logOut(const QString& logText) {
+    IgnoreErrors([&] {
+        GlobalLogin::WriteLog(logText + GlobalLogin::LoggedUserName, QStringLiteral("LoginLogout"));
+    });
+    GlobalLogin::IsLoggedIn = false;
+    ShowLoginState(std::nullopt);
+    Dialogs::Message(QStringLiteral("Successfully Logged Out!"));
+    UnloadChildWindows();
 }
 
 void mainFrm::UnloadChildWindows() {
@@ -356,15 +358,7 @@ void mainFrm::mnuLoginLogOut_Click() {
             frmLogInOut::ShowWindow();
             return;
         }
-        IgnoreErrors([] {
-            GlobalLogin::WriteLog(QStringLiteral("User Logged Out : ") +
-                                      GlobalLogin::LoggedUserName,
-                                  QStringLiteral("LoginLogout"));
-        });
-        GlobalLogin::IsLoggedIn = false;
-        ShowLoginState(std::nullopt);
-        Dialogs::Message(QStringLiteral("Successfully Logged Out!"));
-        UnloadChildWindows();
+        logOut(QStringLiteral("User Logged Out : "));
     });
 }
 

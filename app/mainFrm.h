@@ -69,6 +69,9 @@ private:
     // command. Without a user it shows that nobody is. The login window tells it through the
     // window notices.
     void ShowLoginState(const std::optional<QString>& loggedInUser);
+    // Ends the user's login: the log row (the text, then the user's name), the login state,
+    // the notice, and every child window closed.
+    void logOut(const QString& logText);
     // Runs a command as its gate decides: its window, the login window, or a message.
     void runGated(CommandGate::Command command, const std::function<void()>& open);
 
