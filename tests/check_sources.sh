@@ -2,7 +2,12 @@
 # Rules the sources keep: every dialog goes through the dialogs module, includes point down the
 # layers, and the code is formatted with the repository's .clang-format.
 set -uo pipefail
+# check_sources.sh <source folder> <layers folder> <build folder> <compiler>: the last three
+# as tests/CMakeLists.txt gives them.
 root=$1
+layers=$2
+build=$3
+compiler=$4
 cd "$root" || exit 2
 status=0
 
@@ -15,25 +20,9 @@ if [ -n "$hits" ]; then
     status=1
 fi
 
-# Includes point down the layers: only app/ (and the tests) include app/, and the data layer
-# (the files of the data library in each folder's CMakeLists.txt) includes no window, no
-# form kit and no Qt Widgets header.
-hits=$(grep -nE '#include "app/' $sources | grep -vE '^(app|tests)/')
-if [ -n "$hits" ]; then
-    echo "Only app/ knows the main window and the start-up:"
-    echo "$hits"
-    status=1
-fi
-data_files=$(awk '/^target_sources\(staymark_data/ {inside = 1; next}
-                  inside && /^\)/ {inside = 0}
-                  inside {for (i = 1; i <= NF; i++) print FILENAME ":" $i}' \
-                 $(git ls-files '*CMakeLists.txt' 2>/dev/null || find . -name CMakeLists.txt) |
-             sed -E 's#^(\./)?(.*/)?CMakeLists.txt:#\2#')
-hits=$(grep -nE '#include ("core/ui/|"core/frm|"app/|"[a-z_]+/frm|"[a-z_]+/Admin|<Q(Widget|Dialog|MainWindow|Mdi|Label|LineEdit|PushButton|Application|MessageBox)\b)' \
-       $data_files /dev/null)
-if [ -n "$hits" ]; then
-    echo "The data layer includes no window, form kit or widget header:"
-    echo "$hits"
+# Includes point down the layers, as the build makes them.
+if ! "$(dirname "$0")/check_layers.sh" "$root" "$layers" "$build" "$compiler"; then
+    echo "Includes point down the layers: data, form kit, windows, program."
     status=1
 fi
 
