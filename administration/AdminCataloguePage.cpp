@@ -31,11 +31,15 @@ constexpr int kItemNameLength = 225;
 // The item list's column of notes.
 constexpr int kItemNoteColumn = 2;
 
+// What the rows of both lists keep: the category's or the item's ID, and a category's name.
+const QString kId = QStringLiteral("ID");
+const QString kCategoryName = QStringLiteral("catName");
+
 const ListColumns& categoryColumns() {
     static const ListColumns columns{
         TextColumn(QStringLiteral("Categories"), QStringLiteral("Abbrdreopuiopuououv36535653"),
-                   QStringLiteral("catName")),
-        TextColumn(QString(), QString(), QStringLiteral("ID")),
+                   kCategoryName),
+        TextColumn(QString(), QString(), kId),
     };
     return columns;
 }
@@ -49,7 +53,7 @@ const ListColumns& itemColumns() {
         TextColumn(QStringLiteral("Item Note"),
                    QStringLiteral("Item Note452525245 764747647674464647474576476474764"),
                    QStringLiteral("ItemNote")),
-        TextColumn(QString(), QString(), QStringLiteral("ID")),
+        TextColumn(QString(), QString(), kId),
     };
     return columns;
 }
@@ -60,8 +64,14 @@ void showAsCatalogueList(ExtLV* list) {
     list->GridLines(true);
 }
 
-qint64 idIn(const ListItem& row, int column) {
-    return row.SubItems(column).toLongLong();
+const RowValues& categoryValues() {
+    static const RowValues values{FieldValue(kId), FieldValue(kCategoryName)};
+    return values;
+}
+
+const RowValues& itemValues() {
+    static const RowValues values{FieldValue(kId)};
+    return values;
 }
 
 } // namespace
@@ -186,7 +196,7 @@ void AdminCataloguePage::fillCategories() {
     showAsCatalogueList(ItemCatLV);
     AddColumns(*ItemCatLV, categoryColumns());
     FoodCatalogueStore::OpenCategories();
-    FillFromRecordset(*ItemCatLV, categoryColumns());
+    FillFromRecordset(*ItemCatLV, categoryColumns(), categoryValues());
     if (ItemCatLV->ListItems().Count() > 0)
         ItemCatLV->ListItems().Item(1).Selected(true);
 }
@@ -200,11 +210,11 @@ void AdminCataloguePage::fillItems() {
     if (ItemCatLV->ListItems().Count() == 0)
         return;
     FoodCatalogueStore::OpenItemsOf(selectedCategoryId());
-    FillFromRecordset(*FoodLV, itemColumns());
+    FillFromRecordset(*FoodLV, itemColumns(), itemValues());
 }
 
 qint64 AdminCataloguePage::selectedCategoryId() const {
-    return idIn(ItemCatLV->SelectedItem(), 1);
+    return ItemCatLV->SelectedItem().Number(kId);
 }
 
 // The add button beside the category name: adds the category.
@@ -281,8 +291,8 @@ void AdminCataloguePage::removeCategory() {
     if (ItemCatLV->ListItems().Count() == 0)
         return;
     const ListItem category = ItemCatLV->SelectedItem();
-    const qint64 id = idIn(category, 1);
-    if (Dialogs::AskYesNo(QStringLiteral("Remove '") + category.Text() +
+    const qint64 id = category.Number(kId);
+    if (Dialogs::AskYesNo(QStringLiteral("Remove '") + category.Value(kCategoryName).toString() +
                               QStringLiteral("' Category? All the items inside it will also be "
                                              "removed!"),
                           QStringLiteral("Remove Category")))
@@ -298,7 +308,7 @@ void AdminCataloguePage::Command7_Click() {
 void AdminCataloguePage::removeItem() {
     if (FoodLV->ListItems().Count() == 0)
         return;
-    const qint64 id = idIn(FoodLV->SelectedItem(), 3);
+    const qint64 id = FoodLV->SelectedItem().Number(kId);
     if (!Dialogs::AskYesNo(QStringLiteral("Do you want to remove selected Item?"),
                            QStringLiteral("Remove Item")))
         return;

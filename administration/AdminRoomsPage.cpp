@@ -38,6 +38,8 @@ const QString kExportItem = QStringLiteral("mnuExportToExcel");
 constexpr int kRightButton = 2;
 constexpr int kProgressEnd = 1000;
 constexpr int kPictureSize = 48;
+const QString kRoomId = QStringLiteral("RoomNameID");
+const QString kRoomKey = QStringLiteral("RoomID");
 
 // The room's picture on the page and in the list (the list's small icon 1).
 QIcon roomPicture() {
@@ -60,6 +62,11 @@ const ListColumns& roomColumns() {
     return columns;
 }
 
+const RowValues& roomValues() {
+    static const RowValues values{FieldValue(kRoomId), FieldValue(kRoomKey)};
+    return values;
+}
+
 // Removing the room would take its bookings with its table.
 QString bookedRoomText(const QString& roomId, int bookings) {
     return QStringLiteral("Room %1 is not removed: %2 %3 it.")
@@ -79,6 +86,14 @@ AdminRoomsPage::AdminRoomsPage(FormBalloon& balloon, QWidget* parent)
 }
 
 AdminRoomsPage::~AdminRoomsPage() = default;
+
+QString AdminRoomsPage::RoomIdOf(const ListItem& row) {
+    return row.Value(kRoomId).toString();
+}
+
+qint64 AdminRoomsPage::RoomKeyOf(const ListItem& row) {
+    return row.Number(kRoomKey);
+}
 
 void AdminRoomsPage::layOut() {
     Frame1 = NewFrame(this, QStringLiteral("Add / Remove Rooms"), QStringLiteral("Frame1"));
@@ -160,7 +175,7 @@ void AdminRoomsPage::RoomListShow() {
         listRoomView->SetSmallIcons({roomPicture()});
         listRoomView->ListItems().Clear();
         RoomStore::OpenRooms();
-        FillFromRecordset(*listRoomView, roomColumns(),
+        FillFromRecordset(*listRoomView, roomColumns(), roomValues(),
                           [](ListItem& row, const Recordset&) { row.SmallIcon(1); });
     });
 }
@@ -251,9 +266,8 @@ void AdminRoomsPage::iRemoveRoom() {
                                QStringLiteral("Remove Room")))
             return;
         const ListItem room = listRoomView->SelectedItem();
-        const QString roomId = room.Text();
-        const RoomStore::Result removal =
-            RoomStore::RemoveRoom(room.SubItems(4).toLongLong(), roomId);
+        const QString roomId = RoomIdOf(room);
+        const RoomStore::Result removal = RoomStore::RemoveRoom(RoomKeyOf(room), roomId);
         if (removal.outcome == RoomStore::Result::Outcome::Booked) {
             Dialogs::Message(bookedRoomText(roomId, removal.bookings));
             return;

@@ -5,6 +5,7 @@
 class AGPopUp;
 class ExtLV;
 class FormBalloon;
+class ListItem;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -22,6 +23,10 @@ public:
     // The page shows its validation balloons through the window's balloon.
     explicit AdminRoomsPage(FormBalloon& balloon, QWidget* parent = nullptr);
     ~AdminRoomsPage() override;
+
+    // The room a row of the list stands for: its identifier as stored, and its key.
+    static QString RoomIdOf(const ListItem& row);
+    static qint64 RoomKeyOf(const ListItem& row);
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Picture1 = nullptr;

@@ -28,6 +28,8 @@ namespace {
 const QString kEditItem = QStringLiteral("mnuEditUser");
 const QString kRemoveItem = QStringLiteral("mnuRemoveUser");
 constexpr int kRightButton = 2;
+const QString kUserId = QStringLiteral("ID");
+const QString kUserName = QStringLiteral("cusername");
 
 // A privilege column: "Yes" when the flag is 1.
 ListColumn flagColumn(const QString& header, const QString& widthSample, const QString& field) {
@@ -52,9 +54,14 @@ const ListColumns& userColumns() {
                    QStringLiteral("ccustomerviewedit")),
         flagColumn(QStringLiteral("View Report"), QStringLiteral("Ready-to-Run Visual"),
                    QStringLiteral("canViewReport")),
-        TextColumn(QString(), QString(), QStringLiteral("ID")),
+        TextColumn(QString(), QString(), kUserId),
     };
     return columns;
+}
+
+const RowValues& userValues() {
+    static const RowValues values{FieldValue(kUserId), FieldValue(kUserName)};
+    return values;
 }
 
 } // namespace
@@ -68,6 +75,10 @@ AdminUsersPage::AdminUsersPage(FormBalloon& balloon, QWidget* parent)
 }
 
 AdminUsersPage::~AdminUsersPage() = default;
+
+qint64 AdminUsersPage::UserIdOf(const ListItem& row) {
+    return row.Number(kUserId);
+}
 
 void AdminUsersPage::layOut() {
     Frame4 = NewFrame(this, QStringLiteral("Add Account"), QStringLiteral("Frame4"));
@@ -122,7 +133,7 @@ void AdminUsersPage::UserListView() {
     Guarded(QStringLiteral("ADM0015"), [this] {
         UserList->ListItems().Clear();
         UserStore::OpenUsers();
-        FillFromRecordset(*UserList, userColumns());
+        FillFromRecordset(*UserList, userColumns(), userValues());
     });
 }
 
@@ -174,10 +185,10 @@ void AdminUsersPage::addAccount() {
 void AdminUsersPage::removeuserName() {
     Guarded(QStringLiteral("ADM0021"), [this] {
         const ListItem user = UserList->SelectedItem();
-        const qint64 id = user.SubItems(6).toLongLong();
+        const qint64 id = UserIdOf(user);
         if (!removalAllowed(id))
             return;
-        if (!Dialogs::AskYesNo(QStringLiteral("Remove '") + user.Text() +
+        if (!Dialogs::AskYesNo(QStringLiteral("Remove '") + user.Value(kUserName).toString() +
                                    QStringLiteral("' user from the record?"),
                                QStringLiteral("Add User")))
             return;

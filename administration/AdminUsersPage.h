@@ -7,6 +7,7 @@
 class AGPopUp;
 class ExtLV;
 class FormBalloon;
+class ListItem;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -22,6 +23,9 @@ public:
     // The page shows its validation balloons through the window's balloon.
     explicit AdminUsersPage(FormBalloon& balloon, QWidget* parent = nullptr);
     ~AdminUsersPage() override;
+
+    // The account a row of the list stands for: its ID in tbl_users.
+    static qint64 UserIdOf(const ListItem& row);
 
     QGroupBox* Frame4 = nullptr;
     QLineEdit* txtUserName = nullptr;

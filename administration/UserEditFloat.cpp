@@ -1,5 +1,6 @@
 #include "administration/UserEditFloat.h"
 
+#include "administration/AdminUsersPage.h"
 #include "administration/frmAdminArea.h"
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
@@ -82,7 +83,7 @@ void UserEditFloat::Form_Load() {
 }
 
 qint64 UserEditFloat::selectedId() const {
-    return userList_.SelectedItem().SubItems(6).toLongLong();
+    return AdminUsersPage::UserIdOf(userList_.SelectedItem());
 }
 
 void UserEditFloat::LoadUserPrivileges() {

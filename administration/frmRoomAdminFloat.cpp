@@ -1,5 +1,6 @@
 #include "administration/frmRoomAdminFloat.h"
 
+#include "administration/AdminRoomsPage.h"
 #include "administration/RoomIdFilter.h"
 #include "administration/frmAdminArea.h"
 #include "core/DefaultInstance.h"
@@ -90,7 +91,8 @@ void frmRoomAdminFloat::Form_Load() {
     if (admin)
         admin->ListViewValueFromDB = 0;
     std::optional<RoomStore::Room> room;
-    IgnoreErrors([&] { room = RoomStore::FindRoom(roomList_.SelectedItem().Text()); });
+    IgnoreErrors(
+        [&] { room = RoomStore::FindRoom(AdminRoomsPage::RoomIdOf(roomList_.SelectedItem())); });
     if (!room)
         return;
     loadedId_ = room->storedId;
@@ -144,7 +146,8 @@ bool frmRoomAdminFloat::tariffAccepted() {
 
 void frmRoomAdminFloat::updateRoom() {
     if (roomKey() <= 0) {
-        Dialogs::Message(QStringLiteral("Room ") + roomList_.SelectedItem().Text() +
+        Dialogs::Message(QStringLiteral("Room ") +
+                         AdminRoomsPage::RoomIdOf(roomList_.SelectedItem()) +
                          QStringLiteral(" is not on the Room List any more!"));
     } else {
         const RoomStore::RoomChange change = typedChange();

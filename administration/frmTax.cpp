@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,6 +31,8 @@ const QString kRemoveItem = QStringLiteral("TaxRemove");
 constexpr int kRightButton = 2;
 constexpr int kRoomTax = TaxStore::kRoomTax;
 constexpr int kFoodTax = TaxStore::kFoodTax;
+// What each row keeps: the tax's ID.
+const QString kTaxId = QStringLiteral("ID");
 
 // The rate as the lists show it: the locale's decimal notation, no grouping, then "%".
 QString rateText(const QVariant& rate) {
@@ -42,13 +43,6 @@ QString rateText(const QVariant& rate) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'f', QLocale::FloatingPointShortest) + QLatin1Char('%');
-}
-
-// The whole number at the start of the text; 0 when it starts with none.
-qint64 leadingNumber(const QString& text) {
-    static const QRegularExpression digits(QStringLiteral("^\\s*(\\d+)"));
-    const QRegularExpressionMatch match = digits.match(text);
-    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
 }
 
 // One page: the name box, the percent box with its "%" label and the add button above the list.
@@ -74,9 +68,14 @@ const ListColumns& taxColumns() {
                    QStringLiteral("taxName")),
         {QStringLiteral("Rate"), QStringLiteral("Ready-to-Run Visualkkkkkk"),
          [](const Recordset& tax) { return rateText(tax.Fields(QStringLiteral("taxRate"))); }},
-        TextColumn(QString(), QString(), QStringLiteral("ID")),
+        TextColumn(QString(), QString(), kTaxId),
     };
     return columns;
+}
+
+const RowValues& taxValues() {
+    static const RowValues values{FieldValue(kTaxId)};
+    return values;
 }
 
 } // namespace
@@ -178,7 +177,7 @@ void frmTax::fillList(ExtLV* list, int category) {
     IgnoreErrors([list] { list->ListItems().Clear(); });
     IgnoreErrors([list, category] {
         TaxStore::OpenTaxes(category);
-        FillFromRecordset(*list, taxColumns());
+        FillFromRecordset(*list, taxColumns(), taxValues());
     });
 }
 
@@ -267,7 +266,7 @@ void frmTax::removeTax() {
     ExtLV* list = ListViewClcked == 1 ? ListView1 : ListViewClcked == 2 ? ListView2 : nullptr;
     if (list) {
         qint64 id = 0;
-        IgnoreErrors([&] { id = leadingNumber(list->SelectedItem().SubItems(2)); });
+        IgnoreErrors([&] { id = list->SelectedItem().Number(kTaxId); });
         IgnoreErrors([id] { TaxStore::RemoveTax(id); });
     }
     getRoomList();

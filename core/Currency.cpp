@@ -418,6 +418,10 @@ Currency Currency::Rounded(int decimals) const {
     return Currency(signedUnits(units_ < 0, magnitude));
 }
 
+Currency Currency::AsShown(const QLocale& locale) const {
+    return Rounded(styleOf(locale).decimals);
+}
+
 Currency Currency::Percent(const Currency& rate) const {
     __extension__ typedef __int128 Wide;
     const Wide product = Wide(units_) * rate.units_;

@@ -46,6 +46,8 @@ public:
 
     // Rounded to `decimals` places (0 to 4).
     Currency Rounded(int decimals) const;
+    // The amount as Format shows it: rounded to the locale's currency decimals.
+    Currency AsShown(const QLocale& locale = QLocale()) const;
     // `rate` per cent of this amount, to four places: 5 % of 20.10 is 1.005. The rate is a
     // four-decimal value too, as the tax editor stores it.
     Currency Percent(const Currency& rate) const;

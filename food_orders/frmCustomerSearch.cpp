@@ -33,6 +33,14 @@ const ListColumns& customerColumns() {
     return columns;
 }
 
+// What each row keeps, read back by this name: the customer's number.
+const QString kCustomerNumber = QStringLiteral("cUniqueNo");
+
+const RowValues& customerValues() {
+    static const RowValues values{FieldValue(kCustomerNumber)};
+    return values;
+}
+
 } // namespace
 
 // A window of its own above the main window, closed with it.
@@ -99,7 +107,7 @@ void frmCustomerSearch::Form_Load() {
     const frmFoodingBook* orderEntry = LoadedInstance<frmFoodingBook>();
     CustomerLookup::OpenCustomersMatching(orderEntry ? orderEntry->CustomerSearchString
                                                      : QString());
-    FillFromRecordset(*searchLV, customerColumns());
+    FillFromRecordset(*searchLV, customerColumns(), customerValues());
     // The row with the focus frame is the one chosen: Enter picks it at once.
     if (searchLV->ListItems().Count() > 0)
         searchLV->ListItems().Item(1).Selected(true);
@@ -109,7 +117,7 @@ void frmCustomerSearch::Form_Load() {
 void frmCustomerSearch::searchLV_DblClick() {
     frmFoodingBook* orderEntry = LoadedInstance<frmFoodingBook>();
     IgnoreErrors([&] {
-        const QString number = searchLV->SelectedItem().Text();
+        const QString number = searchLV->SelectedItem().Value(kCustomerNumber).toString();
         if (orderEntry)
             orderEntry->MyOrderID = number;
     });

@@ -26,10 +26,15 @@
 
 namespace {
 
-frmFoodDetails::CustomerCell& customerSource() {
-    static frmFoodDetails::CustomerCell source;
+frmFoodDetails::SelectedCustomer& customerSource() {
+    static frmFoodDetails::SelectedCustomer source;
     return source;
 }
+
+// What the rows keep, read back by these names: an order's number, an item and its price.
+const QString kOrderNumber = QStringLiteral("OrderNo");
+const QString kItem = QStringLiteral("FoodItem");
+const QString kPrice = QStringLiteral("Price");
 
 QString withoutSign(QString text) {
     return text.remove(QLatin1Char('#'));
@@ -55,7 +60,7 @@ frmFoodDetails::frmFoodDetails() {
 
 frmFoodDetails::~frmFoodDetails() = default;
 
-void frmFoodDetails::ShowForCustomer(CustomerCell selectedCustomer) {
+void frmFoodDetails::ShowForCustomer(SelectedCustomer selectedCustomer) {
     customerSource() = std::move(selectedCustomer);
     frmFoodDetails* form = DefaultInstance<frmFoodDetails>();
     Workspace::ShowChild(form);
@@ -186,6 +191,7 @@ void frmFoodDetails::LoadOrders() {
         row.SubItems(1, ProgramDateText(order.date));
         row.SubItems(2, order.status);
         row.SubItems(3, order.customerNumber);
+        row.SetValue(kOrderNumber, order.orderId);
     }
     IgnoreErrors([this] {
         if (OrderLV->ListItems().Count() == 0)
@@ -198,7 +204,7 @@ void frmFoodDetails::LoadOrders() {
 QString frmFoodDetails::chosenOrderNumber() const {
     if (!OrderLV->HasSelectedItem())
         return {};
-    return withoutSign(OrderLV->SelectedItem().Text()).trimmed();
+    return OrderLV->SelectedItem().Value(kOrderNumber).toString().trimmed();
 }
 
 void frmFoodDetails::OrderLV_Click() {
@@ -215,6 +221,8 @@ void frmFoodDetails::OrderLV_Click() {
         for (const FoodOrderLine& line : read.lines) {
             ListItem row = ItemsLV->ListItems().Add(line.item);
             row.SubItems(1, line.price.Format());
+            row.SetValue(kItem, line.item);
+            row.SetValue(kPrice, QVariant::fromValue(line.price.AsShown()));
         }
         txtTotalAmount->setText(FoodOrderStore::OrderTotal(number).Format());
         showTaxOnTotal();
@@ -314,8 +322,8 @@ void frmFoodDetails::Command5_Click() {
         const QString number = chosenOrderNumber();
         if (number.isEmpty())
             return;
-        const QString shown = OrderLV->SelectedItem().Text();
-        if (!Dialogs::AskYesNo(QStringLiteral("Remove Food & Beverages Order '") + shown +
+        if (!Dialogs::AskYesNo(QStringLiteral("Remove Food & Beverages Order '") +
+                                   GlobalLogin::OrderSign + number +
                                    QStringLiteral("' ? Are you sure!"),
                                QStringLiteral("Remove Order")))
             return;
@@ -334,10 +342,10 @@ FoodBill frmFoodDetails::Bill() const {
     bill.lastName = txtLName->text();
     bill.customerId = GlobalLogin::OrderSign + xOrderNo;
     if (OrderLV->HasSelectedItem())
-        bill.orderId = OrderLV->SelectedItem().Text();
+        bill.orderId = GlobalLogin::OrderSign + chosenOrderNumber();
     for (int i = 1; i <= ItemsLV->ListItems().Count(); ++i) {
         const ListItem item = ItemsLV->ListItems().Item(i);
-        bill.items.append({item.Text(), item.SubItems(1)});
+        bill.items.append({item.Value(kItem).toString(), item.Money(kPrice).Format()});
     }
     bill.total = txtTotalAmount->text();
     bill.percent = lbPercent->text();

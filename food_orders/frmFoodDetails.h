@@ -21,17 +21,17 @@ class frmFoodDetails final : public ScrollableWindow {
     Q_DISABLE_COPY_MOVE(frmFoodDetails)
 
 public:
-    // The customer list's hand-over: the "Customer ID" cell (order sign and customer number)
-    // of its selected row, read each time the window loads or refreshes.
-    using CustomerCell = std::function<QString()>;
+    // The customer list's hand-over: the customer number of its selected row (an order sign
+    // in front of it is dropped), read each time the window loads or refreshes.
+    using SelectedCustomer = std::function<QString()>;
 
     frmFoodDetails();
     ~frmFoodDetails() override;
 
     // What the customer list's "&Show Food && Beverages Details" does once it has seen that
-    // the customer has orders: opens the window for the customer the cell names, or brings
-    // an open one forward unchanged (its Refresh then reads the cell again).
-    static void ShowForCustomer(CustomerCell selectedCustomer);
+    // the customer has orders: opens the window for the customer it names, or brings an open
+    // one forward unchanged (its Refresh then asks again).
+    static void ShowForCustomer(SelectedCustomer selectedCustomer);
 
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtTitle = nullptr;

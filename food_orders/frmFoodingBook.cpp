@@ -47,6 +47,10 @@ const QStringList& statuses() {
     return list;
 }
 
+// What each line of the order keeps, read back by these names: the item and its price.
+const QString kItem = QStringLiteral("FoodItem");
+const QString kPrice = QStringLiteral("Price");
+
 QString keyOf(const QTreeWidgetItem* node) {
     return node->data(0, Qt::UserRole).toString();
 }
@@ -81,9 +85,9 @@ frmFoodingBook* frmFoodingBook::ShowWindow() {
     return form;
 }
 
-void frmFoodingBook::ShowForCustomer(const QString& customerNumberWithSign) {
+void frmFoodingBook::ShowForCustomer(const QString& customerNumber) {
     frmFoodingBook* form = DefaultInstance<frmFoodingBook>();
-    form->MyOrderID = customerNumberWithSign;
+    form->MyOrderID = customerNumber;
     ShowWindow();
     form->GetCustomerDetails();
 }
@@ -268,6 +272,9 @@ void frmFoodingBook::Command1_Click() {
         ListItem line = FoodLV->ListItems().Add(item.name);
         line.SubItems(1, item.price.Format());
         line.SubItems(2, item.note);
+        line.SetValue(kItem, item.name);
+        // The total takes away what the line shows, as the user reads it.
+        line.SetValue(kPrice, QVariant::fromValue(item.price.AsShown()));
         if (txtTotalAmount->text().isEmpty())
             txtTotalAmount->setText(QStringLiteral("0"));
         txtTotalAmount->setText((moneyIn(txtTotalAmount) + item.price).Format());
@@ -285,8 +292,7 @@ void frmFoodingBook::Command2_Click() {
                                QStringLiteral("Remove Food Item")))
             return;
         const ListItem line = FoodLV->SelectedItem();
-        txtTotalAmount->setText(
-            (moneyIn(txtTotalAmount) - Currency::FromText(line.SubItems(1))).Format());
+        txtTotalAmount->setText((moneyIn(txtTotalAmount) - line.Money(kPrice)).Format());
         FoodLV->ListItems().Remove(line.Index());
     });
 }
@@ -323,7 +329,7 @@ void frmFoodingBook::Command4_Click() {
         order.date = Clock::Today();
         for (int i = 1; i <= FoodLV->ListItems().Count(); ++i) {
             const ListItem line = FoodLV->ListItems().Item(i);
-            order.lines.append({line.Text(), Currency::FromText(line.SubItems(1))});
+            order.lines.append({line.Value(kItem).toString(), line.Money(kPrice)});
         }
         // A statement that failed has reported itself, and nothing of the order was kept.
         if (!FoodOrderStore::SaveOrder(order))

@@ -27,8 +27,8 @@ public:
     // Opens the default instance as a child window, or brings it forward.
     static frmFoodingBook* ShowWindow();
     // What the customer list's "&New Food && Beverages Order" does: the window for the customer
-    // of its "Customer ID" cell (the order sign may stand in front).
-    static void ShowForCustomer(const QString& customerNumberWithSign);
+    // of that number (an order sign in front of it is dropped).
+    static void ShowForCustomer(const QString& customerNumber);
 
     QTreeWidget* TreeView1 = nullptr;
     QPushButton* Command1 = nullptr;

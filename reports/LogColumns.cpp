@@ -14,6 +14,7 @@
 namespace {
 
 const QString kDateLine = QStringLiteral("LogDateLine");
+const QString kLogId = QStringLiteral("ID");
 const QString kWideSample = QStringLiteral("Abbrdrev36535653");
 const QString kDateFormat = QStringLiteral("dd-MMMM-yyyy");
 constexpr int kLogColumnTwips = 4000;
@@ -106,9 +107,18 @@ const ListColumns& LogColumns() {
         TextColumn(QStringLiteral("User"), kWideSample, QStringLiteral("LoggedUser")),
         {QStringLiteral("Date"), kWideSample, dateText},
         {QStringLiteral("Time"), QStringLiteral("Visual Basic Algor"), timeText},
-        TextColumn(QString(), QString(), QStringLiteral("ID")),
+        TextColumn(QString(), QString(), kLogId),
     };
     return columns;
+}
+
+const RowValues& LogValues() {
+    static const RowValues values{FieldValue(kLogId)};
+    return values;
+}
+
+qint64 LogIdOf(const ListItem& row) {
+    return row.Number(kLogId);
 }
 
 void AddLogColumns(ExtLV& list) {

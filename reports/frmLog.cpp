@@ -3,7 +3,6 @@
 #include "core/DefaultInstance.h"
 #include "core/ErrorReport.h"
 #include "core/Recordset.h"
-#include "core/RuntimeErrors.h"
 #include "core/ui/AGPopUp.h"
 #include "core/ui/Dialogs.h"
 #include "core/ui/ExtLV.h"
@@ -26,7 +25,6 @@ const QString kAllLogs = QStringLiteral("All Logs");
 const QString kRemoveItem = QStringLiteral("mnuRemoveLog");
 const QString kClearItem = QStringLiteral("mnuClearLog");
 constexpr int kRightButton = 2;
-constexpr int kIdColumn = 4;
 
 // The filter's texts and the keys they stand for; any other text shows every row.
 struct Filter {
@@ -56,14 +54,6 @@ QStringList filterTexts() {
     for (const Filter& filter : filters())
         texts << filter.text;
     return texts;
-}
-
-qint64 idOf(const QString& text) {
-    bool numeric = false;
-    const qint64 id = text.toLongLong(&numeric);
-    if (!numeric)
-        throw RuntimeError::TypeMismatch();
-    return id;
 }
 
 } // namespace
@@ -137,7 +127,8 @@ void frmLog::LoadLogList() {
         logList->ListItems().Clear();
         const ListColumns& columns = LogColumns();
         LogStore::ReadLog(
-            keyOfFilter(), [&](const Recordset& row) { AddListRow(*logList, columns, row); },
+            keyOfFilter(),
+            [&](const Recordset& row) { AddListRow(*logList, columns, row, LogValues()); },
             [this] { logList->ListItems().Clear(); });
     });
 }
@@ -155,7 +146,7 @@ void frmLog::RemoveSelectedLog() {
         if (!Dialogs::AskYesNo(QStringLiteral("Remove Selected Log?"),
                                QStringLiteral("Remove Selected Log")))
             return;
-        LogStore::RemoveLog(idOf(logList->SelectedItem().SubItems(kIdColumn)));
+        LogStore::RemoveLog(LogIdOf(logList->SelectedItem()));
         LoadLogList();
     });
 }

@@ -21,6 +21,7 @@
 #include "core/ui/Shell.h"
 #include "core/ui/WindowPlacement.h"
 #include "core/ui/Workspace.h"
+#include "reservations/BookingRoomRows.h"
 #include "reservations/BookingTariff.h"
 
 #include <QComboBox>
@@ -42,19 +43,6 @@ namespace {
 
 constexpr int kLoadWidthTwips = 10140;
 constexpr int kLoadHeightTwips = 8985;
-
-// The available rooms: the identifier, the type as typed and the tariff.
-const ListColumns& availableRoomColumns() {
-    static const ListColumns columns{
-        TextColumn(QStringLiteral("Room(s)"), QStringLiteral("Abbrdrevooo"),
-                   QStringLiteral("RoomNameID")),
-        StoredTextColumn(QStringLiteral("Room Type"), QStringLiteral("Ready-to-Run Visual"),
-                         QStringLiteral("RoomType")),
-        MoneyColumn(QStringLiteral("Tariff"), QStringLiteral("Ready-to-Run Visual"),
-                    QStringLiteral("RoomPrice")),
-    };
-    return columns;
-}
 
 // The rows of a frame stay together at its top when the frame is taller than they are.
 void packAtTop(QGridLayout* grid, int rowBelow) {
@@ -356,7 +344,7 @@ bool frmBooking::eventFilter(QObject* watched, QEvent* event) {
 void frmBooking::Form_Load() {
     Guarded(QStringLiteral("BOK008"), [this] {
         BookingFormOpen = true;
-        AddColumns(*ListView1, availableRoomColumns());
+        AddColumns(*ListView1, AvailableRoomColumns());
         ListView2->ColumnHeaders().Add(QStringLiteral("Room(s)"),
                                        QStringLiteral("Abbrdrevooooooooo"));
         ListView2->ColumnHeaders().Add(QStringLiteral("Room Type"),
@@ -384,7 +372,7 @@ QVariant frmBooking::getRoomList() {
     return Guarded(QStringLiteral("BOK010"), [this] {
         ListView2->ListItems().Clear();
         RoomStore::OpenRooms();
-        FillFromRecordset(*ListView1, availableRoomColumns());
+        FillFromRecordset(*ListView1, AvailableRoomColumns(), BookingRoomValues());
         return QVariant();
     });
 }
@@ -482,20 +470,17 @@ void frmBooking::moveRoom(ExtLV* from, ExtLV* to, bool adding) {
         return;
     if (!from->HasSelectedItem())
         from->ListItems().Item(1).Selected(true);
-    const ListItem room = from->SelectedItem();
-    const QString roomId = room.Text();
-    const QString roomType = room.SubItems(1);
-    const Currency tariff = Currency::FromText(room.SubItems(2));
-    const int index = room.Index();
+    const ListItem row = from->SelectedItem();
+    const BookingRoom room = BookingRoomOf(row);
+    const int index = row.Index();
     if (txtRoomRate->text().isEmpty())
         txtRoomRate->setText(QStringLiteral("0"));
     if (!NumbersAccepted(balloon_.Tip(), {MoneyBox(txtRoomRate, QStringLiteral("Room(s) Rate"))}))
         return;
     txtRoomRate->setText(
-        BookingTariff::MoveRoom(moneyIn(txtRoomRate), tariff, numberOfDays(), adding).Format());
-    ListItem moved = to->ListItems().Add(roomId);
-    moved.SubItems(1, roomType);
-    moved.SubItems(2, tariff.Format());
+        BookingTariff::MoveRoom(moneyIn(txtRoomRate), room.tariff, numberOfDays(), adding)
+            .Format());
+    AddBookingRoom(*to, room);
     from->ListItems().Remove(index);
     showTaxAndTotal();
 }
@@ -552,7 +537,7 @@ void frmBooking::Command7_Click() {
         getAllTax();
         Currency tariffs;
         for (int i = 1; i <= ListView2->ListItems().Count(); ++i)
-            tariffs += Currency::FromText(ListView2->ListItems().Item(i).SubItems(2));
+            tariffs += BookingRoomOf(ListView2->ListItems().Item(i)).tariff;
         txtRoomRate->setText((tariffs * numberOfDays()).Format());
         showTaxAndTotal();
     });

@@ -10,6 +10,7 @@
 #include "core/ui/ExtLV.h"
 #include "core/ui/NumberBoxes.h"
 #include "core/ui/PlaySound.h"
+#include "reservations/BookingRoomRows.h"
 #include "reservations/BookingStore.h"
 #include "reservations/CustomerNumber.h"
 
@@ -128,7 +129,7 @@ bool frmBooking::numbersValid() {
 // cannot be booked on every back end, so none is.
 bool frmBooking::roomsBookable() {
     for (int i = 1; i <= ListView2->ListItems().Count(); ++i) {
-        const QString roomId = ListView2->ListItems().Item(i).Text();
+        const QString roomId = BookingRoomOf(ListView2->ListItems().Item(i)).roomId;
         if (BookingStore::IsBookableRoomId(roomId))
             continue;
         Dialogs::Message(QStringLiteral("Room ") + roomId +
@@ -161,9 +162,9 @@ BookingRecord frmBooking::readBooking() const {
     booking.paymentMethod = paymentMethodText();
     booking.paymentDetails = paymentDetailsText();
     for (int i = 1; i <= ListView2->ListItems().Count(); ++i) {
-        const ListItem room = ListView2->ListItems().Item(i);
-        booking.roomIds << room.Text();
-        booking.roomPrices << room.SubItems(2);
+        const BookingRoom room = BookingRoomOf(ListView2->ListItems().Item(i));
+        booking.roomIds << room.roomId;
+        booking.roomPrices << room.tariff.Format();
     }
     booking.note = withoutApostrophes(txtAdditionalNote->toPlainText());
     booking.status = comboStatus->currentText();

@@ -42,6 +42,8 @@ constexpr int kMostPeople = 50;
 constexpr int kMostDays = 999999999;
 // The hidden boxes feed no column: they hold whatever the row holds.
 constexpr int kHiddenBoxLength = 32767;
+// What each row of the booked rooms keeps: the room's identifier.
+const QString kBookedRoom = QStringLiteral("RoomNameID");
 
 // The captions of the fields, shown beside them and in the text view.
 namespace Caption {
@@ -363,8 +365,11 @@ void frmCustomerDetails::getRoomList() {
             return;
         const QStringList rooms = txtRooms->text().split(QLatin1Char(','));
         const QStringList prices = pricesOfRooms(txtRoomPrice->text(), int(rooms.size()));
-        for (qsizetype i = 0; i < rooms.size(); ++i)
-            ListView1->ListItems().Add(rooms.at(i).trimmed()).SubItems(1, prices.at(i).trimmed());
+        for (qsizetype i = 0; i < rooms.size(); ++i) {
+            ListItem row = ListView1->ListItems().Add(rooms.at(i).trimmed());
+            row.SubItems(1, prices.at(i).trimmed());
+            row.SetValue(kBookedRoom, rooms.at(i).trimmed());
+        }
     });
 }
 
@@ -459,7 +464,7 @@ void frmCustomerDetails::Command3_Click() {
 void frmCustomerDetails::removeBooking() {
     QStringList rooms;
     for (int i = 1; i <= ListView1->ListItems().Count(); ++i)
-        rooms << ListView1->ListItems().Item(i).Text();
+        rooms << ListView1->ListItems().Item(i).Value(kBookedRoom).toString();
     switch (CustomerStore::RemoveBooking(bookingId(), MyOrderUniqueID, rooms)) {
     case CustomerStore::Outcome::Done:
         Dialogs::Message(

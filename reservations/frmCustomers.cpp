@@ -39,8 +39,11 @@ constexpr int kEnter = 13;
 constexpr int kRightButton = 2;
 constexpr int kManPicture = 1;
 constexpr int kWomanPicture = 2;
-constexpr int kIdColumn = 20;
-constexpr int kCustomerNumberColumn = 18;
+// What each row keeps of its booking, read back by these names: the booking's key, the
+// customer's number and the customer as the row names them.
+const QString kBookingId = QStringLiteral("ID");
+const QString kCustomerNumber = QStringLiteral("cUniqueNo");
+const QString kCustomerName = QStringLiteral("CustomerName");
 
 const QString kAllStatus = QStringLiteral("View All Status");
 
@@ -87,6 +90,20 @@ const ListColumns& customerColumns() {
         TextColumn(QString(), QString(), QStringLiteral("ID")),
     };
     return columns;
+}
+
+const RowValues& customerValues() {
+    static const RowValues values{
+        FieldValue(kBookingId),
+        FieldValue(kCustomerNumber),
+        {kCustomerName,
+         [](const Recordset& row) {
+             return row.Text(QStringLiteral("cTitle")) + QLatin1Char(' ') +
+                    ShownStoredText(row.Text(QStringLiteral("cFirstName"))) + QLatin1Char(' ') +
+                    ShownStoredText(row.Text(QStringLiteral("cLastName")));
+         }},
+    };
+    return values;
 }
 
 // The man for the titles of men, the woman for every other title, an empty one included.
@@ -166,7 +183,7 @@ void frmCustomers::connectEvents() {
     connect(AGMyPopUp1, &AGPopUp::MenuClick, this, &frmCustomers::AGMyPopUp1_MenuClick);
     connect(&WindowNotices::Instance(), &WindowNotices::CustomerDetailsUpdated, this,
             &frmCustomers::RoomListShow);
-    // Column 18 shows the order sign of the moment.
+    // The "Customer ID" column shows the order sign of the moment.
     connect(&WindowNotices::Instance(), &WindowNotices::HotelInfoChanged, this,
             &frmCustomers::RoomListShow);
 }
@@ -198,7 +215,7 @@ void frmCustomers::restorePlacement(QMdiSubWindow* window) {
 void frmCustomers::RoomListShow() {
     Guarded(QStringLiteral("FRCUS004"), [this] {
         customerList->SetSmallIcons(ImageList1);
-        FillFromQuery(*customerList, customerColumns(), chosenQuery(),
+        FillFromQuery(*customerList, customerColumns(), chosenQuery(), customerValues(),
                       [](ListItem& row, const Recordset& booking) {
                           row.SmallIcon(pictureForTitle(booking.Text(QStringLiteral("cTitle"))));
                       });
@@ -277,17 +294,16 @@ void frmCustomers::AGMyPopUp1_MenuClick(const QString& ItemName) {
 
 // "&Show Customer Details": a new details window for the selected booking.
 void frmCustomers::mnuCustomerDetail_Click() {
-    frmCustomerDetails::ShowWindow(customerList->SelectedItem().SubItems(kIdColumn));
+    frmCustomerDetails::ShowWindow(
+        QString::number(customerList->SelectedItem().Number(kBookingId)));
 }
 
 // "&Show Food && Beverages Details": the selected customer's orders, when there are any.
 void frmCustomers::mnuFoodBeveragesDetails_Click() {
     const ListItem row = customerList->SelectedItem();
-    const QString customerNumber = row.SubItems(kCustomerNumberColumn).remove(QLatin1Char('#'));
-    if (!FoodOrderStore::HasOrders(customerNumber)) {
-        Dialogs::Message(row.Text() + QLatin1Char(' ') + row.SubItems(1) + QLatin1Char(' ') +
-                         row.SubItems(2) + QStringLiteral(" has not ordered for anything! ") +
-                         kLineBreak +
+    if (!FoodOrderStore::HasOrders(row.Value(kCustomerNumber).toString())) {
+        Dialogs::Message(row.Value(kCustomerName).toString() +
+                         QStringLiteral(" has not ordered for anything! ") + kLineBreak +
                          QStringLiteral("Therefore, No Food & Beverages details to show!"));
         return;
     }
@@ -295,13 +311,13 @@ void frmCustomers::mnuFoodBeveragesDetails_Click() {
     frmFoodDetails::ShowForCustomer([list = QPointer<frmCustomers>(this)] {
         if (!list)
             throw RuntimeError::ObjectNotSet();
-        return list->customerList->SelectedItem().SubItems(kCustomerNumberColumn);
+        return list->customerList->SelectedItem().Value(kCustomerNumber).toString();
     });
 }
 
 // "&New Food && Beverages Order": an order for the selected customer.
 void frmCustomers::mnuFoodOrder_Click() {
-    frmFoodingBook::ShowForCustomer(customerList->SelectedItem().SubItems(kCustomerNumberColumn));
+    frmFoodingBook::ShowForCustomer(customerList->SelectedItem().Value(kCustomerNumber).toString());
 }
 
 void frmCustomers::ExportToExcel(ExtLV& list, const QString& initialName) {

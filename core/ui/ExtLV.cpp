@@ -1,5 +1,6 @@
 #include "core/ui/ExtLV.h"
 
+#include "core/Currency.h"
 #include "core/RuntimeErrors.h"
 #include "core/ui/ExtLVDelegate.h"
 #include "core/ui/ExtLVModel.h"
@@ -103,6 +104,32 @@ QString ListItem::SubItems(int column) const {
 void ListItem::SubItems(int column, const QString& text) {
     checkSubItem(column);
     list_->model_->SetCell(checkedRow(), column, text);
+}
+
+QVariant ListItem::Value(const QString& name) const {
+    const QVariant value = list_->model_->Value(checkedRow(), name);
+    if (!value.isValid())
+        throw RuntimeError::InvalidPropertyValue();
+    return value;
+}
+
+void ListItem::SetValue(const QString& name, const QVariant& value) {
+    list_->model_->SetValue(checkedRow(), name, value);
+}
+
+qint64 ListItem::Number(const QString& name) const {
+    bool whole = false;
+    const qint64 number = Value(name).toLongLong(&whole);
+    if (!whole)
+        throw RuntimeError::TypeMismatch();
+    return number;
+}
+
+Currency ListItem::Money(const QString& name) const {
+    const QVariant value = Value(name);
+    if (value.metaType() != QMetaType::fromType<Currency>())
+        throw RuntimeError::TypeMismatch();
+    return value.value<Currency>();
 }
 
 bool ListItem::Selected() const {

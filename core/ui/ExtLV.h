@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTreeView>
+#include <QVariant>
 
 #include <functional>
 
+class Currency;
 class ExtLV;
 class ExtLVDelegate;
 class ExtLVModel;
@@ -25,6 +27,16 @@ public:
     // Column 1 = the second column, as the windows count.
     QString SubItems(int column) const;
     void SubItems(int column, const QString& text);
+    // What the row stands for, kept beside its cells under a name where the row is filled: its
+    // key, a count or an amount as the program holds it. A window acts on a row through these,
+    // never through a cell, so the columns may show anything in any order. A name the row was
+    // not given throws "Invalid property value" (380).
+    QVariant Value(const QString& name) const;
+    void SetValue(const QString& name, const QVariant& value);
+    // A whole number kept under the name (a key); "Type mismatch" (13) when it holds none.
+    qint64 Number(const QString& name) const;
+    // An amount kept under the name as a Currency; "Type mismatch" (13) when it holds none.
+    Currency Money(const QString& name) const;
     int Index() const { return row_ + 1; } // 1-based position
     bool Selected() const;
     void Selected(bool selected);

@@ -45,6 +45,7 @@ void ExtLVModel::RemoveRow(int row) {
     CommitPending();
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
+    values_.RemoveRow(row);
     --committed_;
     endRemoveRows();
 }
@@ -54,6 +55,7 @@ void ExtLVModel::ClearRows() {
     rows_.clear();
     rows_.shrink_to_fit();
     committed_ = 0;
+    values_.Clear();
     typicalChars_ = 0;
     typicalCells_ = 1;
     endResetModel();
@@ -94,6 +96,14 @@ void ExtLVModel::SetCell(int row, int cell, const QString& text) {
         const QModelIndex changed = index(row, cell);
         emit dataChanged(changed, changed, {Qt::DisplayRole});
     }
+}
+
+QVariant ExtLVModel::Value(int row, QStringView name) const {
+    return values_.Value(row, name);
+}
+
+void ExtLVModel::SetValue(int row, const QString& name, const QVariant& value) {
+    values_.SetValue(row, name, value);
 }
 
 void ExtLVModel::SetIcon(int row, int imageIndex) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ui/ExtLVValues.h"
+
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QList>
@@ -7,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <QVarLengthArray>
+#include <QVariant>
 
 #include <cstdint>
 #include <deque>
@@ -34,6 +37,10 @@ public:
     // The same without a copy, valid until the row changes.
     QStringView CellView(int row, int cell) const;
     void SetCell(int row, int cell, const QString& text);
+    // A value the row keeps beside its cells under a name: its key, a count or an amount as
+    // the program holds it. An invalid QVariant when the row was given none of that name.
+    QVariant Value(int row, QStringView name) const;
+    void SetValue(int row, const QString& name, const QVariant& value);
     // 1-based index into the small icons; 0 = none.
     void SetIcon(int row, int imageIndex);
     int Icon(int row) const { return rows_[std::size_t(row)].icon; }
@@ -71,5 +78,6 @@ private:
     qsizetype typicalChars_ = 0;
     std::size_t typicalCells_ = 1;
     QStringList headers_;
+    ExtLVValues values_;
     QList<QIcon> icons_;
 };

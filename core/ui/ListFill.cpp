@@ -110,6 +110,16 @@ ListColumn DateColumn(const QString& header, const QString& widthSample, const Q
             }};
 }
 
+RowValue FieldValue(const QString& field) {
+    return {field, [field](const Recordset& row) { return row.Fields(field); }};
+}
+
+RowValue MoneyValue(const QString& field) {
+    return {field, [field](const Recordset& row) {
+                return QVariant::fromValue(row.Money(field).AsShown());
+            }};
+}
+
 void AddColumns(ExtLV& list, const ListColumns& columns) {
     for (const ListColumn& column : columns) {
         if (column.whole)
@@ -119,37 +129,42 @@ void AddColumns(ExtLV& list, const ListColumns& columns) {
     }
 }
 
-ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record) {
+ListItem AddListRow(ExtLV& list, const ListColumns& columns, const Recordset& record,
+                    const RowValues& values) {
     QStringList cells;
     cells.reserve(columns.size());
     for (const ListColumn& column : columns)
         cells << column.cell(record);
-    return list.ListItems().Add(cells);
+    ListItem row = list.ListItems().Add(cells);
+    for (const RowValue& value : values)
+        row.SetValue(value.name, value.value(record));
+    return row;
 }
 
 namespace {
 
 using RowFinish = std::function<void(ListItem&, const Recordset&)>;
 
-void addRow(ExtLV& list, const ListColumns& columns, const Recordset& record,
-            const RowFinish& eachRow) {
-    ListItem row = AddListRow(list, columns, record);
+void addRow(ExtLV& list, const ListColumns& columns, const RowValues& values,
+            const Recordset& record, const RowFinish& eachRow) {
+    ListItem row = AddListRow(list, columns, record, values);
     if (eachRow)
         eachRow(row, record);
 }
 
 } // namespace
 
-void FillFromRecordset(ExtLV& list, const ListColumns& columns, const RowFinish& eachRow) {
+void FillFromRecordset(ExtLV& list, const ListColumns& columns, const RowValues& values,
+                       const RowFinish& eachRow) {
     list.ListItems().Clear();
     theDBworks::ForEachRecord(
-        [&](const Recordset& record) { addRow(list, columns, record, eachRow); });
+        [&](const Recordset& record) { addRow(list, columns, values, record, eachRow); });
 }
 
 void FillFromQuery(ExtLV& list, const ListColumns& columns, const QString& sql,
-                   const RowFinish& eachRow) {
+                   const RowValues& values, const RowFinish& eachRow) {
     list.ListItems().Clear();
     theDBworks::WalkRecords(
-        sql, [&](const Recordset& record) { addRow(list, columns, record, eachRow); },
+        sql, [&](const Recordset& record) { addRow(list, columns, values, record, eachRow); },
         [&list] { list.ListItems().Clear(); });
 }

@@ -7,6 +7,7 @@
 #include "tests/core/DatabaseFaults.h"
 #include "tests/support/AmountSteps.h"
 #include "tests/support/DrawnText.h"
+#include "tests/support/ListLayouts.h"
 #include "tests/support/ShownCell.h"
 
 #include <QHelpEvent>
@@ -483,6 +484,22 @@ private slots:
         AddRoomOnPage("102", "New", "Twin Bed", "70");
         QVERIFY(TableExists("room_102"));
         QCOMPARE(db->Count("room_102"), 0);
+    }
+
+    // With a column put in front of the others every cell stands one place on: the menu still
+    // removes the room of the row chosen, and only that.
+    void removalTakesTheChosenRoomWhereverItsCellsStand() {
+        VERIFY_RAN(twoRoomsOneBooked());
+        OpenAdmin();
+        AdminRoomsPage* page = Rooms();
+        TestSupport::PutColumnInFront(page->listRoomView, QStringLiteral("Floor"));
+        Dialogs::Testing::AnswerNextQuestion(true);
+        ChooseFromMenu(page->listRoomView, page->AGPopUp1,
+                       int(RowsOf(page->listRoomView, 2).indexOf(QStringLiteral("|102"))) + 1,
+                       QStringLiteral("mnuRemoveRoom"));
+        QCOMPARE(TestSupport::LastMessage(), QStringLiteral("Room 102 Removed!"));
+        QCOMPARE(storedRooms(), QStringList{"101|Garden|Twin Bed|80"});
+        QVERIFY(!TableExists("room_102"));
     }
 
     // Removing a room drops its table: one that holds bookings stays, even when another desk

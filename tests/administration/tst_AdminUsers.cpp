@@ -1,6 +1,7 @@
 #include "administration/UserEditFloat.h"
 #include "core/SqlLiteral.h"
 #include "tests/administration/AdminWindowFixture.h"
+#include "tests/support/ListLayouts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -244,6 +245,32 @@ private slots:
         QCOMPARE(question.title, QStringLiteral("Add User"));
         QCOMPARE(Dialogs::Testing::Record().size(), 2);
         QVERIFY(LogRows().isEmpty());
+    }
+
+    // With a column put in front of the others every cell stands one place on: the editor and
+    // the removal still act on the account of the row chosen.
+    void editorAndRemovalTakeTheChosenAccountWhereverItsCellsStand() {
+        VERIFY_RAN(db->AddUser("clerk", "pw", "0,0,0,0,0"));
+        VERIFY_RAN(db->AddUser("cook", "pw", "0,0,0,0,0"));
+        AdminUsersPage* page = openUsers();
+        TestSupport::PutColumnInFront(page->UserList, QStringLiteral("Desk"));
+        const auto rowOf = [page](const QString& name) {
+            return int(RowsOf(page->UserList, 2).indexOf(QLatin1Char('|') + name)) + 1;
+        };
+        const TestSupport::ModalSteps<UserEditFloat> editor([&](UserEditFloat& shown) {
+            QCOMPARE(shown.lbusername->text(), QStringLiteral("User Name : clerk"));
+            ClickCheckBox(shown.canViewReport);
+            QTest::mouseClick(shown.Command1, Qt::LeftButton);
+        });
+        ChooseFromMenu(page->UserList, page->AGPopUp2, rowOf("clerk"), "mnuEditUser");
+        QVERIFY(editor.Ran());
+        QCOMPARE(storedAccounts().at(1), QStringLiteral("clerk|0|0|0|0|1|0"));
+
+        TestSupport::PutColumnInFront(page->UserList, QStringLiteral("Desk"));
+        Dialogs::Testing::AnswerNextQuestion(true);
+        ChooseFromMenu(page->UserList, page->AGPopUp2, rowOf("cook"), "mnuRemoveUser");
+        QCOMPARE(Messages().last(), QStringLiteral("Remove 'cook' user from the record?"));
+        QCOMPARE(storedAccounts(), (QStringList{"admin|1|1|1|1|1|0", "clerk|0|0|0|0|1|0"}));
     }
 
     void theMasterAndTheLoggedInAccountsStay_data() {

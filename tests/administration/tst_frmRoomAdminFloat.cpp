@@ -3,6 +3,7 @@
 #include "tests/administration/AdminWindowFixture.h"
 #include "tests/core/DatabaseFaults.h"
 #include "tests/support/AmountSteps.h"
+#include "tests/support/ListLayouts.h"
 #include "tests/support/ScopedLocale.h"
 
 #include <QLineEdit>
@@ -126,6 +127,25 @@ private slots:
         QCOMPARE(question.text, QStringLiteral("Update Selected Room?"));
         QCOMPARE(question.title, QStringLiteral("Update Room Info"));
         QCOMPARE(Dialogs::Testing::Record().size(), 2);
+    }
+
+    // With a column put in front of the others every cell stands one place on: the editor
+    // still opens on, and changes, the room of the row chosen.
+    void editsTheChosenRoomWhereverItsCellsStand() {
+        OpenAdmin();
+        ExtLV* list = Rooms()->listRoomView;
+        TestSupport::PutColumnInFront(list, QStringLiteral("Floor"));
+        const TestSupport::ModalSteps<frmRoomAdminFloat> editor([&](frmRoomAdminFloat& shown) {
+            QCOMPARE(shown.txtRoomIDedit->text(), QStringLiteral("102"));
+            QCOMPARE(shown.txtPriceEdit->text(), QStringLiteral("$80.00"));
+            modify(shown, QStringLiteral("102"), QStringLiteral("Sea view"), QStringLiteral("90"));
+        });
+        ChooseFromMenu(list, Rooms()->AGPopUp1,
+                       int(RowsOf(list, 2).indexOf(QStringLiteral("|102"))) + 1,
+                       QStringLiteral("mnuEditSelected"));
+        QVERIFY(editor.Ran());
+        QCOMPARE(storedRooms(),
+                 (QStringList{"101|Chef!*!s room|1500", "102|Sea view|90", "103|Attic|45"}));
     }
 
     void aRefusedIdentifierIsExplainedAndChangesNothing_data() {

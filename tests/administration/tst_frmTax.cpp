@@ -8,6 +8,7 @@
 #include "reservations/frmBooking.h"
 #include "tests/support/AdminStatements.h"
 #include "tests/support/AdminSteps.h"
+#include "tests/support/ListLayouts.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include <QHeaderView>
@@ -373,14 +374,18 @@ private slots:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("remaining");
         QTest::addColumn<bool>("reloaded");
+        QTest::addColumn<bool>("columnInFront");
         const QStringList all{"VAT|5|1", "City|7.5|1", "Bar|20|2"};
         QTest::newRow("room list, menu from the food list")
-            << 1 << false << 2 << true << QStringList{"VAT|5|1", "Bar|20|2"} << true;
+            << 1 << false << 2 << true << QStringList{"VAT|5|1", "Bar|20|2"} << true << false;
         QTest::newRow("food list")
-            << 2 << false << 2 << true << QStringList{"VAT|5|1", "City|7.5|1"} << true;
-        QTest::newRow("no list clicked yet") << 0 << false << 1 << true << all << true;
-        QTest::newRow("answered No") << 1 << false << 1 << false << all << false;
-        QTest::newRow("no row selected") << 1 << true << 2 << true << all << true;
+            << 2 << false << 2 << true << QStringList{"VAT|5|1", "City|7.5|1"} << true << false;
+        QTest::newRow("no list clicked yet") << 0 << false << 1 << true << all << true << false;
+        QTest::newRow("answered No") << 1 << false << 1 << false << all << false << false;
+        QTest::newRow("no row selected") << 1 << true << 2 << true << all << true << false;
+        // Every cell one place on: the row chosen is still the tax removed.
+        QTest::newRow("room list with a column in front, menu from the food list")
+            << 1 << false << 2 << true << QStringList{"VAT|5|1", "Bar|20|2"} << true << true;
     }
     void removeActsOnTheListClickedLast() {
         QFETCH(int, leftClicked);
@@ -389,10 +394,13 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QStringList, remaining);
         QFETCH(bool, reloaded);
+        QFETCH(bool, columnInFront);
         VERIFY_RAN(addThreeTaxes());
         frmTax* form = open();
         if (leftClicked != 0) {
             ExtLV* list = showList(form, leftClicked);
+            if (columnInFront)
+                TestSupport::PutColumnInFront(list, QStringLiteral("Desk"));
             // The room list's second row, the food list's only row.
             ClickRow(list, leftClicked == 1 ? 2 : 1, Qt::LeftButton);
             QCOMPARE(form->ListViewClcked, qint16(leftClicked));

@@ -1,3 +1,4 @@
+#include "core/Currency.h"
 #include "core/Errors.h"
 #include "core/ui/ExtLV.h"
 #include "tests/support/ProgramTest.h"
@@ -205,6 +206,19 @@ private slots:
             {"Item past the end", [&] { list->ListItems().Item(3); }, 35600},
             {"Remove(0)", [&] { list->ListItems().Remove(0); }, 35600},
             {"SubItems(0)", [&] { stale.SubItems(0); }, 380},
+            {"a value the row was not given", [&] { stale.Value(QStringLiteral("RoomID")); }, 380},
+            {"a text read as a key",
+             [&] {
+                 stale.SetValue(QStringLiteral("RoomType"), QStringLiteral("Twin Bed"));
+                 stale.Number(QStringLiteral("RoomType"));
+             },
+             13},
+            {"a shown amount read as an amount",
+             [&] {
+                 stale.SetValue(QStringLiteral("RoomPrice"), QStringLiteral("$20.00"));
+                 stale.Money(QStringLiteral("RoomPrice"));
+             },
+             13},
             {"SelectedItem with none", [&] { list->SelectedItem(); }, 91},
             {"ItemX with none", [&] { list->ItemX(); }, 91},
             {"a handle whose row is gone",
@@ -216,6 +230,33 @@ private slots:
         };
         for (const Case& c : cases)
             QVERIFY2(numberOfFailure(c.step) == c.number, c.what);
+    }
+
+    // What a row keeps beside its cells goes with the row, whatever becomes of the columns and
+    // of the cells, and a row filled anew keeps only what it is given.
+    void valuesStayWithTheirRowWhateverTheColumns() {
+        for (int i = 1; i <= 3; ++i) {
+            ListItem row = list->ListItems().Add(QString::number(100 + i));
+            row.SetValue(QStringLiteral("RoomID"), 10 + i);
+            row.SetValue(QStringLiteral("RoomPrice"),
+                         QVariant::fromValue(Currency::FromUnits(i * 123456)));
+        }
+        list->ListItems().Remove(1);
+        list->ColumnHeaders().Clear();
+        list->ColumnHeaders().Add(QStringLiteral("Floor"), QStringLiteral("Abbr"));
+        addRoomColumns();
+        ListItem first = list->ListItems().Item(1);
+        first.Text(QStringLiteral("13"));
+        first.SubItems(4, QStringLiteral("11"));
+        QCOMPARE(first.Number(QStringLiteral("RoomID")), 12);
+        QCOMPARE(first.Money(QStringLiteral("RoomPrice")), Currency::FromUnits(246912));
+        QCOMPARE(list->ListItems().Item(2).Value(QStringLiteral("RoomID")).toInt(), 13);
+        QCOMPARE(list->ListItems().Item(2).Money(QStringLiteral("RoomPrice")),
+                 Currency::FromUnits(370368));
+
+        list->ListItems().Clear();
+        ListItem fresh = list->ListItems().Add(QStringLiteral("101"));
+        QCOMPARE(numberOfFailure([&] { fresh.Value(QStringLiteral("RoomID")); }), 380);
     }
 
     void columnWidthsComeFromTheSampleTexts() {

@@ -3,6 +3,7 @@
 #include "core/ErrorReport.h"
 #include "core/ui/Icons.h"
 #include "food_orders/frmCustomerSearch.h"
+#include "tests/support/ListLayouts.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -134,6 +135,36 @@ private slots:
         }
         QCOMPARE(form->FoodLV->ListItems().Count(), 0);
         QCOMPARE(form->txtTotalAmount->text(), QStringLiteral("$0.00"));
+    }
+
+    // With a column put in front of the others every cell stands one place on: a line still
+    // takes its own price out of the total and is saved as itself. A price finer than the
+    // currency counts as the line shows it, so taking the only line away leaves zero.
+    void linesKeepTheirItemAndPriceWhereverTheirCellsStand() {
+        VERIFY_RAN(db->Run(
+            QStringLiteral("UPDATE tbl_FoodItem SET ItemPrice = 2.505 WHERE ItemName = 'Tea'")));
+        openFor(ann);
+        AddItem(form, QStringLiteral("Tea"));
+        QCOMPARE(RowsOf(form->FoodLV, 2), QStringList{"Tea|$2.51"});
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+        QCOMPARE(form->txtTotalAmount->text(), QStringLiteral("$0.00"));
+
+        AddItem(form, QStringLiteral("Tea"));
+        AddItem(form, QStringLiteral("Pasta"));
+        TestSupport::PutColumnInFront(form->FoodLV, QStringLiteral("Seat"));
+        form->FoodLV->ListItems().Item(1).Selected(true);
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+        QCOMPARE(form->txtTotalAmount->text(), shown("12.75"));
+        Dialogs::Testing::AnswerNextQuestion(true);
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        const QString number = db->Query(QStringLiteral("SELECT FoodOrderID FROM tbl_FoodOrders"))
+                                   .Text(QStringLiteral("FoodOrderID"));
+        Recordset line = db->Query(QStringLiteral("SELECT * FROM tbl_FoodOrder_") + number);
+        QCOMPARE(line.RecordCount(), 1);
+        QCOMPARE(line.Text(QStringLiteral("FoodItem")), QStringLiteral("Pasta"));
+        QCOMPARE(line.Money(QStringLiteral("Price")), money("12.75"));
     }
 
     void anEmptiedTotalStartsAgainFromZero() {

@@ -4,6 +4,7 @@
 #include "core/ui/ExtLV.h"
 #include "reports/frmLog.h"
 #include "tests/reports/ReportFixture.h"
+#include "tests/support/ListLayouts.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -184,10 +185,20 @@ private slots:
         QCOMPARE(RowsOf(form->logList, 1), texts);
     }
 
+    // With a column put in front of the others every cell stands one place on: the row chosen
+    // is still the one removed.
+    void removeSelectedDeletesThatRowOnly_data() {
+        QTest::addColumn<bool>("columnInFront");
+        QTest::newRow("the list as it opens") << false;
+        QTest::newRow("a column in front") << true;
+    }
     void removeSelectedDeletesThatRowOnly() {
+        QFETCH(bool, columnInFront);
         VERIFY_RAN(writeRowOfEachKey());
         frmLog* form = open();
         QVERIFY(form);
+        if (columnInFront)
+            TestSupport::PutColumnInFront(form->logList, QStringLiteral("Desk"));
         chooseFromMenu(form, 3, QStringLiteral("mnuRemoveLog"), true);
         QCOMPARE(Shown(), QStringList{"question:Remove Selected Log:Remove Selected Log?"});
         QStringList expected = allTexts();

@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "core/ui/Shell.h"
 #include "tests/support/AmountSteps.h"
+#include "tests/support/ListLayouts.h"
 #include "tests/support/SearchPath.h"
 
 #include <QRegularExpression>
@@ -108,6 +109,29 @@ private slots:
         QCOMPARE(roomIds(form->ListView1), (QStringList{"101", "102"}));
         QTest::mouseClick(form->Command7, Qt::LeftButton);
         QCOMPARE(form->txtRoomRate->text(), money("299.97"));
+    }
+
+    // With a column put in front of the others every cell stands one place on: a room still
+    // moves with its own tariff and is booked as itself.
+    void roomsKeepTheirTariffWhereverTheirCellsStand() {
+        TestSupport::PutColumnInFront(form->ListView1, QStringLiteral("Floor"));
+        SetDays(form, 3);
+        form->ListView1->ListItems().Item(3).Selected(true);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(TestSupport::RowsOf(form->ListView2, 3),
+                 QStringList{QStringLiteral("103|Single Bed|") + money("99.99")});
+        QCOMPARE(form->txtRoomRate->text(), money("299.97"));
+        TestSupport::PutColumnInFront(form->ListView2, QStringLiteral("Floor"));
+        QTest::mouseClick(form->Command7, Qt::LeftButton);
+        QCOMPARE(form->txtRoomRate->text(), money("299.97"));
+
+        fillCustomer(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+        QCOMPARE(LastMessage(), QStringLiteral("Customer details has been added to the Record"));
+        Recordset customer = db->Query(QStringLiteral("SELECT * FROM tbl_customers"));
+        QCOMPARE(customer.Text(QStringLiteral("cRoomNameID")), QStringLiteral("103"));
+        QCOMPARE(customer.Text(QStringLiteral("cRoomNamePrice")), money("99.99"));
+        QCOMPARE(db->Count(QStringLiteral("room_103")), 1);
     }
 
     void taxAndDueOfTheExamples() {

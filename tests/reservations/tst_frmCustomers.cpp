@@ -7,6 +7,7 @@
 #include "food_orders/FoodOrderStore.h"
 #include "food_orders/frmFoodDetails.h"
 #include "food_orders/frmFoodingBook.h"
+#include "tests/support/ListLayouts.h"
 #include "tests/support/SheetReader.h"
 
 #include <QAbstractItemView>
@@ -335,6 +336,53 @@ private slots:
         QVERIFY(order);
         QCOMPARE(order->txtCFname->text(), QStringLiteral("John"));
         QCOMPARE(order->txtCLname->text(), QStringLiteral("Smith"));
+        QCOMPARE(ErrMsg, QString());
+    }
+
+    // With a column put in front of the others every cell stands one place on: the menu still
+    // acts on the booking and the customer of the row chosen.
+    void menuActsOnTheChosenRowWhereverItsCellsStand() {
+        GlobalLogin::OrderSign = QStringLiteral("#");
+        const QString john = Book(Stay(QStringLiteral("Mr."), QStringLiteral("John"),
+                                       QStringLiteral("Smith"), {QStringLiteral("101")}));
+        const QString ann = Book(Stay(QStringLiteral("Mrs."), QStringLiteral("Ann"),
+                                      QStringLiteral("Lee"), {QStringLiteral("102")}));
+        QVERIFY(!john.isEmpty() && !ann.isEmpty());
+        const Currency price = Currency::FromText(QStringLiteral("2.5"), QLocale::c());
+        QVERIFY(FoodOrderStore::SaveOrder({ann,
+                                           FoodOrderNumber::NewNumber(),
+                                           QStringLiteral("Mrs."),
+                                           QStringLiteral("Ann"),
+                                           QStringLiteral("Lee"),
+                                           price,
+                                           QStringLiteral("Due"),
+                                           kToday,
+                                           {{QStringLiteral("Tea"), price}}}));
+        frmCustomers* form = OpenCustomerList();
+        TestSupport::PutColumnInFront(form->customerList, QStringLiteral("Floor"));
+        const QStringList lastNames = Column(form->customerList, 3);
+        const int johnRow = int(lastNames.indexOf(QStringLiteral("Smith"))) + 1;
+        const int annRow = int(lastNames.indexOf(QStringLiteral("Lee"))) + 1;
+        QVERIFY(johnRow > 0 && annRow > 0);
+
+        QCOMPARE(OpenDetails(form, johnRow)->windowTitle(),
+                 QStringLiteral("Details of Mr. John Smith"));
+        ChooseMenuItem(form->AGMyPopUp1, QStringLiteral("mnuFoodBeveragesDetails"));
+        QCOMPARE(Messages(),
+                 QStringList{"Mr. John Smith has not ordered for anything! \r\nTherefore, No "
+                             "Food & Beverages details to show!"});
+        ChooseMenuItem(form->AGMyPopUp1, QStringLiteral("mnuFoodOrder"));
+        frmFoodingBook* order = LoadedInstance<frmFoodingBook>();
+        QVERIFY(order);
+        QCOMPARE(order->MyOrderID, john);
+        QCOMPARE(order->txtCLname->text(), QStringLiteral("Smith"));
+
+        form->customerList->ListItems().Item(annRow).Selected(true);
+        ChooseMenuItem(form->AGMyPopUp1, QStringLiteral("mnuFoodBeveragesDetails"));
+        frmFoodDetails* orders = LoadedInstance<frmFoodDetails>();
+        QVERIFY(orders);
+        QCOMPARE(orders->xOrderNo, ann);
+        QCOMPARE(orders->Frame1->title(), QStringLiteral("Customer ID : #") + ann);
         QCOMPARE(ErrMsg, QString());
     }
 

@@ -53,17 +53,29 @@ inline void ClickRow(ExtLV* list, const QString& text, Qt::MouseButton button = 
     ClickRow(list, row, button, where);
 }
 
-// Right-clicks the row whose first cell holds the text and chooses the menu's item by its name.
-inline void ChooseFromMenu(ExtLV* list, AGPopUp* menu, const QString& row, const QString& item,
+// Right-clicks the 1-based row and chooses the menu's item by its name.
+inline void ChooseFromMenu(ExtLV* list, AGPopUp* menu, int row, const QString& item,
                            const std::source_location& where = std::source_location::current()) {
     ClickRow(list, row, Qt::RightButton, where);
     QMenu* shown = menu->Menu();
     if (!shown || !shown->isVisible()) {
-        TestSupport::FailAt(QStringLiteral("no menu opened on \"%1\"").arg(row), where);
+        TestSupport::FailAt(QStringLiteral("no menu opened on row %1").arg(row), where);
         return;
     }
     TestSupport::control<QAction>(shown, item, where)->trigger();
     shown->close();
+}
+
+// Right-clicks the row whose first cell holds the text and chooses the menu's item by its name.
+inline void ChooseFromMenu(ExtLV* list, AGPopUp* menu, const QString& row, const QString& item,
+                           const std::source_location& where = std::source_location::current()) {
+    const int index = int(RowsOf(list, 1).indexOf(row)) + 1;
+    if (index == 0) {
+        TestSupport::FailAt(QStringLiteral("\"%1\" has no row \"%2\"").arg(list->objectName(), row),
+                            where);
+        return;
+    }
+    ChooseFromMenu(list, menu, index, item, where);
 }
 
 // Clicks the box where its tick is: a box laid over a wide cell has no label under its centre.
