@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/ui/CBalloonToolTip.h"
+#include "core/ui/DatabaseSettingsForm.h"
 
 #include <QDialog>
 
-#include <tuple>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +15,8 @@ class QPushButton;
 
 // Opened when the database cannot be reached: shows the error and the failed statement and
 // lets the user point the program at the database again, the embedded file or a MySQL
-// server. Confirming writes config.ini and reconnects; it closes once the connection works.
+// server. Confirming writes config.ini and reconnects; it closes once both are done, and
+// otherwise says why and stays.
 class frmDBLocateTool final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmDBLocateTool)
@@ -46,21 +48,21 @@ private:
     void connectEvents();
     void Form_Load();
     void showError();
-    void loadSettings();
     // "My SQL": switches between the server's fields and the database file's.
     void Check1_Click();
-    void enableMySqlPage(bool mySql);
     // "Browse": picks the database file.
     void Command1_Click();
     // "OK": checks the fields, stores them in config.ini, reconnects and closes.
     void Command2_Click();
-    void showConnectionRefused(const QString& cause);
-    bool saveFilePage();
-    bool saveMySqlPage();
-    // The first empty field of the list gets its balloon and the focus; true when none is empty.
-    bool allFilled(const QList<std::tuple<QLineEdit*, QString, QString>>& checks);
-    void rejectField(QLineEdit* field, const QString& title, const QString& text);
-    void removeBalloon();
+    // False, with the balloon and the focus at the first field that fails its check, unless
+    // every field in use passes.
+    bool fieldsPass();
+    bool stored();
+    bool connected();
+    // Shows the cause in the error field and tells the user what failed.
+    void showFailure(const QString& what, const QString& cause);
 
     FormBalloon balloon_;
+    // Made with the controls, in their order.
+    std::optional<DatabaseSettingsForm> form_;
 };

@@ -256,26 +256,45 @@ private slots:
         QTest::addColumn<bool>("serverPage");
         QTest::addColumn<QStringList>("filled");
         QTest::addColumn<QString>("rejected");
+        QTest::addColumn<QString>("rejectedText");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::newRow("no database path") << false << QStringList{"txtDBpass"} << "Text1"
+                                          << ""
                                           << "Please enter Database path"
                                           << "Please enter Database path!";
+        // A line break would start a line of its own in config.ini, or a section.
+        const QString twoLines = QStringLiteral("/srv/hotel.db\n[settings]");
+        QTest::newRow("a path of two lines")
+            << false << QStringList{"txtDBpass"} << "Text1" << twoLines << "Invalid Database Path"
+            << "Please enter the Database Path on one line, without line breaks!";
+        QTest::newRow("a file password of two lines")
+            << false << QStringList{"Text1"} << "txtDBpass" << twoLines
+            << "Invalid Database Password"
+            << "Please enter the Database Password on one line, without line breaks!";
+        QTest::newRow("a user name of two lines")
+            << true << QStringList{"txtSQLHost", "txtSQLDBName", "txtSQLPassWord"}
+            << "txtSQLUserName" << twoLines << "Invalid User Name"
+            << "Please enter the User Name on one line, without line breaks!";
         QTest::newRow("all four server fields empty") << true << QStringList{} << "txtSQLHost"
+                                                      << ""
                                                       << "Enter SQL Host"
                                                       << "Enter SQL Host!";
         QTest::newRow("no database name")
             << true << QStringList{"txtSQLHost", "txtSQLUserName", "txtSQLPassWord"}
             << "txtSQLDBName"
+            << ""
             << "Enter SQL Database Name"
             << "Please enter SQL Database!";
         QTest::newRow("the password is checked before the user name")
             << true << QStringList{"txtSQLHost", "txtSQLDBName"} << "txtSQLPassWord"
+            << ""
             << "Enter SQL password"
             << "Please enter SQL password!";
         QTest::newRow("no user name")
             << true << QStringList{"txtSQLHost", "txtSQLDBName", "txtSQLPassWord"}
             << "txtSQLUserName"
+            << ""
             << "Enter SQL Username"
             << "Please enter SQL username!";
     }
@@ -283,6 +302,7 @@ private slots:
         QFETCH(bool, serverPage);
         QFETCH(QStringList, filled);
         QFETCH(QString, rejected);
+        QFETCH(QString, rejectedText);
         QFETCH(QString, title);
         QFETCH(QString, text);
         setSetting("UseSQL", "0");
@@ -293,6 +313,7 @@ private slots:
                 control<QCheckBox>(tool, "Check1")->click();
             for (const QString& name : kServerFields + kFileFields)
                 typeInto(tool, name, filled.contains(name) ? QStringLiteral("x") : QString());
+            field(tool, rejected)->insert(rejectedText);
             // Enter in a field confirms, as the button does.
             QTest::keyClick(field(tool, serverPage ? "txtSQLHost" : "txtDBpass"), Qt::Key_Return);
             QVERIFY(tool.isVisible());
