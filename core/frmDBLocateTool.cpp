@@ -148,25 +148,27 @@ bool frmDBLocateTool::fieldsPass() {
 }
 
 bool frmDBLocateTool::stored() {
-    IgnoreErrors([this] { DatabaseSettings::Save(form_->Values()); });
-    return true;
+    return succeeded([this] { DatabaseSettings::Save(form_->Values()); },
+                     QStringLiteral("The settings were not stored, so the database was not opened "
+                                    "with them:"));
 }
 
 // Only a connection that works lets the tool go.
 bool frmDBLocateTool::connected() {
-    try {
-        theDBworks::OpenConnection();
-        return true;
-    } catch (const std::exception& error) {
-        showFailure(QStringLiteral("The database could not be opened with these settings:"),
-                    DescriptionOf(error));
-        return false;
-    }
+    return succeeded(theDBworks::OpenConnection,
+                     QStringLiteral("The database could not be opened with these settings:"));
 }
 
-void frmDBLocateTool::showFailure(const QString& what, const QString& cause) {
-    Label5->setVisible(true);
-    Text2->setVisible(true);
-    Text2->setPlainText(cause);
-    Dialogs::Message(what + kLineBreak + cause);
+bool frmDBLocateTool::succeeded(const std::function<void()>& step, const QString& whatFailed) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception& error) {
+        const QString cause = DescriptionOf(error);
+        Label5->setVisible(true);
+        Text2->setVisible(true);
+        Text2->setPlainText(cause);
+        Dialogs::Message(whatFailed + kLineBreak + cause);
+        return false;
+    }
 }

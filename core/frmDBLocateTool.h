@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -57,10 +58,12 @@ private:
     // False, with the balloon and the focus at the first field that fails its check, unless
     // every field in use passes.
     bool fieldsPass();
+    // Settings that were not stored are not connected with: the user is told, and the tool stays.
     bool stored();
     bool connected();
-    // Shows the cause in the error field and tells the user what failed.
-    void showFailure(const QString& what, const QString& cause);
+    // Runs a step of the confirmation. When it fails, the cause goes into the error field and
+    // the user is told what failed and why.
+    bool succeeded(const std::function<void()>& step, const QString& whatFailed);
 
     FormBalloon balloon_;
     // Made with the controls, in their order.

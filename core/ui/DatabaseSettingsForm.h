@@ -24,13 +24,18 @@ public:
     // What tells the two windows' forms apart. The other boxes are named alike in both:
     // txtDBpass, txtSQLHost, txtSQLDBName, txtSQLUserName and txtSQLPassWord.
     struct Names {
-        QString serverChoice; // the check box: its object name and caption
+        // The check box that chooses the server: its object name and caption.
+        QString serverChoice;
         QString serverChoiceCaption;
-        QString path; // the path box and its caption
+        // The path box: its object name and caption, and whether the user may type into it
+        // (false: only Browse fills it).
+        QString path;
         QString pathCaption;
-        bool pathTyped = true;   // false: only Browse fills it
-        QString browse;          // the Browse button's object name
-        QString passwordCaption; // empty: the window explains the file's password itself
+        bool pathTyped = true;
+        // The Browse button's object name.
+        QString browse;
+        // The file password's caption; empty where the window explains the box itself.
+        QString passwordCaption;
         bool serverPasswordMasked = false;
         // The file's path and every box of the server must be filled before a save.
         bool emptyBoxesRefused = false;
