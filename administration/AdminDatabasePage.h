@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QList>
+#include "core/ui/DatabaseSettingsForm.h"
+
 #include <QWidget>
 
-#include <utility>
+#include <optional>
 
 class FormBalloon;
 class QCheckBox;
@@ -45,15 +46,9 @@ public:
 private:
     void buildControls();
     void connectEvents();
-    // White boxes are the ones in use; the others are disabled in the colour of a button.
-    void showServerInUse(bool server);
     void save();
-    // The boxes the save writes, with the captions the user knows them by.
-    QList<std::pair<QLineEdit*, QString>> boxesToSave() const;
-    // False, with the balloon at the first box that is not, unless every box to save holds one
-    // line.
-    bool eachBoxIsOneLine();
-    void writeSettings();
 
     FormBalloon& balloon_;
+    // Made with the controls, in their order.
+    std::optional<DatabaseSettingsForm> form_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/CCrypto.h"
 #include "core/Settings.h"
+#include "core/theDBworks.h"
 
 namespace {
 
@@ -12,6 +13,33 @@ Settings::Encrypted encrypted(CCrypto& crypto, const QString& plain) {
 } // namespace
 
 namespace DatabaseSettings {
+
+Values OfRunningConnection() {
+    Values values;
+    values.server = theDBworks::UseSQLFlag == 1;
+    if (values.server) {
+        values.login = {theDBworks::SQLServerHost, theDBworks::SQLDatabaseName,
+                        theDBworks::SQLLoginName, theDBworks::SQLLoginPassword};
+    } else {
+        values.path = theDBworks::DBPath;
+        values.password = theDBworks::DBKey;
+    }
+    return values;
+}
+
+Values InConfigIni() {
+    const Settings::Stored stored;
+    Values values;
+    values.path = stored.Get(Settings::DatabasePath);
+    values.password = DecryptSecret(stored.Get(Settings::DatabaseKey).hex);
+    // Only "1" chooses the server; anything else, or nothing, is the embedded file.
+    values.server = stored.Get(Settings::UseSql) == 1;
+    if (values.server)
+        values.login = {stored.Get(Settings::ServerHost), stored.Get(Settings::ServerDatabaseName),
+                        DecryptSecret(stored.Get(Settings::ServerUserName).hex),
+                        DecryptSecret(stored.Get(Settings::ServerPassword).hex)};
+    return values;
+}
 
 void SaveServer(const ServerLogin& login) {
     CCrypto crypto;
@@ -32,6 +60,13 @@ void SaveFile(const QString& path, const QString& password) {
         .Set(Settings::DatabaseKey, kept ? encrypted(crypto, password) : Settings::Encrypted())
         .Set(Settings::UseSql, 0)
         .Write();
+}
+
+void Save(const Values& values) {
+    if (values.server)
+        SaveServer(values.login);
+    else
+        SaveFile(values.path, values.password);
 }
 
 } // namespace DatabaseSettings

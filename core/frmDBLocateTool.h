@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/ui/CBalloonToolTip.h"
+#include "core/ui/DatabaseSettingsForm.h"
 
 #include <QDialog>
 
-#include <tuple>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +16,8 @@ class QPushButton;
 
 // Opened when the database cannot be reached: shows the error and the failed statement and
 // lets the user point the program at the database again, the embedded file or a MySQL
-// server. Confirming writes config.ini and reconnects; it closes once the connection works.
+// server. Confirming writes config.ini and reconnects; it closes once both are done, and
+// otherwise says why and stays.
 class frmDBLocateTool final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmDBLocateTool)
@@ -46,21 +49,23 @@ private:
     void connectEvents();
     void Form_Load();
     void showError();
-    void loadSettings();
     // "My SQL": switches between the server's fields and the database file's.
     void Check1_Click();
-    void enableMySqlPage(bool mySql);
     // "Browse": picks the database file.
     void Command1_Click();
     // "OK": checks the fields, stores them in config.ini, reconnects and closes.
     void Command2_Click();
-    void showConnectionRefused(const QString& cause);
-    bool saveFilePage();
-    bool saveMySqlPage();
-    // The first empty field of the list gets its balloon and the focus; true when none is empty.
-    bool allFilled(const QList<std::tuple<QLineEdit*, QString, QString>>& checks);
-    void rejectField(QLineEdit* field, const QString& title, const QString& text);
-    void removeBalloon();
+    // False, with the balloon and the focus at the first field that fails its check, unless
+    // every field in use passes.
+    bool fieldsPass();
+    // Settings that were not stored are not connected with: the user is told, and the tool stays.
+    bool stored();
+    bool connected();
+    // Runs a step of the confirmation. When it fails, the cause goes into the error field and
+    // the user is told what failed and why.
+    bool succeeded(const std::function<void()>& step, const QString& whatFailed);
 
     FormBalloon balloon_;
+    // Made with the controls, in their order.
+    std::optional<DatabaseSettingsForm> form_;
 };

@@ -8,12 +8,18 @@
 #include "core/theDBworks.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <atomic>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace DatabaseFaults {
 
@@ -195,6 +201,22 @@ Recordset QueryOnAFreshConnection(TestSupport::Backend backend, const QString& a
 Recordset QueryFile(const QString& path, const QString& accessSql) {
     OtherDesk::Settings settings{TestSupport::Backend::SQLite, path, {}, {}, {}, {}, 0};
     return queryOnAFreshConnection(settings, accessSql);
+}
+
+QString AllowWrites(const QString& path, bool allowed) {
+    if (geteuid() != 0)
+        return QFile::setPermissions(path, allowed ? QFile::ReadOwner | QFile::WriteOwner
+                                                   : QFile::ReadOwner)
+                   ? QString()
+                   : QStringLiteral("chmod failed");
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    const bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                      (flags = allowed ? flags & ~FS_IMMUTABLE_FL : flags | FS_IMMUTABLE_FL,
+                       ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    if (fd >= 0)
+        close(fd);
+    return done ? QString() : QStringLiteral("the file cannot be made read-only on this machine");
 }
 
 void BreakStoredSettings(TestSupport::Backend backend) {

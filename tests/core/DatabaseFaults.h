@@ -81,6 +81,10 @@ Recordset QueryFile(const QString& path, const QString& accessSql);
 // listens on.
 void BreakStoredSettings(TestSupport::Backend backend);
 
+// Whether a file may be written, also for root, whom permissions do not stop: the file is made
+// immutable then. The empty text, or why it could not be done.
+QString AllowWrites(const QString& path, bool allowed);
+
 // The test's own connection no longer waits for locks: what it writes goes in at once or not.
 QString StopWaitingForLocks(TestSupport::TestDatabase& db);
 

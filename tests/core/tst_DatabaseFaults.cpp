@@ -13,11 +13,6 @@
 
 #include <utility>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 using DatabaseFaults::OtherDesk;
 using TestSupport::Backend;
 using TestSupport::Write;
@@ -38,24 +33,6 @@ enum class Breakage {
     NoServer,
     Utf16Settings
 };
-
-// Whether a file may be written, also for root, whom permissions do not stop: the file is made
-// immutable then. The empty text, or why it could not be done.
-QString allowWrites(const QString& path, bool allowed) {
-    if (geteuid() != 0)
-        return QFile::setPermissions(path, allowed ? QFile::ReadOwner | QFile::WriteOwner
-                                                   : QFile::ReadOwner)
-                   ? QString()
-                   : QStringLiteral("chmod failed");
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY);
-    int flags = 0;
-    const bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
-                      (flags = allowed ? flags & ~FS_IMMUTABLE_FL : flags | FS_IMMUTABLE_FL,
-                       ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
-    if (fd >= 0)
-        close(fd);
-    return done ? QString() : QStringLiteral("the file cannot be made read-only on this machine");
-}
 
 QList<Dialogs::Shown> shownSince(qsizetype first) {
     return Dialogs::Testing::Record().mid(first);
@@ -96,7 +73,7 @@ class TestDatabaseFaults : public BookingWindowFixture {
 
     void cleanupTest() override {
         if (!readOnlyFile.isEmpty())
-            VERIFY_RAN(allowWrites(std::exchange(readOnlyFile, QString()), true));
+            VERIFY_RAN(DatabaseFaults::AllowWrites(std::exchange(readOnlyFile, QString()), true));
     }
 
 private slots:
@@ -202,7 +179,7 @@ private slots:
             return; // a server has no file of its own to open
         quitProgram();
         VERIFY_RAN(db->Run(QStringLiteral("PRAGMA journal_mode=DELETE")));
-        const QString cannot = allowWrites(dataFile(), false);
+        const QString cannot = DatabaseFaults::AllowWrites(dataFile(), false);
         QVERIFY2(cannot.isEmpty(), qPrintable(cannot));
         readOnlyFile = dataFile();
         startMainWindowAgain();

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +103,44 @@ void typeWorkingSettings(QWidget& tool, Backend backend) {
     else
         typeInto(tool, "txtSQLHost", ServerHost());
 }
+
+// Chooses the server page or the file page, types a setting into every field and confirms.
+void confirmOnPage(QWidget& tool, bool serverPage, const QString& path, const QString& host) {
+    auto* box = control<QCheckBox>(tool, "Check1");
+    if (box->isChecked() != serverPage)
+        box->click();
+    typeInto(tool, "Text1", path);
+    typeInto(tool, "txtSQLHost", host);
+    typeInto(tool, "txtSQLDBName", "hotel");
+    typeInto(tool, "txtSQLUserName", "frontdesk");
+    typeInto(tool, "txtSQLPassWord", "pa55");
+    control<QPushButton>(tool, "Command2")->click();
+}
+
+// The cause of a failed confirmation, as the tool showed it in its error field and told it in
+// its last message after the explanation; empty unless it did both.
+QString failureShown(QWidget& tool, const QString& explanation) {
+    const Dialogs::Shown& told = Dialogs::Testing::Record().last();
+    const auto* error = control<QPlainTextEdit>(tool, "Text2");
+    const bool shown = told.kind == QLatin1String("message") && !error->isHidden() &&
+                       told.text == explanation + error->toPlainText();
+    return shown ? error->toPlainText() : QString();
+}
+
+// While it lives, config.ini cannot be written.
+class ReadOnlySettingsFile final {
+    Q_DISABLE_COPY_MOVE(ReadOnlySettingsFile)
+
+public:
+    ReadOnlySettingsFile()
+        : error(DatabaseFaults::AllowWrites(AppPaths::ConfigIniPath(), false)) {}
+    ~ReadOnlySettingsFile() {
+        if (error.isEmpty())
+            DatabaseFaults::AllowWrites(AppPaths::ConfigIniPath(), true);
+    }
+    // Why the file could not be made read-only, or empty.
+    const QString error;
+};
 
 } // namespace
 
@@ -256,26 +295,45 @@ private slots:
         QTest::addColumn<bool>("serverPage");
         QTest::addColumn<QStringList>("filled");
         QTest::addColumn<QString>("rejected");
+        QTest::addColumn<QString>("rejectedText");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::newRow("no database path") << false << QStringList{"txtDBpass"} << "Text1"
+                                          << ""
                                           << "Please enter Database path"
                                           << "Please enter Database path!";
+        // A line break would start a line of its own in config.ini, or a section.
+        const QString twoLines = QStringLiteral("/srv/hotel.db\n[settings]");
+        QTest::newRow("a path of two lines")
+            << false << QStringList{"txtDBpass"} << "Text1" << twoLines << "Invalid Database Path"
+            << "Please enter the Database Path on one line, without line breaks!";
+        QTest::newRow("a file password of two lines")
+            << false << QStringList{"Text1"} << "txtDBpass" << twoLines
+            << "Invalid Database Password"
+            << "Please enter the Database Password on one line, without line breaks!";
+        QTest::newRow("a user name of two lines")
+            << true << QStringList{"txtSQLHost", "txtSQLDBName", "txtSQLPassWord"}
+            << "txtSQLUserName" << twoLines << "Invalid User Name"
+            << "Please enter the User Name on one line, without line breaks!";
         QTest::newRow("all four server fields empty") << true << QStringList{} << "txtSQLHost"
+                                                      << ""
                                                       << "Enter SQL Host"
                                                       << "Enter SQL Host!";
         QTest::newRow("no database name")
             << true << QStringList{"txtSQLHost", "txtSQLUserName", "txtSQLPassWord"}
             << "txtSQLDBName"
+            << ""
             << "Enter SQL Database Name"
             << "Please enter SQL Database!";
         QTest::newRow("the password is checked before the user name")
             << true << QStringList{"txtSQLHost", "txtSQLDBName"} << "txtSQLPassWord"
+            << ""
             << "Enter SQL password"
             << "Please enter SQL password!";
         QTest::newRow("no user name")
             << true << QStringList{"txtSQLHost", "txtSQLDBName", "txtSQLPassWord"}
             << "txtSQLUserName"
+            << ""
             << "Enter SQL Username"
             << "Please enter SQL username!";
     }
@@ -283,6 +341,7 @@ private slots:
         QFETCH(bool, serverPage);
         QFETCH(QStringList, filled);
         QFETCH(QString, rejected);
+        QFETCH(QString, rejectedText);
         QFETCH(QString, title);
         QFETCH(QString, text);
         setSetting("UseSQL", "0");
@@ -293,6 +352,7 @@ private slots:
                 control<QCheckBox>(tool, "Check1")->click();
             for (const QString& name : kServerFields + kFileFields)
                 typeInto(tool, name, filled.contains(name) ? QStringLiteral("x") : QString());
+            field(tool, rejected)->insert(rejectedText);
             // Enter in a field confirms, as the button does.
             QTest::keyClick(field(tool, serverPage ? "txtSQLHost" : "txtDBpass"), Qt::Key_Return);
             QVERIFY(tool.isVisible());
@@ -419,26 +479,48 @@ private slots:
         const QString explanation =
             QStringLiteral("The database could not be opened with these settings:\r\n");
         const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
-            auto* box = control<QCheckBox>(tool, "Check1");
-            if (box->isChecked() != serverPage)
-                box->click();
-            typeInto(tool, "Text1", "/nowhere/data.db");
-            typeInto(tool, "txtSQLHost", "127.0.0.1:1");
-            typeInto(tool, "txtSQLDBName", "hotel");
-            typeInto(tool, "txtSQLUserName", "frontdesk");
-            typeInto(tool, "txtSQLPassWord", "pa55");
-            control<QPushButton>(tool, "Command2")->click();
+            confirmOnPage(tool, serverPage, "/nowhere/data.db", "127.0.0.1:1");
             QVERIFY(tool.isVisible());
-            const Dialogs::Shown& told = Dialogs::Testing::Record().last();
-            QCOMPARE(told.kind, QStringLiteral("message"));
-            QVERIFY2(told.text.startsWith(explanation + cause), qPrintable(told.text));
-            auto* error = control<QPlainTextEdit>(tool, "Text2");
-            QVERIFY(!error->isHidden());
-            QCOMPARE(error->toPlainText(), told.text.mid(explanation.size()));
+            QVERIFY2(failureShown(tool, explanation).startsWith(cause),
+                     qPrintable(TestSupport::LastMessage()));
         });
         QVERIFY(!run.ClosedByTheSteps());
         QVERIFY(!theDBworks::IsConnected());
         QVERIFY(!frmDBLocateTool::Instance());
+    }
+
+    // The settings config.ini holds still open the database, but the new ones cannot be stored
+    // there: nothing is connected, and the tool says why and stays.
+    void settingsThatCannotBeStoredAreSaidAndNotConnected_data() {
+        QTest::addColumn<bool>("serverPage");
+        QTest::newRow("the file page") << false;
+        QTest::newRow("the server page") << true;
+    }
+    void settingsThatCannotBeStoredAreSaidAndNotConnected() {
+        QFETCH(bool, serverPage);
+        const QString otherFile = db->Folder() + "/other.db";
+        VERIFY_RAN(
+            TestSupport::MakeEmbeddedDatabase(otherFile, {TestSupport::ProbeTableStatement()}));
+        theDBworks::CloseConnection();
+        const QByteArray before = configBytes();
+        const ReadOnlySettingsFile readOnly;
+        VERIFY_RAN(readOnly.error);
+        const QString explanation = QStringLiteral(
+            "The settings were not stored, so the database was not opened with them:\r\n");
+        const ToolSteps run = runTool([&](frmDBLocateTool& tool) {
+            confirmOnPage(tool, serverPage, otherFile, "db.hotel.lan:3307");
+            QVERIFY(tool.isVisible());
+            QVERIFY2(failureShown(tool, explanation)
+                         .startsWith("Could not write " + AppPaths::ConfigIniPath() + ": "),
+                     qPrintable(TestSupport::LastMessage()));
+            QVERIFY(!theDBworks::IsConnected());
+        });
+        QVERIFY(!run.ClosedByTheSteps());
+        QVERIFY(!theDBworks::IsConnected());
+        QCOMPARE(configBytes(), before);
+        QCOMPARE(QDir(AppPaths::ProgramFolder())
+                     .entryList({QStringLiteral("config.ini*")}, QDir::Files | QDir::Hidden),
+                 QStringList{"config.ini"});
     }
 
     void closingWithoutConfirmingChangesNothing() {
